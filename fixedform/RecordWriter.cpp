@@ -1,0 +1,118 @@
+#include "fixedform/RecordWriter.hpp"
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace quillon::fixedform {
+
+namespace {
+
+std::string Stars(int width) { return std::string(static_cast<size_t>(width > 0 ? width : 0), '*'); }
+
+std::string RightJustify(const std::string& body, int width) {
+    if (static_cast<int>(body.size()) > width) return Stars(width);
+    return std::string(static_cast<size_t>(width) - body.size(), ' ') + body;
+}
+
+// Magnitude of x rounded half away from zero to `decimals` places, as the
+// digits before and after the point.
+void RoundExact(double magnitude, int decimals, std::string& whole, std::string& fraction) {
+    // The exact decimal expansion of a double ends within 1074 places; ask for
+    // more than enough so that the digits after the cut are exact.
+    int width = std::snprintf(nullptr, 0, "%.1100f", magnitude);
+    std::vector<char> buffer(static_cast<size_t>(width) + 1);
+    std::snprintf(buffer.data(), buffer.size(), "%.1100f", magnitude);
+    std::string exact(buffer.data());
+    size_t point = exact.find('.');
+    whole = exact.substr(0, point);
+    std::string tail = exact.substr(point + 1);
+    fraction = tail.substr(0, static_cast<size_t>(decimals));
+    bool roundUp = tail[static_cast<size_t>(decimals)] >= '5';
+    if (!roundUp) return;
+    std::string digits = whole + fraction;
+    int i = static_cast<int>(digits.size()) - 1;
+    while (i >= 0 && digits[static_cast<size_t>(i)] == '9') digits[static_cast<size_t>(i--)] = '0';
+    if (i < 0)
+        digits.insert(digits.begin(), '1');
+    else
+        ++digits[static_cast<size_t>(i)];
+    whole = digits.substr(0, digits.size() - fraction.size());
+    fraction = digits.substr(digits.size() - fraction.size());
+}
+
+}  // namespace
+
+std::string FormatI(long long value, int width, int minDigits, PlusSign plus) {
+    if (width <= 0) return std::string();
+    unsigned long long magnitude =
+        value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    std::string digits = magnitude == 0 ? std::string() : std::to_string(magnitude);
+    size_t least = minDigits < 0 ? 1 : static_cast<size_t>(minDigits);
+    if (digits.size() < least) digits.insert(0, least - digits.size(), '0');
+    if (digits.empty()) return std::string(static_cast<size_t>(width), ' ');  // Iw.0 of zero
+    std::string body;
+    if (value < 0)
+        body = "-";
+    else if (plus == PlusSign::Show)
+        body = "+";
+    return RightJustify(body + digits, width);
+}
+
+std::string FormatF(double value, int width, int decimals, PlusSign plus, int scale) {
+    if (width <= 0) return std::string();
+    if (decimals < 0) decimals = 0;
+    if (!std::isfinite(value)) return Stars(width);
+    double scaled = scale == 0 ? value : value * std::pow(10.0, scale);
+    if (!std::isfinite(scaled)) return Stars(width);
+    std::string whole, fraction;
+    RoundExact(std::fabs(scaled), decimals, whole, fraction);
+    bool allZero = whole.find_first_not_of('0') == std::string::npos &&
+                   fraction.find_first_not_of('0') == std::string::npos;
+    std::string sign;
+    if (std::signbit(scaled) && !allZero)
+        sign = "-";
+    else if (plus == PlusSign::Show)
+        sign = "+";
+    std::string body = sign + whole + "." + fraction;
+    if (static_cast<int>(body.size()) > width && whole == "0") body = sign + "." + fraction;
+    return RightJustify(body, width);
+}
+
+std::string FormatA(std::string_view text, int width) {
+    if (width <= 0) return std::string();
+    if (static_cast<int>(text.size()) >= width) return std::string(text.substr(0, static_cast<size_t>(width)));
+    return std::string(static_cast<size_t>(width) - text.size(), ' ') + std::string(text);
+}
+
+std::string PadRight(std::string_view text, int width) {
+    if (width <= 0) return std::string();
+    std::string out(text.substr(0, static_cast<size_t>(width)));
+    out.resize(static_cast<size_t>(width), ' ');
+    return out;
+}
+
+Record& Record::Put(std::string_view piece) {
+    if (text_.size() < cursor_) text_.resize(cursor_, ' ');
+    for (char c : piece) {
+        if (cursor_ < text_.size())
+            text_[cursor_] = c;
+        else
+            text_.push_back(c);
+        ++cursor_;
+    }
+    return *this;
+}
+
+Record& Record::X(int count) {
+    if (count > 0) Put(std::string(static_cast<size_t>(count), ' '));
+    return *this;
+}
+
+Record& Record::Column(int column) {
+    cursor_ = column > 1 ? static_cast<size_t>(column - 1) : 0;
+    if (text_.size() < cursor_) text_.resize(cursor_, ' ');
+    return *this;
+}
+
+}  // namespace quillon::fixedform

@@ -1,0 +1,67 @@
+// Writing fixed-column records: Iw, Iw.m, Fw.d, Aw, nX, literals, S/SP, kP.
+//
+// Rules every numeric edit follows:
+// - a value that does not fit its w columns prints w asterisks, never a wider
+//   field;
+// - Fw.d rounds half away from zero on the exact binary value of the double;
+// - a value that prints as all zeros gets no minus sign;
+// - a value below 1 in magnitude prints "0.5" where the field has room and
+//   ".5" where it has not (as the old listings do);
+// - NaN and infinities print as asterisks.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillon::fixedform {
+
+enum class PlusSign { Suppress, Show };  // S and SP
+
+// Iw (minDigits < 0) or Iw.m. Iw.0 of zero is all blanks.
+std::string FormatI(long long value, int width, int minDigits = -1,
+                    PlusSign plus = PlusSign::Suppress);
+
+// Fw.d; `scale` is kP (the value is multiplied by 10^scale before printing).
+std::string FormatF(double value, int width, int decimals, PlusSign plus = PlusSign::Suppress,
+                    int scale = 0);
+
+// Aw: a text longer than w gives its leftmost w characters, a shorter one is
+// right-justified after blanks. (Use Text() to place a text as it stands.)
+std::string FormatA(std::string_view text, int width);
+
+// The text left-justified in w columns: cut or padded with blanks on the right.
+std::string PadRight(std::string_view text, int width);
+
+// One record built edit by edit, left to right. Columns are 1-based; Column(c)
+// moves to column c (the Tc edit), padding with blanks, and a later write
+// overwrites what stands there. Records have no length limit.
+class Record {
+public:
+    Record& I(long long value, int width) { return Put(FormatI(value, width, -1, plus_)); }
+    Record& I(long long value, int width, int minDigits) {
+        return Put(FormatI(value, width, minDigits, plus_));
+    }
+    Record& F(double value, int width, int decimals) {
+        return Put(FormatF(value, width, decimals, plus_, scale_));
+    }
+    Record& A(std::string_view text, int width) { return Put(FormatA(text, width)); }
+    Record& Text(std::string_view text) { return Put(text); }  // a literal
+    Record& X(int count);
+    Record& Column(int column);
+    Record& SP() { plus_ = PlusSign::Show; return *this; }
+    Record& S() { plus_ = PlusSign::Suppress; return *this; }
+    Record& P(int scale) { scale_ = scale; return *this; }
+
+    int NextColumn() const { return static_cast<int>(cursor_) + 1; }
+    const std::string& str() const { return text_; }
+
+private:
+    Record& Put(std::string_view piece);
+
+    std::string text_;
+    size_t cursor_ = 0;
+    PlusSign plus_ = PlusSign::Suppress;
+    int scale_ = 0;
+};
+
+}  // namespace quillon::fixedform

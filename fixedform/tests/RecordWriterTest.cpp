@@ -1,0 +1,100 @@
+#include "fixedform/RecordWriter.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace ff = quillon::fixedform;
+
+namespace {
+
+struct FCase {
+    double value;
+    int width;
+    int decimals;
+    const char* expected;
+};
+
+class FormatFTable : public ::testing::TestWithParam<FCase> {};
+
+TEST_P(FormatFTable, PrintsAsWorkedOutByHand) {
+    const FCase& c = GetParam();
+    EXPECT_EQ(ff::FormatF(c.value, c.width, c.decimals), c.expected) << c.value;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FormatFTable,
+    ::testing::Values(
+        FCase{1234.5678, 10, 2, "   1234.57"},
+        FCase{-1234.5678, 10, 2, "  -1234.57"},
+        // exact binary ties round away from zero: 0.125 and 2.5 are exact
+        FCase{0.125, 6, 2, "  0.13"},
+        FCase{-0.125, 6, 2, " -0.13"},
+        FCase{2.5, 4, 0, "  3."},
+        FCase{-2.5, 4, 0, " -3."},
+        // 0.005 is stored a little above 0.005, 1.005 a little below 1.005
+        FCase{0.005, 5, 2, " 0.01"},
+        FCase{1.005, 5, 2, " 1.00"},
+        // negative zero and values that print as zero carry no minus sign
+        FCase{-0.0, 5, 2, " 0.00"},
+        FCase{-0.004, 5, 2, " 0.00"},
+        // below one: the leading zero goes first when room is short
+        FCase{0.5, 4, 2, "0.50"},
+        FCase{0.5, 3, 2, ".50"},
+        FCase{-0.5, 4, 2, "-.50"},
+        // no room: asterisks, never a wider field
+        FCase{-0.5, 3, 2, "***"},
+        FCase{12345.6, 7, 2, "*******"},
+        FCase{99.995, 5, 2, "*****"},   // stored as 99.99500000000000000250: 100.00
+        FCase{9.9996, 6, 3, "10.000"}));
+
+TEST(FormatF, NonFiniteValuesPrintAsterisks) {
+    EXPECT_EQ(ff::FormatF(std::numeric_limits<double>::quiet_NaN(), 6, 2), "******");
+    EXPECT_EQ(ff::FormatF(std::numeric_limits<double>::infinity(), 4, 1), "****");
+}
+
+TEST(FormatF, PlusSignAndScale) {
+    EXPECT_EQ(ff::FormatF(1.5, 6, 2, ff::PlusSign::Show), " +1.50");
+    EXPECT_EQ(ff::FormatF(-0.001, 6, 2, ff::PlusSign::Show), " +0.00");
+    EXPECT_EQ(ff::FormatF(0.025, 7, 3, ff::PlusSign::Suppress, 2), "  2.500");  // 2P: fraction as percent
+}
+
+TEST(FormatI, WidthsMinimumDigitsAndOverflow) {
+    EXPECT_EQ(ff::FormatI(42, 4), "  42");
+    EXPECT_EQ(ff::FormatI(-42, 3), "-42");
+    EXPECT_EQ(ff::FormatI(-42, 2), "**");
+    EXPECT_EQ(ff::FormatI(12345, 4), "****");
+    EXPECT_EQ(ff::FormatI(7, 3, 2), " 07");   // I3.2
+    EXPECT_EQ(ff::FormatI(0, 3, 2), " 00");
+    EXPECT_EQ(ff::FormatI(0, 3, 0), "   ");   // I3.0 of zero is blank
+    EXPECT_EQ(ff::FormatI(0, 3), "  0");
+    EXPECT_EQ(ff::FormatI(-5, 4, 3), "-005");
+    EXPECT_EQ(ff::FormatI(5, 3, -1, ff::PlusSign::Show), " +5");
+}
+
+TEST(FormatA, CutOrRightJustify) {
+    EXPECT_EQ(ff::FormatA("ABCDEF", 3), "ABC");
+    EXPECT_EQ(ff::FormatA("AB", 4), "  AB");
+    EXPECT_EQ(ff::PadRight("AB", 4), "AB  ");
+}
+
+TEST(Record, EditsLeftToRightWithColumnsAndOverwrite) {
+    ff::Record r;
+    r.X(1).Text("ERROR").Column(26).Text("ERROR").Column(96).Text("ERROR");
+    ASSERT_EQ(r.str().size(), 100u);
+    EXPECT_EQ(r.str().substr(25, 5), "ERROR");
+    EXPECT_EQ(r.str().substr(95, 5), "ERROR");
+    EXPECT_EQ(r.str().substr(0, 1), " ");
+
+    ff::Record s;
+    s.Text("ABCDEF").Column(3).Text("x").SP().I(3, 3).S().I(3, 2).F(1.25, 5, 1);
+    EXPECT_EQ(s.str(), "ABx +3 3  1.3");
+
+    ff::Record longRecord;
+    longRecord.Column(500).Text("Z");
+    EXPECT_EQ(longRecord.str().size(), 500u);
+    EXPECT_EQ(longRecord.NextColumn(), 501);
+}
+
+}  // namespace
