@@ -1,0 +1,20 @@
+// The cards of one line set. Until the line computations are built, the 04
+// card's 05, 06 and 07 cards are taken in deck order.
+#include "engine/run/CardStream.hpp"
+#include "engine/run/EngineSteps.hpp"
+#include "engine/run/TextHelpers.hpp"
+#include "fixedform/FieldReader.hpp"
+
+namespace quillon::engine {
+
+void ProcessLineSet(EngineRun& run, ProblemState&) {
+    RunState& state = run.state;
+    ++state.sectionCounter;
+    if (!fixedform::IsBlank(state.headings.SectionNumber()))
+        state.headings.SectionNumber() = MakeSectionNumberText(state.sectionCounter);
+    state.fatalFlag = false;
+    int type = ReadNextCard(run);
+    while (type >= 5 && type <= 7) type = ReadNextCard(run);
+}
+
+}  // namespace quillon::engine

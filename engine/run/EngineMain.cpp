@@ -1,0 +1,119 @@
+#include "engine/run/EngineRun.hpp"
+
+#include <filesystem>
+#include <fstream>
+
+#include "engine/run/CardStream.hpp"
+#include "engine/run/EngineSteps.hpp"
+#include "engine/run/ProblemState.hpp"
+#include "fixedform/TextLines.hpp"
+
+namespace quillon::engine {
+
+namespace ff = quillon::fixedform;
+
+namespace {
+
+constexpr const char* kNormalTermination = "  Normal termination -- QUILLON";
+
+void SetBuild(RunState& state) {
+    if (state.variant == EngineVariant::Metric) {
+        state.units = {'\'', 'm'};
+        state.headings.text[2] = "WIN2.1.0m)";
+    } else {
+        state.headings.text[2] = "WIN2.1.0e)";
+    }
+}
+
+bool ReadDeck(const std::string& name, std::vector<std::string>& lines) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(name, ec)) return false;
+    std::ifstream in(name, std::ios::binary);
+    if (!in) return false;
+    std::string line;
+    while (ff::ReadTextLine(in, line)) lines.push_back(line);
+    return !in.bad();
+}
+
+}  // namespace
+
+void EngineMain(EngineRun& run) {
+    RunState& state = run.state;
+    ProblemState problem;
+    if (ReadNextCard(run) < 0) EndOfInputError(run);
+    for (;;) {
+        // A Problem begins with the 00 card just read.
+        problem = ProblemState{};
+        ProcessDescriptionCard(run);
+        ProcessAlignmentCards(run, problem);
+        state.runErrorFlag = state.runErrorFlag || state.fatalFlag;
+        bool nextProblem = state.fatalFlag;
+        while (!nextProblem) {
+            ProcessLineSet(run, problem);
+            state.runErrorFlag = state.runErrorFlag || state.fatalFlag;
+            if (!state.fatalFlag) ComputeLineSetPoints(run, problem);
+            state.fatalFlag = true;
+            int t = state.currentCardType;
+            if (t >= 0 && t <= 3) break;          // a new Problem begins
+            if (t == 4 || t == 5) continue;       // another line set
+            if (t == 6 || t == 7) FinishRun(run); // the input ended after the line set
+            ProcessRoadApproaches(run, problem);  // t is 8
+            nextProblem = true;
+        }
+        if (nextProblem) {
+            state.currentCardType = 8;
+            if (ReadNextCard(run) < 0) FinishRun(run);
+        }
+    }
+}
+
+int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
+              const Environment& environment, std::ostream& console, std::ostream& errors) {
+    const char* program = variant == EngineVariant::Metric ? "QlMetr" : "QlEngl";
+    if (args.size() < 2 || args[0].empty() || args[1].empty()) {
+        errors << "usage: " << program << " <input deck> <listing>\n";
+        return 4;
+    }
+    const std::string& inputName = args[0];
+    const std::string& listingName = args[1];
+    std::ofstream listingFile(listingName, std::ios::binary | std::ios::trunc);
+    if (!listingFile) {
+        errors << program << ": cannot create the listing '" << listingName << "'\n";
+        return 4;
+    }
+    std::error_code ec;
+    if (!std::filesystem::exists(inputName, ec)) {
+        listingFile << "Error: Input file not found\n";
+        listingFile.close();
+        errors << program << ": input file '" << inputName << "' not found\n";
+        return 4;
+    }
+    std::vector<std::string> lines;
+    if (!ReadDeck(inputName, lines)) {
+        errors << program << ": cannot read the input file '" << inputName << "'\n";
+        return 4;
+    }
+
+    EngineRun run(variant, listingFile, std::move(lines));
+    SetBuild(run.state);
+    LocalTime now = environment.Now();
+    run.state.headings.text[3] = MakeDateText(now);
+    run.state.headings.text[4] = MakeTimeText(now);
+    run.state.stationDivisor = 1.0;
+
+    int status = 4;
+    try {
+        EngineMain(run);
+    } catch (const RunEnded& ended) {
+        status = ended.status;
+    }
+    listingFile.close();
+    if (!listingFile) {
+        errors << program << ": cannot write the listing '" << listingName << "'\n";
+        return 4;
+    }
+    if (status == 0) console << kNormalTermination << '\n';
+    return status;
+}
+
+}  // namespace quillon::engine

@@ -1,0 +1,65 @@
+// One run of the geometry engine: the deck, the listing and the run state,
+// and the program entry RunEngine shared by QlEngl and QlMetr.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "engine/run/EngineVariant.hpp"
+#include "engine/run/ListingWriter.hpp"
+#include "engine/run/RunState.hpp"
+#include "environment/Environment.hpp"
+
+namespace quillon::engine {
+
+// The deck's lines, read whole when the run opens its files.
+class DeckInput {
+public:
+    explicit DeckInput(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+    // The next line, or false at the end of the deck.
+    bool NextLine(std::string& line);
+    bool Ended() const { return ended_; }
+    void MarkEnded() { ended_ = true; }
+
+private:
+    std::vector<std::string> lines_;
+    size_t next_ = 0;
+    bool ended_ = false;
+};
+
+// Everything a step of the run works on.
+struct EngineRun {
+    EngineRun(EngineVariant variant, std::ostream& listingStream, std::vector<std::string> deckLines)
+        : state(variant), listing(listingStream, state.headings, variant), deck(std::move(deckLines)) {}
+
+    RunState state;
+    ListingWriter listing;
+    DeckInput deck;
+};
+
+// Thrown by FinishRun and EndOfInputError to end the run with a status; only
+// RunEngine catches it. It stands for the end of the program, nothing else.
+struct RunEnded {
+    int status;
+};
+
+// args: the deck and the listing (without the program name). Returns the exit
+// status: 0 after a clean run, 4 otherwise.
+int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
+              const Environment& environment, std::ostream& console, std::ostream& errors);
+
+// " yy/mm/dd " from the clock.
+std::string MakeDateText(const LocalTime& now);
+// "hh:mm ss  " (the second colon blanked; the heading prints "hh:mm ").
+std::string MakeTimeText(const LocalTime& now);
+
+// The main loop over Problems and line sets, once the files are open.
+void EngineMain(EngineRun& run);
+
+// The input ended where the deck rules still expect cards. Never returns.
+[[noreturn]] void EndOfInputError(EngineRun& run);
+// The end of every run. Never returns.
+[[noreturn]] void FinishRun(EngineRun& run);
+
+}  // namespace quillon::engine

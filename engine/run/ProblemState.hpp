@@ -1,0 +1,10 @@
+// The state of one Problem: its alignment and the tables of its current line
+// set. The run loop starts a fresh one at every Problem, so nothing of one
+// Problem carries into the next.
+#pragma once
+
+namespace quillon::engine {
+
+struct ProblemState {};
+
+}  // namespace quillon::engine

@@ -1,0 +1,104 @@
+#include "engine/run/EngineRun.hpp"
+
+#include "engine/run/CardStream.hpp"
+#include "fixedform/FieldReader.hpp"
+#include "fixedform/RecordWriter.hpp"
+#include "fixedform/TextLines.hpp"
+
+namespace quillon::engine {
+
+namespace ff = quillon::fixedform;
+
+namespace {
+
+// The auxiliary-output box of the end of a run.
+void WriteAuxiliaryOutputBox(EngineRun& run) {
+    ListingWriter& out = run.listing;
+    out.WritePageHeading(8, 8);
+    out.WriteEmpty();
+    out.Write(ErrorBoxLine());
+    out.Write(ErrorBoxLine({{44, "FATAL ERROR IN WRITING AUXILIARY OUTPUT"}}));
+    if (run.state.variant == EngineVariant::Metric)
+        out.Write(ErrorBoxLine({{39, "ELEVATION SHIFT IS LESS THAN 0.00006 METERS (AND >0)"}}));
+    else
+        out.Write(ErrorBoxLine({{39, "ELEVATION SHIFT IS LESS THAN 0.0002 FEET (AND >0)"}}));
+    out.Write(ErrorBoxLine({{46, "OR ALL GIRDER LINES ARE LINE TYPE 4"}}));
+    out.Write(ErrorBoxLine({{46, "OR ELEVATION SHIFT IS NOT CONSTANT"}}));
+    out.Write(ErrorBoxLine({{41, "OR A GIRDER LINE HAS FEWER THAN THREE POINTS"}}));
+    out.Write(ErrorBoxLine());
+}
+
+}  // namespace
+
+bool DeckInput::NextLine(std::string& line) {
+    if (next_ >= lines_.size()) return false;
+    line = lines_[next_++];
+    return true;
+}
+
+std::string MakeDateText(const LocalTime& now) {
+    return ff::Record().I(now.year % 100, 3, 2).Text("/").I(now.month, 2, 2).Text("/")
+        .I(now.day, 2, 2).X(1).str();
+}
+
+std::string MakeTimeText(const LocalTime& now) {
+    return ff::Record().I(now.hour, 2, 2).Text(":").I(now.minute, 2, 2).Text(" ")
+        .I(now.second, 2, 2).X(2).str();
+}
+
+void FinishRun(EngineRun& run) {
+    RunState& state = run.state;
+    char aux = state.auxOutputStatus;
+    if (aux == 'B' || aux == 'C' || aux == 'E' || aux == 'F') {
+        state.runErrorFlag = true;
+        WriteAuxiliaryOutputBox(run);
+    }
+    bool pending = state.ignored.count > 0;
+    if (pending) {
+        run.listing.WritePageHeading(IgnoredReportLines(state.ignored.count), 0);
+        WriteIgnoredLinesReport(run);
+    }
+    // A clean run ends with status 0; RunEngine then prints the console
+    // message once the listing is safely closed.
+    if (!pending && !state.runErrorFlag) throw RunEnded{0};
+    throw RunEnded{4};
+}
+
+void EndOfInputError(EngineRun& run) {
+    RunState& state = run.state;
+    ListingWriter& out = run.listing;
+    if (state.ignored.count == 0 && state.currentCardType == 0 &&
+        ff::IsBlank(state.cardImage.substr(2))) {
+        // The last "card" was a blank line, which reads as a 00 card.
+        out.WritePageHeading(5, 5);
+        out.WriteEmpty();
+        out.Write(ErrorBoxLine());
+        out.Write(ErrorBoxLine({{51, "BLANK LINE(S) ENCOUNTERED"}}));
+        out.Write(ErrorBoxLine({{52, "JUST BEFORE END-OF-FILE"}}));
+        out.Write(ErrorBoxLine());
+        // A deck that never reached an alignment is no clean run; one that did
+        // still has to pass the end-of-run checks.
+        if (state.alignmentMarker < -90000.0) state.runErrorFlag = true;
+        FinishRun(run);
+    }
+    state.runErrorFlag = true;
+    constexpr int kKeptAtEnd = 5;
+    if (state.ignored.count > kKeptAtEnd) {
+        state.ignored.count = kKeptAtEnd;
+        state.ignored.lines.resize(kKeptAtEnd);
+    }
+    out.WritePageHeading(state.ignored.count + 14, 0);
+    int missing = state.currentCardType + 1;
+    if (missing < 2) missing = 2;
+    if (missing > 6) missing = 0;
+    out.WriteEmpty();
+    out.WriteEmpty();
+    out.Write(ErrorBoxLine());
+    out.Write(ErrorBoxLine({{58, "FATAL ERROR"}}));
+    out.Write(ErrorBoxLine({{56, ff::Record().Text("NO").I(missing, 3, 2).Text(" CARD FOUND").str()}}));
+    out.Write(ErrorBoxLine());
+    FinishRun(run);
+}
+
+
+}  // namespace quillon::engine
