@@ -125,6 +125,33 @@ FieldValue<double> ReadFwd(std::string_view field, int decimals, Blanks blanks, 
     return {value, FieldStatus::Ok};
 }
 
+FieldValue<DecimalDigits> ReadFwdDigits(std::string_view field, int decimals, Blanks blanks,
+                                        int scale) {
+    constexpr long kMostDigits = 400;
+    ParsedNumber number;
+    if (!Parse(ResolveBlanks(field, blanks), true, number)) return {{}, FieldStatus::NotANumber};
+    const long count = static_cast<long>(number.digits.size());
+    // Digits before the point once implied decimals, exponent and scale are applied.
+    long point = number.hasPoint ? number.pointPosition : count - decimals;
+    if (number.hasExponent)
+        point += number.exponent;
+    else
+        point -= scale;
+    if (point > kMostDigits || count - point > kMostDigits) return {{}, FieldStatus::OutOfRange};
+    DecimalDigits out;
+    out.negative = number.negative;
+    if (point <= 0) {
+        out.fraction = std::string(static_cast<size_t>(-point), '0') + number.digits;
+    } else if (point >= count) {
+        out.whole = number.digits + std::string(static_cast<size_t>(point - count), '0');
+    } else {
+        out.whole = number.digits.substr(0, static_cast<size_t>(point));
+        out.fraction = number.digits.substr(static_cast<size_t>(point));
+    }
+    // Drop leading zeros, and the sign of a zero.
+    return {TruncateDigits(out, static_cast<int>(out.fraction.size())), FieldStatus::Ok};
+}
+
 FieldValue<int> ReadInteger(std::string_view card, int first, int width, Blanks blanks) {
     return ReadIw(Columns(card, first, width), blanks);
 }

@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "fixedform/DecimalDigits.hpp"
+
 namespace quillon::fixedform {
 
 enum class Blanks { AsZeros, Ignored };
@@ -44,6 +46,12 @@ FieldValue<int> ReadIw(std::string_view field, Blanks blanks = Blanks::AsZeros);
 // a percent as a fraction).
 FieldValue<double> ReadFwd(std::string_view field, int decimals,
                            Blanks blanks = Blanks::AsZeros, int scale = 0);
+
+// Fw.d read as exact decimal digits, by the rules of ReadFwd, for a caller that
+// passes a number on digit for digit. A value with more than 400 digits on
+// either side of the point is OutOfRange.
+FieldValue<DecimalDigits> ReadFwdDigits(std::string_view field, int decimals,
+                                        Blanks blanks = Blanks::AsZeros, int scale = 0);
 
 // The same on columns of a card.
 FieldValue<int> ReadInteger(std::string_view card, int first, int width,

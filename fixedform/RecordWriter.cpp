@@ -79,6 +79,18 @@ std::string FormatF(double value, int width, int decimals, PlusSign plus, int sc
     return RightJustify(body, width);
 }
 
+DecimalDigits RoundToDigits(double value, int decimals) {
+    if (decimals < 0) decimals = 0;
+    DecimalDigits out;
+    if (!std::isfinite(value)) {
+        out.fraction.assign(static_cast<size_t>(decimals), '0');
+        return out;
+    }
+    RoundExact(std::fabs(value), decimals, out.whole, out.fraction);
+    out.negative = std::signbit(value);
+    return TruncateDigits(out, decimals);  // drops leading zeros and the sign of a zero
+}
+
 std::string FormatA(std::string_view text, int width) {
     if (width <= 0) return std::string();
     if (static_cast<int>(text.size()) >= width) return std::string(text.substr(0, static_cast<size_t>(width)));

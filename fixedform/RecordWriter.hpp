@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "fixedform/DecimalDigits.hpp"
+
 namespace quillon::fixedform {
 
 enum class PlusSign { Suppress, Show };  // S and SP
@@ -24,6 +26,10 @@ std::string FormatI(long long value, int width, int minDigits = -1,
 // Fw.d; `scale` is kP (the value is multiplied by 10^scale before printing).
 std::string FormatF(double value, int width, int decimals, PlusSign plus = PlusSign::Suppress,
                     int scale = 0);
+
+// The exact binary value of `value` rounded half away from zero to `decimals`
+// places, as digits (the digits FormatF prints). NaN and infinities give zero.
+DecimalDigits RoundToDigits(double value, int decimals);
 
 // Aw: a text longer than w gives its leftmost w characters, a shorter one is
 // right-justified after blanks. (Use Text() to place a text as it stands.)

@@ -1,0 +1,82 @@
+#include "fixedform/DecimalDigits.hpp"
+#include "fixedform/FieldReader.hpp"
+#include "fixedform/RecordWriter.hpp"
+
+#include <gtest/gtest.h>
+
+namespace ff = quillon::fixedform;
+
+namespace {
+
+std::string Show(const ff::DecimalDigits& d) {
+    return (d.negative ? "-" : "") + d.whole + "." + d.fraction;
+}
+
+struct DigitsCase {
+    const char* field;
+    int decimals;
+    ff::Blanks blanks;
+    const char* expected;  // sign, whole digits, ".", fraction digits
+};
+
+class ReadFwdDigitsTable : public ::testing::TestWithParam<DigitsCase> {};
+
+TEST_P(ReadFwdDigitsTable, KeepsEveryDigitAsWritten) {
+    const DigitsCase& c = GetParam();
+    auto read = ff::ReadFwdDigits(c.field, c.decimals, c.blanks);
+    ASSERT_TRUE(read.ok()) << c.field;
+    EXPECT_EQ(Show(read.value), c.expected) << "'" << c.field << "'";
+}
+
+constexpr auto Z = ff::Blanks::AsZeros;
+constexpr auto N = ff::Blanks::Ignored;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReadFwdDigitsTable,
+    ::testing::Values(
+        DigitsCase{"0003", 4, Z, ".0003"},          // would be 2.9999...e-4 in binary
+        DigitsCase{"1537", 2, Z, "15.37"},
+        DigitsCase{"  123456", 2, Z, "1234.56"},
+        DigitsCase{"     -12", 2, Z, "-.12"},
+        DigitsCase{"  12  ", 2, Z, "12.00"},        // trailing blanks are zeros
+        DigitsCase{"  12  ", 2, N, ".12"},
+        DigitsCase{" 1.5", 4, Z, "1.5"},            // a punched point wins
+        DigitsCase{"2.5 ", 2, Z, "2.50"},
+        DigitsCase{"  5", 4, Z, ".0005"},           // implied decimals reach past the digits
+        DigitsCase{"   ", 3, Z, ".000"},            // blank is zero
+        DigitsCase{" -0000", 4, Z, ".0000"},        // a zero has no sign
+        DigitsCase{"15D-1", 1, N, ".15"},           // 1.5 x 10^-1
+        DigitsCase{"3.E3", 0, N, "3000."},
+        DigitsCase{"-31E2", 3, N, "-3.1"},          // implied decimals on the mantissa,
+        DigitsCase{"007", 0, Z, "7."}));
+
+TEST(ReadFwdDigits, ReportsTextsThatAreNotNumbersAndHugeExponents) {
+    EXPECT_EQ(ff::ReadFwdDigits("12A4", 2).status, ff::FieldStatus::NotANumber);
+    EXPECT_EQ(ff::ReadFwdDigits("1.2.", 2).status, ff::FieldStatus::NotANumber);
+    EXPECT_EQ(ff::ReadFwdDigits("1E999", 0, N).status, ff::FieldStatus::OutOfRange);
+    EXPECT_EQ(ff::ReadFwdDigits("1E-999", 0, N).status, ff::FieldStatus::OutOfRange);
+}
+
+TEST(DecimalDigits, TruncatesTowardZeroAndRoundsHalfAwayFromZero) {
+    ff::DecimalDigits d{true, "3", "28083"};
+    EXPECT_EQ(Show(ff::TruncateDigits(d, 2)), "-3.28");
+    EXPECT_EQ(Show(ff::TruncateDigits(d, 7)), "-3.2808300");
+    EXPECT_EQ(Show(ff::RoundDigits(d, 3)), "-3.281");
+    EXPECT_EQ(Show(ff::RoundDigits({false, "9", "9995"}, 3)), "10.000");
+    EXPECT_EQ(Show(ff::RoundDigits({false, "", "0005"}, 3)), ".001");
+    EXPECT_EQ(Show(ff::RoundDigits({true, "", "0004"}, 3)), ".000");  // no sign on zero
+    EXPECT_EQ(Show(ff::TruncateDigits({true, "", "0009"}, 2)), ".00");
+    EXPECT_EQ(Show(ff::RoundDigits({false, "12", ""}, 0)), "12.");
+}
+
+TEST(RoundToDigits, RoundsTheExactBinaryValue) {
+    // 3000 m x 3.2808333333333333 ft/m is a hair below 9842.5 in binary;
+    // to six places it is 9842.500000.
+    EXPECT_EQ(Show(ff::RoundToDigits(3000.0 * 3.2808333333333333, 6)), "9842.500000");
+    EXPECT_EQ(Show(ff::RoundToDigits(0.0003, 4)), ".0003");
+    EXPECT_EQ(Show(ff::RoundToDigits(2.675, 2)), "2.67");  // 2.67499999... in binary
+    EXPECT_EQ(Show(ff::RoundToDigits(-0.125, 2)), "-.13");
+    EXPECT_EQ(Show(ff::RoundToDigits(-0.001, 2)), ".00");
+}
+
+}  // namespace
