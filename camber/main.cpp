@@ -1,0 +1,16 @@
+// QlCamb <camber input> <camber listing>
+#include "camber/CamberRun.hpp"
+
+#include <exception>
+#include <iostream>
+
+int main(int argc, char** argv) {
+    try {
+        std::vector<std::string> args(argv + 1, argv + argc);
+        quillon::SystemEnvironment environment;
+        return quillon::camber::RunCamber(args, environment);
+    } catch (const std::exception& failure) {
+        std::cerr << "QlCamb: " << failure.what() << '\n';
+        return quillon::camber::kExitFailure;
+    }
+}
