@@ -25,20 +25,9 @@ void RoundExact(double magnitude, int decimals, std::string& whole, std::string&
     std::snprintf(buffer.data(), buffer.size(), "%.1100f", magnitude);
     std::string exact(buffer.data());
     size_t point = exact.find('.');
-    whole = exact.substr(0, point);
-    std::string tail = exact.substr(point + 1);
-    fraction = tail.substr(0, static_cast<size_t>(decimals));
-    bool roundUp = tail[static_cast<size_t>(decimals)] >= '5';
-    if (!roundUp) return;
-    std::string digits = whole + fraction;
-    int i = static_cast<int>(digits.size()) - 1;
-    while (i >= 0 && digits[static_cast<size_t>(i)] == '9') digits[static_cast<size_t>(i--)] = '0';
-    if (i < 0)
-        digits.insert(digits.begin(), '1');
-    else
-        ++digits[static_cast<size_t>(i)];
-    whole = digits.substr(0, digits.size() - fraction.size());
-    fraction = digits.substr(digits.size() - fraction.size());
+    DecimalDigits rounded = RoundDigits({false, exact.substr(0, point), exact.substr(point + 1)}, decimals);
+    whole = rounded.whole.empty() ? "0" : rounded.whole;
+    fraction = rounded.fraction;
 }
 
 }  // namespace
