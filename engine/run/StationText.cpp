@@ -1,0 +1,130 @@
+// Station texts (kkkk+mmm.mmmm in QlMetr, sssss+ff.ffff in QlEngl) and angle
+// texts (ddd mm ss.ss) of the listing.
+#include "engine/run/StationText.hpp"
+
+#include <cmath>
+#include <numbers>
+
+#include "engine/run/TextHelpers.hpp"
+#include "fixedform/RecordWriter.hpp"
+
+namespace quillon::engine {
+
+namespace ff = quillon::fixedform;
+
+namespace {
+
+constexpr int kTextWidth = 10;
+constexpr double kOverflowStation = 10999900.0;  // feet: at and above, the overflow texts
+constexpr double kNegativeStation = -0.00005;    // feet: at and below, the negative texts
+constexpr double kZeroStation = 0.00004;         // feet: at and below, the zero texts
+
+// The 13 characters of a station or angle, cut into the two 10-character
+// texts the tables print side by side.
+TextPair SplitText(const std::string& thirteen) {
+    return {thirteen.substr(0, kTextWidth), ff::PadRight(thirteen.substr(kTextWidth), kTextWidth)};
+}
+
+TextPair OverflowTexts() { return {"   *OVERFL", "OW*       "}; }
+
+// The F17.4 field of the station in the listing's unit, cut into whole units,
+// "+" and the rest. Empty when the whole part needs more digits than the
+// text gives (the leading digit would be lost).
+std::string StationDigits(const RunState& state, double station) {
+    const bool metric = state.variant == EngineVariant::Metric;
+    const double value =
+        metric ? ConvertLength(state.units.fromUnit, state.units.toUnit, 'S', station) : station;
+    const std::string field = ff::FormatF(value, 17, 4);
+    constexpr size_t kDropped = 5;  // characters 1-5 of the field are not shown
+    if (field.find_first_not_of(' ') < kDropped) return std::string();
+    // QlMetr: characters 6-9 kilometres, 10-17 metres; QlEngl: 6-10 stations, 11-17 feet.
+    const size_t unitDigits = metric ? 4 : 5;
+    return field.substr(kDropped, unitDigits) + "+" + field.substr(kDropped + unitDigits);
+}
+
+// Leading zeros: characters 2, 3 and 4 become blanks in turn while they are
+// zeros. Past an overlapping equation this leaves the equation number in the
+// first character ("1  10+20.0000").
+void BlankLeadingZeros(std::string& first) {
+    if (ZeroToBlankAt(first, 2) == 1 && ZeroToBlankAt(first, 3) == 1) ZeroToBlankAt(first, 4);
+}
+
+// Below one whole unit: the last whole-unit digit becomes "0", and so do the
+// blank digits in front of the last whole digit of the rest.
+void FillZerosBelowOneUnit(std::string& first, EngineVariant variant) {
+    const int lastUnitDigit = variant == EngineVariant::Metric ? 4 : 5;
+    if (BlankToZeroAt(first, lastUnitDigit) != 1) return;
+    constexpr int kLastWholeDigit = 8;
+    for (int position = lastUnitDigit + 2; position < kLastWholeDigit; ++position)
+        BlankToZeroAt(first, position);
+}
+
+TextPair StationTextOf(const RunState& state, double station) {
+    if (station >= kOverflowStation) return OverflowTexts();
+    if (station <= kNegativeStation) return {"   *NEGATI", "VE*       "};
+    if (station <= kZeroStation) {
+        if (state.variant == EngineVariant::Metric) return {"    +000.0", "000       "};
+        return {"    0+00.0", "000       "};
+    }
+    const std::string digits = StationDigits(state, station);
+    if (digits.empty()) return OverflowTexts();
+    TextPair texts = SplitText(digits);
+    BlankLeadingZeros(texts.first);
+    FillZerosBelowOneUnit(texts.first, state.variant);
+    return texts;
+}
+
+}  // namespace
+
+TextPair MakeStationText(const RunState& state, const Stationing& stationing, double distance) {
+    double station = stationing.originStation + distance;
+    for (const StationEquation& equation : stationing.equations) {
+        if (!(station >= equation.switchPosition)) break;
+        station += equation.shift;
+    }
+    return StationTextOf(state, station);
+}
+
+TextPair MakeStationTextAllEquations(const RunState& state, const Stationing& stationing,
+                                     double distance) {
+    double station = stationing.originStation + distance;
+    const size_t used = stationing.usedCount > 0 ? static_cast<size_t>(stationing.usedCount) : 0;
+    for (size_t i = 0; i < used && i < stationing.equations.size(); ++i)
+        station += stationing.equations[i].shift;
+    return StationTextOf(state, station);
+}
+
+TextPair MakeAngleText(double radians) {
+    constexpr double kMinutesPerQuarterTurn = 5400.0;
+    const double minutes = std::fabs(radians) * kMinutesPerQuarterTurn / (std::numbers::pi / 2.0);
+    // Beyond this the whole minutes no longer fit an integer exactly; the
+    // degrees could not be printed in 4 columns anyway.
+    if (!(minutes < 1.0e12)) return SplitText(std::string(13, '*'));
+
+    long long wholeMinutes = static_cast<long long>(minutes);
+    double seconds = (minutes - static_cast<double>(wholeMinutes)) * 60.0;
+    if (seconds >= 59.99499) {  // would print as 60.00
+        seconds = 0.0;
+        ++wholeMinutes;
+    }
+    long long degrees = wholeMinutes / 60;
+    const long long minutesOfDegree = wholeMinutes - 60 * degrees;
+    const bool negative = radians < 0.0;
+    if (negative) degrees = -degrees;
+
+    std::string text =
+        ff::Record().I(degrees, 4).I(minutesOfDegree, 3, 2).F(seconds, 6, 2).str();
+    TextPair texts = SplitText(text);
+    // A negative angle of less than one degree shows its sign in front of the
+    // 0 degrees, unless it prints as 0 00 00.00.
+    if (negative && degrees == 0 &&
+        (static_cast<double>(minutesOfDegree) + seconds > 0.006 ||
+         texts.second.compare(0, 3, ".00") != 0))
+        ForceMinusAt(texts.first, 3);
+    // Seconds always show two digits.
+    BlankToZeroAt(texts.first, 9);
+    BlankToZeroAt(texts.first, 10);
+    return texts;
+}
+
+}  // namespace quillon::engine
