@@ -1,0 +1,11 @@
+#include "converters/common/ConverterConsole.hpp"
+
+namespace quillon::converters {
+
+int abortRun(std::ostream& console, std::string_view message) {
+    console << message << '\n';
+    console.flush();
+    return kAbortStatus;
+}
+
+}  // namespace quillon::converters

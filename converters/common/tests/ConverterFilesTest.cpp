@@ -1,0 +1,100 @@
+#include "converters/common/ConverterFiles.hpp"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace qc = quillon::converters;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct NameCase {
+    const char* path;
+    const char* base;
+    const char* extension;  // nullptr: the file name has no "."
+};
+
+class BaseNameTable : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(BaseNameTable, CutsTheFileNameBeforeItsFirstDot) {
+    const NameCase& c = GetParam();
+    EXPECT_EQ(qc::BaseName(c.path), c.base) << c.path;
+    auto extension = qc::FileNameExtension(c.path);
+    if (c.extension == nullptr)
+        EXPECT_FALSE(extension.has_value()) << c.path;
+    else
+        EXPECT_EQ(extension.value_or("<none>"), c.extension) << c.path;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, BaseNameTable,
+    ::testing::Values(NameCase{"deck", "deck", nullptr},                      // no dot
+                      NameCase{"/home/a.b/deck.dat", "/home/a.b/deck", "dat"}, // a dotted folder
+                      NameCase{"/home/a.b/deck", "/home/a.b/deck", nullptr},
+                      NameCase{"./deck.dat", "./deck", "dat"},
+                      NameCase{"../x/deck.dat", "../x/deck", "dat"},
+                      NameCase{"my deck.dat", "my deck", "dat"},             // a blank in the name
+                      NameCase{"x.y.dat", "x", "y.dat"},
+                      NameCase{"disk]deck.dat", "disk]deck", "dat"},         // "]" is ordinary
+                      NameCase{"deck.", "deck", ""}));
+
+TEST(ConverterFileName, JoinsBaseAndExtension) {
+    EXPECT_EQ(qc::ConverterFileName("/home/a.b/deck", "BIP"), "/home/a.b/deck.BIP");
+    EXPECT_EQ(qc::ConverterFileName("QlvrM2E", "ELF"), "QlvrM2E.ELF");
+}
+
+class AtomicWrite : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("quillon-atomic-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                   "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    static std::string Read(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    size_t EntryCount() const {
+        size_t n = 0;
+        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder_)) ++n;
+        return n;
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(AtomicWrite, WritesANewFileAndReplacesAnOldOne) {
+    fs::path out = folder_ / "deck.BIP";
+    std::string error;
+    ASSERT_TRUE(qc::WriteFileAtomically(out, "first\n", error)) << error;
+    EXPECT_EQ(Read(out), "first\n");
+    ASSERT_TRUE(qc::WriteFileAtomically(out, "second\n", error)) << error;
+    EXPECT_EQ(Read(out), "second\n");
+    EXPECT_EQ(EntryCount(), 1u);  // no temporary file is left beside it
+}
+
+TEST_F(AtomicWrite, FailsWithoutLeavingAnythingWhenTheNameIsAFolder) {
+    fs::path out = folder_ / "deck.BIP";
+    fs::create_directory(out);
+    std::string error;
+    EXPECT_FALSE(qc::WriteFileAtomically(out, "text\n", error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(fs::is_directory(out));
+    EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(AtomicWrite, FailsInAFolderThatDoesNotExist) {
+    std::string error;
+    EXPECT_FALSE(qc::WriteFileAtomically(folder_ / "missing" / "deck.BIP", "text\n", error));
+    EXPECT_FALSE(error.empty());
+}
+
+}  // namespace

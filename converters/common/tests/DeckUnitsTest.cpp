@@ -1,0 +1,50 @@
+#include "converters/common/DeckUnits.hpp"
+
+#include <gtest/gtest.h>
+
+namespace qc = quillon::converters;
+
+namespace {
+
+// A first card "00" + identifier, padded to 79 columns, then `mark` in column 80.
+std::string FirstCard(const char* mark) {
+    std::string card = "00B-17";
+    card.resize(79, ' ');
+    return card + mark;
+}
+
+struct UnitsCase {
+    const char* what;
+    std::vector<std::string> lines;
+    bool metric;
+};
+
+class DeckUnitsTable : public ::testing::TestWithParam<UnitsCase> {};
+
+TEST_P(DeckUnitsTable, JudgesTheDeck) {
+    const UnitsCase& c = GetParam();
+    EXPECT_EQ(qc::IsMetricDeck(c.lines), c.metric) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Decks, DeckUnitsTable,
+    ::testing::Values(
+        UnitsCase{"M in column 80", {FirstCard("M"), "01"}, true},
+        UnitsCase{"m in column 80", {FirstCard("m")}, true},
+        UnitsCase{"blank column 80", {FirstCard(" "), "01"}, false},
+        UnitsCase{"short first line", {"00B-17"}, false},
+        UnitsCase{"M in column 81 only", {FirstCard(" ") + "M"}, false},
+        UnitsCase{"a units card says metric", {"00B-17", "00 units: METRIC;", "01"}, true},
+        UnitsCase{"units card after the first line's column 80 mark says feet",
+                  {FirstCard("M"), "00 Units: feet;"}, true},
+        UnitsCase{"a later units card says feet", {"00B-17", "00 Units: metric;", "00 Units: feet;"}, false},
+        UnitsCase{"Metric before Units: does not count", {"00B-17", "00 Metric Units:"}, false},
+        UnitsCase{"Units: on the first line alone", {"00 Units: metric;"}, false},
+        UnitsCase{"the first line after the 00 group is still searched",
+                  {"00B-17", "01 Units: metric"}, true},
+        UnitsCase{"a card after a non-00 line is not searched",
+                  {"00B-17", "01", "00 Units: metric;"}, false},
+        UnitsCase{"Units: in columns 1-2 is not searched", {"00B-17", "Units: metric"}, false},
+        UnitsCase{"empty deck", {}, false}));
+
+}  // namespace
