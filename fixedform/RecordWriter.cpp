@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace quillon::fixedform {
@@ -78,6 +79,60 @@ DecimalDigits RoundToDigits(double value, int decimals) {
     RoundExact(std::fabs(value), decimals, out.whole, out.fraction);
     out.negative = std::signbit(value);
     return TruncateDigits(out, decimals);  // drops leading zeros and the sign of a zero
+}
+
+namespace {
+
+// Ew.d of a finite non-zero value: "0.", `decimals` digits rounded half away
+// from zero on the exact binary value, and the exponent.
+std::string FormatE(double value, int width, int decimals) {
+    if (decimals < 1) decimals = 1;
+    // The exact digits of the value: one before the point, then all of them.
+    int size = std::snprintf(nullptr, 0, "%.1100e", std::fabs(value));
+    std::vector<char> buffer(static_cast<size_t>(size) + 1);
+    std::snprintf(buffer.data(), buffer.size(), "%.1100e", std::fabs(value));
+    std::string exact(buffer.data());
+    size_t point = exact.find('.');
+    size_t mark = exact.find('e');
+    int exponent = std::atoi(exact.c_str() + mark + 1) + 1;  // for 0.d1d2... form
+    std::string digits = exact.substr(0, point) + exact.substr(point + 1, mark - point - 1);
+    DecimalDigits rounded = RoundDigits({false, "", digits}, decimals);
+    std::string mantissa = rounded.fraction;
+    if (!rounded.whole.empty()) {  // 0.999..95 rounded up to 1.000..0
+        mantissa = "1" + std::string(static_cast<size_t>(decimals - 1), '0');
+        ++exponent;
+    }
+    int magnitude = exponent < 0 ? -exponent : exponent;
+    std::string exponentText = std::to_string(magnitude);
+    if (exponentText.size() < 2) exponentText.insert(0, 1, '0');
+    std::string tail = magnitude > 99 ? std::string(exponent < 0 ? "-" : "+") + exponentText
+                                      : std::string("E") + (exponent < 0 ? "-" : "+") + exponentText;
+    if (tail.size() > 4) return Stars(width);
+    std::string sign = value < 0.0 ? "-" : "";
+    std::string body = sign + "0." + mantissa + tail;
+    if (static_cast<int>(body.size()) > width) body = sign + "." + mantissa + tail;
+    return RightJustify(body, width);
+}
+
+}  // namespace
+
+std::string FormatG(double value, int width, int decimals) {
+    if (width <= 0) return std::string();
+    if (decimals < 1) decimals = 1;
+    if (!std::isfinite(value)) return Stars(width);
+    const int fixedWidth = width - 4;
+    const std::string trailer(4, ' ');
+    if (value == 0.0) return FormatF(0.0, fixedWidth, decimals - 1) + trailer;
+    // The fixed form with k whole digits fits when the value, rounded to
+    // decimals - k places, has exactly k whole digits (k = 0: at least 0.1).
+    for (int k = 0; k <= decimals; ++k) {
+        DecimalDigits rounded = RoundToDigits(std::fabs(value), decimals - k);
+        bool fits = k == 0 ? rounded.whole.empty() && !rounded.fraction.empty() &&
+                                 rounded.fraction[0] != '0'
+                           : static_cast<int>(rounded.whole.size()) == k;
+        if (fits) return FormatF(value, fixedWidth, decimals - k) + trailer;
+    }
+    return FormatE(value, width, decimals);
 }
 
 std::string FormatA(std::string_view text, int width) {

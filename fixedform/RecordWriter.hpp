@@ -31,6 +31,13 @@ std::string FormatF(double value, int width, int decimals, PlusSign plus = PlusS
 // places, as digits (the digits FormatF prints). NaN and infinities give zero.
 DecimalDigits RoundToDigits(double value, int decimals);
 
+// Gw.d: a value whose magnitude rounds to 0.1 .. 10^d prints as
+// F(w-4).(d-k) followed by 4 blanks, k being the number of its whole digits
+// (d significant digits in all); any other value, as Ew.d: "0.", d digits,
+// "E" and a signed two-digit exponent (a three-digit exponent drops the "E").
+// Zero prints as F(w-4).(d-1) and 4 blanks. Rounding as for Fw.d.
+std::string FormatG(double value, int width, int decimals);
+
 // Aw: a text longer than w gives its leftmost w characters, a shorter one is
 // right-justified after blanks. (Use Text() to place a text as it stands.)
 std::string FormatA(std::string_view text, int width);
@@ -49,6 +56,9 @@ public:
     }
     Record& F(double value, int width, int decimals) {
         return Put(FormatF(value, width, decimals, plus_, scale_));
+    }
+    Record& G(double value, int width, int decimals) {
+        return Put(FormatG(value, width, decimals));
     }
     Record& A(std::string_view text, int width) { return Put(FormatA(text, width)); }
     Record& Text(std::string_view text) { return Put(text); }  // a literal

@@ -73,6 +73,30 @@ TEST(FormatI, WidthsMinimumDigitsAndOverflow) {
     EXPECT_EQ(ff::FormatI(5, 3, -1, ff::PlusSign::Show), " +5");
 }
 
+// G14.6 worked out from the Gw.d rule: 0.1 <= |x| < 10^6 (after rounding to
+// six significant digits) prints F10.(6-k) and four blanks, k the whole
+// digits; else E14.6.
+TEST(FormatG, FixedFormBetweenATenthAndAMillion) {
+    EXPECT_EQ(ff::FormatG(12.5, 14, 6), "   12.5000    ");
+    EXPECT_EQ(ff::FormatG(-3.25, 14, 6), "  -3.25000    ");
+    EXPECT_EQ(ff::FormatG(0.5, 14, 6), "  0.500000    ");
+    EXPECT_EQ(ff::FormatG(123456.4, 14, 6), "   123456.    ");
+    EXPECT_EQ(ff::FormatG(0.0, 14, 6), "   0.00000    ");
+    // 9.9999996 rounds to 10.0000 with six significant digits: two whole digits
+    EXPECT_EQ(ff::FormatG(9.9999996, 14, 6), "   10.0000    ");
+    // 0.09999996 rounds up to 0.100000: still the fixed form
+    EXPECT_EQ(ff::FormatG(0.09999996, 14, 6), "  0.100000    ");
+}
+
+TEST(FormatG, ExponentFormOutsideThatRange) {
+    EXPECT_EQ(ff::FormatG(0.05, 14, 6), "  0.500000E-01");
+    EXPECT_EQ(ff::FormatG(-0.0123456789, 14, 6), " -0.123457E-01");
+    EXPECT_EQ(ff::FormatG(1234567.0, 14, 6), "  0.123457E+07");
+    EXPECT_EQ(ff::FormatG(999999.7, 14, 6), "  0.100000E+07");
+    EXPECT_EQ(ff::FormatG(1.0e-120, 14, 6), "  0.100000-119");
+    EXPECT_EQ(ff::FormatG(std::numeric_limits<double>::quiet_NaN(), 14, 6), "**************");
+}
+
 TEST(FormatA, CutOrRightJustify) {
     EXPECT_EQ(ff::FormatA("ABCDEF", 3), "ABC");
     EXPECT_EQ(ff::FormatA("AB", 4), "  AB");
