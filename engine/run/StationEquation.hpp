@@ -35,7 +35,6 @@ inline constexpr double kSwitchBelowBack = 0.00000005;
 // units less the overlap, so that stations past it print with the equation
 // number 1 in their millions: 1,000,000 ft in QlEngl, 1,000,000 m (expressed
 // in feet) in QlMetr, each divided by the run's station divisor.
-EnteredEquation MakeStationEquation(const RunState& state, double backStation,
-                                    double aheadStation);
+EnteredEquation MakeStationEquation(const RunState& state, double backStation, double aheadStation);
 
 }  // namespace quillon::engine

@@ -112,8 +112,7 @@ TextPair MakeAngleText(double radians) {
     const bool negative = radians < 0.0;
     if (negative) degrees = -degrees;
 
-    std::string text =
-        ff::Record().I(degrees, 4).I(minutesOfDegree, 3, 2).F(seconds, 6, 2).str();
+    std::string text = ff::Record().I(degrees, 4).I(minutesOfDegree, 3, 2).F(seconds, 6, 2).str();
     TextPair texts = SplitText(text);
     // A negative angle of less than one degree shows its sign in front of the
     // 0 degrees, unless it prints as 0 00 00.00.
