@@ -93,6 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Below one kilometre: "    + 34.5678" gets zeros at 4 and 6.
         StationCase{34.5678, "   0+034.5678"}, StationCase{5.25, "   0+005.2500"},
         StationCase{0.5, "   0+000.5000"}, StationCase{999.99994, "   0+999.9999"},
+        StationCase{99.99996, "   0+100.0000"},  // carry into the hundreds of metres
         StationCase{999.99996, "   1+000.0000"}, StationCase{1234567.8912, "1234+567.8912"},
         // The equation-number display: 1,001,020 m is 1 km 20 m past
         // equation 1; 1,000,020 m is 20 m past it.
