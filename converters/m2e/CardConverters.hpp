@@ -1,0 +1,49 @@
+// One converter per card type: a metric card in, the English card out.
+// Lengths, stations, offsets and elevations go from metres to feet, small
+// lengths from millimetres to inches; angles, slopes, percentages, codes and
+// texts pass unchanged. Every field keeps its columns and is written with the
+// implied decimals of an English deck.
+//
+// `card`: the metric card right-trimmed and padded with blanks to at least 80
+// columns. A converted card has no line end and ends after its last field.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "converters/m2e/CardFields.hpp"
+
+namespace quillon::converters::m2e {
+
+// 00, the first of the run: "00", the structure identifier (columns 3-12),
+// columns 13-79 and a blank in column 80, so the metric mark is gone.
+std::string convertFirstDescriptionCard(std::string_view card);
+// 00, later ones: "00" and columns 3-80.
+std::string convertDescriptionCard(std::string_view card);
+
+CardConversion convertHorizontalAlignmentCard(std::string_view card);  // 01
+CardConversion convertVerticalAlignmentCard(std::string_view card);    // 02
+// 03 after an 02 card. `CrossTrans.MaxTransVC` is checked before anything else.
+CardConversion convertCrossSlopeCard(std::string_view card);
+CardConversion convertCrossSlopeOverrideCard(std::string_view card);   // further 03 cards
+CardConversion convertReferenceLineCard(std::string_view card);        // 04
+CardConversion convertGirderLineCard(std::string_view card);           // 05
+CardConversion convertBentLineCard(std::string_view card);             // 06
+CardConversion convertDeadLoadCard(std::string_view card);             // 07
+CardConversion convertRoadApproachCard(std::string_view card);         // 08
+
+// The field tables, left to right (the type columns 1-2 are not in them).
+const std::vector<CardField>& HorizontalAlignmentFields();
+const std::vector<CardField>& VerticalAlignmentFields();
+const std::vector<CardField>& CrossSlopeFields();
+const std::vector<CardField>& CrossSlopeOverrideFields();
+const std::vector<CardField>& ReferenceLineFields();
+// `ElevationShift` is in metres on a type "4" line and in millimetres otherwise.
+std::vector<CardField> GirderLineFields(bool lineTypeFour);
+const std::vector<CardField>& BentLineFields();
+// The deflections are in metres when column 5 holds "M", else in millimetres.
+std::vector<CardField> DeadLoadFields(bool metres);
+const std::vector<CardField>& RoadApproachFields();
+
+}  // namespace quillon::converters::m2e

@@ -1,0 +1,230 @@
+#include "converters/m2e/M2eRun.hpp"
+
+#include <fstream>
+#include <iostream>
+#include <optional>
+
+#include "converters/common/ConverterFiles.hpp"
+#include "converters/common/ConverterLog.hpp"
+#include "converters/common/DeckUnits.hpp"
+#include "converters/common/TextRoutines.hpp"
+#include "converters/m2e/CardConverters.hpp"
+#include "fixedform/FieldReader.hpp"
+#include "fixedform/RecordWriter.hpp"
+#include "fixedform/TextLines.hpp"
+
+namespace quillon::converters::m2e {
+
+namespace fs = std::filesystem;
+namespace ff = quillon::fixedform;
+
+namespace {
+
+constexpr int kCardColumns = 80;
+const char* const kAborting = "Aborting M2E processing run.";
+
+std::string OpenError(std::string_view name) {
+    return "M2E-E-OpenErr unable to open file '" + std::string(name) + "'.  Aborting process";
+}
+
+std::string TypeText(int type) { return ff::FormatI(type, 2, 2); }
+
+// A line right-trimmed and padded with blanks to 80 columns (a longer one keeps its length).
+std::string CardBuffer(std::string_view line) {
+    std::string trimmed = rightTrim(line);
+    return ff::CardColumns(trimmed, std::max<int>(kCardColumns, static_cast<int>(trimmed.size())));
+}
+
+std::vector<std::string> FaultMessages(const FieldFault& fault, int type, size_t lineNumber) {
+    if (fault.kind == FieldFault::Kind::TransitionCurveTooLong)
+        return {"Input error detected while processing cross slope record.", "",
+                "Max length of trans VC cannot exceed 3047.0 M.", kAborting};
+    std::string where = fault.field + " in columns " + std::to_string(fault.first) + "-" +
+                        std::to_string(fault.last);
+    std::string what = fault.kind == FieldFault::Kind::NotANumber
+                           ? where + " is not a number: " + fault.value + "."
+                           : where + " does not fit its columns: " + fault.value + ".";
+    return {"Input error detected while processing " + TypeText(type) + " card at input line " +
+                std::to_string(lineNumber) + ".",
+            what, kAborting};
+}
+
+class M2eRun {
+public:
+    M2eRun(const Environment& env, ConverterConsole console, const fs::path& logFolder)
+        : console_(console), log_(M2eLogSpec(), logFolder, RunTimeText(env.Now()), env) {}
+
+    int Run(const std::vector<std::string>& args);
+
+private:
+    // The card loop over the lines of the deck; fills output_ or gives a failure status.
+    std::optional<int> ConvertCards(const std::vector<std::string>& lines);
+    std::optional<int> ConvertCard(const std::string& card, int type, size_t lineNumber);
+    // The first 00 card: the metric check; a deck that is not metric is copied from line `index` on.
+    std::optional<int> FirstDescriptionCard(const std::vector<std::string>& lines, size_t index);
+
+    bool Log(std::string_view message);
+    // Logs the messages (usage and file errors also on stderr) and ends the run with -1.
+    int Fail(const std::vector<std::string>& messages, bool onStderr);
+    int WriteOutput(int status);
+    int endRun(int status);
+
+    ConverterConsole console_;
+    ConverterLog log_;
+    bool logFailed_ = false;
+    DeckFiles files_;
+    std::string output_;
+    bool firstDescriptionSeen_ = false;
+    bool crossSlopeExpected_ = false;  // the next 03 card is a Problem's CrossSlopeCard
+};
+
+bool M2eRun::Log(std::string_view message) {
+    if (logFailed_) return false;
+    if (log_.writeLog(message)) return true;
+    logFailed_ = true;
+    console_.err << log_.spec().openFailureMessage << '\n';
+    return false;
+}
+
+int M2eRun::Fail(const std::vector<std::string>& messages, bool onStderr) {
+    for (const std::string& message : messages) {
+        if (onStderr && !message.empty()) console_.err << message << '\n';
+        Log(message);
+    }
+    return endRun(kAbortStatus);
+}
+
+int M2eRun::endRun(int status) {
+    console_.out << "\n End run QlvrM2E convertor";
+    if (status != 0)
+        console_.out << "\n Error status " << status << "\n\n";
+    else
+        console_.out << "\n Status normal\n\n";
+    console_.out.flush();
+    return status;
+}
+
+int M2eRun::WriteOutput(int status) {
+    std::string error;
+    if (!WriteFileAtomically(files_.output, output_, error))
+        return Fail({OpenError(files_.output) + " (" + error + ")"}, true);
+    return status == 0 ? 0 : endRun(status);
+}
+
+int M2eRun::Run(const std::vector<std::string>& args) {
+    if (args.empty()) return Fail({"No arguments passed, aborting."}, true);
+    if (args.size() > 2) return Fail({"Too many arguments, aborting."}, true);
+    files_ = convertDeck(args[0]);
+    if (!Log("Processing IN = " + files_.base + "." + files_.inputExtension + "\n") ||
+        !Log("Processing OUT = " + files_.base + ".BIP\n"))
+        return endRun(kAbortStatus);
+
+    std::error_code ignored;
+    std::ifstream in;
+    if (!fs::is_directory(files_.input, ignored)) in.open(files_.input, std::ios::binary);
+    if (!in.is_open()) return Fail({OpenError(files_.input)}, true);
+    if (fs::equivalent(files_.input, files_.output, ignored))
+        return Fail({"M2E-E-SameFile input file '" + files_.input +
+                         "' is also the output file.  Aborting process"},
+                    true);
+    std::vector<std::string> lines;
+    for (std::string line; ff::ReadTextLine(in, line);) lines.push_back(line);
+    if (in.bad()) return Fail({"M2E-E-ReadErr unable to read file '" + files_.input + "'.  Aborting process"}, true);
+
+    if (std::optional<int> status = ConvertCards(lines)) return *status;
+    return WriteOutput(0);
+}
+
+std::optional<int> M2eRun::ConvertCards(const std::vector<std::string>& lines) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (rightTrim(lines[i]).empty()) continue;  // empty lines are dropped
+        std::string card = CardBuffer(lines[i]);
+        ClassifiedCard kind = classifyCard(card);
+        if (kind.kind == CardClass::Comment) continue;
+        if (kind.kind == CardClass::Foreign) {
+            output_ += lines[i] + "\n";  // the engine reports it at its place
+            continue;
+        }
+        if (!firstDescriptionSeen_ && kind.type != 0)
+            return Fail({"Input error detected at input line " + std::to_string(i + 1) + ": a " +
+                             TypeText(kind.type) + " card comes before the first 00 card.",
+                         kAborting},
+                        false);
+        if (kind.type == 0 && !firstDescriptionSeen_) {
+            if (std::optional<int> status = FirstDescriptionCard(lines, i)) return status;
+            continue;
+        }
+        if (std::optional<int> status = ConvertCard(card, kind.type, i + 1)) return status;
+    }
+    if (!firstDescriptionSeen_)
+        return Fail({"M2E-E-NoDeck no 00 card found in file '" + files_.input + "'.  Aborting process"}, true);
+    return std::nullopt;
+}
+
+std::optional<int> M2eRun::FirstDescriptionCard(const std::vector<std::string>& lines, size_t index) {
+    firstDescriptionSeen_ = true;
+    if (!Log("Checking input file for metric ...")) return endRun(kAbortStatus);
+    if (IsMetricDeck(lines)) {
+        output_ += convertFirstDescriptionCard(CardBuffer(lines[index])) + "\n";
+        return std::nullopt;
+    }
+    if (!Log("\nThe input file specified is not a METRIC Geometry input file.") ||
+        !Log("\nNo conversion processing is required.  Exiting M2E converter."))
+        return endRun(kAbortStatus);
+    for (size_t i = index; i < lines.size(); ++i) output_ += CardBuffer(lines[i]) + "\n";
+    return WriteOutput(kNotMetricStatus);
+}
+
+std::optional<int> M2eRun::ConvertCard(const std::string& card, int type, size_t lineNumber) {
+    CardConversion converted;
+    switch (type) {
+        case 0: output_ += convertDescriptionCard(card) + "\n"; return std::nullopt;
+        case 1: converted = convertHorizontalAlignmentCard(card); break;
+        case 2:
+            converted = convertVerticalAlignmentCard(card);
+            crossSlopeExpected_ = true;
+            break;
+        case 3:
+            converted = crossSlopeExpected_ ? convertCrossSlopeCard(card) : convertCrossSlopeOverrideCard(card);
+            crossSlopeExpected_ = false;
+            break;
+        case 4: converted = convertReferenceLineCard(card); break;
+        case 5: converted = convertGirderLineCard(card); break;
+        case 6: converted = convertBentLineCard(card); break;
+        case 7: converted = convertDeadLoadCard(card); break;
+        default: converted = convertRoadApproachCard(card); break;
+    }
+    if (converted.fault) return Fail(FaultMessages(*converted.fault, type, lineNumber), false);
+    output_ += converted.card + "\n";
+    return std::nullopt;
+}
+
+}  // namespace
+
+DeckFiles convertDeck(std::string_view argument) {
+    DeckFiles files;
+    files.base = BaseName(argument);
+    files.inputExtension = FileNameExtension(argument).value_or("DAT");
+    files.input = ConverterFileName(files.base, files.inputExtension);
+    files.output = ConverterFileName(files.base, "BIP");
+    return files;
+}
+
+ClassifiedCard classifyCard(std::string_view card) {
+    if (ff::Columns(card, 1, 2) == "99") return {CardClass::Comment, 99};
+    auto type = ff::ReadInteger(card, 1, 2, ff::Blanks::Ignored);
+    if (!type.ok() || type.value < 0 || type.value > 8) return {CardClass::Foreign, type.value};
+    return {CardClass::Typed, type.value};
+}
+
+int RunM2e(const std::vector<std::string>& args, const Environment& env, ConverterConsole console,
+           const fs::path& logFolder) {
+    M2eRun run(env, console, logFolder);
+    return run.Run(args);
+}
+
+int RunM2e(const std::vector<std::string>& args, const Environment& env) {
+    return RunM2e(args, env, ConverterConsole{std::cout, std::cerr}, {});
+}
+
+}  // namespace quillon::converters::m2e
