@@ -3,8 +3,12 @@
 // Problem carries into the next.
 #pragma once
 
+#include "engine/alignment/AlignmentState.hpp"
+
 namespace quillon::engine {
 
-struct ProblemState {};
+struct ProblemState {
+    AlignmentState alignment;
+};
 
 }  // namespace quillon::engine
