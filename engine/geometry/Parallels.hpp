@@ -26,8 +26,10 @@ Pair IntersectLineWithParallel(const HorizontalAlignment& h, AlignmentFrame& fra
                                Pair qw, KernelStatus& status);
 
 // The same, also giving the skew of F at the crossing: the angle from the
-// normal of the horizontal control to the line, in -pi/2..pi/2, positive
-// turning like the curve direction factor. `skew` is left alone on failure.
+// normal of the horizontal control there to the line, radians in
+// -pi/2..pi/2, positive when the line is turned clockwise from the normal
+// (seen with stations increasing up the page and offsets to the right), for
+// either hand of curve. `skew` is left alone on failure.
 Pair IntersectLineWithParallelSkew(const HorizontalAlignment& h, AlignmentFrame& frame,
                                    Pair foot, Pair qw, double& skew, KernelStatus& status);
 
