@@ -35,7 +35,8 @@ Pair IntersectLineWithParallelSkew(const HorizontalAlignment& h, AlignmentFrame&
 
 // The signed length along the parallel at offset q from station a to
 // station b. Without a curve, with |b - a| or |q| below 2e-8, or with both
-// stations on one tangent, it is b - a.
+// stations on one tangent, it is b - a. A non-finite argument gives a
+// non-finite length.
 double ParallelLength(const HorizontalAlignment& h, double a, double q, double b);
 
 // The station reached by going distance d (signed, feet along the parallel)

@@ -5,9 +5,10 @@
 // positive to the right of the direction of increasing station.
 //
 // Every call leaves the AlignmentFrame at the position found (the mode of
-// LocatePoint says how much of it). Lengths feet, angles radians; a point is
-// located to about 1e-9 ft on tangents, arc and spirals for offsets up to
-// the radius.
+// LocatePoint says how much of it). Lengths feet, angles radians. A point
+// within the radius of the control is located to 1e-8 ft on tangents, arc
+// and spirals; within a micro-foot of a spiral's tangent end, where the
+// tangent angle is below 1e-16 rad, to a few 1e-7 ft.
 #pragma once
 
 #include "engine/geometry/AlignmentFrame.hpp"
