@@ -1,8 +1,8 @@
 #include "engine/geometry/HorizontalAlignment.hpp"
 
-#include "engine/geometry/SpiralSeries.hpp"
-
 #include <cmath>
+
+#include "engine/geometry/SpiralSeries.hpp"
 
 namespace quillon::geometry {
 
@@ -41,18 +41,20 @@ bool ValidSpiralLength(double ls) { return std::isfinite(ls) && ls >= 0.0; }
 
 const char* CurveErrorMessage(CurveError error) {
     switch (error) {
-        case CurveError::None: return "";
+        case CurveError::None:
+            return "";
         case CurveError::DegreeOrDeltaOutOfRange:
             return "DEGREE OF CURVE OR DELTA ANGLE OUT OF RANGE";
-        case CurveError::SpiralLengthOutOfRange: return "SPIRAL LENGTH OUT OF RANGE";
-        case CurveError::SpiralsLap: return "SPIRALS LAP";
+        case CurveError::SpiralLengthOutOfRange:
+            return "SPIRAL LENGTH OUT OF RANGE";
+        case CurveError::SpiralsLap:
+            return "SPIRALS LAP";
     }
     return "";
 }
 
-CurveError ComputeHorizontalCurve(HorizontalAlignment& h, double f, double degree,
-                                  double radius, double absDelta, double ls1, double ls2,
-                                  double piStation) {
+CurveError ComputeHorizontalCurve(HorizontalAlignment& h, double f, double degree, double radius,
+                                  double absDelta, double ls1, double ls2, double piStation) {
     h.curveFlag = true;
     h.horizontalTangent = false;
     h.f = f < 0.0 ? -1.0 : 1.0;

@@ -30,12 +30,12 @@ inline constexpr double kCurvePIStationMinimum = 0.00000002;
 // at the back station the deck's stationing jumps by `length` (ahead minus
 // back; negative for overlapping stationing). Stations in feet.
 struct AlignmentEquation {
-    int flag = 0;            // 1 when the card gives an equation
-    int usedCount = 0;       // times the equation has been used
-    double back = 0.0;       // back station, internal
-    double length = 0.0;     // ahead minus back
-    double backDeck = 0.0;   // back station in the deck's stationing
-    double shift = 0.0;      // what printed stations past the equation add
+    int flag = 0;           // 1 when the card gives an equation
+    int usedCount = 0;      // times the equation has been used
+    double back = 0.0;      // back station, internal
+    double length = 0.0;    // ahead minus back
+    double backDeck = 0.0;  // back station in the deck's stationing
+    double shift = 0.0;     // what printed stations past the equation add
 };
 
 struct HorizontalAlignment {
@@ -44,38 +44,38 @@ struct HorizontalAlignment {
     // The complement of curveFlag once the horizontal alignment is built.
     bool horizontalTangent = true;
 
-    double f = 1.0;               // direction factor: -1.0 left curve, +1.0 otherwise
-    double degree = 0.0;          // degree of curve D, radians (arc definition D = 100/|R|)
-    double delta = 0.0;           // deflection angle, signed (f * |delta|)
-    double radius = 0.0;          // R, signed: f * 100/D
-    double ls1 = 0.0;             // entering spiral length (as given, >= 0)
-    double ls2 = 0.0;             // leaving spiral length
-    double theta1 = 0.0;          // entering spiral angle, signed: 0.5 * ls1 / R
-    double theta2 = 0.0;          // leaving spiral angle, signed: 0.5 * ls2 / R
-    double rp1 = 0.0, k1 = 0.0;   // R+p and k of the entering spiral (signed like R)
-    double rp2 = 0.0, k2 = 0.0;   // R+p and k of the leaving spiral
-    double sinDelta = 0.0;        // of the signed delta
+    double f = 1.0;              // direction factor: -1.0 left curve, +1.0 otherwise
+    double degree = 0.0;         // degree of curve D, radians (arc definition D = 100/|R|)
+    double delta = 0.0;          // deflection angle, signed (f * |delta|)
+    double radius = 0.0;         // R, signed: f * 100/D
+    double ls1 = 0.0;            // entering spiral length (as given, >= 0)
+    double ls2 = 0.0;            // leaving spiral length
+    double theta1 = 0.0;         // entering spiral angle, signed: 0.5 * ls1 / R
+    double theta2 = 0.0;         // leaving spiral angle, signed: 0.5 * ls2 / R
+    double rp1 = 0.0, k1 = 0.0;  // R+p and k of the entering spiral (signed like R)
+    double rp2 = 0.0, k2 = 0.0;  // R+p and k of the leaving spiral
+    double sinDelta = 0.0;       // of the signed delta
     double cosDelta = 1.0;
-    double t1 = 0.0;              // tangent length TS to PI
-    double t2 = 0.0;              // tangent length PI to ST
-    double lc = 0.0;              // length of the circular arc
-    double csDistance = 0.0;      // TS to CS: lc + ls1
-    double length = 0.0;          // L, TS to ST: lc + ls1 + ls2
-    double tsStation = 0.0;       // station of the TS in the deck's stationing
+    double t1 = 0.0;          // tangent length TS to PI
+    double t2 = 0.0;          // tangent length PI to ST
+    double lc = 0.0;          // length of the circular arc
+    double csDistance = 0.0;  // TS to CS: lc + ls1
+    double length = 0.0;      // L, TS to ST: lc + ls1 + ls2
+    double tsStation = 0.0;   // station of the TS in the deck's stationing
 
     // Frame constants.
-    Pair stFromHc{1.0, 0.0};      // (cos delta, sin delta)
-    Pair stOffset{0.0, 0.0};      // (t1 sin delta, -t2 - t1 cos delta)
-    Pair aheadNormal{1.0, 0.0};   // (cos delta, -sin delta): the ahead tangent's right normal
-    Pair aheadFoot{0.0, 0.0};     // the ahead tangent, foot form (HC frame)
+    Pair stFromHc{1.0, 0.0};     // (cos delta, sin delta)
+    Pair stOffset{0.0, 0.0};     // (t1 sin delta, -t2 - t1 cos delta)
+    Pair aheadNormal{1.0, 0.0};  // (cos delta, -sin delta): the ahead tangent's right normal
+    Pair aheadFoot{0.0, 0.0};    // the ahead tangent, foot form (HC frame)
 
     // Spiral end constants.
-    Pair centre{0.0, 0.0};        // circle centre (rp1, k1), HC frame
-    double rs1 = 0.0;             // where the SC radial line crosses the HC x axis
-    double rs2 = 0.0;             // where the CS radial line crosses the ST x axis
-    Pair scRadial{0.0, 0.0};      // SC radial line, foot form, HC frame
-    Pair csRadial{0.0, 0.0};      // CS radial line, foot form, ST frame
-    Pair bisector{0.0, 0.0};      // radial line perpendicular to the middle tangent, foot form
+    Pair centre{0.0, 0.0};    // circle centre (rp1, k1), HC frame
+    double rs1 = 0.0;         // where the SC radial line crosses the HC x axis
+    double rs2 = 0.0;         // where the CS radial line crosses the ST x axis
+    Pair scRadial{0.0, 0.0};  // SC radial line, foot form, HC frame
+    Pair csRadial{0.0, 0.0};  // CS radial line, foot form, ST frame
+    Pair bisector{0.0, 0.0};  // radial line perpendicular to the middle tangent, foot form
 
     // Offset from the horizontal control to the profile control line (feet,
     // signed, right positive).
@@ -116,9 +116,8 @@ const char* CurveErrorMessage(CurveError error);
 // end constants; the profile offset and station equation are left alone.
 // On an error it returns at once: the values of the steps before it stay, and
 // the caller falls back to SetHorizontalTangent.
-CurveError ComputeHorizontalCurve(HorizontalAlignment& h, double f, double degree,
-                                  double radius, double absDelta, double ls1, double ls2,
-                                  double piStation);
+CurveError ComputeHorizontalCurve(HorizontalAlignment& h, double f, double degree, double radius,
+                                  double absDelta, double ls1, double ls2, double piStation);
 
 // The horizontal tangent (no curve, or a fatal curve error): curveFlag
 // cleared, f = 1.0, no deflection, radius, spirals or lengths, the frame

@@ -6,9 +6,9 @@ namespace quillon::geometry {
 
 namespace {
 
-constexpr double kParallel = 1e-37;    // squared length or cross product: no line
-constexpr double kShortest = 1e-15;    // shortest segment or direction, feet
-constexpr double kTinyFoot = 1e-30;    // squared foot length of a line through the origin
+constexpr double kParallel = 1e-37;  // squared length or cross product: no line
+constexpr double kShortest = 1e-15;  // shortest segment or direction, feet
+constexpr double kTinyFoot = 1e-30;  // squared foot length of a line through the origin
 
 Pair Failed(KernelStatus& status) {
     status.failed = true;

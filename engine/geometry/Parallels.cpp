@@ -1,10 +1,10 @@
 #include "engine/geometry/Parallels.hpp"
 
-#include "engine/geometry/Lines.hpp"
-#include "engine/geometry/StationOffset.hpp"
-
 #include <algorithm>
 #include <cmath>
+
+#include "engine/geometry/Lines.hpp"
+#include "engine/geometry/StationOffset.hpp"
 
 namespace quillon::geometry {
 
@@ -36,7 +36,8 @@ double TangentAngle(const HorizontalAlignment& h, double s) {
     if (s <= 0.0) return 0.0;
     if (s < h.ls1) return h.theta1 * (s / h.ls1) * (s / h.ls1);
     if (s <= h.length - h.ls2) return (s - h.ls1) / h.radius + h.theta1;
-    if (s < h.length) return h.delta - h.theta2 * ((h.length - s) / h.ls2) * ((h.length - s) / h.ls2);
+    if (s < h.length)
+        return h.delta - h.theta2 * ((h.length - s) / h.ls2) * ((h.length - s) / h.ls2);
     return h.delta;
 }
 
@@ -82,8 +83,8 @@ Pair IntersectLineWithParallel(const HorizontalAlignment& h, AlignmentFrame& fra
     return r;
 }
 
-Pair IntersectLineWithParallelSkew(const HorizontalAlignment& h, AlignmentFrame& frame,
-                                   Pair foot, Pair qw, double& skew, KernelStatus& status) {
+Pair IntersectLineWithParallelSkew(const HorizontalAlignment& h, AlignmentFrame& frame, Pair foot,
+                                   Pair qw, double& skew, KernelStatus& status) {
     Pair r = IntersectLineWithParallel(h, frame, foot, qw, status);
     if (status.failed) return r;
     StationOffsetOfPoint(h, frame, r, status);

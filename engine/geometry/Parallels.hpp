@@ -30,8 +30,8 @@ Pair IntersectLineWithParallel(const HorizontalAlignment& h, AlignmentFrame& fra
 // -pi/2..pi/2, positive when the line is turned clockwise from the normal
 // (seen with stations increasing up the page and offsets to the right), for
 // either hand of curve. `skew` is left alone on failure.
-Pair IntersectLineWithParallelSkew(const HorizontalAlignment& h, AlignmentFrame& frame,
-                                   Pair foot, Pair qw, double& skew, KernelStatus& status);
+Pair IntersectLineWithParallelSkew(const HorizontalAlignment& h, AlignmentFrame& frame, Pair foot,
+                                   Pair qw, double& skew, KernelStatus& status);
 
 // The signed length along the parallel at offset q from station a to
 // station b. Without a curve, with |b - a| or |q| below 2e-8, or with both

@@ -39,8 +39,8 @@ double SolveNormal(const NormalEquations& normal, int d, std::span<double> c) {
 
 }  // namespace
 
-double SolveLinearSystem(int n, std::span<const double> a, int ldA, std::span<double> x,
-                         int ldX, std::span<const double> b, int ldB, int m) {
+double SolveLinearSystem(int n, std::span<const double> a, int ldA, std::span<double> x, int ldX,
+                         std::span<const double> b, int ldB, int m) {
     if (n <= 1 || m <= 0 || n > ldA) return 0.0;
     if (m > 1 && (n > ldX || n > ldB)) return 0.0;
     if (static_cast<long>(ldA + m) * n >= kMostSolverWork) return 0.0;
@@ -116,7 +116,8 @@ double SolveLinearSystem(int n, std::span<const double> a, int ldA, std::span<do
 bool FitPolynomial(NormalEquations& normal, int d, std::span<double> c, int& npts,
                    std::span<FitPoint> points) {
     normal.degree = -1;
-    if (d < 1 || d > kMostFitDegree || d >= npts || static_cast<std::size_t>(npts) > points.size() ||
+    if (d < 1 || d > kMostFitDegree || d >= npts ||
+        static_cast<std::size_t>(npts) > points.size() ||
         c.size() < static_cast<std::size_t>(d + 1))
         return Fail(npts);
     std::span<FitPoint> used = points.first(static_cast<std::size_t>(npts));

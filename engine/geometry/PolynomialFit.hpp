@@ -55,7 +55,7 @@ bool RefitPolynomial(const NormalEquations& normal, int d, std::span<double> c, 
 // fails: n below 2, m below 1, a leading dimension below n (with several
 // right-hand sides also ldX and ldB), (ldA + m) * n of 32001 or more, spans
 // too short, a singular or non-finite matrix. X is written only on success.
-double SolveLinearSystem(int n, std::span<const double> a, int ldA, std::span<double> x,
-                         int ldX, std::span<const double> b, int ldB, int m);
+double SolveLinearSystem(int n, std::span<const double> a, int ldA, std::span<double> x, int ldX,
+                         std::span<const double> b, int ldB, int m);
 
 }  // namespace quillon::geometry

@@ -1,15 +1,15 @@
 #include "engine/geometry/StationOffset.hpp"
 
-#include "engine/geometry/SpiralSeries.hpp"
-
 #include <cmath>
+
+#include "engine/geometry/SpiralSeries.hpp"
 
 namespace quillon::geometry {
 
 namespace {
 
 constexpr int kMostSpiralPasses = 100;
-constexpr double kTinyFoot = 1e-30;     // squared foot length of a tangent through the origin
+constexpr double kTinyFoot = 1e-30;  // squared foot length of a tangent through the origin
 constexpr double kFootOfOrigin = 1e-15;
 
 Pair Failed(KernelStatus& status) {
@@ -87,8 +87,8 @@ bool FootOnSpiral(const HorizontalAlignment& h, Pair z, double theta, double ls,
     return std::isfinite(foot.l) && std::isfinite(foot.offset);
 }
 
-Pair OnEnteringSpiral(const HorizontalAlignment& h, AlignmentFrame& frame, Pair z,
-                      LocateMode mode, KernelStatus& status) {
+Pair OnEnteringSpiral(const HorizontalAlignment& h, AlignmentFrame& frame, Pair z, LocateMode mode,
+                      KernelStatus& status) {
     SpiralFoot foot;
     if (!FootOnSpiral(h, z, h.theta1, h.ls1, h.rs1, mode == LocateMode::Warm, frame.phi, foot))
         return Failed(status);
@@ -101,8 +101,8 @@ Pair OnEnteringSpiral(const HorizontalAlignment& h, AlignmentFrame& frame, Pair 
 
 // The leaving spiral is the entering one seen from the ST backwards: in the
 // ST frame mirrored in its x axis.
-Pair OnLeavingSpiral(const HorizontalAlignment& h, AlignmentFrame& frame, Pair zst,
-                     LocateMode mode, KernelStatus& status) {
+Pair OnLeavingSpiral(const HorizontalAlignment& h, AlignmentFrame& frame, Pair zst, LocateMode mode,
+                     KernelStatus& status) {
     SpiralFoot foot;
     Pair mirrored = std::conj(zst);
     if (!FootOnSpiral(h, mirrored, h.theta2, h.ls2, h.rs2, mode == LocateMode::Warm,
@@ -166,8 +166,8 @@ Pair PointAtStationOffset(const HorizontalAlignment& h, AlignmentFrame& frame, P
     return (Pair(q, s - h.length) - h.stOffset) / h.stFromHc;
 }
 
-Pair LocatePoint(const HorizontalAlignment& h, AlignmentFrame& frame, Pair z,
-                 KernelStatus& status, LocateMode mode) {
+Pair LocatePoint(const HorizontalAlignment& h, AlignmentFrame& frame, Pair z, KernelStatus& status,
+                 LocateMode mode) {
     if (status.failed) return Pair(0.0, 0.0);
     if (!IsFinite(z)) return Failed(status);
     if (Dot2(z - h.bisector, h.bisector) <= 0.0) {  // the back half
@@ -185,8 +185,7 @@ Pair LocatePoint(const HorizontalAlignment& h, AlignmentFrame& frame, Pair z,
     }
     if (Dot2(zst - h.csRadial, h.csRadial) < 0.0)
         return OnLeavingSpiral(h, frame, zst, mode, status);
-    if (Dot2(z - h.scRadial, h.scRadial) < 0.0)
-        return OnEnteringSpiral(h, frame, z, mode, status);
+    if (Dot2(z - h.scRadial, h.scRadial) < 0.0) return OnEnteringSpiral(h, frame, z, mode, status);
     return OnCircle(h, frame, z, mode);
 }
 

@@ -36,8 +36,8 @@ enum class LocateMode {
 // most 100 passes and stops on a non-finite value; either failure sets the
 // status, as does a non-finite Z. Points beyond a centre of curvature, which
 // no spiral point faces, may fail this way.
-Pair LocatePoint(const HorizontalAlignment& h, AlignmentFrame& frame, Pair z,
-                 KernelStatus& status, LocateMode mode = LocateMode::Fresh);
+Pair LocatePoint(const HorizontalAlignment& h, AlignmentFrame& frame, Pair z, KernelStatus& status,
+                 LocateMode mode = LocateMode::Fresh);
 
 // LocatePoint starting the spiral iteration from the frame's last angle.
 inline Pair LocatePointFromLast(const HorizontalAlignment& h, AlignmentFrame& frame, Pair z,

@@ -1,11 +1,10 @@
-#include "engine/geometry/HorizontalAlignment.hpp"
-
-#include "ReferenceAlignment.hpp"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+
+#include "ReferenceAlignment.hpp"
+#include "engine/geometry/HorizontalAlignment.hpp"
 
 namespace g = quillon::geometry;
 using g::testing::Radians;
@@ -129,7 +128,8 @@ TEST_P(CurveThroughIntegration, TangentLengthsMeetAtThePI) {
     EXPECT_NEAR(std::abs(h.aheadFoot - foot), 0.0, 1e-7);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CurveThroughIntegration, ::testing::ValuesIn(g::testing::kCurveCases),
+INSTANTIATE_TEST_SUITE_P(Cases, CurveThroughIntegration,
+                         ::testing::ValuesIn(g::testing::kCurveCases),
                          [](const auto& info) { return g::testing::CaseName(info.param); });
 
 TEST(SpiralledCurve, RightAngleUsesTheShiftedRadiiAsTangents) {
@@ -175,8 +175,10 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, CurveChecks,
     ::testing::Values(
         // delta must lie between 0.00002 and 3.14157 rad
-        ErrorCase{"DeltaTooSmall", 0.1, 0, 0.00001 * 180 / g::kPi, 0, 0, E::DegreeOrDeltaOutOfRange},
-        ErrorCase{"DeltaTooLarge", 0.1, 0, 3.14158 * 180 / g::kPi, 0, 0, E::DegreeOrDeltaOutOfRange},
+        ErrorCase{"DeltaTooSmall", 0.1, 0, 0.00001 * 180 / g::kPi, 0, 0,
+                  E::DegreeOrDeltaOutOfRange},
+        ErrorCase{"DeltaTooLarge", 0.1, 0, 3.14158 * 180 / g::kPi, 0, 0,
+                  E::DegreeOrDeltaOutOfRange},
         ErrorCase{"DeltaJustInside", 0.1, 0, 3.14156 * 180 / g::kPi, 0, 0, E::None},
         // D above 0.00099 rad (a radius below about 101,000)
         ErrorCase{"DegreeTooSmall", 0.00098, 0, 10, 0, 0, E::DegreeOrDeltaOutOfRange},
@@ -192,7 +194,8 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"NoDegreeNoRadius", 0, 0, 30, 0, 0, E::DegreeOrDeltaOutOfRange},
         // theta = Ls/2R = 400/300 = 1.333 passes; 480/300 = 1.6 reaches pi/2
         ErrorCase{"SpiralAngleBelowQuarterTurn", 100.0 / 150, 0, 179, 400, 0, E::None},
-        ErrorCase{"SpiralAngleAtQuarterTurn", 100.0 / 150, 0, 179, 0, 480, E::SpiralLengthOutOfRange},
+        ErrorCase{"SpiralAngleAtQuarterTurn", 100.0 / 150, 0, 179, 0, 480,
+                  E::SpiralLengthOutOfRange},
         // spirals of 200 on R = 1000 need delta above 0.2 rad (11.459 deg)
         ErrorCase{"SpiralsLap", 0.1, 0, 11.0, 200, 200, E::SpiralsLap},
         ErrorCase{"SpiralsJustMeet", 0.1, 0, 0.2 * 180 / g::kPi, 200, 200, E::None},

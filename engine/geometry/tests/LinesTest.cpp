@@ -1,9 +1,9 @@
-#include "engine/geometry/Lines.hpp"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+
+#include "engine/geometry/Lines.hpp"
 
 namespace g = quillon::geometry;
 using g::Pair;
@@ -31,19 +31,19 @@ TEST_P(LineCrossings, MeetWhereBothLineEquationsHold) {
     EXPECT_FALSE(status.failed);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LineCrossings,
-    ::testing::Values(
-        // x = 0 with x + y = 10 (foot (5, 5)): (0, 10), in either order
-        CrossCase{Pair(0, 0), Pair(5, 5), Pair(0, 10)},
-        CrossCase{Pair(5, 5), Pair(0, 0), Pair(0, 10)},
-        // x + y = 10 with y = 3 (foot (0, 3)): (7, 3)
-        CrossCase{Pair(5, 5), Pair(0, 3), Pair(7, 3)},
-        // x = 4 (foot (4, 0)) with x - y = -2 (foot (-1, 1)): (4, 6)
-        CrossCase{Pair(4, 0), Pair(-1, 1), Pair(4, 6)},
-        // a line through the origin held as 1e-15 times its normal (y = x,
-        // normal (-1, 1)/sqrt 2) with y = 3: (3, 3)
-        CrossCase{Pair(-1e-15 / std::sqrt(2.0), 1e-15 / std::sqrt(2.0)), Pair(0, 3), Pair(3, 3)}));
+INSTANTIATE_TEST_SUITE_P(Cases, LineCrossings,
+                         ::testing::Values(
+                             // x = 0 with x + y = 10 (foot (5, 5)): (0, 10), in either order
+                             CrossCase{Pair(0, 0), Pair(5, 5), Pair(0, 10)},
+                             CrossCase{Pair(5, 5), Pair(0, 0), Pair(0, 10)},
+                             // x + y = 10 with y = 3 (foot (0, 3)): (7, 3)
+                             CrossCase{Pair(5, 5), Pair(0, 3), Pair(7, 3)},
+                             // x = 4 (foot (4, 0)) with x - y = -2 (foot (-1, 1)): (4, 6)
+                             CrossCase{Pair(4, 0), Pair(-1, 1), Pair(4, 6)},
+                             // a line through the origin held as 1e-15 times its normal (y = x,
+                             // normal (-1, 1)/sqrt 2) with y = 3: (3, 3)
+                             CrossCase{Pair(-1e-15 / std::sqrt(2.0), 1e-15 / std::sqrt(2.0)),
+                                       Pair(0, 3), Pair(3, 3)}));
 
 TEST(IntersectLines, FailsOnParallelAndDegenerateLines) {
     struct {
@@ -131,8 +131,6 @@ TEST(Lines, ALineBuiltThroughTwoPointsCrossesAnotherAtTheKnownPoint) {
     EXPECT_FALSE(status.failed);
 }
 
-TEST(Dot2, IsTheDotProductOfThePairs) {
-    EXPECT_EQ(g::Dot2(Pair(2, -3), Pair(4, 5)), 8.0 - 15.0);
-}
+TEST(Dot2, IsTheDotProductOfThePairs) { EXPECT_EQ(g::Dot2(Pair(2, -3), Pair(4, 5)), 8.0 - 15.0); }
 
 }  // namespace

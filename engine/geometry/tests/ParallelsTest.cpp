@@ -1,14 +1,13 @@
-#include "engine/geometry/Parallels.hpp"
-
-#include "engine/geometry/Lines.hpp"
-#include "engine/geometry/StationOffset.hpp"
-#include "ReferenceAlignment.hpp"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <vector>
+
+#include "ReferenceAlignment.hpp"
+#include "engine/geometry/Lines.hpp"
+#include "engine/geometry/Parallels.hpp"
+#include "engine/geometry/StationOffset.hpp"
 
 namespace g = quillon::geometry;
 using g::Pair;
@@ -63,8 +62,11 @@ TEST_P(AlongParallels, ParallelLengthIsTheLengthOfTheOffsetCurve) {
     const double L = h.length;
     struct {
         double a, b;
-    } spans[] = {{-50, L + 50}, {c.ls1 / 2, h.csDistance + c.ls2 / 2}, {10, 0.8 * c.ls1 + 10},
-                 {(c.ls1 + h.csDistance) / 2, L + 30}, {-20, c.ls1 + 5}};
+    } spans[] = {{-50, L + 50},
+                 {c.ls1 / 2, h.csDistance + c.ls2 / 2},
+                 {10, 0.8 * c.ls1 + 10},
+                 {(c.ls1 + h.csDistance) / 2, L + 30},
+                 {-20, c.ls1 + 5}};
     for (const auto& span : spans) {
         for (double q : {-60.0, 25.0}) {
             double expected = PolylineLength(ref, c, q, span.a, span.b);
@@ -112,8 +114,8 @@ TEST(ParallelLength, OnTheArcScalesByTheRatioOfRadii) {
 
 TEST(ParallelLength, IsTheStationDifferenceOffTheCurveOrOnTheControl) {
     g::HorizontalAlignment h = g::testing::MakeAlignment(g::testing::kCurveCases[2]);
-    EXPECT_EQ(g::ParallelLength(h, 100, 0.0, 500), 400.0);          // q = 0
-    EXPECT_EQ(g::ParallelLength(h, -300, 50.0, -20), 280.0);        // back tangent
+    EXPECT_EQ(g::ParallelLength(h, 100, 0.0, 500), 400.0);                     // q = 0
+    EXPECT_EQ(g::ParallelLength(h, -300, 50.0, -20), 280.0);                   // back tangent
     EXPECT_EQ(g::ParallelLength(h, h.length + 5, 50.0, h.length + 80), 75.0);  // ahead tangent
     g::HorizontalAlignment tangent;
     EXPECT_EQ(g::ParallelLength(tangent, 100, 50.0, 500), 400.0);
@@ -184,12 +186,12 @@ TEST_P(ParallelCrossings, ANormalLineMeetsTheParallelAtItsStation) {
     const CurveCase& c = GetParam();
     g::HorizontalAlignment h = g::testing::MakeAlignment(c);
     ReferenceAlignment ref(c);
-    for (double s0 : {c.ls1 * 0.6, (c.ls1 + h.csDistance) / 2, h.length - c.ls2 * 0.3,
-                      h.length + 40, -30.0}) {
+    for (double s0 :
+         {c.ls1 * 0.6, (c.ls1 + h.csDistance) / 2, h.length - c.ls2 * 0.3, h.length + 40, -30.0}) {
         double phi = ref.Phi(s0);
         g::KernelStatus status;
-        Pair line = g::LineThroughPointAndDirection(ref.Point(s0), Pair(std::cos(phi), -std::sin(phi)),
-                                                    status);
+        Pair line = g::LineThroughPointAndDirection(ref.Point(s0),
+                                                    Pair(std::cos(phi), -std::sin(phi)), status);
         for (double q : {-45.0, 0.0, 30.0}) {
             g::AlignmentFrame frame;
             g::PointAtStationOffset(h, frame, Pair(0, s0 - 25), status);
@@ -250,19 +252,18 @@ TEST(IntersectLineWithParallel, DegenerateInputFails) {
     struct {
         Pair line, qw;
     } cases[] = {
-        {Pair(0, 0), Pair(10, 0)},        // no line
-        {Pair(1e-20, 0), Pair(10, 0)},    // Dot2(F, F) below 1e-37
-        {Pair(0, 50), Pair(10, 1e-6)},    // a parallel pair with a y part
-        {Pair(kNaN, 50), Pair(10, 0)},
-        {Pair(0, 50), Pair(kNaN, 0)},
-        {Pair(0, 50), Pair(10, kNaN)},
-        {Pair(-7, 0), Pair(10, 0)},       // parallel to the back tangent's parallel
+        {Pair(0, 0), Pair(10, 0)},      // no line
+        {Pair(1e-20, 0), Pair(10, 0)},  // Dot2(F, F) below 1e-37
+        {Pair(0, 50), Pair(10, 1e-6)},  // a parallel pair with a y part
+        {Pair(kNaN, 50), Pair(10, 0)}, {Pair(0, 50), Pair(kNaN, 0)}, {Pair(0, 50), Pair(10, kNaN)},
+        {Pair(-7, 0), Pair(10, 0)},  // parallel to the back tangent's parallel
     };
     for (const auto& c : cases) {
         g::AlignmentFrame frame;
         g::KernelStatus status;
         double skew = 99;
-        EXPECT_EQ(g::IntersectLineWithParallelSkew(h, frame, c.line, c.qw, skew, status), Pair(0, 0));
+        EXPECT_EQ(g::IntersectLineWithParallelSkew(h, frame, c.line, c.qw, skew, status),
+                  Pair(0, 0));
         EXPECT_TRUE(status.failed) << c.line << c.qw;
         EXPECT_EQ(skew, 99);
     }
@@ -281,8 +282,8 @@ TEST(IntersectLineWithParallel, AnyLineEndsWithACrossingOrAFailure) {
                 for (double q : {-900.0, -30.0, 0.0, 30.0, 900.0}) {
                     g::AlignmentFrame frame;
                     g::KernelStatus status;
-                    Pair r = g::IntersectLineWithParallel(h, frame, dist * g::UnitAt(angle), Pair(q, 0),
-                                                          status);
+                    Pair r = g::IntersectLineWithParallel(h, frame, dist * g::UnitAt(angle),
+                                                          Pair(q, 0), status);
                     if (status.failed)
                         EXPECT_EQ(r, Pair(0, 0));
                     else

@@ -1,10 +1,10 @@
-#include "engine/geometry/PolynomialFit.hpp"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <vector>
+
+#include "engine/geometry/PolynomialFit.hpp"
 
 namespace g = quillon::geometry;
 
@@ -94,8 +94,10 @@ TEST(FitPolynomial, BadArgumentsFailAndKeepNoNormalEquations) {
         int d, npts;
         std::size_t coefficients;
     } cases[] = {
-        {"DegreeZero", 0, 5, 5},     {"Degree13", 13, 20, 14},
-        {"DegreeEqualsPoints", 3, 3, 4}, {"MorePointsThanGiven", 2, 9, 3},
+        {"DegreeZero", 0, 5, 5},
+        {"Degree13", 13, 20, 14},
+        {"DegreeEqualsPoints", 3, 3, 4},
+        {"MorePointsThanGiven", 2, 9, 3},
         {"NoRoomForCoefficients", 2, 5, 2},
     };
     for (const auto& c : cases) {
@@ -181,7 +183,8 @@ TEST(RefitPolynomial, OnlyBelowTheDegreeOfTheLastFit) {
 std::vector<double> ColumnMajor(const std::vector<std::vector<double>>& rows, int ld) {
     std::vector<double> a(static_cast<std::size_t>(ld) * rows[0].size(), -99.0);
     for (std::size_t i = 0; i < rows.size(); ++i)
-        for (std::size_t j = 0; j < rows[i].size(); ++j) a[i + j * static_cast<std::size_t>(ld)] = rows[i][j];
+        for (std::size_t j = 0; j < rows[i].size(); ++j)
+            a[i + j * static_cast<std::size_t>(ld)] = rows[i][j];
     return a;
 }
 
@@ -195,7 +198,8 @@ TEST(SolveLinearSystem, SolvesWithCompletePivotingAndGivesTheDeterminant) {
     double det = g::SolveLinearSystem(3, a, 4, x, 3, b, 3, 2);
     EXPECT_NEAR(det, -1.0, 1e-12);
     const double expected[] = {1, 2, 3, -1, 0, 5};
-    for (int i = 0; i < 6; ++i) EXPECT_NEAR(x[static_cast<std::size_t>(i)], expected[i], 1e-12) << i;
+    for (int i = 0; i < 6; ++i)
+        EXPECT_NEAR(x[static_cast<std::size_t>(i)], expected[i], 1e-12) << i;
 }
 
 TEST(SolveLinearSystem, RefusesWhatItCannotSolve) {
@@ -204,18 +208,18 @@ TEST(SolveLinearSystem, RefusesWhatItCannotSolve) {
     std::vector<double> x(4, 42.0);
     auto singular = ColumnMajor({{1, 2}, {2, 4}}, 2);
     auto withNaN = ColumnMajor({{1, std::numeric_limits<double>::quiet_NaN()}, {3, 4}}, 2);
-    EXPECT_EQ(g::SolveLinearSystem(1, a, 2, x, 1, b, 2, 1), 0.0);          // one equation
-    EXPECT_EQ(g::SolveLinearSystem(2, a, 2, x, 1, b, 2, 0), 0.0);          // no right-hand side
-    EXPECT_EQ(g::SolveLinearSystem(2, a, 1, x, 1, b, 2, 1), 0.0);          // ldA below n
-    EXPECT_EQ(g::SolveLinearSystem(2, a, 2, x, 1, b, 2, 2), 0.0);          // ldX below n, two sides
+    EXPECT_EQ(g::SolveLinearSystem(1, a, 2, x, 1, b, 2, 1), 0.0);  // one equation
+    EXPECT_EQ(g::SolveLinearSystem(2, a, 2, x, 1, b, 2, 0), 0.0);  // no right-hand side
+    EXPECT_EQ(g::SolveLinearSystem(2, a, 1, x, 1, b, 2, 1), 0.0);  // ldA below n
+    EXPECT_EQ(g::SolveLinearSystem(2, a, 2, x, 1, b, 2, 2), 0.0);  // ldX below n, two sides
     EXPECT_EQ(g::SolveLinearSystem(2, singular, 2, x, 1, b, 2, 1), 0.0);
     EXPECT_EQ(g::SolveLinearSystem(2, withNaN, 2, x, 1, b, 2, 1), 0.0);
-    EXPECT_EQ(g::SolveLinearSystem(3, a, 3, x, 1, b, 3, 1), 0.0);          // spans too short
+    EXPECT_EQ(g::SolveLinearSystem(3, a, 3, x, 1, b, 3, 1), 0.0);  // spans too short
     std::vector<double> wide(16002, 0.0);
     wide[0] = 1;
     wide[16000 + 1] = 1;
-    EXPECT_EQ(g::SolveLinearSystem(2, wide, 16000, x, 1, b, 2, 1), 0.0);   // (ldA + m) n >= 32001
-    for (double v : x) EXPECT_EQ(v, 42.0);                                 // X untouched
+    EXPECT_EQ(g::SolveLinearSystem(2, wide, 16000, x, 1, b, 2, 1), 0.0);  // (ldA + m) n >= 32001
+    for (double v : x) EXPECT_EQ(v, 42.0);                                // X untouched
     // the same wide layout just inside the limit solves
     std::vector<double> narrower(16001, 0.0);
     narrower[0] = 1;

@@ -6,20 +6,20 @@
 // ComputeHorizontalCurve, which builds the record they read.
 #pragma once
 
-#include "engine/geometry/HorizontalAlignment.hpp"
-#include "engine/geometry/Pair.hpp"
-
 #include <cmath>
 #include <string>
+
+#include "engine/geometry/HorizontalAlignment.hpp"
+#include "engine/geometry/Pair.hpp"
 
 namespace quillon::geometry::testing {
 
 struct CurveCase {
     const char* name;
-    double f;          // -1 left, +1 right
-    double radius;     // feet, positive
-    double deltaDeg;   // |deflection|, degrees
-    double ls1, ls2;   // spiral lengths, feet
+    double f;         // -1 left, +1 right
+    double radius;    // feet, positive
+    double deltaDeg;  // |deflection|, degrees
+    double ls1, ls2;  // spiral lengths, feet
 };
 
 inline std::string CaseName(const CurveCase& c) { return c.name; }
@@ -72,7 +72,9 @@ public:
         Pair p(0.0, 0.0);
         for (int i = 0; i < 3; ++i) {
             double a = breaks[i], b = std::fmin(breaks[i + 1], s);
-            if (b > a) p += Simpson([this](double t) { return Pair(std::sin(Phi(t)), std::cos(Phi(t))); }, a, b, 4000);
+            if (b > a)
+                p += Simpson([this](double t) { return Pair(std::sin(Phi(t)), std::cos(Phi(t))); },
+                             a, b, 4000);
         }
         if (s > length_) p += (s - length_) * Pair(std::sin(delta_), std::cos(delta_));
         return p;

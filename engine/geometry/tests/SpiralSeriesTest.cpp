@@ -1,11 +1,10 @@
-#include "engine/geometry/SpiralSeries.hpp"
-
-#include "ReferenceAlignment.hpp"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+
+#include "ReferenceAlignment.hpp"
+#include "engine/geometry/SpiralSeries.hpp"
 
 namespace g = quillon::geometry;
 
@@ -16,7 +15,8 @@ namespace {
 // small part integrated on its own, free of rounding near 1), by Simpson's
 // rule with 4000 intervals (error below 1e-15 for |theta| up to pi/2).
 double IntegratedY(double theta) {
-    return g::testing::Simpson([theta](double u) { return std::sin(theta * u * u); }, 0.0, 1.0, 4000);
+    return g::testing::Simpson([theta](double u) { return std::sin(theta * u * u); }, 0.0, 1.0,
+                               4000);
 }
 double IntegratedX(double theta) {
     auto drop = [theta](double u) {
@@ -35,8 +35,8 @@ TEST_P(SeriesAgainstIntegration, MatchesSimpsonOfTheClothoidAngle) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Angles, SeriesAgainstIntegration,
-                         ::testing::Values(1e-6, 0.01, 0.1, 0.35, 0.75, 1.0, 1.3, 1.5707,
-                                           -0.1, -1.2));
+                         ::testing::Values(1e-6, 0.01, 0.1, 0.35, 0.75, 1.0, 1.3, 1.5707, -0.1,
+                                           -1.2));
 
 TEST(SpiralSeries, ZeroAngleIsAStraightLine) {
     EXPECT_EQ(g::SpiralYOverL(0.0), 0.0);

@@ -1,12 +1,11 @@
-#include "engine/geometry/StationOffset.hpp"
-
-#include "ReferenceAlignment.hpp"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <vector>
+
+#include "ReferenceAlignment.hpp"
+#include "engine/geometry/StationOffset.hpp"
 
 namespace g = quillon::geometry;
 using g::Pair;

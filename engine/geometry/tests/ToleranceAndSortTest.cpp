@@ -1,11 +1,11 @@
-#include "engine/geometry/TaggedSort.hpp"
-#include "engine/geometry/Tolerance.hpp"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <limits>
 #include <vector>
+
+#include "engine/geometry/TaggedSort.hpp"
+#include "engine/geometry/Tolerance.hpp"
 
 namespace g = quillon::geometry;
 
@@ -16,13 +16,13 @@ TEST(CompareWithTolerance, ThreeWaysWithAnAbsoluteTolerance) {
         double a, b, tol;
         int expected;
     } cases[] = {
-        {4.5, 5.0, 0.6, 0},   // within the tolerance
-        {4.5, 3.8, 0.6, 1},   // 0.7 apart, a above
+        {4.5, 5.0, 0.6, 0},  // within the tolerance
+        {4.5, 3.8, 0.6, 1},  // 0.7 apart, a above
         {3.8, 4.5, 0.6, -1},
         {4.5, 5.0, -0.6, 0},  // a negative tolerance acts as its absolute value
         {4.5, 3.8, -0.6, 1},
-        {1.0, 1.5, 0.5, -1},      // exactly the tolerance apart is not within it
-        {2.0, 2.0, 0.0, -1},      // zero tolerance: equal is not "within"
+        {1.0, 1.5, 0.5, -1},  // exactly the tolerance apart is not within it
+        {2.0, 2.0, 0.0, -1},  // zero tolerance: equal is not "within"
     };
     for (const auto& c : cases)
         EXPECT_EQ(g::CompareWithTolerance(c.a, c.b, c.tol), c.expected) << c.a << " " << c.b;
