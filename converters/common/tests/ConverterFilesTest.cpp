@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include "converters/common/tests/TempFolder.hpp"
 
 namespace qc = quillon::converters;
 namespace fs = std::filesystem;
@@ -47,28 +46,11 @@ TEST(ConverterFileName, JoinsBaseAndExtension) {
 
 class AtomicWrite : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("quillon-atomic-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                   "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
+    static std::string Read(const fs::path& path) { return qc::testing::ReadFile(path); }
+    size_t EntryCount() const { return temp_.EntryCount(); }
 
-    static std::string Read(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    size_t EntryCount() const {
-        size_t n = 0;
-        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder_)) ++n;
-        return n;
-    }
-
-    fs::path folder_;
+    qc::testing::TempFolder temp_;
+    const fs::path& folder_ = temp_.path();
 };
 
 TEST_F(AtomicWrite, WritesANewFileAndReplacesAnOldOne) {

@@ -2,22 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
-#include <unistd.h>
+#include "converters/common/tests/TempFolder.hpp"
 
 namespace qc = quillon::converters;
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+std::string Read(const fs::path& path) { return qc::testing::ReadFile(path); }
 
 const std::string kRule(80, '-');
 
@@ -41,15 +33,8 @@ INSTANTIATE_TEST_SUITE_P(Times, RunTimeTextTable,
 
 class LogTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("quillon-log-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                   "-" + std::to_string(::getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-    fs::path folder_;
+    qc::testing::TempFolder temp_;
+    const fs::path& folder_ = temp_.path();
     quillon::FixedEnvironment env_{{2026, 6, 3, 9, 5, 7}, "kral", "/usr/bin:/bin"};
 };
 

@@ -1,10 +1,10 @@
 #include "converters/m2e/M2eRun.hpp"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <fstream>
-#include <sstream>
+
+#include "converters/common/tests/TempFolder.hpp"
 
 namespace m2e = quillon::converters::m2e;
 namespace qc = quillon::converters;
@@ -24,12 +24,7 @@ std::string Card(std::initializer_list<std::pair<int, std::string>> pieces, size
     return card;
 }
 
-std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+std::string Read(const fs::path& path) { return qc::testing::ReadFile(path); }
 
 std::string Lines(const std::vector<std::string>& lines) {
     std::string text;
@@ -67,15 +62,6 @@ std::vector<std::string> EnglishDeck() {
 
 class M2eRunTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("quillon-m2e-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                   "-" + std::to_string(::getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     std::string Path(const std::string& name) const { return (folder_ / name).string(); }
     void Write(const std::string& name, const std::string& text) const {
         std::ofstream(folder_ / name, std::ios::binary) << text;
@@ -91,15 +77,11 @@ protected:
     std::string Processing(const std::string& in, const std::string& out) const {
         return "Processing IN = " + in + "\n\nProcessing OUT = " + out + "\n\n";
     }
-    // Leaves nothing but the log (and what the test wrote) in the folder.
     bool HasBip(const std::string& base) const { return fs::exists(folder_ / (base + ".BIP")); }
-    size_t EntryCount() const {
-        size_t n = 0;
-        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder_)) ++n;
-        return n;
-    }
+    size_t EntryCount() const { return temp_.EntryCount(); }
 
-    fs::path folder_;
+    qc::testing::TempFolder temp_;
+    const fs::path& folder_ = temp_.path();
     quillon::FixedEnvironment env_{{2026, 6, 3, 9, 5, 7}, "kral", "/usr/bin:/bin"};
     std::ostringstream out_;
     std::ostringstream err_;
