@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace quillon::camber {
 
