@@ -1,8 +1,8 @@
 #include "camber/CamberComputation.hpp"
 
-#include "fixedform/RecordWriter.hpp"
-
 #include <cmath>
+
+#include "fixedform/RecordWriter.hpp"
 
 namespace quillon::camber {
 
@@ -70,7 +70,8 @@ std::vector<float> SpliceDeflections(const CamberProblem& problem, const std::ve
 // With twentieth points the test is relative; a splice point at or before
 // abutment 1 has no relative distance and takes the plain test.
 bool LiesBeyond(float x, float location, bool twentiethPoints) {
-    if (twentiethPoints && location > 0.0f) return (x - location) / location > kChordSearchTolerance;
+    if (twentiethPoints && location > 0.0f)
+        return (x - location) / location > kChordSearchTolerance;
     return x - location > 0.0f;
 }
 
@@ -80,8 +81,8 @@ std::vector<BlockingColumn> BlockingColumns(const CamberProblem& problem,
     const int piers = problem.ISPAN - 1;
     std::vector<BlockingColumn> columns;
     auto addSplice = [&](int j) {
-        columns.push_back({SpliceLabel(j + 1, splices), problem.SPLOC[At(j)],
-                           tables.CSPEL[At(j)], 0.0f});
+        columns.push_back(
+            {SpliceLabel(j + 1, splices), problem.SPLOC[At(j)], tables.CSPEL[At(j)], 0.0f});
     };
     addSplice(0);
     int k = 0;

@@ -9,10 +9,10 @@
 // elevation; piers take no part in it).
 #pragma once
 
-#include "camber/CamberProblem.hpp"
-
 #include <string>
 #include <vector>
+
+#include "camber/CamberProblem.hpp"
 
 namespace quillon::camber {
 
@@ -39,24 +39,24 @@ SpliceCheck CheckLastSplice(CamberProblem& problem);
 float PointSpacing(const CamberProblem& problem, float spanLength);
 
 struct BlockingColumn {
-    std::string BLKLAB;  // 10 characters: "     ABUT ", "    SPL 1 ", "   PIER 2 "
-    float BLKX = 0.0f;   // distance from abutment 1, ft
-    float BLKEL = 0.0f;  // corrected splice elevation, or pier elevation, ft
-    float BLKDIM = 0.0f; // BLKEL - BASEL, ft (negative for a pier below the base line)
+    std::string BLKLAB;   // 10 characters: "     ABUT ", "    SPL 1 ", "   PIER 2 "
+    float BLKX = 0.0f;    // distance from abutment 1, ft
+    float BLKEL = 0.0f;   // corrected splice elevation, or pier elevation, ft
+    float BLKDIM = 0.0f;  // BLKEL - BASEL, ft (negative for a pier below the base line)
 };
 
 struct CamberTables {
-    std::vector<float> DX;       // point spacing of each span, ft
-    std::vector<float> DEFSPL;   // deflection at each splice point, ft; 0 at both ends
-    std::vector<float> CSPEL;    // SPEL + DEFSPL, ft
-    std::vector<float> SLOPE;    // chord slope from splice j to j+1 (ISPL - 1 entries)
-    std::vector<SpanPoints> HDIST;   // distance of each point from abutment 1, ft
-    std::vector<SpanPoints> CHORD;   // chord elevation at each point, ft
-    std::vector<SpanPoints> CAMBER;  // camber off-set at each point, ft
-    std::vector<float> PIERX;    // pier k (between spans k and k+1) from abutment 1, ft
-    std::vector<float> PIEREL;   // GEOEL at point 1 of the span after the pier, ft
+    std::vector<float> DX;                // point spacing of each span, ft
+    std::vector<float> DEFSPL;            // deflection at each splice point, ft; 0 at both ends
+    std::vector<float> CSPEL;             // SPEL + DEFSPL, ft
+    std::vector<float> SLOPE;             // chord slope from splice j to j+1 (ISPL - 1 entries)
+    std::vector<SpanPoints> HDIST;        // distance of each point from abutment 1, ft
+    std::vector<SpanPoints> CHORD;        // chord elevation at each point, ft
+    std::vector<SpanPoints> CAMBER;       // camber off-set at each point, ft
+    std::vector<float> PIERX;             // pier k (between spans k and k+1) from abutment 1, ft
+    std::vector<float> PIEREL;            // GEOEL at point 1 of the span after the pier, ft
     std::vector<BlockingColumn> columns;  // NBLK columns in order of location
-    float BASEL = 0.0f;          // base line elevation, ft
+    float BASEL = 0.0f;                   // base line elevation, ft
 };
 
 // Steps after the splice check, for a problem that ValueRefusal accepts

@@ -1,11 +1,11 @@
 #include "camber/CamberInput.hpp"
 
+#include <cfloat>
+#include <cmath>
+
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
 #include "fixedform/TextLines.hpp"
-
-#include <cfloat>
-#include <cmath>
 
 namespace quillon::camber {
 
@@ -88,8 +88,7 @@ ReadOutcome CamberInputReader::SkipTables(const CamberProblem& problem) {
     return ReadValueLines(problem, nullptr);
 }
 
-ReadOutcome CamberInputReader::ReadValueLines(const CamberProblem& counts,
-                                              CamberProblem* tables) {
+ReadOutcome CamberInputReader::ReadValueLines(const CamberProblem& counts, CamberProblem* tables) {
     const int splices = counts.SpliceCount();
     const int spans = counts.SpanCount();
     if (tables) {
@@ -112,7 +111,8 @@ ReadOutcome CamberInputReader::ReadValueLines(const CamberProblem& counts,
     outcome = ReadValues(spans, 4, tables ? tables->SPANL.data() : nullptr);
     if (!outcome.ok()) return outcome;
 
-    outcome = ReadSpanRows("GEOEL", spans, counts.PointsPerSpan(), tables ? &tables->GEOEL : nullptr);
+    outcome =
+        ReadSpanRows("GEOEL", spans, counts.PointsPerSpan(), tables ? &tables->GEOEL : nullptr);
     if (!outcome.ok()) return outcome;
     return ReadSpanRows("DEFEL", spans, counts.PointsPerSpan(), tables ? &tables->DEFEL : nullptr);
 }

@@ -11,10 +11,10 @@
 // be read is reported with the read it belongs to and the line it stands in.
 #pragma once
 
-#include "camber/CamberProblem.hpp"
-
 #include <istream>
 #include <string>
+
+#include "camber/CamberProblem.hpp"
 
 namespace quillon::camber {
 
@@ -29,8 +29,8 @@ struct ReadOutcome {
     ReadStatus status = ReadStatus::Ok;
     // With ReadError: the read that failed and the line it failed in.
     int NLINE = 0;
-    std::string LINE;       // what the read was reading, 80 characters
-    std::string badLine;    // the input line as it stands in the file
+    std::string LINE;     // what the read was reading, 80 characters
+    std::string badLine;  // the input line as it stands in the file
 
     bool ok() const { return status == ReadStatus::Ok; }
 };

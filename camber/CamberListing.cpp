@@ -1,11 +1,11 @@
 #include "camber/CamberListing.hpp"
 
-#include "fixedform/RecordWriter.hpp"
-
 #include <algorithm>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "fixedform/RecordWriter.hpp"
 
 namespace quillon::camber {
 
@@ -52,7 +52,8 @@ void WriteValueTable(std::ostream& out, std::string_view label, std::span<const 
 // (twentieth points) after 19 blanks.
 void WriteSpanRows(std::ostream& out, const std::vector<SpanPoints>& rows, int IPTS) {
     for (size_t s = 0; s < rows.size(); ++s) {
-        std::string lead = ff::Record().Text(" SPAN NUMBER").I(static_cast<long long>(s + 1), 3).X(4).str();
+        std::string lead =
+            ff::Record().Text(" SPAN NUMBER").I(static_cast<long long>(s + 1), 3).X(4).str();
         for (std::span<const float> row : PointRows(rows[s], IPTS)) {
             PutRecord(out, ValueLine(lead, row));
             lead = std::string(kLeadWidth, ' ');
@@ -101,7 +102,8 @@ void WriteEchoPage(std::ostream& out, const CamberProblem& p) {
     PutRecord(out, "1");
     if (p.IFLAG == 1) PutRecord(out, " REQUEST SUPPLEMENTAL INFORMATION");
     PutRecord(out, " ");
-    PutRecord(out, p.IPTS == 2 ? "  GIRDER DIVIDED INTO 20TH POINTS" : "  GIRDER DIVIDED INTO 10TH POINTS");
+    PutRecord(out, p.IPTS == 2 ? "  GIRDER DIVIDED INTO 20TH POINTS"
+                               : "  GIRDER DIVIDED INTO 10TH POINTS");
     PutRecord(out, " ");
     PutRecord(out, ff::Record()
                        .Text(" DESCRIPTION CARD    ")
@@ -197,20 +199,25 @@ void WriteBlockingPage(std::ostream& out, const CamberProblem& p, const CamberTa
         PutRecord(out, HundredthsRow(" BLOCKING DIMENSION *   ", dimensions));
     }
     PutRecord(out, Separator());
-    PutRecord(out, " * INCLUDES DEAD LOAD DEFLECTION AND VERTICAL CURVE"
-                   "AND/OR HORIZONTAL CURVE CORRECTION.  - FOR SHOP USE ONLY -");
+    PutRecord(out,
+              " * INCLUDES DEAD LOAD DEFLECTION AND VERTICAL CURVE"
+              "AND/OR HORIZONTAL CURVE CORRECTION.  - FOR SHOP USE ONLY -");
     PutRecord(out, "");
-    PutRecord(out, Indented(3, "CAMBER OFF-SETS ARE DIMENSIONS FROM A CHORD "
-                               "(DRAWN BETWEEN ABUTMENTS AND/OR SPLICES) TO THE TOP OF "
-                               "THE GIRDER WEB."));
+    PutRecord(out, Indented(3,
+                            "CAMBER OFF-SETS ARE DIMENSIONS FROM A CHORD "
+                            "(DRAWN BETWEEN ABUTMENTS AND/OR SPLICES) TO THE TOP OF "
+                            "THE GIRDER WEB."));
     PutRecord(out, "");
-    PutRecord(out, Indented(3, "BLOCKING DIMENSIONS ARE FROM A LEVEL BASE LINE "
-                               "(DRAWN THRU THE LOWEST ABUTMENT OR SPLICE) TO THE TOP "
-                               "OF THE GIRDER WEB."));
-    PutRecord(out, Indented(11, "BLOCKING DIMENSIONS FOR ABUTMENTS AND SPLICES"
-                                " ARE FROM CHORD TO BASE LINE."));
-    PutRecord(out, Indented(11, "BLOCKING DIMENSIONS FOR PIERS ARE FROM"
-                                " VERTICAL CURVE TO BASE LINE."));
+    PutRecord(out, Indented(3,
+                            "BLOCKING DIMENSIONS ARE FROM A LEVEL BASE LINE "
+                            "(DRAWN THRU THE LOWEST ABUTMENT OR SPLICE) TO THE TOP "
+                            "OF THE GIRDER WEB."));
+    PutRecord(out, Indented(11,
+                            "BLOCKING DIMENSIONS FOR ABUTMENTS AND SPLICES"
+                            " ARE FROM CHORD TO BASE LINE."));
+    PutRecord(out, Indented(11,
+                            "BLOCKING DIMENSIONS FOR PIERS ARE FROM"
+                            " VERTICAL CURVE TO BASE LINE."));
 }
 
 void WriteDeadLoadPage(std::ostream& out, const CamberProblem& p) {

@@ -10,11 +10,11 @@
 // notes; dead-load deflections.
 #pragma once
 
-#include "camber/CamberComputation.hpp"
-#include "camber/CamberProblem.hpp"
-
 #include <ostream>
 #include <string_view>
+
+#include "camber/CamberComputation.hpp"
+#include "camber/CamberProblem.hpp"
 
 namespace quillon::camber {
 

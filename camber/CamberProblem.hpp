@@ -34,11 +34,11 @@ struct CamberProblem {
 
     // Sized to the counts when the tables are read (a negative count reads
     // as none).
-    std::vector<float> SPEL;       // elevation at each splice point, ft
-    std::vector<float> SPLOC;      // location from abutment 1, ft, increasing
-    std::vector<float> SPANL;      // CL bearing to CL bearing, ft, > 0
-    std::vector<SpanPoints> GEOEL; // geometric elevation at each point, ft
-    std::vector<SpanPoints> DEFEL; // dead-load deflection at each point, ft
+    std::vector<float> SPEL;        // elevation at each splice point, ft
+    std::vector<float> SPLOC;       // location from abutment 1, ft, increasing
+    std::vector<float> SPANL;       // CL bearing to CL bearing, ft, > 0
+    std::vector<SpanPoints> GEOEL;  // geometric elevation at each point, ft
+    std::vector<SpanPoints> DEFEL;  // dead-load deflection at each point, ft
 
     int PointsPerSpan() const { return IPTS == 2 ? 21 : 11; }
     int SpanCount() const { return ISPAN > 0 ? ISPAN : 0; }

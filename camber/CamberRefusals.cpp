@@ -6,18 +6,18 @@ namespace quillon::camber {
 
 std::string RefusalText(Refusal refusal) {
     switch (refusal) {
-    case Refusal::TooManySplicePoints:
-        return "NUMBER OF SPLICE POINTS GREATER THAN 55";
-    case Refusal::TooFewSplicePoints:
-        return "NUMBER OF SPLICE POINTS LESS THAN 2";
-    case Refusal::TooManySpans:
-        return "NUMBER OF SPANS GREATER THAN 32";
-    case Refusal::SpansLessThanOne:
-        return "NUMBER OF SPANS LESS THAN 1";
-    case Refusal::SpanLengthNotPositive:
-        return "SPAN LENGTH NOT GREATER THAN 0";
-    case Refusal::SpliceLocationsNotIncreasing:
-        return "SPLICE LOCATIONS NOT INCREASING";
+        case Refusal::TooManySplicePoints:
+            return "NUMBER OF SPLICE POINTS GREATER THAN 55";
+        case Refusal::TooFewSplicePoints:
+            return "NUMBER OF SPLICE POINTS LESS THAN 2";
+        case Refusal::TooManySpans:
+            return "NUMBER OF SPANS GREATER THAN 32";
+        case Refusal::SpansLessThanOne:
+            return "NUMBER OF SPANS LESS THAN 1";
+        case Refusal::SpanLengthNotPositive:
+            return "SPAN LENGTH NOT GREATER THAN 0";
+        case Refusal::SpliceLocationsNotIncreasing:
+            return "SPLICE LOCATIONS NOT INCREASING";
     }
     return {};
 }
@@ -41,7 +41,8 @@ std::optional<Refusal> ValueRefusal(const CamberProblem& problem) {
             return Refusal::SpanLengthNotPositive;
     }
     for (size_t j = 1; j < problem.SPLOC.size(); ++j) {
-        if (!(problem.SPLOC[j] > problem.SPLOC[j - 1])) return Refusal::SpliceLocationsNotIncreasing;
+        if (!(problem.SPLOC[j] > problem.SPLOC[j - 1]))
+            return Refusal::SpliceLocationsNotIncreasing;
     }
     return std::nullopt;
 }

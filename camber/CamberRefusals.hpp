@@ -6,19 +6,19 @@
 // the spans, before anything is computed from them.
 #pragma once
 
-#include "camber/CamberProblem.hpp"
-
 #include <optional>
 #include <string>
+
+#include "camber/CamberProblem.hpp"
 
 namespace quillon::camber {
 
 enum class Refusal {
-    TooManySplicePoints,      // ISPL above 55
-    TooFewSplicePoints,       // ISPL below 2 (the two girder ends)
-    TooManySpans,             // ISPAN above 32
-    SpansLessThanOne,         // ISPAN below 1
-    SpanLengthNotPositive,    // a SPANL of zero or less (or too small to divide)
+    TooManySplicePoints,    // ISPL above 55
+    TooFewSplicePoints,     // ISPL below 2 (the two girder ends)
+    TooManySpans,           // ISPAN above 32
+    SpansLessThanOne,       // ISPAN below 1
+    SpanLengthNotPositive,  // a SPANL of zero or less (or too small to divide)
     SpliceLocationsNotIncreasing,
 };
 

@@ -1,5 +1,9 @@
 #include "camber/CamberRun.hpp"
 
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
 #include "camber/CamberComputation.hpp"
 #include "camber/CamberInput.hpp"
 #include "camber/CamberListing.hpp"
@@ -7,10 +11,6 @@
 #include "camber/ReplacingFile.hpp"
 #include "fixedform/RecordWriter.hpp"
 #include "fixedform/TextLines.hpp"
-
-#include <filesystem>
-#include <fstream>
-#include <iostream>
 
 namespace quillon::camber {
 
@@ -21,24 +21,24 @@ namespace {
 // The records that end a run when the input ends or a field cannot be read.
 int EndRun(std::ostream& listing, const ReadOutcome& outcome, bool anyRefused) {
     switch (outcome.status) {
-    case ReadStatus::NoMoreProblems:
-        PutRecord(listing, " No more problems.");
-        return anyRefused ? kExitFailure : kExitNormal;
-    case ReadStatus::EndInsideProblem:
-        PutRecord(listing, " End of input file before end of problem");
-        return kExitFailure;
-    case ReadStatus::ReadError:
-        PutRecord(listing, ff::Record()
-                               .Text(" Error while reading line ")
-                               .I(outcome.NLINE, 3)
-                               .Text(" of problem: ")
-                               .Text(outcome.LINE)
-                               .str());
-        PutRecord(listing, " Line was:");
-        PutRecord(listing, " " + ff::CardColumns(outcome.badLine, 80));
-        return kExitFailure;
-    case ReadStatus::Ok:
-        break;
+        case ReadStatus::NoMoreProblems:
+            PutRecord(listing, " No more problems.");
+            return anyRefused ? kExitFailure : kExitNormal;
+        case ReadStatus::EndInsideProblem:
+            PutRecord(listing, " End of input file before end of problem");
+            return kExitFailure;
+        case ReadStatus::ReadError:
+            PutRecord(listing, ff::Record()
+                                   .Text(" Error while reading line ")
+                                   .I(outcome.NLINE, 3)
+                                   .Text(" of problem: ")
+                                   .Text(outcome.LINE)
+                                   .str());
+            PutRecord(listing, " Line was:");
+            PutRecord(listing, " " + ff::CardColumns(outcome.badLine, 80));
+            return kExitFailure;
+        case ReadStatus::Ok:
+            break;
     }
     return kExitFailure;
 }

@@ -8,12 +8,12 @@
 // a message on the error stream and 4 (no listing when the input is missing).
 #pragma once
 
-#include "environment/Environment.hpp"
-
 #include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "environment/Environment.hpp"
 
 namespace quillon::camber {
 

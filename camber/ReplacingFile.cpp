@@ -1,9 +1,10 @@
 #include "camber/ReplacingFile.hpp"
 
-#include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
 
 namespace quillon::camber {
 

@@ -1,8 +1,8 @@
 // QlCamb <camber input> <camber listing>
-#include "camber/CamberRun.hpp"
-
 #include <exception>
 #include <iostream>
+
+#include "camber/CamberRun.hpp"
 
 int main(int argc, char** argv) {
     try {

@@ -1,10 +1,9 @@
-#include "camber/CamberComputation.hpp"
-
-#include "CamberTestSupport.hpp"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "CamberTestSupport.hpp"
+#include "camber/CamberComputation.hpp"
 
 namespace quillon::camber {
 namespace {
@@ -91,10 +90,10 @@ TEST(CamberComputation, TwoSpansWithASpliceBetweenTenthPointsAndAPier) {
     //   .008704, -.080208, -.18912
     // Span 2 (x = 100 + 12i): -.18912, -.0822144, -.0041088, .0933726,
     //   .1664337, .2106947, .2261558, .2128168, .1706779, .0997389, 0
-    const float span1[11] = {0.00f, 0.07f, 0.12f, 0.15f, 0.16f, 0.16f,
+    const float span1[11] = {0.00f, 0.07f, 0.12f, 0.15f,  0.16f, 0.16f,
                              0.13f, 0.08f, 0.01f, -0.08f, -0.19f};
     const float span2[11] = {-0.19f, -0.08f, 0.00f, 0.09f, 0.17f, 0.21f,
-                             0.23f, 0.21f, 0.17f, 0.10f, 0.00f};
+                             0.23f,  0.21f,  0.17f, 0.10f, 0.00f};
     for (int p = 0; p < 11; ++p) {
         EXPECT_FLOAT_EQ(Hundredths(t.CAMBER[0][p]), span1[p]) << "span 1 point " << p + 1;
         EXPECT_FLOAT_EQ(Hundredths(t.CAMBER[1][p]), span2[p]) << "span 2 point " << p + 1;
@@ -142,10 +141,12 @@ TEST(CamberComputation, TwentiethPointsUnequalSpansAndASpliceOverThePier) {
     // Span 2, u = x - 80 = 5i: GEOEL - CHORD = u (.01 - .0001u), plus
     //   1.2 t(1-t): 0, .1045, .198, .2805, .352, .4125, .462, .5005, .528,
     //   .5445, .55, and back down.
-    const float span1[21] = {0.00f, 0.07f, 0.13f, 0.18f, 0.23f, 0.27f, 0.30f, 0.33f, 0.35f, 0.36f, 0.36f,
-                             0.36f, 0.35f, 0.33f, 0.30f, 0.27f, 0.23f, 0.18f, 0.13f, 0.07f, 0.00f};
-    const float span2[21] = {0.00f, 0.10f, 0.20f, 0.28f, 0.35f, 0.41f, 0.46f, 0.50f, 0.53f, 0.54f, 0.55f,
-                             0.54f, 0.53f, 0.50f, 0.46f, 0.41f, 0.35f, 0.28f, 0.20f, 0.10f, 0.00f};
+    const float span1[21] = {0.00f, 0.07f, 0.13f, 0.18f, 0.23f, 0.27f, 0.30f,
+                             0.33f, 0.35f, 0.36f, 0.36f, 0.36f, 0.35f, 0.33f,
+                             0.30f, 0.27f, 0.23f, 0.18f, 0.13f, 0.07f, 0.00f};
+    const float span2[21] = {0.00f, 0.10f, 0.20f, 0.28f, 0.35f, 0.41f, 0.46f,
+                             0.50f, 0.53f, 0.54f, 0.55f, 0.54f, 0.53f, 0.50f,
+                             0.46f, 0.41f, 0.35f, 0.28f, 0.20f, 0.10f, 0.00f};
     for (int p = 0; p < 21; ++p) {
         EXPECT_EQ(t.HDIST[0][p], 4.0f * p);
         EXPECT_EQ(t.HDIST[1][p], 80.0f + 5.0f * p);

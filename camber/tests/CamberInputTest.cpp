@@ -1,10 +1,9 @@
-#include "camber/CamberInput.hpp"
-
-#include "CamberTestSupport.hpp"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
+
+#include "CamberTestSupport.hpp"
+#include "camber/CamberInput.hpp"
 
 namespace quillon::camber {
 namespace {
@@ -40,8 +39,8 @@ TEST(CamberInput, ReadsCardsAndTablesOfAConverterProblem) {
     EXPECT_EQ(p.GEOEL[0][0], 500.0f);
     EXPECT_EQ(p.GEOEL[0][10], 501.0f);
     EXPECT_EQ(p.GEOEL[1][10], 502.2f);
-    EXPECT_EQ(p.DEFEL[0][5], 0.25f);   // "   2500"
-    EXPECT_EQ(p.DEFEL[1][1], 0.1296f); // "   1296"
+    EXPECT_EQ(p.DEFEL[0][5], 0.25f);    // "   2500"
+    EXPECT_EQ(p.DEFEL[1][1], 0.1296f);  // "   1296"
 }
 
 TEST(CamberInput, TwentiethPointsTakeTwoLinesASpanOfTenAndElevenValues) {
@@ -52,13 +51,13 @@ TEST(CamberInput, TwentiethPointsTakeTwoLinesASpanOfTenAndElevenValues) {
     ASSERT_TRUE(reader.ReadTables(p).ok());
     EXPECT_EQ(p.IPTS, 2);
     // GEOEL = 300 + 0.02x - 0.0001x^2 at x = 4i (span 1), 80 + 5i (span 2)
-    EXPECT_EQ(p.GEOEL[0][9], 300.5904f);   // x = 36: 300 + 0.72 - 0.1296
-    EXPECT_EQ(p.GEOEL[0][10], 300.64f);    // x = 40, first value of the second line
-    EXPECT_EQ(p.GEOEL[0][20], 300.96f);    // x = 80
+    EXPECT_EQ(p.GEOEL[0][9], 300.5904f);  // x = 36: 300 + 0.72 - 0.1296
+    EXPECT_EQ(p.GEOEL[0][10], 300.64f);   // x = 40, first value of the second line
+    EXPECT_EQ(p.GEOEL[0][20], 300.96f);   // x = 80
     EXPECT_EQ(p.GEOEL[1][0], 300.96f);
-    EXPECT_EQ(p.GEOEL[1][20], 300.36f);    // x = 180
-    EXPECT_EQ(p.DEFEL[0][10], 0.2f);       // 0.8 * 0.5 * 0.5
-    EXPECT_EQ(p.DEFEL[1][10], 0.3f);       // 1.2 * 0.5 * 0.5
+    EXPECT_EQ(p.GEOEL[1][20], 300.36f);  // x = 180
+    EXPECT_EQ(p.DEFEL[0][10], 0.2f);     // 0.8 * 0.5 * 0.5
+    EXPECT_EQ(p.DEFEL[1][10], 0.3f);     // 1.2 * 0.5 * 0.5
 }
 
 TEST(CamberInput, ListsLongerThanElevenValuesGoOnOverLines) {
@@ -68,8 +67,8 @@ TEST(CamberInput, ListsLongerThanElevenValuesGoOnOverLines) {
     ASSERT_TRUE(reader.ReadCards(p).ok());
     ASSERT_TRUE(reader.ReadTables(p).ok());
     ASSERT_EQ(p.SPLOC.size(), 25u);
-    EXPECT_EQ(p.SPEL[11], 200.11f);   // first value of the second line
-    EXPECT_EQ(p.SPEL[24], 200.24f);   // third line
+    EXPECT_EQ(p.SPEL[11], 200.11f);  // first value of the second line
+    EXPECT_EQ(p.SPEL[24], 200.24f);  // third line
     EXPECT_EQ(p.SPLOC[24], 240.0f);
     EXPECT_EQ(p.SPANL, (std::vector<float>{240.0f}));
     EXPECT_EQ(p.GEOEL[0][10], 200.24f);
@@ -95,18 +94,19 @@ TEST_P(CardTable, ReadsBlanksAsZeros) {
     EXPECT_EQ(p.ISPL, c.ISPL);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CardTable,
-    ::testing::Values(
-        // only 2 in column 2 means twentieth points
-        CardCase{" 2G", "    2    3", 0, 2, 2, 3}, CardCase{"10G", "    2    3", 1, 1, 2, 3},
-        CardCase{" 1G", "    2    3", 0, 1, 2, 3}, CardCase{"  G", "    2    3", 0, 1, 2, 3},
-        CardCase{"93G", "    2    3", 9, 1, 2, 3},
-        // blanks after the digits are zeros: "3    " is 30000
-        CardCase{"", "3    4    ", 0, 1, 30000, 40000},
-        // a card shorter than its fields is padded with blanks
-        CardCase{"1", "    1", 1, 1, 1, 0}, CardCase{"", "", 0, 1, 0, 0},
-        CardCase{"", "   -1   -2", 0, 1, -1, -2}));
+INSTANTIATE_TEST_SUITE_P(Cases, CardTable,
+                         ::testing::Values(
+                             // only 2 in column 2 means twentieth points
+                             CardCase{" 2G", "    2    3", 0, 2, 2, 3},
+                             CardCase{"10G", "    2    3", 1, 1, 2, 3},
+                             CardCase{" 1G", "    2    3", 0, 1, 2, 3},
+                             CardCase{"  G", "    2    3", 0, 1, 2, 3},
+                             CardCase{"93G", "    2    3", 9, 1, 2, 3},
+                             // blanks after the digits are zeros: "3    " is 30000
+                             CardCase{"", "3    4    ", 0, 1, 30000, 40000},
+                             // a card shorter than its fields is padded with blanks
+                             CardCase{"1", "    1", 1, 1, 1, 0}, CardCase{"", "", 0, 1, 0, 0},
+                             CardCase{"", "   -1   -2", 0, 1, -1, -2}));
 
 TEST(CamberInput, ValueFieldsTakeImpliedDecimalsUnlessAPointIsPunched) {
     // SPEL, F7.4: "1234567" = 123.4567; " 12.5  " = 12.5 (the blanks after the
@@ -173,18 +173,17 @@ TEST_P(EndInsideProblem, SaysSoAndListsNothingOfTheProblem) {
     EXPECT_EQ(listing.status, 4);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, EndInsideProblem,
-    ::testing::Values(EndCase{"level-span.cmb", 1},   // after card 1
-                      EndCase{"level-span.cmb", 2},   // after card 2
-                      EndCase{"level-span.cmb", 4},   // after SPLOC
-                      EndCase{"many-splices.cmb", 3}, // inside the SPEL list
-                      // tenth points: after span 1's elevation line
-                      EndCase{"two-spans-splice.cmb", 6},
-                      // twentieth points: between a span's two lines
-                      EndCase{"twentieth-splice-over-pier.cmb", 6},
-                      // before the last deflection line
-                      EndCase{"twentieth-splice-over-pier.cmb", 12}));
+INSTANTIATE_TEST_SUITE_P(Cases, EndInsideProblem,
+                         ::testing::Values(EndCase{"level-span.cmb", 1},    // after card 1
+                                           EndCase{"level-span.cmb", 2},    // after card 2
+                                           EndCase{"level-span.cmb", 4},    // after SPLOC
+                                           EndCase{"many-splices.cmb", 3},  // inside the SPEL list
+                                           // tenth points: after span 1's elevation line
+                                           EndCase{"two-spans-splice.cmb", 6},
+                                           // twentieth points: between a span's two lines
+                                           EndCase{"twentieth-splice-over-pier.cmb", 6},
+                                           // before the last deflection line
+                                           EndCase{"twentieth-splice-over-pier.cmb", 12}));
 
 // --- fields that cannot be read ----------------------------------------------
 
@@ -193,8 +192,8 @@ std::vector<std::string> ReadErrorRecords(int nline, const std::string& what,
                                           const std::string& line) {
     std::string number = std::to_string(nline);
     number.insert(0, 3 - number.size(), ' ');
-    return {" Error while reading line " + number + " of problem: " + Padded(what), " Line was:",
-            " " + Padded(line)};
+    return {" Error while reading line " + number + " of problem: " + Padded(what),
+            " Line was:", " " + Padded(line)};
 }
 
 TEST(CamberInput, LetterInASpanLengthNamesTheReadAndShowsTheLine) {
@@ -215,15 +214,16 @@ TEST(CamberInput, SecondElevationLineIsSevenEitherWayButNamedByThePoints) {
     // Read 6 is span 1's first elevation read; read 7 is span 1's points 11-21
     // with twentieth points but span 2's points 1-11 with tenth points.
     for (int points : {1, 2}) {
-        auto lines = testing::SplitLines(ReadFixture(points == 2 ? "twentieth-splice-over-pier.cmb"
-                                                                 : "two-spans-splice.cmb"));
+        auto lines = testing::SplitLines(
+            ReadFixture(points == 2 ? "twentieth-splice-over-pier.cmb" : "two-spans-splice.cmb"));
         lines[6].replace(10, 1, "?");  // a field of the second elevation line
         std::string input;
         for (const auto& line : lines) input += line + "\n";
         auto listing = ListingOf(input);
-        EXPECT_EQ(listing.lines,
-                  ReadErrorRecords(7, points == 2 ? "SPAN( 1), GEOEL(11-21)" : "SPAN( 2), GEOEL( 1-11)",
-                                   lines[6].substr(0, 80)));
+        EXPECT_EQ(
+            listing.lines,
+            ReadErrorRecords(7, points == 2 ? "SPAN( 1), GEOEL(11-21)" : "SPAN( 2), GEOEL( 1-11)",
+                             lines[6].substr(0, 80)));
     }
 }
 
@@ -241,7 +241,8 @@ TEST(CamberInput, ErrorOnCardOneOfALaterProblemKeepsWhatWasListed) {
     std::string first = ReadFixture("level-span.cmb");
     auto alone = ListingOf(first);
     auto listing = ListingOf(first + "X1GIRDER\n");
-    std::string before = alone.text.substr(0, alone.text.size() - std::string(" No more problems.\n").size());
+    std::string before =
+        alone.text.substr(0, alone.text.size() - std::string(" No more problems.\n").size());
     ASSERT_EQ(listing.text.substr(0, before.size()), before);
     EXPECT_EQ(testing::SplitLines(listing.text.substr(before.size())),
               ReadErrorRecords(1, "IFLAG, I, DSCRPT", "X1GIRDER"));
@@ -249,7 +250,8 @@ TEST(CamberInput, ErrorOnCardOneOfALaterProblemKeepsWhatWasListed) {
 }
 
 TEST(CamberInput, ErrorOnCardTwoAndInSpliceLists) {
-    EXPECT_EQ(ListingOf(" 1G\n    2  3.0\n").lines, ReadErrorRecords(2, "ISPAN, ISPL", "    2  3.0"));
+    EXPECT_EQ(ListingOf(" 1G\n    2  3.0\n").lines,
+              ReadErrorRecords(2, "ISPAN, ISPL", "    2  3.0"));
     EXPECT_EQ(ListingOf(" 1G\n    1    2\n   00001.0.0\n").lines,
               ReadErrorRecords(3, "SPEL(i), i=1, 2", "   00001.0.0"));
     EXPECT_EQ(ListingOf(" 1G\n    1    2\n\n\t\n").lines,

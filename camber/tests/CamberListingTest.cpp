@@ -1,8 +1,7 @@
-#include "camber/CamberListing.hpp"
+#include <gtest/gtest.h>
 
 #include "CamberTestSupport.hpp"
-
-#include <gtest/gtest.h>
+#include "camber/CamberListing.hpp"
 
 namespace quillon::camber {
 namespace {
@@ -141,7 +140,7 @@ TEST(CamberListing, SupplementalTablesOfTwoSpans) {
     // Span 1: 500 + .0118912 x, x = 0, 10, ... 100.
     // Span 2: x = 100, 112, 124 on the first chord; 136 ... 220 on
     // 501.4864 + .00751157895 (x - 125).
-    const std::vector<double> span1 = {500.0,     500.118912, 500.237824, 500.356736,
+    const std::vector<double> span1 = {500.0,      500.118912, 500.237824, 500.356736,
                                        500.475648, 500.59456,  500.713472, 500.832384,
                                        500.951296, 501.070208, 501.18912};
     const std::vector<double> span2 = {501.18912,   501.3318144, 501.4745088, 501.5690274,
@@ -172,18 +171,22 @@ TEST(CamberListing, CamberPageWithTenthPoints) {
                            Blanks(9) + "7" + Blanks(9) + "8" + Blanks(9) + "9" + Blanks(9) + "0");
     EXPECT_EQ(page[9].size(), 132u);
     // first value F8.2 in 26-33, then F10.2
-    EXPECT_EQ(page[10], " HORIZ. DIST. FROM ABUT.1    0.00     10.00     20.00     30.00     40.00"
-                        "     50.00     60.00     70.00     80.00     90.00    100.00");
+    EXPECT_EQ(page[10],
+              " HORIZ. DIST. FROM ABUT.1    0.00     10.00     20.00     30.00     40.00"
+              "     50.00     60.00     70.00     80.00     90.00    100.00");
     // " CAMBER OFF-SETS *" 1-18, 6 blanks, F9.2 in 25-33, then F10.2
-    EXPECT_EQ(page[11], " CAMBER OFF-SETS *           0.00      0.07      0.12      0.15      0.16"
-                        "      0.16      0.13      0.08      0.01     -0.08     -0.19");
+    EXPECT_EQ(page[11],
+              " CAMBER OFF-SETS *           0.00      0.07      0.12      0.15      0.16"
+              "      0.16      0.13      0.08      0.01     -0.08     -0.19");
     EXPECT_EQ(Cols(page[11], 25, 33), "     0.00");
     EXPECT_EQ(page[12], kSeparator);
     EXPECT_EQ(page[13], " SPAN NUMBER  2  HORIZONTAL LENGTH (CL BEARING TO CL BEARING) = 120.0000");
-    EXPECT_EQ(page[16], " HORIZ. DIST. FROM ABUT.1  100.00    112.00    124.00    136.00    148.00"
-                        "    160.00    172.00    184.00    196.00    208.00    220.00");
-    EXPECT_EQ(page[17], " CAMBER OFF-SETS *          -0.19     -0.08      0.00      0.09      0.17"
-                        "      0.21      0.23      0.21      0.17      0.10      0.00");
+    EXPECT_EQ(page[16],
+              " HORIZ. DIST. FROM ABUT.1  100.00    112.00    124.00    136.00    148.00"
+              "    160.00    172.00    184.00    196.00    208.00    220.00");
+    EXPECT_EQ(page[17],
+              " CAMBER OFF-SETS *          -0.19     -0.08      0.00      0.09      0.17"
+              "      0.21      0.23      0.21      0.17      0.10      0.00");
     EXPECT_EQ(page[18], kSeparator);
     EXPECT_EQ(page.size(), 19u);
 }
@@ -315,8 +318,9 @@ TEST(CamberListing, MoreThanElevenBlockingColumnsGoInBlocksOfEleven) {
     const Lines& page = pages[2];
     const Lines expected = {
         " ",
-        Blanks(23) + "     ABUT    PIER 2    PIER 3    PIER 4    PIER 5    PIER 6    PIER 7"
-                     "    PIER 8    PIER 9   PIER 10   PIER 11 ",
+        Blanks(23) +
+            "     ABUT    PIER 2    PIER 3    PIER 4    PIER 5    PIER 6    PIER 7"
+            "    PIER 8    PIER 9   PIER 10   PIER 11 ",
         " HORIZ. DIST. FROM ABUT.1    0.00     10.00     20.00     30.00     40.00     50.00"
         "     60.00     70.00     80.00     90.00    100.00",
         " BLOCKING DIMENSION *        0.00      0.10      0.20      0.30      0.40      0.50"
@@ -355,13 +359,15 @@ TEST(CamberListing, LongListsOfTwentyFiveSplicePoints) {
                         " SPLICE ELEVATIONS   200.0000  200.0100  200.0200  200.0300  200.0400"
                         "  200.0500  200.0600  200.0700  200.0800  200.0900  200.1000");
     ASSERT_NE(at, echo.end());
-    EXPECT_EQ(*(at + 1), Blanks(19) + "  200.1100  200.1200  200.1300  200.1400  200.1500"
-                                      "  200.1600  200.1700  200.1800  200.1900  200.2000  200.2100");
+    EXPECT_EQ(*(at + 1), Blanks(19) +
+                             "  200.1100  200.1200  200.1300  200.1400  200.1500"
+                             "  200.1600  200.1700  200.1800  200.1900  200.2000  200.2100");
     EXPECT_EQ(*(at + 2), "");
     EXPECT_EQ(*(at + 3), Blanks(19) + "  200.2200  200.2300  200.2400");
     EXPECT_EQ(*(at + 4), " ");
-    EXPECT_EQ(*(at + 5), " SPLICE LOCATIONS      0.0000   10.0000   20.0000   30.0000   40.0000"
-                         "   50.0000   60.0000   70.0000   80.0000   90.0000  100.0000");
+    EXPECT_EQ(*(at + 5),
+              " SPLICE LOCATIONS      0.0000   10.0000   20.0000   30.0000   40.0000"
+              "   50.0000   60.0000   70.0000   80.0000   90.0000  100.0000");
     EXPECT_EQ(*(at + 7), "");
     EXPECT_EQ(*(at + 8), Blanks(19) + "  220.0000  230.0000  240.0000");
 
@@ -373,8 +379,11 @@ TEST(CamberListing, LongListsOfTwentyFiveSplicePoints) {
         for (int i = 0; i < 11; ++i) s += "    0.0000";
         return s;
     }();
-    const Lines head = {"1DEFLECTION AT SPLICE POINTS", zeros11, zeros11,
-                        Blanks(19) + "    0.0000    0.0000    0.0000", " ",
+    const Lines head = {"1DEFLECTION AT SPLICE POINTS",
+                        zeros11,
+                        zeros11,
+                        Blanks(19) + "    0.0000    0.0000    0.0000",
+                        " ",
                         " SPLICE ELEVATIONS (CORRECTED FOR DEAD LOAD DEFLECTION)"};
     EXPECT_EQ(Lines(supplemental.begin(), supplemental.begin() + 6), head);
     EXPECT_EQ(std::find(supplemental.begin(), supplemental.end(), " ELEVATIONS AT PIERS"),
@@ -389,7 +398,8 @@ TEST(CamberListing, LongListsOfTwentyFiveSplicePoints) {
     const Lines& blocking = pages[3];
     Lines labels;  // each block's label line stands right above its distance row
     for (size_t i = 1; i < blocking.size(); ++i)
-        if (blocking[i].rfind(" HORIZ. DIST. FROM ABUT.1", 0) == 0) labels.push_back(blocking[i - 1]);
+        if (blocking[i].rfind(" HORIZ. DIST. FROM ABUT.1", 0) == 0)
+            labels.push_back(blocking[i - 1]);
     ASSERT_EQ(labels.size(), 3u);
     EXPECT_EQ(labels[0].size(), 23u + 110);
     EXPECT_EQ(labels[2], Blanks(23) + "   SPL 22    SPL 23      ABUT ");

@@ -1,13 +1,12 @@
-#include "camber/CamberRun.hpp"
-
-#include "camber/CamberRefusals.hpp"
-#include "CamberTestSupport.hpp"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "CamberTestSupport.hpp"
+#include "camber/CamberRefusals.hpp"
+#include "camber/CamberRun.hpp"
 
 namespace quillon::camber {
 namespace {
@@ -60,12 +59,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // 56 splice points and one span, tenth points: SPEL and SPLOC take 6
         // lines each, then one line each of SPANL, GEOEL and DEFEL.
-        RefusalCase{"TooManySplicePoints", BlankProblem("    1   56", 15), Refusal::TooManySplicePoints},
+        RefusalCase{"TooManySplicePoints", BlankProblem("    1   56", 15),
+                    Refusal::TooManySplicePoints},
         // one splice point: one line each of SPEL, SPLOC, SPANL, GEOEL, DEFEL
         RefusalCase{"OneSplicePoint", BlankProblem("    1    1", 5), Refusal::TooFewSplicePoints},
         // no splice points, or a negative count: SPANL, GEOEL, DEFEL only
         RefusalCase{"NoSplicePoints", BlankProblem("    1    0", 3), Refusal::TooFewSplicePoints},
-        RefusalCase{"NegativeSplicePoints", BlankProblem("    1   -3", 3), Refusal::TooFewSplicePoints},
+        RefusalCase{"NegativeSplicePoints", BlankProblem("    1   -3", 3),
+                    Refusal::TooFewSplicePoints},
         // 33 spans, twentieth points: 1 + 1 + 3 + 66 + 66 lines
         RefusalCase{"TooManySpans", " 2REFUSED\n   33    2\n" + std::string(137, '\n'),
                     Refusal::TooManySpans},
@@ -74,20 +75,16 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"NoSpans", BlankProblem("    0    2", 2), Refusal::SpansLessThanOne},
         RefusalCase{"NegativeSpans", BlankProblem("   -2    2", 2), Refusal::SpansLessThanOne},
         // spans 100 and 0 (sum 100 = last location)
-        RefusalCase{"ZeroSpan",
-                    " 1\n    2    2\n\n   0000 100000\n1000000   0000\n\n\n\n\n",
+        RefusalCase{"ZeroSpan", " 1\n    2    2\n\n   0000 100000\n1000000   0000\n\n\n\n\n",
                     Refusal::SpanLengthNotPositive},
         // spans 150 and -50
-        RefusalCase{"NegativeSpan",
-                    " 1\n    2    2\n\n   0000 100000\n1500000-500000\n\n\n\n\n",
+        RefusalCase{"NegativeSpan", " 1\n    2    2\n\n   0000 100000\n1500000-500000\n\n\n\n\n",
                     Refusal::SpanLengthNotPositive},
         // two splice points at one place
-        RefusalCase{"CoincidingSplices",
-                    " 1\n    1    3\n\n   0000 100000 100000\n1000000\n\n\n",
+        RefusalCase{"CoincidingSplices", " 1\n    1    3\n\n   0000 100000 100000\n1000000\n\n\n",
                     Refusal::SpliceLocationsNotIncreasing},
         // a splice at the girder start, as a listing can give one
-        RefusalCase{"SpliceAtTheStart",
-                    " 1\n    1    3\n\n   0000   0000 100000\n1000000\n\n\n",
+        RefusalCase{"SpliceAtTheStart", " 1\n    1    3\n\n   0000   0000 100000\n1000000\n\n\n",
                     Refusal::SpliceLocationsNotIncreasing},
         // a decreasing splice location
         RefusalCase{"DecreasingSplices",
@@ -129,7 +126,8 @@ TEST(CamberRun, ReadErrorInsideARefusedProblemIsStillReported) {
     auto listing = ListingOf(" 1\n    1   56\nABC\n");
     ASSERT_EQ(listing.lines.size(), 4u);
     EXPECT_EQ(listing.lines[0], RefusalRecord(Refusal::TooManySplicePoints));
-    EXPECT_EQ(listing.lines[1].substr(0, 51), " Error while reading line   3 of problem: SPEL(i), ");
+    EXPECT_EQ(listing.lines[1].substr(0, 51),
+              " Error while reading line   3 of problem: SPEL(i), ");
     EXPECT_EQ(listing.status, 4);
 }
 
@@ -143,7 +141,8 @@ TEST(CamberRun, ThreeProblemsListEachAsAlone) {
     EXPECT_EQ(listing.text, PagesAlone(a) + PagesAlone(b) + PagesAlone(c) + kNoMoreProblems);
     EXPECT_EQ(listing.status, 0);
     auto other = ListingOf(c + WithSupplemental(b) + a);
-    EXPECT_EQ(other.text, PagesAlone(c) + PagesAlone(WithSupplemental(b)) + PagesAlone(a) + kNoMoreProblems);
+    EXPECT_EQ(other.text,
+              PagesAlone(c) + PagesAlone(WithSupplemental(b)) + PagesAlone(a) + kNoMoreProblems);
 }
 
 // --- the program with its files ------------------------------------------
@@ -152,8 +151,8 @@ class CamberFiles : public ::testing::Test {
 protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() /
-               ("camber-run-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+               ("camber-run-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
@@ -170,7 +169,8 @@ protected:
     }
     std::vector<std::string> Entries() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
+        for (const auto& entry : fs::directory_iterator(dir_))
+            names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -192,7 +192,8 @@ TEST_F(CamberFiles, WritesTheListingAndLeavesNoTemporaryFile) {
 TEST_F(CamberFiles, RefusedProblemsAndReadErrorsStillGiveTheirListing) {
     Write("refused.cmb", BlankProblem("    0    2", 2));
     EXPECT_EQ(Run({Path("refused.cmb"), Path("refused.out")}), 4);
-    EXPECT_EQ(Read("refused.out"), RefusalRecord(Refusal::SpansLessThanOne) + "\n" + kNoMoreProblems);
+    EXPECT_EQ(Read("refused.out"),
+              RefusalRecord(Refusal::SpansLessThanOne) + "\n" + kNoMoreProblems);
 
     Write("bad.cmb", ReadFixture("level-span.cmb") + " 1\n    x\n");
     EXPECT_EQ(Run({Path("bad.cmb"), Path("bad.out")}), 4);

@@ -2,15 +2,15 @@
 // column slices of listing lines.
 #pragma once
 
-#include "camber/CamberComputation.hpp"
-#include "camber/CamberInput.hpp"
-#include "camber/CamberRun.hpp"
-
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "camber/CamberComputation.hpp"
+#include "camber/CamberInput.hpp"
+#include "camber/CamberRun.hpp"
 
 namespace quillon::camber::testing {
 
@@ -51,7 +51,8 @@ inline Listing ListingOf(const std::string& input) {
 inline std::string Cols(const std::string& line, int first, int last) {
     std::string out;
     for (int c = first; c <= last; ++c)
-        out.push_back(static_cast<size_t>(c - 1) < line.size() ? line[static_cast<size_t>(c - 1)] : ' ');
+        out.push_back(static_cast<size_t>(c - 1) < line.size() ? line[static_cast<size_t>(c - 1)]
+                                                               : ' ');
     return out;
 }
 
