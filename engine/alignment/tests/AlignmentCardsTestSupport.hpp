@@ -41,6 +41,8 @@ struct AlignmentRun {
         : run(variant, listing, std::move(deck)) {
         if (variant == EngineVariant::Metric) run.state.units = LengthUnits{'\'', 'm'};
     }
+    AlignmentRun(const AlignmentRun&) = delete;  // the run writes to this object's listing
+    AlignmentRun& operator=(const AlignmentRun&) = delete;
 
     // Takes the first 00 card and runs the alignment step; false when the
     // run ended inside it (the deck ran out).
@@ -102,8 +104,9 @@ inline std::vector<std::string> Deck(std::vector<std::string> alignmentCards,
     return deck;
 }
 
-// One vertical PI with equal grades either side: no vertical curve.
-inline const std::string kVerticalCard = Card({{1, "02"}, {3, "2."}, {18, "1000."}, {27, "100."}, {72, "2."}});
+// One vertical PI (in the PI 2 fields, PI 1 blank) with equal grades either
+// side: no vertical curve.
+inline const std::string kVerticalCard = Card({{1, "02"}, {3, "2."}, {48, "1000."}, {57, "100."}, {72, "2."}});
 inline const std::string kCrossSlopeCard = Card({{1, "03"}, {3, "C"}, {4, ".02"}});
 
 }  // namespace quillon::engine::aligntest
