@@ -56,7 +56,8 @@ std::string ConverterFileName(std::string_view base, std::string_view extension)
     return std::string(base) + "." + std::string(extension);
 }
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content, std::string& error) {
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content,
+                         std::string& error) {
     std::random_device seed;
     std::mt19937_64 random(seed());
     std::string temporary;

@@ -25,6 +25,7 @@ std::string ConverterFileName(std::string_view base, std::string_view extension)
 // is renamed over `path` only when all of it was written, so `path` is never
 // left half-written. False, with the reason in `error`, when it fails; the
 // temporary file is then removed and `path` is as it was.
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content, std::string& error);
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content,
+                         std::string& error);
 
 }  // namespace quillon::converters

@@ -19,7 +19,8 @@ std::string Rule() { return std::string(80, '-'); }
 
 std::string RunTimeText(const LocalTime& time) {
     namespace chrono = std::chrono;
-    chrono::year_month_day date{chrono::year{time.year}, chrono::month{static_cast<unsigned>(time.month)},
+    chrono::year_month_day date{chrono::year{time.year},
+                                chrono::month{static_cast<unsigned>(time.month)},
                                 chrono::day{static_cast<unsigned>(time.day)}};
     // A date the calendar does not know (a broken clock) is shown without a weekday name.
     const char* weekday =
@@ -37,7 +38,8 @@ ConverterLogSpec M2eLogSpec() {
     spec.fileName = "QlvrM2E.ELF";
     spec.title = "Quillon input metric -> english converter v";
     spec.version = "1.00a";
-    spec.openFailureMessage = "M2E-E-OpenErr unable to open file '" + spec.fileName + "'.  Aborting process";
+    spec.openFailureMessage =
+        "M2E-E-OpenErr unable to open file '" + spec.fileName + "'.  Aborting process";
     return spec;
 }
 

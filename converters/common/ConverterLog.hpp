@@ -27,16 +27,16 @@ std::string RunTimeText(const LocalTime& time);
 
 // What differs between the converters' logs.
 struct ConverterLogSpec {
-    std::string fileName;           // in the current working folder
-    std::string title;              // the title line before its version
+    std::string fileName;  // in the current working folder
+    std::string title;     // the title line before its version
     std::string version;
-    bool showsUser = false;         // a "USER: " line in the header
-    std::string openFailureMessage; // printed on the console when the log cannot be opened
+    bool showsUser = false;          // a "USER: " line in the header
+    std::string openFailureMessage;  // printed on the console when the log cannot be opened
 };
 
-ConverterLogSpec M2eLogSpec();     // QlM2e: "QlvrM2E.ELF"
-ConverterLogSpec ToCamberLogSpec(); // Ql2Cmb: "Qlvr2Cmbr.ELF"
-ConverterLogSpec StickLogSpec();    // QlStFi: "Qlvr2Stick.ELF"
+ConverterLogSpec M2eLogSpec();       // QlM2e: "QlvrM2E.ELF"
+ConverterLogSpec ToCamberLogSpec();  // Ql2Cmb: "Qlvr2Cmbr.ELF"
+ConverterLogSpec StickLogSpec();     // QlStFi: "Qlvr2Stick.ELF"
 
 class ConverterLog {
 public:

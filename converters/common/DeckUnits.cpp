@@ -12,7 +12,8 @@ namespace {
 size_t FindIgnoringCase(std::string_view text, std::string_view key, size_t from) {
     if (from > text.size()) return std::string_view::npos;
     auto same = [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        return std::tolower(static_cast<unsigned char>(a)) ==
+               std::tolower(static_cast<unsigned char>(b));
     };
     auto at = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), key.begin(),
                           key.end(), same);

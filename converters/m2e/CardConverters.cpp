@@ -18,7 +18,8 @@ CardField Same(std::string name, int first, int last, int decimals, int width) {
 CardField Metres(std::string name, int first, int last, int decimalsIn, int width, int decimals) {
     return {std::move(name), first, last, FieldRule::Metres, decimalsIn, width, decimals};
 }
-CardField Millimetres(std::string name, int first, int last, int decimalsIn, int width, int decimals) {
+CardField Millimetres(std::string name, int first, int last, int decimalsIn, int width,
+                      int decimals) {
     return {std::move(name), first, last, FieldRule::Millimetres, decimalsIn, width, decimals};
 }
 CardField Special(std::string name, int first, int last, FieldRule rule, int decimalsIn) {
@@ -31,7 +32,9 @@ std::string convertFirstDescriptionCard(std::string_view card) {
     return "00" + ff::Columns(card, 3, 10) + ff::Columns(card, 13, 67) + " ";
 }
 
-std::string convertDescriptionCard(std::string_view card) { return "00" + ff::Columns(card, 3, 78); }
+std::string convertDescriptionCard(std::string_view card) {
+    return "00" + ff::Columns(card, 3, 78);
+}
 
 const std::vector<CardField>& HorizontalAlignmentFields() {
     static const std::vector<CardField> fields = {
@@ -131,7 +134,8 @@ std::vector<CardField> GirderLineFields(bool lineTypeFour) {
         Same("InitialOffsetType", 12, 12, 0, 1),
         Metres("TerminalOffset", 13, 20, 5, 4, 4),
         Same("TerminalOffsetType", 21, 21, 0, 1),
-        lineTypeFour ? Metres("ElevationShift", 22, 29, 5, 4, 4) : Millimetres("ElevationShift", 22, 29, 3, 4, 4),
+        lineTypeFour ? Metres("ElevationShift", 22, 29, 5, 4, 4)
+                     : Millimetres("ElevationShift", 22, 29, 3, 4, 4),
         Copy("GirderDescription", 30, 49),
         Copy("GirderOptions, DeadLoadChar, XTypeFracPoints", 50, 57),
         Copy("columns 58-59", 58, 59),

@@ -26,12 +26,12 @@ CardConversion convertHorizontalAlignmentCard(std::string_view card);  // 01
 CardConversion convertVerticalAlignmentCard(std::string_view card);    // 02
 // 03 after an 02 card. `CrossTrans.MaxTransVC` is checked before anything else.
 CardConversion convertCrossSlopeCard(std::string_view card);
-CardConversion convertCrossSlopeOverrideCard(std::string_view card);   // further 03 cards
-CardConversion convertReferenceLineCard(std::string_view card);        // 04
-CardConversion convertGirderLineCard(std::string_view card);           // 05
-CardConversion convertBentLineCard(std::string_view card);             // 06
-CardConversion convertDeadLoadCard(std::string_view card);             // 07
-CardConversion convertRoadApproachCard(std::string_view card);         // 08
+CardConversion convertCrossSlopeOverrideCard(std::string_view card);  // further 03 cards
+CardConversion convertReferenceLineCard(std::string_view card);       // 04
+CardConversion convertGirderLineCard(std::string_view card);          // 05
+CardConversion convertBentLineCard(std::string_view card);            // 06
+CardConversion convertDeadLoadCard(std::string_view card);            // 07
+CardConversion convertRoadApproachCard(std::string_view card);        // 08
 
 // The field tables, left to right (the type columns 1-2 are not in them).
 const std::vector<CardField>& HorizontalAlignmentFields();

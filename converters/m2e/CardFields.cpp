@@ -62,12 +62,14 @@ FieldOutput BySize(const CardField& field, const std::string& text) {
     if (field.rule == FieldRule::TransitionCurve && std::fabs(read.value) > kLongestTransitionCurve)
         return {{}, Fault(FieldFault::Kind::TransitionCurveTooLong, field, text)};
     double feet = metresToFeet(read.value);
-    auto written = field.rule == FieldRule::Radius ? formatRadius(feet) : formatTransitionCurve(feet);
+    auto written =
+        field.rule == FieldRule::Radius ? formatRadius(feet) : formatTransitionCurve(feet);
     if (!written) return TooWide(field, convertedDigits(feet, 6), "ft");
     return {*written, {}};
 }
 
-FieldOutput FourDigits(std::string_view card, const CardField& field, const std::string& text, bool crown) {
+FieldOutput FourDigits(std::string_view card, const CardField& field, const std::string& text,
+                       bool crown) {
     auto read = parseImpliedDecimal(text, field.decimalsIn);
     // Not a number: the columns are passed on as they stand, for the engine to judge.
     if (!read.ok()) return {ff::Columns(card, field.first, field.Columns()), {}};
@@ -93,15 +95,22 @@ FieldOutput ConvertField(std::string_view card, const CardField& field) {
     if (field.rule == FieldRule::Copied) return {text, {}};
     if (fieldIsBlank(text)) return {(crown ? "-" : "") + text, {}};
     switch (field.rule) {
-        case FieldRule::AsRead: return AsRead(field, text);
-        case FieldRule::Metres: return Converted(field, text, false);
-        case FieldRule::Millimetres: return Converted(field, text, true);
+        case FieldRule::AsRead:
+            return AsRead(field, text);
+        case FieldRule::Metres:
+            return Converted(field, text, false);
+        case FieldRule::Millimetres:
+            return Converted(field, text, true);
         case FieldRule::Radius:
-        case FieldRule::TransitionCurve: return BySize(field, text);
+        case FieldRule::TransitionCurve:
+            return BySize(field, text);
         case FieldRule::CrownSlope:
-        case FieldRule::FourDecimals: return FourDigits(card, field, text, crown);
-        case FieldRule::PartsOrLength: return PartsOrLength(field, text);
-        case FieldRule::Copied: break;
+        case FieldRule::FourDecimals:
+            return FourDigits(card, field, text, crown);
+        case FieldRule::PartsOrLength:
+            return PartsOrLength(field, text);
+        case FieldRule::Copied:
+            break;
     }
     return {text, {}};
 }

@@ -14,24 +14,24 @@
 namespace quillon::converters::m2e {
 
 enum class FieldRule {
-    Copied,        // the characters as they stand
-    AsRead,        // a number not converted (angle, slope, percent, code):
-                   // its digits rewritten "w,d"; a text that is no number is copied
-    Metres,        // metres to feet, written "w,d"
-    Millimetres,   // millimetres to inches, written "w,d"
-    Radius,        // metres to feet, 7 columns by size (formatRadius)
+    Copied,           // the characters as they stand
+    AsRead,           // a number not converted (angle, slope, percent, code):
+                      // its digits rewritten "w,d"; a text that is no number is copied
+    Metres,           // metres to feet, written "w,d"
+    Millimetres,      // millimetres to inches, written "w,d"
+    Radius,           // metres to feet, 7 columns by size (formatRadius)
     TransitionCurve,  // `CrossTrans.MaxTransVC`: metres to feet, 5 columns by size,
                       // at most kLongestTransitionCurve metres in size
-    CrownSlope,    // read from its second column on; written "-" and its 4 decimals
-    FourDecimals,  // a slope written as its four decimals (formatFourDecimals)
-    PartsOrLength, // `FractionalPoints`: a count when its last 4 columns are blank
-                   // (written "%3d" and 4 blanks), else a length in metres, "3,4"
+    CrownSlope,       // read from its second column on; written "-" and its 4 decimals
+    FourDecimals,     // a slope written as its four decimals (formatFourDecimals)
+    PartsOrLength,    // `FractionalPoints`: a count when its last 4 columns are blank
+                      // (written "%3d" and 4 blanks), else a length in metres, "3,4"
 };
 
 struct CardField {
-    std::string name;    // the field's name, for messages
-    int first = 0;       // first column
-    int last = 0;        // last column
+    std::string name;  // the field's name, for messages
+    int first = 0;     // first column
+    int last = 0;      // last column
     FieldRule rule = FieldRule::Copied;
     int decimalsIn = 0;  // implied decimals of the metric field
     int width = 0;       // w of "w,d": integer columns of the English field
@@ -43,9 +43,9 @@ struct CardField {
 // Why a card could not be converted.
 struct FieldFault {
     enum class Kind {
-        NotANumber,             // a converted field holds no number
-        TooWide,                // the value does not fit its columns
-        TransitionCurveTooLong, // `CrossTrans.MaxTransVC` above kLongestTransitionCurve
+        NotANumber,              // a converted field holds no number
+        TooWide,                 // the value does not fit its columns
+        TransitionCurveTooLong,  // `CrossTrans.MaxTransVC` above kLongestTransitionCurve
     };
     Kind kind = Kind::NotANumber;
     std::string field;  // CardField::name

@@ -24,7 +24,8 @@ std::string PointedText(const ff::DecimalDigits& value, bool point) {
 // `value` rounded to the decimals chosen by its size, right-justified in
 // `width`; `point` false leaves out the point of a value without decimals.
 std::optional<std::string> ByDecimals(double value, int decimals, int width, bool point = true) {
-    ff::DecimalDigits digits = ff::RoundDigits(ff::RoundToDigits(value, kConversionDecimals), decimals);
+    ff::DecimalDigits digits =
+        ff::RoundDigits(ff::RoundToDigits(value, kConversionDecimals), decimals);
     std::string text = PointedText(digits, point);
     if (static_cast<int>(text.size()) > width) return std::nullopt;
     return ff::FormatA(text, width);
@@ -34,7 +35,9 @@ std::optional<std::string> ByDecimals(double value, int decimals, int width, boo
 
 double metresToFeet(double metres) { return metres * kFeetPerMetre; }
 
-double millimetresToInches(double millimetres) { return millimetres * 0.001 * kFeetPerMetre * 12.0; }
+double millimetresToInches(double millimetres) {
+    return millimetres * 0.001 * kFeetPerMetre * 12.0;
+}
 
 bool fieldIsBlank(std::string_view field) { return ff::IsBlank(field); }
 
@@ -46,7 +49,8 @@ ff::DecimalDigits convertedDigits(double value, int decimals) {
     return ff::TruncateDigits(ff::RoundToDigits(value, kConversionDecimals), decimals);
 }
 
-std::optional<std::string> formatImpliedDecimal(const ff::DecimalDigits& value, int width, int decimals) {
+std::optional<std::string> formatImpliedDecimal(const ff::DecimalDigits& value, int width,
+                                                int decimals) {
     ff::DecimalDigits digits = ff::TruncateDigits(value, decimals);
     if (digits.negative && digits.whole.empty()) {
         if (width < 1) return std::nullopt;
@@ -59,12 +63,12 @@ std::optional<std::string> formatImpliedDecimal(const ff::DecimalDigits& value, 
 
 std::optional<std::string> formatRadius(double feet) {
     if (feet > 999999.0) return "999999.";
-    int decimals = feet > 99999.9    ? 0
-                   : feet > 9999.99  ? 1
-                   : feet > 999.999  ? 2
-                   : feet > 99.9999  ? 3
-                   : feet > 9.99999  ? 4
-                                     : 5;
+    int decimals = feet > 99999.9   ? 0
+                   : feet > 9999.99 ? 1
+                   : feet > 999.999 ? 2
+                   : feet > 99.9999 ? 3
+                   : feet > 9.99999 ? 4
+                                    : 5;
     return ByDecimals(feet, decimals, 7, decimals > 0);
 }
 

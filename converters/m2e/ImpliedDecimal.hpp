@@ -35,7 +35,8 @@ double millimetresToInches(double millimetres);
 bool fieldIsBlank(std::string_view field);
 
 // The field's value as exact decimal digits.
-fixedform::FieldValue<fixedform::DecimalDigits> parseImpliedDecimal(std::string_view field, int decimals);
+fixedform::FieldValue<fixedform::DecimalDigits> parseImpliedDecimal(std::string_view field,
+                                                                    int decimals);
 
 // A converted value for a "w,d" field: rounded to 6 decimals, then cut to d.
 fixedform::DecimalDigits convertedDigits(double value, int decimals);

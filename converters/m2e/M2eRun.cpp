@@ -60,7 +60,8 @@ private:
     // The card loop over the lines of the deck; fills output_ or gives a failure status.
     std::optional<int> ConvertCards(const std::vector<std::string>& lines);
     std::optional<int> ConvertCard(const std::string& card, int type, size_t lineNumber);
-    // The first 00 card: the metric check; a deck that is not metric is copied from line `index` on.
+    // The first 00 card: the metric check; a deck that is not metric is copied from line `index`
+    // on.
     std::optional<int> FirstDescriptionCard(const std::vector<std::string>& lines, size_t index);
 
     bool Log(std::string_view message);
@@ -125,11 +126,13 @@ int M2eRun::Run(const std::vector<std::string>& args) {
     if (!in.is_open()) return Fail({OpenError(files_.input)}, true);
     if (fs::equivalent(files_.input, files_.output, ignored))
         return Fail({"M2E-E-SameFile input file '" + files_.input +
-                         "' is also the output file.  Aborting process"},
+                     "' is also the output file.  Aborting process"},
                     true);
     std::vector<std::string> lines;
     for (std::string line; ff::ReadTextLine(in, line);) lines.push_back(line);
-    if (in.bad()) return Fail({"M2E-E-ReadErr unable to read file '" + files_.input + "'.  Aborting process"}, true);
+    if (in.bad())
+        return Fail({"M2E-E-ReadErr unable to read file '" + files_.input + "'.  Aborting process"},
+                    true);
 
     if (std::optional<int> status = ConvertCards(lines)) return *status;
     return WriteOutput(0);
@@ -157,11 +160,14 @@ std::optional<int> M2eRun::ConvertCards(const std::vector<std::string>& lines) {
         if (std::optional<int> status = ConvertCard(card, kind.type, i + 1)) return status;
     }
     if (!firstDescriptionSeen_)
-        return Fail({"M2E-E-NoDeck no 00 card found in file '" + files_.input + "'.  Aborting process"}, true);
+        return Fail(
+            {"M2E-E-NoDeck no 00 card found in file '" + files_.input + "'.  Aborting process"},
+            true);
     return std::nullopt;
 }
 
-std::optional<int> M2eRun::FirstDescriptionCard(const std::vector<std::string>& lines, size_t index) {
+std::optional<int> M2eRun::FirstDescriptionCard(const std::vector<std::string>& lines,
+                                                size_t index) {
     firstDescriptionSeen_ = true;
     if (!Log("Checking input file for metric ...")) return endRun(kAbortStatus);
     if (IsMetricDeck(lines)) {
@@ -178,21 +184,36 @@ std::optional<int> M2eRun::FirstDescriptionCard(const std::vector<std::string>& 
 std::optional<int> M2eRun::ConvertCard(const std::string& card, int type, size_t lineNumber) {
     CardConversion converted;
     switch (type) {
-        case 0: output_ += convertDescriptionCard(card) + "\n"; return std::nullopt;
-        case 1: converted = convertHorizontalAlignmentCard(card); break;
+        case 0:
+            output_ += convertDescriptionCard(card) + "\n";
+            return std::nullopt;
+        case 1:
+            converted = convertHorizontalAlignmentCard(card);
+            break;
         case 2:
             converted = convertVerticalAlignmentCard(card);
             crossSlopeExpected_ = true;
             break;
         case 3:
-            converted = crossSlopeExpected_ ? convertCrossSlopeCard(card) : convertCrossSlopeOverrideCard(card);
+            converted = crossSlopeExpected_ ? convertCrossSlopeCard(card)
+                                            : convertCrossSlopeOverrideCard(card);
             crossSlopeExpected_ = false;
             break;
-        case 4: converted = convertReferenceLineCard(card); break;
-        case 5: converted = convertGirderLineCard(card); break;
-        case 6: converted = convertBentLineCard(card); break;
-        case 7: converted = convertDeadLoadCard(card); break;
-        default: converted = convertRoadApproachCard(card); break;
+        case 4:
+            converted = convertReferenceLineCard(card);
+            break;
+        case 5:
+            converted = convertGirderLineCard(card);
+            break;
+        case 6:
+            converted = convertBentLineCard(card);
+            break;
+        case 7:
+            converted = convertDeadLoadCard(card);
+            break;
+        default:
+            converted = convertRoadApproachCard(card);
+            break;
     }
     if (converted.fault) return Fail(FaultMessages(*converted.fault, type, lineNumber), false);
     output_ += converted.card + "\n";

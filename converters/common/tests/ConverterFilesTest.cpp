@@ -1,7 +1,6 @@
-#include "converters/common/ConverterFiles.hpp"
-
 #include <gtest/gtest.h>
 
+#include "converters/common/ConverterFiles.hpp"
 #include "converters/common/tests/TempFolder.hpp"
 
 namespace qc = quillon::converters;
@@ -29,14 +28,14 @@ TEST_P(BaseNameTable, CutsTheFileNameBeforeItsFirstDot) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, BaseNameTable,
-    ::testing::Values(NameCase{"deck", "deck", nullptr},                      // no dot
-                      NameCase{"/home/a.b/deck.dat", "/home/a.b/deck", "dat"}, // a dotted folder
+    ::testing::Values(NameCase{"deck", "deck", nullptr},                        // no dot
+                      NameCase{"/home/a.b/deck.dat", "/home/a.b/deck", "dat"},  // a dotted folder
                       NameCase{"/home/a.b/deck", "/home/a.b/deck", nullptr},
                       NameCase{"./deck.dat", "./deck", "dat"},
                       NameCase{"../x/deck.dat", "../x/deck", "dat"},
-                      NameCase{"my deck.dat", "my deck", "dat"},             // a blank in the name
+                      NameCase{"my deck.dat", "my deck", "dat"},  // a blank in the name
                       NameCase{"x.y.dat", "x", "y.dat"},
-                      NameCase{"disk]deck.dat", "disk]deck", "dat"},         // "]" is ordinary
+                      NameCase{"disk]deck.dat", "disk]deck", "dat"},  // "]" is ordinary
                       NameCase{"deck.", "deck", ""}));
 
 TEST(ConverterFileName, JoinsBaseAndExtension) {

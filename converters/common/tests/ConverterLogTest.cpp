@@ -1,7 +1,6 @@
-#include "converters/common/ConverterLog.hpp"
-
 #include <gtest/gtest.h>
 
+#include "converters/common/ConverterLog.hpp"
 #include "converters/common/tests/TempFolder.hpp"
 
 namespace qc = quillon::converters;
@@ -26,10 +25,11 @@ TEST_P(RunTimeTextTable, HasTheAsctimeForm) {
 
 // Weekdays from a calendar: 3 June 2026 is a Wednesday, 29 February 2000 a
 // Tuesday, 31 December 1999 a Friday.
-INSTANTIATE_TEST_SUITE_P(Times, RunTimeTextTable,
-                         ::testing::Values(TimeCase{{2026, 6, 3, 9, 5, 7}, "Wed Jun  3 09:05:07 2026\n"},
-                                           TimeCase{{2000, 2, 29, 23, 59, 59}, "Tue Feb 29 23:59:59 2000\n"},
-                                           TimeCase{{1999, 12, 31, 0, 0, 0}, "Fri Dec 31 00:00:00 1999\n"}));
+INSTANTIATE_TEST_SUITE_P(
+    Times, RunTimeTextTable,
+    ::testing::Values(TimeCase{{2026, 6, 3, 9, 5, 7}, "Wed Jun  3 09:05:07 2026\n"},
+                      TimeCase{{2000, 2, 29, 23, 59, 59}, "Tue Feb 29 23:59:59 2000\n"},
+                      TimeCase{{1999, 12, 31, 0, 0, 0}, "Fri Dec 31 00:00:00 1999\n"}));
 
 class LogTest : public ::testing::Test {
 protected:
@@ -45,32 +45,36 @@ TEST_F(LogTest, HeaderAndMessagesOfTheMetricConverter) {
     ASSERT_TRUE(log.writeLog(""));       // an empty line
     ASSERT_TRUE(log.writeLog("Checking input file for metric ..."));
     EXPECT_EQ(log.path(), folder_ / "QlvrM2E.ELF");
-    EXPECT_EQ(Read(log.path()), kRule + "\n"
-                                "Quillon input metric -> english converter v1.00a\n"
-                                "TIME: Wed Jun  3 09:05:07 2026\n"
-                                "\n"
-                                "PATH: /usr/bin:/bin\n" +
-                                    kRule + "\n"
-                                            "\n"
-                                            "Processing IN = deck.dat\n"
-                                            "\n"
-                                            "\n"
-                                            "Checking input file for metric ...\n");
+    EXPECT_EQ(Read(log.path()), kRule +
+                                    "\n"
+                                    "Quillon input metric -> english converter v1.00a\n"
+                                    "TIME: Wed Jun  3 09:05:07 2026\n"
+                                    "\n"
+                                    "PATH: /usr/bin:/bin\n" +
+                                    kRule +
+                                    "\n"
+                                    "\n"
+                                    "Processing IN = deck.dat\n"
+                                    "\n"
+                                    "\n"
+                                    "Checking input file for metric ...\n");
 }
 
 TEST_F(LogTest, ListingReadersShowTheUserAndTheirVersion) {
     quillon::FixedEnvironment unset{{2026, 6, 3, 9, 5, 7}};  // USER and PATH unset
     qc::ConverterLog log(qc::ToCamberLogSpec(), folder_, qc::RunTimeText(unset.Now()), unset);
     ASSERT_TRUE(log.writeLog("message"));
-    EXPECT_EQ(Read(folder_ / "Qlvr2Cmbr.ELF"), kRule + "\n"
-                                                       "Quillon to Camber data transfer v 1.00 \n"
-                                                       "TIME: Wed Jun  3 09:05:07 2026\n"
-                                                       "\n"
-                                                       "USER: \n"
-                                                       "PATH: \n" +
+    EXPECT_EQ(Read(folder_ / "Qlvr2Cmbr.ELF"), kRule +
+                                                   "\n"
+                                                   "Quillon to Camber data transfer v 1.00 \n"
+                                                   "TIME: Wed Jun  3 09:05:07 2026\n"
+                                                   "\n"
+                                                   "USER: \n"
+                                                   "PATH: \n" +
                                                    kRule + "\n\nmessage\n");
     EXPECT_EQ(qc::StickLogSpec().fileName, "Qlvr2Stick.ELF");
-    EXPECT_EQ(qc::StickLogSpec().title + qc::StickLogSpec().version, "Quillon to Stick figure v 1.00 ");
+    EXPECT_EQ(qc::StickLogSpec().title + qc::StickLogSpec().version,
+              "Quillon to Stick figure v 1.00 ");
 }
 
 TEST_F(LogTest, TwoRunsInOneFolderLeaveOnlyTheSecondRunsLog) {
@@ -89,7 +93,8 @@ TEST_F(LogTest, TwoRunsInOneFolderLeaveOnlyTheSecondRunsLog) {
 TEST_F(LogTest, ALogThatCannotBeOpenedIsReported) {
     qc::ConverterLog log(qc::M2eLogSpec(), folder_ / "missing", "Mon\n", env_);
     EXPECT_FALSE(log.writeLog("message"));
-    EXPECT_EQ(log.spec().openFailureMessage, "M2E-E-OpenErr unable to open file 'QlvrM2E.ELF'.  Aborting process");
+    EXPECT_EQ(log.spec().openFailureMessage,
+              "M2E-E-OpenErr unable to open file 'QlvrM2E.ELF'.  Aborting process");
 }
 
 }  // namespace

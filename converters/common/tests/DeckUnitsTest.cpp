@@ -1,6 +1,6 @@
-#include "converters/common/DeckUnits.hpp"
-
 #include <gtest/gtest.h>
+
+#include "converters/common/DeckUnits.hpp"
 
 namespace qc = quillon::converters;
 
@@ -36,14 +36,19 @@ INSTANTIATE_TEST_SUITE_P(
         UnitsCase{"M in column 81 only", {FirstCard(" ") + "M"}, false},
         UnitsCase{"a units card says metric", {"00B-17", "00 units: METRIC;", "01"}, true},
         UnitsCase{"units card after the first line's column 80 mark says feet",
-                  {FirstCard("M"), "00 Units: feet;"}, true},
-        UnitsCase{"a later units card says feet", {"00B-17", "00 Units: metric;", "00 Units: feet;"}, false},
+                  {FirstCard("M"), "00 Units: feet;"},
+                  true},
+        UnitsCase{"a later units card says feet",
+                  {"00B-17", "00 Units: metric;", "00 Units: feet;"},
+                  false},
         UnitsCase{"Metric before Units: does not count", {"00B-17", "00 Metric Units:"}, false},
         UnitsCase{"Units: on the first line alone", {"00 Units: metric;"}, false},
         UnitsCase{"the first line after the 00 group is still searched",
-                  {"00B-17", "01 Units: metric"}, true},
+                  {"00B-17", "01 Units: metric"},
+                  true},
         UnitsCase{"a card after a non-00 line is not searched",
-                  {"00B-17", "01", "00 Units: metric;"}, false},
+                  {"00B-17", "01", "00 Units: metric;"},
+                  false},
         UnitsCase{"Units: in columns 1-2 is not searched", {"00B-17", "Units: metric"}, false},
         UnitsCase{"empty deck", {}, false}));
 

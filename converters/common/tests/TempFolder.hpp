@@ -16,8 +16,8 @@ class TempFolder {
 public:
     TempFolder() {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("quillon-") + test->test_suite_name() + "-" + test->name() + "-" +
-                           std::to_string(::getpid());
+        std::string name = std::string("quillon-") + test->test_suite_name() + "-" + test->name() +
+                           "-" + std::to_string(::getpid());
         for (char& c : name)
             if (c == '/') c = '_';
         path_ = std::filesystem::temp_directory_path() / name;

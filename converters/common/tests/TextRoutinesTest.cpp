@@ -1,11 +1,11 @@
-#include "converters/common/TextRoutines.hpp"
-#include "converters/common/ConverterConsole.hpp"
-#include "converters/common/LineWriter.hpp"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <vector>
+
+#include "converters/common/ConverterConsole.hpp"
+#include "converters/common/LineWriter.hpp"
+#include "converters/common/TextRoutines.hpp"
 
 namespace qc = quillon::converters;
 
@@ -53,7 +53,8 @@ TEST(LineWriter, WritesToTheConsoleTheOutputOrBoth) {
 
 TEST(AbortRun, PrintsTheMessageAndGivesTheAbortStatus) {
     std::ostringstream console;
-    EXPECT_EQ(qc::abortRun(console, "Unexpected end of file found at skipRec(), aborting process."), -1);
+    EXPECT_EQ(qc::abortRun(console, "Unexpected end of file found at skipRec(), aborting process."),
+              -1);
     EXPECT_EQ(console.str(), "Unexpected end of file found at skipRec(), aborting process.\n");
 }
 

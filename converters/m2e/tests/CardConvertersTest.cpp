@@ -1,10 +1,9 @@
-#include "converters/m2e/CardConverters.hpp"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <map>
 
+#include "converters/m2e/CardConverters.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
 
@@ -22,7 +21,8 @@ namespace {
 std::string Card(const std::string& type, int first, const std::string& text) {
     std::string card = type;
     card.resize(80, ' ');
-    if (card.size() < static_cast<size_t>(first - 1) + text.size()) card.resize(first - 1 + text.size(), ' ');
+    if (card.size() < static_cast<size_t>(first - 1) + text.size())
+        card.resize(first - 1 + text.size(), ' ');
     card.replace(static_cast<size_t>(first - 1), text.size(), text);
     return card;
 }
@@ -32,11 +32,16 @@ using Converter = std::function<m2e::CardConversion(std::string_view)>;
 // "03" is the CrossSlopeCard, "03+" an override row, "05/4" a type 4 girder line.
 m2e::CardConversion Convert(const std::string& kind, const std::string& card) {
     static const std::map<std::string, Converter> converters = {
-        {"01", m2e::convertHorizontalAlignmentCard}, {"02", m2e::convertVerticalAlignmentCard},
-        {"03", m2e::convertCrossSlopeCard},          {"03+", m2e::convertCrossSlopeOverrideCard},
-        {"04", m2e::convertReferenceLineCard},       {"05", m2e::convertGirderLineCard},
-        {"05/4", m2e::convertGirderLineCard},        {"06", m2e::convertBentLineCard},
-        {"07", m2e::convertDeadLoadCard},            {"08", m2e::convertRoadApproachCard}};
+        {"01", m2e::convertHorizontalAlignmentCard},
+        {"02", m2e::convertVerticalAlignmentCard},
+        {"03", m2e::convertCrossSlopeCard},
+        {"03+", m2e::convertCrossSlopeOverrideCard},
+        {"04", m2e::convertReferenceLineCard},
+        {"05", m2e::convertGirderLineCard},
+        {"05/4", m2e::convertGirderLineCard},
+        {"06", m2e::convertBentLineCard},
+        {"07", m2e::convertDeadLoadCard},
+        {"08", m2e::convertRoadApproachCard}};
     return converters.at(kind)(card);
 }
 
@@ -108,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"03", 26, "30000", " 9842", "transition 30 m = 98.425 ft, 3,2"},
         FieldCase{"03", 31, " 5000", " 5000", "percent as read"},
         FieldCase{"03", 51, "50000", "164.0", "MaxTransVC 50 m = 164.0416 ft, one decimal"},
-        FieldCase{"03", 51, "3047.", "9997.", "3047 m = 9996.699 ft passes: four digits and a point"},
+        FieldCase{"03", 51, "3047.", "9997.",
+                  "3047 m = 9996.699 ft passes: four digits and a point"},
         FieldCase{"03", 51, "     ", "     ", "blank MaxTransVC"},
         FieldCase{"03", 56, "X", "X", "VCLengthFlag copied"},
         FieldCase{"03", 57, "  1200000", "   393700", "crown width 12 m = 39.37 ft, 5,4"},
@@ -129,7 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
     ReferenceLine, CardFieldTable,
     ::testing::Values(
         FieldCase{"04", 3, "  115000000", "   37729583", "1150 m = 3772.958333 ft, 7,4"},
-        FieldCase{"04", 14, "2L123015503", "2L123015503", "StaOn, direction, skew 12 30 15.50, codes"},
+        FieldCase{"04", 14, "2L123015503", "2L123015503",
+                  "StaOn, direction, skew 12 30 15.50, codes"},
         FieldCase{"04", 24, "3122XYZ1", "3122XYZ1", "SkewRespTo .. RevLayoutLine"},
         FieldCase{"04", 30, "A", "A", "a letter in a code field is passed on for the engine"},
         FieldCase{"04", 31, "1234567890", "1234567890", "columns 31-40 copied"},
@@ -141,9 +148,11 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     GirderLine, CardFieldTable,
     ::testing::Values(
-        FieldCase{"05", 3, "0 -3500001", "0 -1148291", "type, offset -3.5 m = -11.482916 ft, type 1"},
+        FieldCase{"05", 3, "0 -3500001", "0 -1148291",
+                  "type, offset -3.5 m = -11.482916 ft, type 1"},
         FieldCase{"05", 13, "  3500003", "  1148293", "terminal 3.5 m, type 3"},
-        FieldCase{"05", 22, "   25400", "   09999", "shift 25.4 mm = 0.999998 in, cut to 4 decimals"},
+        FieldCase{"05", 22, "   25400", "   09999",
+                  "shift 25.4 mm = 0.999998 in, cut to 4 decimals"},
         FieldCase{"05/4", 22, "  150000", "   49212", "type 4: shift 1.5 m = 4.92125 ft"},
         FieldCase{"05", 30, "GIRDER ONE          ABCDEFGHXY", "GIRDER ONE          ABCDEFGHXY",
                   "description, options and columns 58-59 copied"}));
@@ -151,26 +160,31 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     BentLine, CardFieldTable,
     ::testing::Values(
-        FieldCase{"06", 3, " 30000002L", "  9842502L", "30 m = 98.425 ft, 4,4; columns 11-12 copied"},
+        FieldCase{"06", 3, " 30000002L", "  9842502L",
+                  "30 m = 98.425 ft, 4,4; columns 11-12 copied"},
         FieldCase{"06", 13, "45 7 0031", "45 7 0031", "skew 45 7' 0.03\", skew type 1"},
         FieldCase{"06", 22, " 10    ", " 10    ", "a count of 10: %3d and 4 blanks"},
         FieldCase{"06", 22, "  12500", "  41010", "a length of 1.25 m = 4.101041 ft, 3,4"},
-        FieldCase{"06", 29, "PIER 1    ABCDEFQR", "PIER 1    ABCDEFQR", "description and codes copied"},
+        FieldCase{"06", 29, "PIER 1    ABCDEFQR", "PIER 1    ABCDEFQR",
+                  "description and codes copied"},
         FieldCase{"06", 47, "TAIL OF THE CARD", "TAIL OF THE CARD", "columns 47-80 copied"}));
 
 INSTANTIATE_TEST_SUITE_P(
     DeadLoad, CardFieldTable,
-    ::testing::Values(
-        FieldCase{"07", 3, "A1M123456789  0125", "A1F123456789  0041",
-                  "M: 0.0125 m = 0.041010 ft, 3,3, letter F"},
-        FieldCase{"07", 3, "A1 123456789  1250", "A1 123456789  0492", "mm: 12.50 mm = 0.492125 in"},
-        FieldCase{"07", 5, "m           1250", "            0492", "lower-case m means millimetres"},
-        FieldCase{"07", 5, "M", "F", "the letter F"},
-        FieldCase{"07", 69, "        0125", "        0049", "Deflection9 blank, Deflection10 1.25 mm = 0.049212 in"}));
+    ::testing::Values(FieldCase{"07", 3, "A1M123456789  0125", "A1F123456789  0041",
+                                "M: 0.0125 m = 0.041010 ft, 3,3, letter F"},
+                      FieldCase{"07", 3, "A1 123456789  1250", "A1 123456789  0492",
+                                "mm: 12.50 mm = 0.492125 in"},
+                      FieldCase{"07", 5, "m           1250", "            0492",
+                                "lower-case m means millimetres"},
+                      FieldCase{"07", 5, "M", "F", "the letter F"},
+                      FieldCase{"07", 69, "        0125", "        0049",
+                                "Deflection9 blank, Deflection10 1.25 mm = 0.049212 in"}));
 
 INSTANTIATE_TEST_SUITE_P(
     RoadApproach, CardFieldTable,
-    ::testing::Values(FieldCase{"08", 3, "   1150   1250", "   3772   4101", "3772.958 and 4101.041 ft, whole"},
+    ::testing::Values(FieldCase{"08", 3, "   1150   1250", "   3772   4101",
+                                "3772.958 and 4101.041 ft, whole"},
                       FieldCase{"08", 17, "    5000", "    1640", "50 m = 164.041666 ft, 7,1"},
                       FieldCase{"08", 25, " -500000", " -164041", "-5 m = -16.404166 ft, 4,4"},
                       FieldCase{"08", 73, "  500000", "  164041", "Off7 5 m"}));
@@ -180,9 +194,9 @@ TEST(CardConverters, ABlankCardKeepsItsTypeAndBlanksToItsLastField) {
         const char* kind;
         size_t columns;
     };
-    for (Length c : {Length{"01", 80}, Length{"02", 80}, Length{"03", 80}, Length{"03+", 25},
-                     Length{"04", 80}, Length{"05", 59}, Length{"06", 80}, Length{"07", 80},
-                     Length{"08", 80}}) {
+    for (Length c :
+         {Length{"01", 80}, Length{"02", 80}, Length{"03", 80}, Length{"03+", 25}, Length{"04", 80},
+          Length{"05", 59}, Length{"06", 80}, Length{"07", 80}, Length{"08", 80}}) {
         std::string type = std::string(c.kind).substr(0, 2);
         m2e::CardConversion out = Convert(c.kind, Card(type, 3, ""));
         ASSERT_FALSE(out.fault.has_value()) << c.kind;
@@ -199,8 +213,10 @@ TEST(CardConverters, DescriptionCardsLoseTheMetricMark) {
     std::string expected = first;
     expected[79] = ' ';
     EXPECT_EQ(m2e::convertFirstDescriptionCard(first), expected);
-    EXPECT_EQ(m2e::convertDescriptionCard(first), first);  // later 00 cards: columns 3-80 as they stand
-    EXPECT_EQ(m2e::convertDescriptionCard(Card("00", 3, "")), std::string("00") + std::string(78, ' '));
+    EXPECT_EQ(m2e::convertDescriptionCard(first),
+              first);  // later 00 cards: columns 3-80 as they stand
+    EXPECT_EQ(m2e::convertDescriptionCard(Card("00", 3, "")),
+              std::string("00") + std::string(78, ' '));
 }
 
 TEST(CardConverters, TheFieldTablesCoverTheirColumnsWithoutGapOrOverlap) {
@@ -213,13 +229,16 @@ TEST(CardConverters, TheFieldTablesCoverTheirColumnsWithoutGapOrOverlap) {
     for (const auto& [kind, fields] : tables) {
         int next = 3;
         for (const m2e::CardField& field : fields) {
-            if (std::string(kind) == "07" && field.first == 6) next = 6;  // column 5: the unit letter
+            if (std::string(kind) == "07" && field.first == 6)
+                next = 6;  // column 5: the unit letter
             EXPECT_EQ(field.first, next) << kind << " " << field.name;
             next = field.last + 1;
-            bool widthAndDecimals = field.rule == m2e::FieldRule::AsRead || field.rule == m2e::FieldRule::Metres ||
+            bool widthAndDecimals = field.rule == m2e::FieldRule::AsRead ||
+                                    field.rule == m2e::FieldRule::Metres ||
                                     field.rule == m2e::FieldRule::Millimetres;
             if (widthAndDecimals) {
-                EXPECT_EQ(field.width + field.decimals, field.Columns()) << kind << " " << field.name;
+                EXPECT_EQ(field.width + field.decimals, field.Columns())
+                    << kind << " " << field.name;
             }
         }
     }
@@ -244,7 +263,8 @@ TEST(CardConverters, ATransitionCurveOver3047MetresStopsTheCard) {
     // It is checked before any other field of the card.
     std::string card = Card("03", 13, "9999.999");  // a pivot offset too wide for 4,4
     card.replace(50, 5, "3048.");
-    EXPECT_EQ(m2e::convertCrossSlopeCard(card).fault->kind, m2e::FieldFault::Kind::TransitionCurveTooLong);
+    EXPECT_EQ(m2e::convertCrossSlopeCard(card).fault->kind,
+              m2e::FieldFault::Kind::TransitionCurveTooLong);
 }
 
 TEST(CardConverters, AValueTooWideForItsColumnsStopsTheCardAndNamesTheField) {
@@ -257,11 +277,13 @@ TEST(CardConverters, AValueTooWideForItsColumnsStopsTheCardAndNamesTheField) {
     EXPECT_EQ(out.fault->last, 20);
     EXPECT_EQ(out.fault->value, "32808.3300 ft");  // 32808.330052 ft cut to 4 decimals
     // A crown slope of 1 or more has no room for its integer part.
-    EXPECT_EQ(m2e::convertCrossSlopeCard(Card("03", 72, "1.5")).fault->field, "CrossTrans.CrownLeft");
+    EXPECT_EQ(m2e::convertCrossSlopeCard(Card("03", 72, "1.5")).fault->field,
+              "CrossTrans.CrownLeft");
     // A seconds value of 100 or more has no room either.
     EXPECT_EQ(m2e::convertHorizontalAlignmentCard(Card("01", 9, "100.")).fault->field,
               "Horizontal.Delta seconds");
-    EXPECT_EQ(m2e::convertHorizontalAlignmentCard(Card("01", 52, "   -300")).fault->field, "Horizontal.Radius");
+    EXPECT_EQ(m2e::convertHorizontalAlignmentCard(Card("01", 52, "   -300")).fault->field,
+              "Horizontal.Radius");
 }
 
 TEST(CardConverters, ALengthThatIsNoNumberStopsTheCardButACodeIsPassedOn) {
@@ -281,8 +303,8 @@ TEST(CardConverters, ALengthThatIsNoNumberStopsTheCardButACodeIsPassedOn) {
 TEST(CardConverters, EveryFourDigitSlopeAndSecondsValuePassesThroughUnchanged) {
     struct Place {
         const char* kind;
-        int first;       // where the four digits go
-        int outFirst;    // where they come out
+        int first;         // where the four digits go
+        int outFirst;      // where they come out
         const char* lead;  // written before them in the input (in columns first - lead size ..)
         const char* outLead;
     };
@@ -302,12 +324,14 @@ TEST(CardConverters, EveryFourDigitSlopeAndSecondsValuePassesThroughUnchanged) {
         for (int n = 0; n <= 9999; ++n) {
             std::string digits = ff::FormatI(n, 4, 4);
             std::string lead = place.lead;
-            std::string card = Card(kind.substr(0, 2), place.first - static_cast<int>(lead.size()), lead + digits);
+            std::string card =
+                Card(kind.substr(0, 2), place.first - static_cast<int>(lead.size()), lead + digits);
             m2e::CardConversion out = Convert(kind, card);
             ASSERT_FALSE(out.fault.has_value()) << kind << " " << digits;
             std::string outLead = place.outLead;
             if (n == 0 && outLead == "-" && kind == "03+") outLead = "0";  // a zero has no sign
-            std::string written = ff::Columns(out.card, place.outFirst, static_cast<int>(outLead.size()) + 4);
+            std::string written =
+                ff::Columns(out.card, place.outFirst, static_cast<int>(outLead.size()) + 4);
             for (char& c : written)
                 if (c == ' ') c = '0';
             ASSERT_EQ(written, outLead + digits) << kind << " column " << place.first;

@@ -1,6 +1,6 @@
-#include "converters/m2e/ImpliedDecimal.hpp"
-
 #include <gtest/gtest.h>
+
+#include "converters/m2e/ImpliedDecimal.hpp"
 
 namespace m2e = quillon::converters::m2e;
 namespace ff = quillon::fixedform;
@@ -25,8 +25,10 @@ TEST_P(ConvertedFieldTable, ConvertsAndCutsToTheOutputDecimals) {
     const ImpliedCase& c = GetParam();
     auto read = ff::ReadFwd(c.field, c.decimalsIn);
     ASSERT_TRUE(read.ok());
-    double value = c.millimetres ? m2e::millimetresToInches(read.value) : m2e::metresToFeet(read.value);
-    auto text = m2e::formatImpliedDecimal(m2e::convertedDigits(value, c.decimals), c.width, c.decimals);
+    double value =
+        c.millimetres ? m2e::millimetresToInches(read.value) : m2e::metresToFeet(read.value);
+    auto text =
+        m2e::formatImpliedDecimal(m2e::convertedDigits(value, c.decimals), c.width, c.decimals);
     ASSERT_TRUE(text.has_value()) << c.working;
     EXPECT_EQ(*text, c.expected) << c.working;
 }
@@ -34,20 +36,24 @@ TEST_P(ConvertedFieldTable, ConvertsAndCutsToTheOutputDecimals) {
 INSTANTIATE_TEST_SUITE_P(
     HandValues, ConvertedFieldTable,
     ::testing::Values(
-        ImpliedCase{"  1000", 3, false, 4, 2, "   328", "1 m = 3.280833 ft, cut (not rounded) to 3.28"},
+        ImpliedCase{"  1000", 3, false, 4, 2, "   328",
+                    "1 m = 3.280833 ft, cut (not rounded) to 3.28"},
         ImpliedCase{"  -100", 3, false, 4, 2, "-   32", "-0.1 m = -0.328083 ft: '-', 3 blanks, 32"},
-        ImpliedCase{"  -500", 3, false, 4, 2, "  -164", "-0.5 m = -1.640416 ft: -1 in 4 columns, 64"},
+        ImpliedCase{"  -500", 3, false, 4, 2, "  -164",
+                    "-0.5 m = -1.640416 ft: -1 in 4 columns, 64"},
         ImpliedCase{"  300000000", 5, false, 7, 4, "   98425000",
                     "3000 m = 9842.5 ft exactly; binary 9842.4999.. is rounded to 1e-6 first"},
         ImpliedCase{"  125000000", 5, false, 7, 4, "   41010416", "1250 m = 4101.041666 ft"},
         ImpliedCase{"    0", 3, false, 3, 2, "  000", "zero: 0 in 3 columns, 00"},
         ImpliedCase{"   -1", 5, false, 4, 4, "   00000",
                     "-0.00001 m = -0.0000328 ft, all zeros at 4 decimals: no minus sign"},
-        ImpliedCase{"10000", 2, true, 2, 3, " 3937", "100 mm = 3.937 in exactly (binary 3.93699..)"},
+        ImpliedCase{"10000", 2, true, 2, 3, " 3937",
+                    "100 mm = 3.937 in exactly (binary 3.93699..)"},
         ImpliedCase{"  1250", 2, true, 3, 3, "  0492", "12.50 mm = 0.492125 in"},
         ImpliedCase{"  0125", 4, false, 3, 3, "  0041", "0.0125 m = 0.041010 ft"},
         ImpliedCase{"   1000", 0, false, 7, 0, "   3280", "1000 m = 3280.8333 ft, whole feet"},
-        ImpliedCase{"    5000", 2, false, 7, 1, "    1640", "50.00 m = 164.041666 ft, one decimal"}));
+        ImpliedCase{"    5000", 2, false, 7, 1, "    1640",
+                    "50.00 m = 164.041666 ft, one decimal"}));
 
 TEST(FormatImpliedDecimal, ReportsAnIntegerPartTooWideForItsColumns) {
     // 12345.678 ft in "4,2": the integer part needs 5 columns.
@@ -69,7 +75,8 @@ class RadiusTable : public ::testing::TestWithParam<SizedCase> {};
 
 TEST_P(RadiusTable, WritesTheDecimalsThatItsSizeLeavesRoomFor) {
     const SizedCase& c = GetParam();
-    EXPECT_EQ(m2e::formatRadius(m2e::metresToFeet(c.metres)).value_or("<none>"), c.expected) << c.working;
+    EXPECT_EQ(m2e::formatRadius(m2e::metresToFeet(c.metres)).value_or("<none>"), c.expected)
+        << c.working;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -79,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SizedCase{10.0, "32.8083", "32.808333 ft: above 9.99999, four"},
                       SizedCase{1000.0, "3280.83", "3280.8333 ft: above 999.999, two"},
                       SizedCase{10000.0, "32808.3", "32808.333 ft: above 9999.99, one"},
-                      SizedCase{100000.0, " 328083", "328083.33 ft: above 99999.9, whole, no point"},
+                      SizedCase{100000.0, " 328083",
+                                "328083.33 ft: above 99999.9, whole, no point"},
                       SizedCase{400000.0, "999999.", "1312333 ft: above 999999"},
                       SizedCase{600.0, "1968.50", "1968.5 ft"}));
 
@@ -91,17 +99,19 @@ class TransitionCurveTable : public ::testing::TestWithParam<SizedCase> {};
 
 TEST_P(TransitionCurveTable, WritesFiveColumnsBySize) {
     const SizedCase& c = GetParam();
-    EXPECT_EQ(m2e::formatTransitionCurve(m2e::metresToFeet(c.metres)).value_or("<none>"), c.expected)
+    EXPECT_EQ(m2e::formatTransitionCurve(m2e::metresToFeet(c.metres)).value_or("<none>"),
+              c.expected)
         << c.working;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     HandValues, TransitionCurveTable,
-    ::testing::Values(SizedCase{3047.0, "9997.", "9996.699 ft: above 999.9, four digits and a point"},
-                      SizedCase{50.0, "164.0", "164.0416 ft: above 99.99, one decimal"},
-                      SizedCase{5.0, "16.40", "16.404166 ft: above 9.999, two"},
-                      SizedCase{1.0, "3.281", "3.2808333 ft: three, rounded"},
-                      SizedCase{-50.0, "164.0", "the engine takes the size: -50 m is written as 50 m"}));
+    ::testing::Values(
+        SizedCase{3047.0, "9997.", "9996.699 ft: above 999.9, four digits and a point"},
+        SizedCase{50.0, "164.0", "164.0416 ft: above 99.99, one decimal"},
+        SizedCase{5.0, "16.40", "16.404166 ft: above 9.999, two"},
+        SizedCase{1.0, "3.281", "3.2808333 ft: three, rounded"},
+        SizedCase{-50.0, "164.0", "the engine takes the size: -50 m is written as 50 m"}));
 
 TEST(FormatFourDecimals, WritesTheFourDecimalsAndRefusesOneOrMore) {
     EXPECT_EQ(m2e::formatFourDecimals({false, "", "06"}), "0600");  // 0.06

@@ -1,10 +1,9 @@
-#include "converters/m2e/M2eRun.hpp"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 #include "converters/common/tests/TempFolder.hpp"
+#include "converters/m2e/M2eRun.hpp"
 
 namespace m2e = quillon::converters::m2e;
 namespace qc = quillon::converters;
@@ -41,20 +40,31 @@ std::vector<std::string> MetricDeck() {
         Card({{1, "00TEST-1"}, {80, "M"}}),
         "00 A DESCRIPTION LINE",
         Card({{1, "01R 30153000"}, {13, "  125000000"}, {32, " 60000 60000"}, {52, "    600"}}),
-        Card({{1, "02"}, {3, "  2000000"}, {12, "120000"}, {18, "  1300000"}, {27, " 10550000"}, {72, " -1500000"}}),
+        Card({{1, "02"},
+              {3, "  2000000"},
+              {12, "120000"},
+              {18, "  1300000"},
+              {27, " 10550000"},
+              {72, " -1500000"}}),
         Card({{1, "03A00200"}, {51, "50000"}}),
     };
 }
 
 std::vector<std::string> EnglishDeck() {
     return {
-        Card({{1, "00TEST-1"}}, 80),            // the metric mark is gone
+        Card({{1, "00TEST-1"}}, 80),  // the metric mark is gone
         Card({{1, "00 A DESCRIPTION LINE"}}, 80),
         // PI 1250 m = 4101.041666 ft (7,4); spirals 60 m = 196.85 ft (4,2);
         // radius 600 m = 1968.5 ft, two decimals above 999.999.
         Card({{1, "01R 30153000"}, {13, "   41010416"}, {32, " 19685 19685"}, {52, "1968.50"}}, 80),
         // 120 m = 393.7 ft; 1300 m = 4265.083333 ft (7,2); 105.5 m = 346.127916 ft (5,4).
-        Card({{1, "02"}, {3, "  2000000"}, {12, " 39370"}, {18, "   426508"}, {27, "  3461279"}, {72, " -1500000"}}, 80),
+        Card({{1, "02"},
+              {3, "  2000000"},
+              {12, " 39370"},
+              {18, "   426508"},
+              {27, "  3461279"},
+              {72, " -1500000"}},
+             80),
         // MaxTransVC 50 m = 164.0416 ft, one decimal; blank crown slopes "-" and blanks.
         Card({{1, "03A00200"}, {51, "164.0"}, {71, "-"}, {76, "-"}}, 80),
     };
@@ -71,8 +81,11 @@ protected:
     }
     std::string Log() const { return Read(folder_ / "QlvrM2E.ELF"); }
     std::string LogHeader() const {
-        return kRule + "\nQuillon input metric -> english converter v1.00a\nTIME: Wed Jun  3 09:05:07 2026\n\n"
-                       "PATH: /usr/bin:/bin\n" + kRule + "\n\n";
+        return kRule +
+               "\nQuillon input metric -> english converter v1.00a\nTIME: Wed Jun  3 09:05:07 "
+               "2026\n\n"
+               "PATH: /usr/bin:/bin\n" +
+               kRule + "\n\n";
     }
     std::string Processing(const std::string& in, const std::string& out) const {
         return "Processing IN = " + in + "\n\nProcessing OUT = " + out + "\n\n";
@@ -101,15 +114,16 @@ TEST_P(DeckNamingTable, NamesTheInputAndTheBip) {
     EXPECT_EQ(files.output, GetParam().output);
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, DeckNamingTable,
-                         ::testing::Values(NameCase{"deck", "deck.DAT", "deck.BIP"},
-                                           NameCase{"/home/a.b/deck.dat", "/home/a.b/deck.dat", "/home/a.b/deck.BIP"},
-                                           NameCase{"/home/a.b/deck", "/home/a.b/deck.DAT", "/home/a.b/deck.BIP"},
-                                           NameCase{"./deck.dat", "./deck.dat", "./deck.BIP"},
-                                           NameCase{"my deck.dat", "my deck.dat", "my deck.BIP"},
-                                           NameCase{"x.y.dat", "x.y.dat", "x.BIP"},
-                                           NameCase{"dka0:[user]deck.dat", "dka0:[user]deck.dat",
-                                                    "dka0:[user]deck.BIP"}));
+INSTANTIATE_TEST_SUITE_P(
+    Names, DeckNamingTable,
+    ::testing::Values(NameCase{"deck", "deck.DAT", "deck.BIP"},
+                      NameCase{"/home/a.b/deck.dat", "/home/a.b/deck.dat", "/home/a.b/deck.BIP"},
+                      NameCase{"/home/a.b/deck", "/home/a.b/deck.DAT", "/home/a.b/deck.BIP"},
+                      NameCase{"./deck.dat", "./deck.dat", "./deck.BIP"},
+                      NameCase{"my deck.dat", "my deck.dat", "my deck.BIP"},
+                      NameCase{"x.y.dat", "x.y.dat", "x.BIP"},
+                      NameCase{"dka0:[user]deck.dat", "dka0:[user]deck.dat",
+                               "dka0:[user]deck.BIP"}));
 
 TEST_F(M2eRunTest, ConvertsAMetricDeckAndLogsTheRun) {
     Write("deck.dat", Lines(MetricDeck()));
@@ -138,14 +152,16 @@ TEST_F(M2eRunTest, ReadsCrlfLinesLikeLfLines) {
 }
 
 TEST_F(M2eRunTest, ADeckThatIsNotMetricIsCopiedWithStatusOne) {
-    std::vector<std::string> deck = {"", "00TEST-1", "00 DESCRIPTION   ", "", "99 COMMENT",
-                                     Card({{1, "01R 30153000"}, {13, "  125000000"}})};
+    std::vector<std::string> deck = {
+        "", "00TEST-1",   "00 DESCRIPTION   ",
+        "", "99 COMMENT", Card({{1, "01R 30153000"}, {13, "  125000000"}})};
     Write("deck.dat", Lines(deck));
     EXPECT_EQ(Run({Path("deck.dat")}), 1);
     // From the first card on, every line right-trimmed and padded to 80 columns.
     EXPECT_EQ(Read(folder_ / "deck.BIP"),
-              Lines({Card({{1, "00TEST-1"}}, 80), Card({{1, "00 DESCRIPTION"}}, 80), std::string(80, ' '),
-                     Card({{1, "99 COMMENT"}}, 80), Card({{1, "01R 30153000"}, {13, "  125000000"}}, 80)}));
+              Lines({Card({{1, "00TEST-1"}}, 80), Card({{1, "00 DESCRIPTION"}}, 80),
+                     std::string(80, ' '), Card({{1, "99 COMMENT"}}, 80),
+                     Card({{1, "01R 30153000"}, {13, "  125000000"}}, 80)}));
     EXPECT_EQ(Log(), LogHeader() + Processing(Path("deck.dat"), Path("deck.BIP")) +
                          "Checking input file for metric ...\n"
                          "\nThe input file specified is not a METRIC Geometry input file.\n"
@@ -203,7 +219,8 @@ TEST_F(M2eRunTest, ATransitionCurveOf3047MetresPasses) {
     deck[4] = Card({{1, "03A00200"}, {51, "3047."}});
     Write("deck.dat", Lines(deck));
     EXPECT_EQ(Run({Path("deck.dat")}), 0);
-    EXPECT_NE(Read(folder_ / "deck.BIP").find(Card({{1, "03A00200"}, {51, "9997."}, {71, "-"}, {76, "-"}}, 80)),
+    EXPECT_NE(Read(folder_ / "deck.BIP")
+                  .find(Card({{1, "03A00200"}, {51, "9997."}, {71, "-"}, {76, "-"}}, 80)),
               std::string::npos);
 }
 
@@ -215,7 +232,8 @@ TEST_F(M2eRunTest, ALongerTransitionCurveEndsTheRunWithoutABip) {
         Write("deck.BIP", "an older deck\n");
         out_.str("");
         EXPECT_EQ(Run({Path("deck.dat")}), -1) << length;
-        EXPECT_EQ(Read(folder_ / "deck.BIP"), "an older deck\n") << length;  // not replaced by a part of a deck
+        EXPECT_EQ(Read(folder_ / "deck.BIP"), "an older deck\n")
+            << length;  // not replaced by a part of a deck
         EXPECT_EQ(Log(), LogHeader() + Processing(Path("deck.dat"), Path("deck.BIP")) +
                              "Checking input file for metric ...\n"
                              "Input error detected while processing cross slope record.\n"
@@ -231,15 +249,17 @@ TEST_F(M2eRunTest, ALongerTransitionCurveEndsTheRunWithoutABip) {
 TEST_F(M2eRunTest, AValueTooWideForItsFieldEndsTheRunNamingCardAndField) {
     std::vector<std::string> deck = MetricDeck();
     deck.push_back(Card({{1, "03"}, {3, "  1100000-0150"}}));
-    deck.push_back(Card({{1, "04"}, {3, "  115000000"}, {41, "99999.999"}}));  // 328083.330 ft in 5,4
+    deck.push_back(
+        Card({{1, "04"}, {3, "  115000000"}, {41, "99999.999"}}));  // 328083.330 ft in 5,4
     Write("deck.dat", Lines(deck));
     EXPECT_EQ(Run({Path("deck.dat")}), -1);
     EXPECT_FALSE(HasBip("deck"));
-    EXPECT_EQ(Log(), LogHeader() + Processing(Path("deck.dat"), Path("deck.BIP")) +
-                         "Checking input file for metric ...\n"
-                         "Input error detected while processing 04 card at input line 7.\n"
-                         "RefLine.TransX in columns 41-49 does not fit its columns: 328083.3300 ft.\n"
-                         "Aborting M2E processing run.\n");
+    EXPECT_EQ(Log(),
+              LogHeader() + Processing(Path("deck.dat"), Path("deck.BIP")) +
+                  "Checking input file for metric ...\n"
+                  "Input error detected while processing 04 card at input line 7.\n"
+                  "RefLine.TransX in columns 41-49 does not fit its columns: 328083.3300 ft.\n"
+                  "Aborting M2E processing run.\n");
 }
 
 TEST_F(M2eRunTest, ALengthThatIsNoNumberEndsTheRun) {
@@ -260,9 +280,11 @@ TEST_F(M2eRunTest, ACardBeforeTheFirstDescriptionCardEndsTheRun) {
     Write("deck.dat", Lines(deck));
     EXPECT_EQ(Run({Path("deck.dat")}), -1);
     EXPECT_FALSE(HasBip("deck"));
-    EXPECT_EQ(Log(), LogHeader() + Processing(Path("deck.dat"), Path("deck.BIP")) +
-                         "Input error detected at input line 2: a 01 card comes before the first 00 card.\n"
-                         "Aborting M2E processing run.\n");
+    EXPECT_EQ(
+        Log(),
+        LogHeader() + Processing(Path("deck.dat"), Path("deck.BIP")) +
+            "Input error detected at input line 2: a 01 card comes before the first 00 card.\n"
+            "Aborting M2E processing run.\n");
 }
 
 TEST_F(M2eRunTest, ADeckWithoutCardsEndsTheRun) {
@@ -280,13 +302,15 @@ TEST_F(M2eRunTest, ArgumentsMissingOrTooMany) {
     EXPECT_EQ(out_.str(), "\n End run QlvrM2E convertor\n Error status -1\n\n");
     err_.str("");
     EXPECT_EQ(Run({"a", "b", "c"}), -1);
-    EXPECT_EQ(Log(), LogHeader() + "Too many arguments, aborting.\n");  // the log holds the last run only
+    EXPECT_EQ(Log(),
+              LogHeader() + "Too many arguments, aborting.\n");  // the log holds the last run only
     EXPECT_EQ(err_.str(), "Too many arguments, aborting.\n");
 }
 
 TEST_F(M2eRunTest, AMissingDeckEndsTheRun) {
     EXPECT_EQ(Run({Path("deck")}), -1);
-    std::string message = "M2E-E-OpenErr unable to open file '" + Path("deck.DAT") + "'.  Aborting process";
+    std::string message =
+        "M2E-E-OpenErr unable to open file '" + Path("deck.DAT") + "'.  Aborting process";
     EXPECT_EQ(Log(), LogHeader() + Processing(Path("deck.DAT"), Path("deck.BIP")) + message + "\n");
     EXPECT_EQ(err_.str(), message + "\n");
     EXPECT_FALSE(HasBip("deck"));
@@ -302,22 +326,25 @@ TEST_F(M2eRunTest, ADeckNamedLikeItsOutputIsRefused) {
     Write("deck.BIP", Lines(MetricDeck()));
     EXPECT_EQ(Run({Path("deck.BIP")}), -1);
     EXPECT_EQ(Read(folder_ / "deck.BIP"), Lines(MetricDeck()));  // untouched
-    EXPECT_NE(Log().find("M2E-E-SameFile input file '" + Path("deck.BIP") + "' is also the output file."),
-              std::string::npos);
+    EXPECT_NE(
+        Log().find("M2E-E-SameFile input file '" + Path("deck.BIP") + "' is also the output file."),
+        std::string::npos);
 }
 
 TEST_F(M2eRunTest, AnOutputThatCannotBeWrittenEndsTheRun) {
     Write("deck.dat", Lines(MetricDeck()));
     fs::create_directory(folder_ / "deck.BIP");  // a folder stands where the deck would go
     EXPECT_EQ(Run({Path("deck.dat")}), -1);
-    EXPECT_NE(err_.str().find("M2E-E-OpenErr unable to open file '" + Path("deck.BIP") + "'"), std::string::npos);
+    EXPECT_NE(err_.str().find("M2E-E-OpenErr unable to open file '" + Path("deck.BIP") + "'"),
+              std::string::npos);
     EXPECT_TRUE(fs::is_directory(folder_ / "deck.BIP"));
     EXPECT_EQ(EntryCount(), 3u);
 }
 
 TEST_F(M2eRunTest, ALogThatCannotBeOpenedEndsTheRunBeforeAnyOutput) {
     Write("deck.dat", Lines(MetricDeck()));
-    int status = m2e::RunM2e({Path("deck.dat")}, env_, qc::ConverterConsole{out_, err_}, folder_ / "missing");
+    int status = m2e::RunM2e({Path("deck.dat")}, env_, qc::ConverterConsole{out_, err_},
+                             folder_ / "missing");
     EXPECT_EQ(status, -1);
     EXPECT_EQ(err_.str(), "M2E-E-OpenErr unable to open file 'QlvrM2E.ELF'.  Aborting process\n");
     EXPECT_FALSE(HasBip("deck"));
