@@ -53,7 +53,8 @@ double PeakWithin(double slope, double start, double end, double half) {
 }
 
 double CurveSlope(double slope, double start, double end, double half, double x) {
-    return (((start + end - 2.0 * slope) * x * x / 4.0) / half + (slope - start) * (x - half)) / half +
+    return (((start + end - 2.0 * slope) * x * x / 4.0) / half + (slope - start) * (x - half)) /
+               half +
            slope;
 }
 
@@ -83,14 +84,19 @@ void WriteTableHeading(EngineRun& run, const CrossSlopeBreakTable& t) {
                           ff::PadRight(t.superRateText, 6) + ")");
     WriteCounted(run, "");
     WriteCounted(run, ff::Record()
-                          .X(20).Text("STATION")
-                          .X(12).Text("SLOPE LEFT")
-                          .X(7).Text("SLOPE RIGHT")
-                          .X(9).Text("VC LENGTH")
+                          .X(20)
+                          .Text("STATION")
+                          .X(12)
+                          .Text("SLOPE LEFT")
+                          .X(7)
+                          .Text("SLOPE RIGHT")
+                          .X(9)
+                          .Text("VC LENGTH")
                           .str());
     WriteCounted(run, "");
     WriteCounted(run, ff::Record()
-                          .X(17).Text("(ON TANGENT)")
+                          .X(17)
+                          .Text("(ON TANGENT)")
                           .F(onTangent.left, 18, 4)
                           .F(onTangent.right, 18, 4)
                           .F(ListedLength(run.state, t.maxTransVC), 18, 2)
@@ -198,12 +204,14 @@ void WriteParabolicCrown(EngineRun& run, const CrossSlopeCard& card, CrossSlopeB
     run.listing.WritePageHeading(5, 5);
     run.listing.WriteEmpty();
     run.listing.Write(ff::Record()
-                          .X(8).Text("CROWN WIDTH  =")
+                          .X(8)
+                          .Text("CROWN WIDTH  =")
                           .F(ListedLength(state, std::fabs(card.crownWidth)), 10, 4)
                           .Text(metric ? "  m   " : "  FEET")
                           .str());
     run.listing.Write(ff::Record()
-                          .X(8).Text("CROWN HEIGHT =")
+                          .X(8)
+                          .Text("CROWN HEIGHT =")
                           .F(heightShown, 10, 4)
                           .Text(metric ? "  mm    " : "  INCHES")
                           .str());

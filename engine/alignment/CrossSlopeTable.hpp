@@ -25,42 +25,44 @@ namespace quillon::engine {
 inline constexpr double kOnTangentStation = -500000000.0;
 
 struct CrossSlopeRow {
-    double station = 0.0;      // internal station of the break (feet)
-    double left = 0.0;         // slope left at the break
-    double right = 0.0;        // slope right at the break
-    double vcLength = 0.0;     // transition curve length; half of it once the table is listed
-    double startLeft = 0.0;    // slopes where the transition curve begins
+    double station = 0.0;    // internal station of the break (feet)
+    double left = 0.0;       // slope left at the break
+    double right = 0.0;      // slope right at the break
+    double vcLength = 0.0;   // transition curve length; half of it once the table is listed
+    double startLeft = 0.0;  // slopes where the transition curve begins
     double startRight = 0.0;
-    double endLeft = 0.0;      // slopes where it ends
+    double endLeft = 0.0;  // slopes where it ends
     double endRight = 0.0;
-    std::string label = std::string(10, ' ');  // " -U-" for an override row; " *" marks a short curve
+    std::string label =
+        std::string(10, ' ');  // " -U-" for an override row; " *" marks a short curve
 };
 
 // The parabolic crown (CrownCode 5): the surface is a*x^2 within the half width
 // and straight beyond it.
 struct ParabolicCrown {
-    double halfWidth = 0.0;    // w (feet)
-    double height = 0.0;       // h (feet): the crown edge lies h below the profile grade
-    double a = 0.0;            // -(h/w)/w (1/feet)
-    double slopeLeft = 0.0;    // slope beyond the half width (a 0 on the card becomes 2*w*a)
+    double halfWidth = 0.0;  // w (feet)
+    double height = 0.0;     // h (feet): the crown edge lies h below the profile grade
+    double a = 0.0;          // -(h/w)/w (1/feet)
+    double slopeLeft = 0.0;  // slope beyond the half width (a 0 on the card becomes 2*w*a)
     double slopeRight = 0.0;
 };
 
 struct CrossSlopeBreakTable {
-    int crownCode = 5;         // 1, 2 one-way; 3, 4 crowned; 5 parabolic crown
-    double crownFactor = 0.0;  // F: 2*CrownCode - 3 for codes 1 and 2, 0 for 3 and 4 (times f on a curve)
+    int crownCode = 5;  // 1, 2 one-way; 3, 4 crowned; 5 parabolic crown
+    double crownFactor =
+        0.0;  // F: 2*CrownCode - 3 for codes 1 and 2, 0 for 3 and 4 (times f on a curve)
     double normalSlope = 0.0;  // S, the normal cross slope (absolute value)
 
     // rows[i - 1] is row i; once built, rows[count] is the closing row
     // (200.0 beyond row N, slopes of row N). Row 1 holds the slopes on tangent.
-    int count = 0;             // N
+    int count = 0;  // N
     std::vector<CrossSlopeRow> rows;
 
     // Superelevation.
     std::string superRateText = " -NC- ";  // 6 characters
     bool superRateGiven = false;
-    double superRate = 0.0;    // E
-    double fullSuper = 0.0;    // Es = E * f
+    double superRate = 0.0;  // E
+    double fullSuper = 0.0;  // Es = E * f
     double crownFraction = 1.0;
     double crownWidthField = 0.0;  // columns 57-65: the crown fraction of code 3 (below 0.02: 1.0)
     double inTransLength = 0.0, inTransPer = 0.6;
@@ -82,7 +84,7 @@ struct CrossSlopeBreakTable {
     bool overridesResolved = false;
 
     ParabolicCrown crown;
-    bool built = false;        // BuildCrossSlopeTable has run for this Problem
+    bool built = false;  // BuildCrossSlopeTable has run for this Problem
 };
 
 // The on-tangent row, the override slopes, the pivot drop and MaxTransVC, once
@@ -114,7 +116,8 @@ void AddCrossSlopePoint(EngineRun& run, const Stationing& stationing, CrossSlope
 // dropped repeats and straight-line points, the closing row, the transition
 // curve lengths and their rounding, and the slopes where each curve begins
 // and ends.
-void BuildCrossSlopeTable(EngineRun& run, const Stationing& stationing, CrossSlopeBreakTable& table);
+void BuildCrossSlopeTable(EngineRun& run, const Stationing& stationing,
+                          CrossSlopeBreakTable& table);
 
 // The cross-slope section after the vertical profile: for codes 1-4 builds the
 // table and writes the TABLE OF ROADWAY CROSS-SLOPES with its relative

@@ -27,8 +27,8 @@ enum class CrossSlopeSide { Left, Right };
 double CrossSlopeAt(const CrossSlopeBreakTable& table, double station, CrossSlopeSide side);
 
 struct PointElevationResult {
-    double elevation = 0.0;                           // feet, in both builds
-    std::string elevationText = std::string(10, ' '); // F10.4; metres in the metric build
+    double elevation = 0.0;                            // feet, in both builds
+    std::string elevationText = std::string(10, ' ');  // F10.4; metres in the metric build
     std::string crossSlopeText = std::string(10, ' ');
 };
 

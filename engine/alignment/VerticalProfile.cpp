@@ -60,8 +60,8 @@ double GapAfter(const VerticalProfile& p, int m, double maxTransVC) {
 // old engine did, but never above the room itself (a rounded length that
 // exceeds it would make two assigned curves lap).
 double AssignableLength(double previousGap, double gap, double l1, double l2, double maxTransVC) {
-    double limit = std::min({std::max(previousGap, 0.0) + l1, std::max(gap, 0.0) + l2,
-                             maxTransVC * 0.5});
+    double limit =
+        std::min({std::max(previousGap, 0.0) + l1, std::max(gap, 0.0) + l2, maxTransVC * 0.5});
     double hundredths = std::trunc(limit * 100.0 + 0.6);
     if (hundredths > limit * 100.0 + 1e-7) hundredths -= 1.0;
     return hundredths * 0.01;
@@ -157,8 +157,8 @@ std::string SagCurveEnd(const RunState& state, const Stationing& stationing,
         .str();
 }
 
-std::string CrestLine(const RunState& state, const Stationing& stationing,
-                      const VerticalProfile& p, double station, const char* label) {
+std::string CrestLine(const RunState& state, const Stationing& stationing, const VerticalProfile& p,
+                      double station, const char* label) {
     return ff::Record()
         .X(37)
         .Text(StationColumnText(state, stationing, station, 5))
@@ -202,19 +202,30 @@ void WriteColumnTitles(EngineRun& run) {
     run.listing.WritePageHeading(4, 4);
     run.listing.WriteEmpty();
     run.listing.Write(ff::Record()
-                          .Column(11).Text("ELEVATION")
-                          .Column(24).Text("ELEVATION")
-                          .Column(58).Text("ELEVATION")
-                          .Column(71).Text("ELEVATION")
-                          .Column(84).Text("PERCENT")
+                          .Column(11)
+                          .Text("ELEVATION")
+                          .Column(24)
+                          .Text("ELEVATION")
+                          .Column(58)
+                          .Text("ELEVATION")
+                          .Column(71)
+                          .Text("ELEVATION")
+                          .Column(84)
+                          .Text("PERCENT")
                           .str());
     run.listing.Write(ff::Record()
-                          .Column(13).Text("AT PI")
-                          .Column(25).Text("AT GRADE")
-                          .Column(42).Text("STATION")
-                          .Column(59).Text("AT GRADE")
-                          .Column(73).Text("AT PI")
-                          .Column(85).Text("GRADE")
+                          .Column(13)
+                          .Text("AT PI")
+                          .Column(25)
+                          .Text("AT GRADE")
+                          .Column(42)
+                          .Text("STATION")
+                          .Column(59)
+                          .Text("AT GRADE")
+                          .Column(73)
+                          .Text("AT PI")
+                          .Column(85)
+                          .Text("GRADE")
                           .str());
     run.listing.WriteEmpty();
 }
@@ -327,8 +338,8 @@ void WriteVerticalAlignmentHeading(EngineRun& run, int lines, double grade) {
 void WriteVerticalAlignmentTable(EngineRun& run, const Stationing& stationing,
                                  const VerticalProfile& p) {
     const int nv = p.nv;
-    WriteVerticalAlignmentHeading(run, std::min(0, (4 * nv - 12) * (nv - 5)) - std::min(4 * nv + 1, 13),
-                                  p.gr[2]);
+    WriteVerticalAlignmentHeading(
+        run, std::min(0, (4 * nv - 12) * (nv - 5)) - std::min(4 * nv + 1, 13), p.gr[2]);
     const bool openBegin = p.gr[2] > kOpenGrade;
     const bool openEnd = p.gr[nv + 1] > kOpenGrade;
     for (int m = 2; m <= nv; ++m) {

@@ -28,8 +28,8 @@ struct VerticalProfile {
     std::array<double, 5> l2{};    // curve length after PI m (feet)
     std::array<double, 5> elev{};  // elevation of PI m above the base elevation (elev[2] = 0)
     std::array<double, 5> gr{};    // grade entering PI m (fraction); gr[nv + 1] leaves the last
-    std::array<double, 5> k{};     // parabola coefficient (gr[m+1] - gr[m]) * 0.5 / (l1 + l2), 1/feet
-    double baseElevation = 0.0;    // elevation of PI 1 (of the only PI with one), feet
+    std::array<double, 5> k{};   // parabola coefficient (gr[m+1] - gr[m]) * 0.5 / (l1 + l2), 1/feet
+    double baseElevation = 0.0;  // elevation of PI 1 (of the only PI with one), feet
     // False when a fatal 02 error stopped the build; the arrays are then a flat
     // grade of 0 at the base elevation, so every evaluation stays finite.
     bool built = false;

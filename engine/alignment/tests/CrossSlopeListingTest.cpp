@@ -68,30 +68,32 @@ TEST(CrossSlopeListing, TableColumnsEnglish) {
     EXPECT_EQ(lines[1], "");
     EXPECT_EQ(lines[2], " TABLE OF ROADWAY CROSS-SLOPES   (SUPERELEVATION:  E=0.0600)");
     EXPECT_EQ(lines[3], "");
-    EXPECT_EQ(lines[4], Blanks(20) + "STATION" + Blanks(12) + "SLOPE LEFT" + Blanks(7) + "SLOPE RIGHT" +
-                            Blanks(9) + "VC LENGTH");
+    EXPECT_EQ(lines[4], Blanks(20) + "STATION" + Blanks(12) + "SLOPE LEFT" + Blanks(7) +
+                            "SLOPE RIGHT" + Blanks(9) + "VC LENGTH");
     EXPECT_EQ(lines[5], "");
     // 17 blanks, "(ON TANGENT)" (18-29), F18.4 (30-47), F18.4 (48-65), F18.2 (66-83), " (MAX)".
-    EXPECT_EQ(lines[6], Blanks(17) + "(ON TANGENT)" + Blanks(11) + "-0.0200" + Blanks(12) + "0.0200" +
-                            Blanks(13) + "50.00" + " (MAX)");
+    EXPECT_EQ(lines[6], Blanks(17) + "(ON TANGENT)" + Blanks(11) + "-0.0200" + Blanks(12) +
+                            "0.0200" + Blanks(13) + "50.00" + " (MAX)");
     EXPECT_EQ(lines[7], "");
-    // Rows: 16 blanks, station 10+3 (17-29), left (30-47), right (48-65), VC (66-83), label (84-93).
+    // Rows: 16 blanks, station 10+3 (17-29), left (30-47), right (48-65), VC (66-83), label
+    // (84-93).
     const std::string noLabel = Blanks(10);
-    EXPECT_EQ(lines[8], Blanks(16) + "    9+06.6667" + Blanks(11) + "-0.0200" + Blanks(12) + "0.0200" +
-                            Blanks(13) + "50.00" + noLabel);
-    EXPECT_EQ(lines[9], Blanks(16) + "   10+40.0000" + Blanks(12) + "0.0600" + Blanks(11) + "-0.0600" +
-                            Blanks(13) + "50.00" + noLabel);
+    EXPECT_EQ(lines[8], Blanks(16) + "    9+06.6667" + Blanks(11) + "-0.0200" + Blanks(12) +
+                            "0.0200" + Blanks(13) + "50.00" + noLabel);
+    EXPECT_EQ(lines[9], Blanks(16) + "   10+40.0000" + Blanks(12) + "0.0600" + Blanks(11) +
+                            "-0.0600" + Blanks(13) + "50.00" + noLabel);
     EXPECT_EQ(Cols(lines[9], 17, 29), "   10+40.0000");
     EXPECT_EQ(Cols(lines[9], 30, 47), Blanks(12) + "0.0600");
     EXPECT_EQ(Cols(lines[9], 66, 83), Blanks(13) + "50.00");
-    EXPECT_EQ(lines[10], Blanks(16) + "   14+60.0000" + Blanks(12) + "0.0600" + Blanks(11) + "-0.0600" +
-                             Blanks(13) + "50.00" + noLabel);
-    EXPECT_EQ(lines[11], Blanks(16) + "   15+93.3333" + Blanks(11) + "-0.0200" + Blanks(12) + "0.0200" +
-                             Blanks(13) + "50.00" + noLabel);
+    EXPECT_EQ(lines[10], Blanks(16) + "   14+60.0000" + Blanks(12) + "0.0600" + Blanks(11) +
+                             "-0.0600" + Blanks(13) + "50.00" + noLabel);
+    EXPECT_EQ(lines[11], Blanks(16) + "   15+93.3333" + Blanks(11) + "-0.0200" + Blanks(12) +
+                             "0.0200" + Blanks(13) + "50.00" + noLabel);
     EXPECT_EQ(lines[12], "");
     EXPECT_EQ(lines[13], "");
     EXPECT_EQ(lines[14], "");
-    EXPECT_EQ(lines[15], Blanks(8) + "OFFSET PROFILE CONTROL TO PIVOT POINT =    0.0000  FEET       ");
+    EXPECT_EQ(lines[15],
+              Blanks(8) + "OFFSET PROFILE CONTROL TO PIVOT POINT =    0.0000  FEET       ");
     // First and last breaks keep the tangent slopes: the limits stay open.
     EXPECT_EQ(l.limits.begin, -5.0e36);
     EXPECT_EQ(l.limits.end, 5.0e36);
@@ -107,13 +109,14 @@ TEST(CrossSlopeListing, TableColumnsMetric) {
     const auto& lines = l.lines;
     ASSERT_EQ(lines.size(), 16u);
     // MaxTransVC 50 ft = 15.24 m; slopes have no unit.
-    EXPECT_EQ(lines[6], Blanks(17) + "(ON TANGENT)" + Blanks(11) + "-0.0200" + Blanks(12) + "0.0200" +
-                            Blanks(13) + "15.24" + " (MAX)");
+    EXPECT_EQ(lines[6], Blanks(17) + "(ON TANGENT)" + Blanks(11) + "-0.0200" + Blanks(12) +
+                            "0.0200" + Blanks(13) + "15.24" + " (MAX)");
     // 906.667 ft = 276.3526 m; VC 50 ft = 15.24 m.
-    EXPECT_EQ(lines[8], Blanks(16) + "   0+276.3526" + Blanks(11) + "-0.0200" + Blanks(12) + "0.0200" +
-                            Blanks(13) + "15.24" + Blanks(10));
+    EXPECT_EQ(lines[8], Blanks(16) + "   0+276.3526" + Blanks(11) + "-0.0200" + Blanks(12) +
+                            "0.0200" + Blanks(13) + "15.24" + Blanks(10));
     // 12 ft = 3.6576 m; "LEFT " is the side text's first five characters.
-    EXPECT_EQ(lines[15], Blanks(8) + "OFFSET PROFILE CONTROL TO PIVOT POINT =    3.6576  m     LEFT ");
+    EXPECT_EQ(lines[15],
+              Blanks(8) + "OFFSET PROFILE CONTROL TO PIVOT POINT =    3.6576  m     LEFT ");
 }
 
 // Overrides (0, 0), (0.04, -0.04), (0, 0) on a tangent: the middle break
@@ -125,10 +128,10 @@ TEST(CrossSlopeListing, RelativeMaxMinLineAndLimitMoves) {
              EngineVariant::English);
     const auto& lines = l.lines;
     EXPECT_EQ(lines[2], " TABLE OF ROADWAY CROSS-SLOPES   (SUPERELEVATION:  E= -NC- )");
-    EXPECT_EQ(lines[8], Blanks(16) + "   10+00.0000" + Blanks(12) + "0.0000" + Blanks(12) + "0.0000" +
-                            Blanks(13) + "50.00" + " -U-      ");
-    EXPECT_EQ(lines[9], Blanks(16) + "   11+00.0000" + Blanks(12) + "0.0400" + Blanks(11) + "-0.0400" +
-                            Blanks(13) + "50.00" + " -U-      ");
+    EXPECT_EQ(lines[8], Blanks(16) + "   10+00.0000" + Blanks(12) + "0.0000" + Blanks(12) +
+                            "0.0000" + Blanks(13) + "50.00" + " -U-      ");
+    EXPECT_EQ(lines[9], Blanks(16) + "   11+00.0000" + Blanks(12) + "0.0400" + Blanks(11) +
+                            "-0.0400" + Blanks(13) + "50.00" + " -U-      ");
     EXPECT_EQ(lines[10], "");
     // 16 blanks, station 10+5 (17-31), F18.6 twice, 10 blanks, the text.
     EXPECT_EQ(lines[11], Blanks(16) + "   11+00.0000  " + Blanks(10) + "0.035000" + Blanks(9) +
@@ -154,7 +157,8 @@ TEST(CrossSlopeListing, LimitsAlreadyTighterStay) {
     ValidDataLimits limits;
     limits.begin = 1030.0;
     limits.end = 1170.0;
-    SetUpCrossSlopeTable(card, {Override(1000.0, 0.0), Override(1100.0, 0.04), Override(1200.0, 0.0)}, t);
+    SetUpCrossSlopeTable(card,
+                         {Override(1000.0, 0.0), Override(1100.0, 0.04), Override(1200.0, 0.0)}, t);
     WriteCrossSlopeSection(memory.run, memory.stationing, card, t, limits);
     EXPECT_EQ(limits.begin, 1030.0);
     EXPECT_EQ(limits.end, 1170.0);
@@ -165,12 +169,15 @@ TEST(CrossSlopeListing, ShortTransitionCurvesAreMarked) {
     CrossSlopeCard card = SuperCard();
     card.superRateGiven = false;
     // Breaks 15 ft apart: VC 15, no room to raise it to 20.
-    Listed l(card, {Override(1000.0, 0.04), Override(1015.0, 0.0)}, nullptr, EngineVariant::English);
+    Listed l(card, {Override(1000.0, 0.04), Override(1015.0, 0.0)}, nullptr,
+             EngineVariant::English);
     EXPECT_EQ(Cols(l.lines[8], 66, 93), Blanks(13) + "15.00" + " * -U-    ");
     int box = l.memory.Find("* SHORT TRANSITION VERTICAL CURVES");
     ASSERT_GE(box, 0);
-    EXPECT_EQ(Cols(l.lines[static_cast<size_t>(box)], 46, 79), "* SHORT TRANSITION VERTICAL CURVES");
-    EXPECT_EQ(Cols(l.lines[static_cast<size_t>(box + 1)], 48, 78), "GIVEN ALIGNMENT IS NOT SUITABLE");
+    EXPECT_EQ(Cols(l.lines[static_cast<size_t>(box)], 46, 79),
+              "* SHORT TRANSITION VERTICAL CURVES");
+    EXPECT_EQ(Cols(l.lines[static_cast<size_t>(box + 1)], 48, 78),
+              "GIVEN ALIGNMENT IS NOT SUITABLE");
     EXPECT_FALSE(l.memory.run.state.fatalFlag);
     EXPECT_NE(l.memory.Find("OFFSET PROFILE CONTROL TO PIVOT POINT"), -1);
 }

@@ -67,7 +67,8 @@ struct Built {
           EngineVariant variant = EngineVariant::English, bool list = true)
         : memory(variant) {
         SetUpCrossSlopeTable(card, overrides, table);
-        if (curve) enteringTooShort = AddCurveSuperelevation(memory.run, memory.stationing, *curve, table);
+        if (curve)
+            enteringTooShort = AddCurveSuperelevation(memory.run, memory.stationing, *curve, table);
         if (list) WriteCrossSlopeSection(memory.run, memory.stationing, card, table, limits);
     }
 
@@ -86,7 +87,8 @@ struct Built {
 
 TEST(CrossSlopeSetUp, OnTangentRowAndOverrideSlopes) {
     CrossSlopeBreakTable t;
-    std::vector<CrossSlopeOverrideRow> rows{Override(1000.0, 0.04, 0.0), Override(1100.0, 0.0, 0.01, false)};
+    std::vector<CrossSlopeOverrideRow> rows{Override(1000.0, 0.04, 0.0),
+                                            Override(1100.0, 0.0, 0.01, false)};
     SetUpCrossSlopeTable(Card(1, -0.02, 0.0), rows, t);  // "A": F = -1, normal slope taken absolute
     ASSERT_EQ(t.rows.size(), 1u);
     EXPECT_EQ(t.rows[0].station, -500000000.0);
@@ -107,11 +109,11 @@ TEST(CrossSlopeSetUp, OnTangentRowAndOverrideSlopes) {
     SetUpCrossSlopeTable(crowned, rows, t);
     EXPECT_DOUBLE_EQ(t.rows[0].left, -0.02);
     EXPECT_DOUBLE_EQ(t.rows[0].right, -0.02);
-    EXPECT_DOUBLE_EQ(t.overrides[0].left, 0.04);   // as read
+    EXPECT_DOUBLE_EQ(t.overrides[0].left, 0.04);  // as read
     EXPECT_DOUBLE_EQ(t.overrides[0].right, 0.0);
-    EXPECT_DOUBLE_EQ(t.overrides[1].left, 0.0);    // blank left is 0
+    EXPECT_DOUBLE_EQ(t.overrides[1].left, 0.0);  // blank left is 0
     EXPECT_TRUE(t.pivotLeft);
-    EXPECT_DOUBLE_EQ(t.pivotDrop, 12.0 * -0.02);   // offset times the pivot side's slope on tangent
+    EXPECT_DOUBLE_EQ(t.pivotDrop, 12.0 * -0.02);  // offset times the pivot side's slope on tangent
 }
 
 // Crown "A" (one-way, falling to the left) on a simple curve to the right:
@@ -138,7 +140,8 @@ TEST(CrossSlopeSuperelevation, OneWayAdverseSlopesAlongTheCurve) {
     Built b(card, {}, &h);
     ASSERT_EQ(b.table.count, 5);
     // Transition curves: 50 ft at every break (room 133.3, 420, 133.3; MaxTransVC 50).
-    for (int i = 1; i < 5; ++i) EXPECT_DOUBLE_EQ(b.table.rows[static_cast<size_t>(i)].vcLength, 25.0);
+    for (int i = 1; i < 5; ++i)
+        EXPECT_DOUBLE_EQ(b.table.rows[static_cast<size_t>(i)].vcLength, 25.0);
     struct Case {
         double station, left;
         const char* working;
@@ -241,10 +244,8 @@ TEST(CrossSlopeSuperelevation, CrownedBothSidesSimpleCurve) {
     geometry::HorizontalAlignment h = Curve(1.0, 0.0, 400.0, 0.0);
     Built b(card, {}, &h, EngineVariant::English, false);
     // start -0.6*90 = -54, full at 36 .. 0.6*90 + 400 - 90 = 364, normal at 454.
-    b.ExpectBreaks({{-54.0, -0.02, -0.02},
-                    {36.0, 0.06, -0.06},
-                    {364.0, 0.06, -0.06},
-                    {454.0, -0.02, -0.02}});
+    b.ExpectBreaks(
+        {{-54.0, -0.02, -0.02}, {36.0, 0.06, -0.06}, {364.0, 0.06, -0.06}, {454.0, -0.02, -0.02}});
 }
 
 TEST(CrossSlopeSuperelevation, RateTexts) {
@@ -278,7 +279,7 @@ TEST(CrossSlopeSuperelevation, ShortSimpleTransitionsAreFatal) {
         EXPECT_TRUE(b.memory.run.state.fatalFlag);
         EXPECT_EQ(b.table.rows.size(), 2u);  // only the entering point
     }
-    {   // spirals need no transition lengths
+    {  // spirals need no transition lengths
         geometry::HorizontalAlignment s = Curve(1.0, 150.0, 300.0, 150.0);
         Built b(Card(3, 0.02, 0.06, 0.0, 0.0), {}, &s, EngineVariant::English, false);
         EXPECT_FALSE(b.memory.run.state.fatalFlag);
@@ -286,7 +287,7 @@ TEST(CrossSlopeSuperelevation, ShortSimpleTransitionsAreFatal) {
 }
 
 TEST(CrossSlopeSuperelevation, CircularCurveTooShortForBothTransitions) {
-    {   // a = 0.6*100 + 50 - 100 = 10 lies more than 1 ft before b = 40
+    {  // a = 0.6*100 + 50 - 100 = 10 lies more than 1 ft before b = 40
         geometry::HorizontalAlignment h = Curve(1.0, 0.0, 50.0, 0.0);
         Built b(Card(1, 0.02, 0.06), {}, &h, EngineVariant::English, false);
         EXPECT_TRUE(b.memory.run.state.fatalFlag);
@@ -295,7 +296,7 @@ TEST(CrossSlopeSuperelevation, CircularCurveTooShortForBothTransitions) {
         EXPECT_NE(b.memory.Find("TO PREVENT SUPER TRANSITIONS FROM LAPPING"), -1);
         EXPECT_NE(b.memory.Find("INVALID TRANSITION LENGTH FOR SIMPLE CURVE"), -1);
     }
-    {   // a = 0.6*100 + 80.5 - 100 = 40.5, within 1 ft of b: one point between
+    {  // a = 0.6*100 + 80.5 - 100 = 40.5, within 1 ft of b: one point between
         geometry::HorizontalAlignment h = Curve(1.0, 0.0, 80.5, 0.0);
         Built b(Card(1, 0.02, 0.06), {}, &h, EngineVariant::English, false);
         EXPECT_FALSE(b.memory.run.state.fatalFlag);
@@ -310,8 +311,10 @@ TEST(CrossSlopeOverrides, TakenInStationOrderAndStandingInForNearPoints) {
     geometry::HorizontalAlignment h = Curve(1.0, 0.0, 500.0, 0.0);
     // 40.5 is within 1 ft of the point at 40 and takes its place; 300 falls
     // between 40 and 460; 900 comes after every point.
-    Built b(card, {Override(40.5, 0.05, 0.0), Override(300.0, 0.07, 0.0), Override(900.0, 0.0, -0.01, false)},
-            &h, EngineVariant::English, false);
+    Built b(
+        card,
+        {Override(40.5, 0.05, 0.0), Override(300.0, 0.07, 0.0), Override(900.0, 0.0, -0.01, false)},
+        &h, EngineVariant::English, false);
     b.ExpectBreaks({{-60.0 - 100.0 / 3.0, -0.02, 0.02},
                     {40.5, 0.05, -0.05},
                     {300.0, 0.07, -0.07},
@@ -341,7 +344,8 @@ TEST(CrossSlopeOverrides, OverrideStationsPassThroughTheStationing) {
 TEST(CrossSlopeTransitions, CurveEndSlopesAndParabola) {
     CrossSlopeCard card = Card(1, 0.02, 0.0);
     card.superRateGiven = false;
-    Built b(card, {Override(1000.0, 0.0, 0.0), Override(1100.0, 0.04, 0.0), Override(1200.0, 0.0, 0.0)},
+    Built b(card,
+            {Override(1000.0, 0.0, 0.0), Override(1100.0, 0.04, 0.0), Override(1200.0, 0.0, 0.0)},
             nullptr);
     ASSERT_EQ(b.table.count, 4);
     const CrossSlopeRow& mid = b.table.rows[2];
@@ -365,10 +369,11 @@ TEST(CrossSlopeTransitions, RepeatsAndStraightPointsAreDropped) {
     card.superRateGiven = false;
     // Three rows repeating the tangent slopes: only the last one stays;
     // 1300 lies on the straight line from 1200 to 1400 and goes.
-    Built b(card,
-            {Override(1000.0, -0.02, 0.0), Override(1100.0, -0.02, 0.0), Override(1150.0, -0.02, 0.0),
-             Override(1200.0, 0.02, 0.0), Override(1300.0, 0.03, 0.0), Override(1400.0, 0.04, 0.0)},
-            nullptr, EngineVariant::English, false);
+    Built b(
+        card,
+        {Override(1000.0, -0.02, 0.0), Override(1100.0, -0.02, 0.0), Override(1150.0, -0.02, 0.0),
+         Override(1200.0, 0.02, 0.0), Override(1300.0, 0.03, 0.0), Override(1400.0, 0.04, 0.0)},
+        nullptr, EngineVariant::English, false);
     BuildCrossSlopeTable(b.memory.run, b.memory.stationing, b.table);
     ASSERT_EQ(b.table.count, 4);
     EXPECT_NEAR(b.table.rows[1].station, 1150.0, kFeet);

@@ -44,7 +44,8 @@ CrossSlopeOverrideRow Override(double station, double left, double right, bool l
 }
 
 // A finished, listed table of the card and overrides.
-CrossSlopeBreakTable Table(const CrossSlopeCard& card, const std::vector<CrossSlopeOverrideRow>& rows = {}) {
+CrossSlopeBreakTable Table(const CrossSlopeCard& card,
+                           const std::vector<CrossSlopeOverrideRow>& rows = {}) {
     MemoryRun memory;
     CrossSlopeBreakTable t;
     ValidDataLimits limits;
@@ -57,7 +58,8 @@ PointElevationResult At(const CrossSlopeBreakTable& t, double offset, double sta
                         double profOffset = 0.0, double shift = 0.0,
                         EngineVariant variant = EngineVariant::English) {
     MemoryRun memory(variant);
-    return PointElevation(memory.run.state, Grade(), t, profOffset, Open(), {offset, station}, shift);
+    return PointElevation(memory.run.state, Grade(), t, profOffset, Open(), {offset, station},
+                          shift);
 }
 
 TEST(PointElevation, OneWaySectionOnTangent) {
@@ -117,10 +119,9 @@ TEST(PointElevation, PivotKeepsItsHeight) {
     CrossSlopeCard card = Section(3, 0.02);
     card.pivotOffset = 10.0;
     card.pivotSide = "RIGHT     ";
-    CrossSlopeBreakTable t = Table(card, {Override(1000.0, 0.02, -0.06, true),
-                                          Override(1200.0, 0.06, -0.06, true),
-                                          Override(1400.0, 0.06, -0.06, true),
-                                          Override(1600.0, -0.02, -0.02, true)});
+    CrossSlopeBreakTable t =
+        Table(card, {Override(1000.0, 0.02, -0.06, true), Override(1200.0, 0.06, -0.06, true),
+                     Override(1400.0, 0.06, -0.06, true), Override(1600.0, -0.02, -0.02, true)});
     ASSERT_DOUBLE_EQ(t.pivotDrop, -0.2);
     // At 1300, straight between two full-super rows: (0.06, -0.06).
     const double profile = 103.0;
@@ -134,7 +135,8 @@ TEST(PointElevation, PivotKeepsItsHeight) {
         {0.0, profile - 0.2 + 0.6, "the control line, 10 ft inside the pivot on the plane"},
         {-5.0, profile - 0.2 + 0.9, "5 ft left: 15 ft from the pivot, rising 0.06"},
     };
-    for (const Case& c : full) EXPECT_NEAR(At(t, c.offset, 1300.0).elevation, c.elevation, kFeet) << c.working;
+    for (const Case& c : full)
+        EXPECT_NEAR(At(t, c.offset, 1300.0).elevation, c.elevation, kFeet) << c.working;
     // At 1100, halfway between (0.02, -0.06) and (0.06, -0.06): (0.04, -0.06).
     // Crown at the control line: 101 - 0.2 + 10*0.06 = 101.4; 5 ft left rises 0.2.
     EXPECT_NEAR(At(t, -5.0, 1100.0).elevation, 101.4 + 5.0 * 0.04, kFeet);
@@ -174,20 +176,23 @@ TEST(PointElevation, OutsideTheLimitsIsBlank) {
     limits.end = 1100.0;
     MemoryRun memory;
     for (double station : {899.0, 1100.5}) {
-        PointElevationResult r = PointElevation(memory.run.state, Grade(), t, 0.0, limits, {5.0, station}, 1.0);
+        PointElevationResult r =
+            PointElevation(memory.run.state, Grade(), t, 0.0, limits, {5.0, station}, 1.0);
         EXPECT_EQ(r.elevation, 0.0);
         EXPECT_EQ(r.elevationText, std::string(10, ' '));
         EXPECT_EQ(r.crossSlopeText, std::string(10, ' '));
     }
     limits.SetEmpty();  // after a fatal error nothing lies inside
-    EXPECT_EQ(PointElevation(memory.run.state, Grade(), t, 0.0, limits, {5.0, 1000.0}, 0.0).elevation, 0.0);
+    EXPECT_EQ(
+        PointElevation(memory.run.state, Grade(), t, 0.0, limits, {5.0, 1000.0}, 0.0).elevation,
+        0.0);
 }
 
 TEST(PointElevation, MetricElevationTextInMetres) {
     CrossSlopeBreakTable t = Table(Section(3, 0.02));
     PointElevationResult r = At(t, 0.0, 1000.0, 0.0, 0.0, EngineVariant::Metric);
-    EXPECT_NEAR(r.elevation, 100.0, kFeet);             // feet in both builds
-    EXPECT_EQ(r.elevationText, "   30.4801");           // 100 ft * 0.3048006096 m
+    EXPECT_NEAR(r.elevation, 100.0, kFeet);    // feet in both builds
+    EXPECT_EQ(r.elevationText, "   30.4801");  // 100 ft * 0.3048006096 m
 }
 
 TEST(PointElevation, EmptyTableAndFlatProfileStayFinite) {
@@ -195,7 +200,8 @@ TEST(PointElevation, EmptyTableAndFlatProfileStayFinite) {
     empty.crownCode = 1;
     VerticalProfile flat;
     MemoryRun memory;
-    PointElevationResult r = PointElevation(memory.run.state, flat, empty, 0.0, Open(), {5.0, 10.0}, 0.0);
+    PointElevationResult r =
+        PointElevation(memory.run.state, flat, empty, 0.0, Open(), {5.0, 10.0}, 0.0);
     EXPECT_EQ(r.elevation, 0.0);
     EXPECT_EQ(CrossSlopeAt(empty, 10.0, CrossSlopeSide::Left), 0.0);
 }

@@ -68,7 +68,9 @@ struct Built {
         : memory(variant) {
         BuildVerticalProfile(memory.run, cards, memory.stationing, limits, profile);
     }
-    double At(double station) const { return profile.baseElevation + ProfileElevation(profile, station); }
+    double At(double station) const {
+        return profile.baseElevation + ProfileElevation(profile, station);
+    }
 };
 
 TEST(VerticalProfile, ElevationsAlongTwoCurves) {
@@ -86,12 +88,14 @@ TEST(VerticalProfile, ElevationsAlongTwoCurves) {
         {700.0, 94.0, "before the first curve: 100 + (700 - 1000) * 0.02"},
         {800.0, 96.0, "PC of the crest: on the entering grade"},
         {900.0, 97.7, "crest, 100 ft past the PC: 96 + 0.02*100 - 0.024/(2*400)*100^2"},
-        {1000.0, 98.8, "crest PI: 100 + e, e = dg L1 L2 / (2 (L1 + L2)) = -0.024*200*200/800 = -1.2"},
+        {1000.0, 98.8,
+         "crest PI: 100 + e, e = dg L1 L2 / (2 (L1 + L2)) = -0.024*200*200/800 = -1.2"},
         {1100.0, 99.3, "crest, 300 ft past the PC: 96 + 6 - 0.00003*300^2"},
         {1200.0, 99.2, "PT: 100 - 0.004*200"},
         {1500.0, 98.0, "between the curves: 100 - 0.004*500"},
         {1900.0, 96.4, "PC of the sag: 96 + 0.004*100"},
-        {1950.0, 96.305, "sag, unsymmetrical: 96.4 - 0.004*50 + (e/L1^2)*50^2, e = 0.014*100*150/500 = 0.42"},
+        {1950.0, 96.305,
+         "sag, unsymmetrical: 96.4 - 0.004*50 + (e/L1^2)*50^2, e = 0.014*100*150/500 = 0.42"},
         {2000.0, 96.42, "sag PI: 96 + e"},
         {2075.0, 96.855, "sag after the PI: 96 + 0.01*75 + e*((150 - 75)/150)^2"},
         {2150.0, 97.5, "PT of the sag: 96 + 0.01*150"},
@@ -146,27 +150,27 @@ TEST(VerticalProfile, TwoPIsWithoutGradesFollowTheChord) {
 }
 
 TEST(VerticalProfile, MissingGradesTakeTheChordOrTheOtherGrade) {
-    {   // two PIs, entering grade blank: the chord grade enters
+    {  // two PIs, entering grade blank: the chord grade enters
         AlignmentCards cards = TwoPIs();
         cards.vertical.gradeInGiven = false;
         Built b(cards);
         EXPECT_NEAR(b.profile.gr[2], -0.004, 1e-15);
         EXPECT_NEAR(b.profile.gr[4], 0.01, 1e-15);
     }
-    {   // two PIs, leaving grade blank: the chord grade leaves
+    {  // two PIs, leaving grade blank: the chord grade leaves
         AlignmentCards cards = TwoPIs();
         cards.vertical.gradeOutGiven = false;
         Built b(cards);
         EXPECT_NEAR(b.profile.gr[4], -0.004, 1e-15);
     }
-    {   // one PI, entering grade blank: one straight grade
+    {  // one PI, entering grade blank: one straight grade
         AlignmentCards cards = OneBareBreak();
         cards.vertical.gradeInGiven = false;
         Built b(cards);
         EXPECT_NEAR(b.profile.gr[2], -0.01, 1e-15);
         EXPECT_NEAR(b.At(900.0), 101.0, kFeet);
     }
-    {   // one PI, leaving grade blank
+    {  // one PI, leaving grade blank
         AlignmentCards cards = OneBareBreak();
         cards.vertical.gradeOutGiven = false;
         Built b(cards);
@@ -189,11 +193,12 @@ TEST(VerticalProfile, BareGradeBreakIsAssignedACurve) {
     ASSERT_GT(at, 1);
     EXPECT_EQ(lines[static_cast<size_t>(at - 2)], "");
     EXPECT_EQ(lines[static_cast<size_t>(at - 1)], Blanks(25) + "ERROR" + Blanks(65) + "ERROR");
-    EXPECT_EQ(lines[static_cast<size_t>(at)],
-              Blanks(25) + "ERROR" + Blanks(19) + "PI AT STATION    10+00.0000" + Blanks(19) + "ERROR");
-    EXPECT_EQ(lines[static_cast<size_t>(at + 1)], Blanks(25) + "ERROR" + Blanks(11) +
-                                                      "HAS BEEN ASSIGNED CURVE LENGTH = 50.00 FEET" +
-                                                      Blanks(11) + "ERROR");
+    EXPECT_EQ(
+        lines[static_cast<size_t>(at)],
+        Blanks(25) + "ERROR" + Blanks(19) + "PI AT STATION    10+00.0000" + Blanks(19) + "ERROR");
+    EXPECT_EQ(lines[static_cast<size_t>(at + 1)],
+              Blanks(25) + "ERROR" + Blanks(11) + "HAS BEEN ASSIGNED CURVE LENGTH = 50.00 FEET" +
+                  Blanks(11) + "ERROR");
     EXPECT_EQ(lines[static_cast<size_t>(at + 2)], Blanks(25) + "ERROR" + Blanks(65) + "ERROR");
     EXPECT_FALSE(b.memory.run.state.fatalFlag);
 }
@@ -242,7 +247,8 @@ TEST(VerticalProfile, ColumnFiftySixOnlyWarns) {
     ASSERT_GT(at, 0);
     EXPECT_EQ(lines[static_cast<size_t>(at - 1)], "");
     EXPECT_EQ(lines[static_cast<size_t>(at)],
-              Blanks(25) + "WARNING:  PI AT STA    10+00.0000 SHOULD BE ASSIGNED CURVE LENGTH = 50.00 FEET");
+              Blanks(25) +
+                  "WARNING:  PI AT STA    10+00.0000 SHOULD BE ASSIGNED CURVE LENGTH = 50.00 FEET");
 }
 
 TEST(VerticalProfile, NoAssignmentUnderParabolicCrownOrWithoutABreak) {
@@ -361,7 +367,8 @@ TEST(VerticalProfile, FatalCardsStopTheProfileAndLeaveItFinite) {
         EXPECT_EQ(b.limits.begin, 1.0) << c.what;
         EXPECT_EQ(b.limits.end, 0.0) << c.what;
         EXPECT_FALSE(b.profile.built) << c.what;
-        for (double s : {-1000.0, 0.0, 1000.0, 5000.0}) EXPECT_TRUE(std::isfinite(b.At(s))) << c.what;
+        for (double s : {-1000.0, 0.0, 1000.0, 5000.0})
+            EXPECT_TRUE(std::isfinite(b.At(s))) << c.what;
         for (int m = 0; m < 5; ++m) {
             EXPECT_TRUE(std::isfinite(b.profile.gr[static_cast<size_t>(m)])) << c.what;
             EXPECT_TRUE(std::isfinite(b.profile.k[static_cast<size_t>(m)])) << c.what;
@@ -379,8 +386,8 @@ TEST(VerticalAlignmentTable, CrestAndSagColumns) {
     EXPECT_EQ(lines[1], "");
     EXPECT_EQ(lines[2], " VERTICAL ALIGNMENT DATA");
     EXPECT_EQ(lines[3], "");
-    EXPECT_EQ(lines[4], Blanks(10) + "ELEVATION" + Blanks(4) + "ELEVATION" + Blanks(25) + "ELEVATION" +
-                            Blanks(4) + "ELEVATION" + Blanks(4) + "PERCENT");
+    EXPECT_EQ(lines[4], Blanks(10) + "ELEVATION" + Blanks(4) + "ELEVATION" + Blanks(25) +
+                            "ELEVATION" + Blanks(4) + "ELEVATION" + Blanks(4) + "PERCENT");
     EXPECT_EQ(Cols(lines[4], 11, 19), "ELEVATION");
     EXPECT_EQ(Cols(lines[4], 84, 90), "PERCENT");
     EXPECT_EQ(lines[5], Blanks(12) + "AT PI" + Blanks(7) + "AT GRADE" + Blanks(9) + "STATION" +
@@ -400,7 +407,8 @@ TEST(VerticalAlignmentTable, CrestAndSagColumns) {
     // Sag curve: at grade ending at 32, label 35-37, station 38-50; the PI
     // line has the PI elevation ending at 19 and "  PI " at 33-37.
     EXPECT_EQ(lines[12], Blanks(25) + "96.4000" + "  " + "PC " + "   19+00.0000");
-    EXPECT_EQ(lines[13], Blanks(12) + "96.0000" + Blanks(6) + "96.4200" + "  PI " + "   20+00.0000");
+    EXPECT_EQ(lines[13],
+              Blanks(12) + "96.0000" + Blanks(6) + "96.4200" + "  PI " + "   20+00.0000");
     EXPECT_EQ(Cols(lines[13], 33, 37), "  PI ");
     EXPECT_EQ(lines[14], Blanks(25) + "97.5000" + "  " + "PT " + "   21+50.0000");
     EXPECT_EQ(lines[15], Blanks(82) + "1.000000");
@@ -417,11 +425,12 @@ TEST(VerticalAlignmentTable, MetricBuildConvertsElevationsAndStations) {
     // 98.8 ft = 30.1143 m at grade, 100 ft = 30.4801 m at the PI.
     EXPECT_EQ(lines[9], Blanks(37) + "   0+304.8006  " + "PI" + "     30.1143" + "      30.4801");
     // Sag PI: 96.0 ft and 96.42 ft = 29.3889 m; 2000 ft = 0+609.6012.
-    EXPECT_EQ(lines[13], Blanks(12) + "29.2609" + Blanks(6) + "29.3889" + "  PI " + "   0+609.6012");
+    EXPECT_EQ(lines[13],
+              Blanks(12) + "29.2609" + Blanks(6) + "29.3889" + "  PI " + "   0+609.6012");
 }
 
 TEST(VerticalAlignmentTable, EndPIsWhoseOuterGradeIsLeftOut) {
-    {   // a held entering grade above 9000 and a falling break: crest-side end PI first
+    {  // a held entering grade above 9000 and a falling break: crest-side end PI first
         AlignmentCards cards = OneBareBreak();
         cards.vertical.gradeIn = 9000.5;
         Built b(cards);
@@ -432,7 +441,7 @@ TEST(VerticalAlignmentTable, EndPIsWhoseOuterGradeIsLeftOut) {
         EXPECT_EQ(lines[8], Blanks(81) + "-1.000000");
         EXPECT_EQ(b.memory.Find("ASSIGNED"), -1);
     }
-    {   // a held leaving grade above 9000 and a rising break: sag-side end PI last
+    {  // a held leaving grade above 9000 and a rising break: sag-side end PI last
         AlignmentCards cards = OneBareBreak();
         cards.vertical.gradeOut = 9000.5;
         Built b(cards);

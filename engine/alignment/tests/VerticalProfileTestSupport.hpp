@@ -15,8 +15,7 @@
 namespace quillon::engine::testing {
 
 struct MemoryRun {
-    explicit MemoryRun(EngineVariant variant = EngineVariant::English)
-        : run(variant, listing, {}) {
+    explicit MemoryRun(EngineVariant variant = EngineVariant::English) : run(variant, listing, {}) {
         if (variant == EngineVariant::Metric) run.state.units = LengthUnits{'\'', 'm'};
     }
 
