@@ -32,6 +32,11 @@ FieldOutput TooWide(const CardField& field, const ff::DecimalDigits& value, std:
     return {{}, Fault(FieldFault::Kind::TooWide, field, Shown(value, unit))};
 }
 
+// A value so large that its conversion leaves the range of numbers.
+FieldOutput TooLarge(const CardField& field, std::string_view text) {
+    return {{}, Fault(FieldFault::Kind::TooWide, field, "'" + std::string(text) + "'")};
+}
+
 FieldOutput NotANumber(const CardField& field, std::string_view text) {
     return {{}, Fault(FieldFault::Kind::NotANumber, field, "'" + std::string(text) + "'")};
 }
@@ -50,6 +55,7 @@ FieldOutput Converted(const CardField& field, const std::string& text, bool mill
     auto read = ff::ReadFwd(text, field.decimalsIn, ff::Blanks::AsZeros);
     if (!read.ok()) return NotANumber(field, text);
     double value = millimetres ? millimetresToInches(read.value) : metresToFeet(read.value);
+    if (!std::isfinite(value)) return TooLarge(field, text);
     ff::DecimalDigits digits = convertedDigits(value, field.decimals);
     auto written = formatImpliedDecimal(digits, field.width, field.decimals);
     if (!written) return TooWide(field, digits, millimetres ? "in" : "ft");
@@ -62,6 +68,7 @@ FieldOutput BySize(const CardField& field, const std::string& text) {
     if (field.rule == FieldRule::TransitionCurve && std::fabs(read.value) > kLongestTransitionCurve)
         return {{}, Fault(FieldFault::Kind::TransitionCurveTooLong, field, text)};
     double feet = metresToFeet(read.value);
+    if (!std::isfinite(feet)) return TooLarge(field, text);
     auto written =
         field.rule == FieldRule::Radius ? formatRadius(feet) : formatTransitionCurve(feet);
     if (!written) return TooWide(field, convertedDigits(feet, 6), "ft");

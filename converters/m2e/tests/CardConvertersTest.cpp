@@ -284,6 +284,11 @@ TEST(CardConverters, AValueTooWideForItsColumnsStopsTheCardAndNamesTheField) {
               "Horizontal.Delta seconds");
     EXPECT_EQ(m2e::convertHorizontalAlignmentCard(Card("01", 52, "   -300")).fault->field,
               "Horizontal.Radius");
+    // A value whose conversion leaves the range of doubles is not written as zero.
+    EXPECT_EQ(m2e::convertHorizontalAlignmentCard(Card("01", 13, "    1.7E308")).fault->field,
+              "Horizontal.PIStation");
+    EXPECT_EQ(m2e::convertHorizontalAlignmentCard(Card("01", 52, "1.7E308")).fault->field,
+              "Horizontal.Radius");
 }
 
 TEST(CardConverters, ALengthThatIsNoNumberStopsTheCardButACodeIsPassedOn) {
