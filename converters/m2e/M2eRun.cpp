@@ -1,8 +1,10 @@
 #include "converters/m2e/M2eRun.hpp"
 
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <system_error>
 
 #include "converters/common/ConverterFiles.hpp"
 #include "converters/common/ConverterLog.hpp"
