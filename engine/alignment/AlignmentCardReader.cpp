@@ -120,7 +120,8 @@ constexpr OptionalField<C> kTransitionPercentFields[] = {
     {46, 5, 2, 2, ff::Blanks::AsZeros, "LEAVING TRANSITION PERCENT", &C::outTransPer, nullptr, 0.6},
 };
 constexpr OptionalField<C> kMaxTransVCField = {
-    51, 5, 3, 0, ff::Blanks::AsZeros, "MAXIMUM TRANSITION VC LENGTH", &C::maxTransVC, nullptr, 50.0};
+    51,      5,   3, 0, ff::Blanks::AsZeros, "MAXIMUM TRANSITION VC LENGTH", &C::maxTransVC,
+    nullptr, 50.0};
 
 using O = CrossSlopeOverrideRow;
 constexpr NumberField<O> kOverrideFields[] = {

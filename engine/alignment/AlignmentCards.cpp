@@ -2,6 +2,8 @@
 // to its first 04 card: the DESCRIPTION lines, the 01, 02 and 03 cards and
 // the override rows, then the horizontal alignment, the limits, the vertical
 // profile, the cross-slope table and the LIMITS section.
+#include <algorithm>
+
 #include "engine/alignment/AlignmentCardReader.hpp"
 #include "engine/alignment/AlignmentState.hpp"
 #include "engine/alignment/HorizontalAlignmentListing.hpp"
@@ -13,8 +15,6 @@
 #include "engine/run/ProblemState.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
-
-#include <algorithm>
 
 namespace quillon::engine {
 
@@ -44,7 +44,8 @@ void WriteDescriptionLine(EngineRun& run) {
 
 // A field of card `cardType` that is not a number: the card's fatal box
 // naming the field. Returns whether it failed.
-bool ReportFieldFailure(EngineRun& run, const FieldFailure& failure, int cardType, int titleBlanks) {
+bool ReportFieldFailure(EngineRun& run, const FieldFailure& failure, int cardType,
+                        int titleBlanks) {
     if (!failure.failed) return false;
     const std::string message = FieldFailureText(failure);
     const int messageBlanks = std::max(0, (65 - static_cast<int>(message.size())) / 2);
@@ -66,8 +67,8 @@ bool ReportProfileCardFailure(EngineRun& run, AlignmentState& alignment,
 bool InsertOverrideRow(std::vector<CrossSlopeOverrideRow>& rows, const CrossSlopeOverrideRow& row) {
     rows.push_back(row);
     for (size_t i = rows.size() - 1; i > 0; --i) {
-        const int order = geometry::CompareWithTolerance(rows[i].station, rows[i - 1].station,
-                                                         kOverrideSpacing);
+        const int order =
+            geometry::CompareWithTolerance(rows[i].station, rows[i - 1].station, kOverrideSpacing);
         if (order > 0) return true;
         if (order == 0) {
             rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(i));
@@ -88,8 +89,8 @@ void ReadOverrideRows(EngineRun& run, AlignmentState& alignment) {
             continue;
         }
         CrossSlopeOverrideRow row;
-        if (ReportProfileCardFailure(run, alignment, ReadCrossSlopeOverrideCard(run.state.cardImage, row),
-                                     3, 21))
+        if (ReportProfileCardFailure(run, alignment,
+                                     ReadCrossSlopeOverrideCard(run.state.cardImage, row), 3, 21))
             continue;
         if (!InsertOverrideRow(cards.overrides, row)) RecordIgnoredLine(run.state);
     }
@@ -114,21 +115,25 @@ void ProcessAlignmentCards(EngineRun& run, ProblemState& problem) {
             WriteDescriptionLine(run);
         } else {
             horizontalFailed = ReportFieldFailure(
-                run, ReadHorizontalAlignmentCard(state.cardImage, alignment.cards.horizontal), 1, 22);
+                run, ReadHorizontalAlignmentCard(state.cardImage, alignment.cards.horizontal), 1,
+                22);
         }
         type = ReadNextCard(run);
     }
 
     // The card order lets only the 02 card and then an 03 card through here.
     const bool verticalFailed = ReportProfileCardFailure(
-        run, alignment, ReadVerticalAlignmentCard(state.cardImage, alignment.cards.vertical), 2, 22);
+        run, alignment, ReadVerticalAlignmentCard(state.cardImage, alignment.cards.vertical), 2,
+        22);
     ReadNextCard(run);
     const bool crossSlopeFailed = ReportProfileCardFailure(
         run, alignment, ReadCrossSlopeCard(state.cardImage, alignment.cards.crossSlope), 3, 21);
     ReadOverrideRows(run, alignment);
-    SetUpCrossSlopeTable(alignment.cards.crossSlope, alignment.cards.overrides, alignment.crossSlope);
+    SetUpCrossSlopeTable(alignment.cards.crossSlope, alignment.cards.overrides,
+                         alignment.crossSlope);
 
-    const bool superelevation = alignment.cards.crossSlope.crownCode != kCrownParabolic && !crossSlopeFailed;
+    const bool superelevation =
+        alignment.cards.crossSlope.crownCode != kCrownParabolic && !crossSlopeFailed;
     BuildHorizontalAlignment(run, alignment, horizontalFailed, superelevation);
     state.alignmentMarker = std::max(alignment.horizontal.tsStation, kLowestMarker);
 

@@ -95,7 +95,8 @@ void WriteTangentLines(EngineRun& run, bool assumed) {
     run.listing.WritePageHeading(lines, lines);
     run.listing.WriteEmpty();
     run.listing.Write(ff::Record().Column(8).Text("HORIZONTAL TANGENT").str());
-    if (assumed) run.listing.Write(ff::Record().Column(8).Text("ASSUMED FOR FURTHER PROCESSING").str());
+    if (assumed)
+        run.listing.Write(ff::Record().Column(8).Text("ASSUMED FOR FURTHER PROCESSING").str());
 }
 
 void WriteStationEquationLine(EngineRun& run, const Stationing& stationing,

@@ -25,10 +25,14 @@ bool IsLeftHand(char column3) { return column3 == 'L' || column3 == 'l' || colum
 
 int MessageBlanks(geometry::CurveError error) {
     switch (error) {
-        case geometry::CurveError::DegreeOrDeltaOutOfRange: return 11;
-        case geometry::CurveError::SpiralLengthOutOfRange: return 20;
-        case geometry::CurveError::SpiralsLap: return 27;
-        case geometry::CurveError::None: break;
+        case geometry::CurveError::DegreeOrDeltaOutOfRange:
+            return 11;
+        case geometry::CurveError::SpiralLengthOutOfRange:
+            return 20;
+        case geometry::CurveError::SpiralsLap:
+            return 27;
+        case geometry::CurveError::None:
+            break;
     }
     return 0;
 }
@@ -103,10 +107,11 @@ void BuildHorizontalAlignment(EngineRun& run, AlignmentState& alignment, bool ca
                               bool superelevation) {
     const HorizontalAlignmentCard& card = alignment.cards.horizontal;
     HorizontalAlignment& h = alignment.horizontal;
-    const bool curve = card.present && !cardFailed && card.piStation > geometry::kCurvePIStationMinimum;
+    const bool curve =
+        card.present && !cardFailed && card.piStation > geometry::kCurvePIStationMinimum;
     // The heading is kept with the curve's lines or the tangent's.
-    const int spiralLines = (card.inSpiral > kNoSpiralLength ? 1 : 0) +
-                            (card.outSpiral > kNoSpiralLength ? 1 : 0);
+    const int spiralLines =
+        (card.inSpiral > kNoSpiralLength ? 1 : 0) + (card.outSpiral > kNoSpiralLength ? 1 : 0);
     WriteHorizontalHeading(run, curve ? 3 + spiralLines : 2);
     h.profOffset = card.profOffset;
     EnterStationEquation(run, alignment);
@@ -115,8 +120,8 @@ void BuildHorizontalAlignment(EngineRun& run, AlignmentState& alignment, bool ca
     bool computed = false;
     if (curve) {
         const double f = IsLeftHand(card.curveDirection) ? -1.0 : 1.0;
-        const double degree = AngleFromDegreesMinutesSeconds(
-            card.degreeDegrees, card.degreeMinutes, card.degreeSeconds);
+        const double degree = AngleFromDegreesMinutesSeconds(card.degreeDegrees, card.degreeMinutes,
+                                                             card.degreeSeconds);
         const double delta =
             AngleFromDegreesMinutesSeconds(card.deltaDegrees, card.deltaMinutes, card.deltaSeconds);
         const geometry::CurveError error = geometry::ComputeHorizontalCurve(

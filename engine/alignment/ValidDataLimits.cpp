@@ -41,14 +41,16 @@ void ReadValidDataLimits(EngineRun& run, const Stationing& stationing, ValidData
     const auto end = ff::ReadFwd(endText, 4);
     if (begin.ok() && end.ok()) {
         if (!ff::IsBlank(beginText)) {
-            const double station = StationToDistance(run, stationing, begin.value, kReferenceLineCard);
+            const double station =
+                StationToDistance(run, stationing, begin.value, kReferenceLineCard);
             if (station + kLimitSlack >= limits.begin) {
                 limits.begin = station;
                 SetLimitText(run.state, stationing, station, limits.beginText, limits.beginLabel);
             }
         }
         if (!ff::IsBlank(endText)) {
-            const double station = StationToDistance(run, stationing, end.value, kReferenceLineCard);
+            const double station =
+                StationToDistance(run, stationing, end.value, kReferenceLineCard);
             if (station - kLimitSlack <= limits.end) {
                 limits.end = station;
                 SetLimitText(run.state, stationing, station, limits.endText, limits.endLabel);

@@ -96,13 +96,15 @@ TEST_P(HorizontalCardFailure, NamesTheFirstBadField) {
 INSTANTIATE_TEST_SUITE_P(
     Fields, HorizontalCardFailure,
     ::testing::Values(FailureCase{Card({{1, "01"}, {4, "2X8"}}), 4, 6, "DELTA DEGREES"},
-                      FailureCase{Card({{1, "01"}, {13, "25+00"}, {59, "ABC"}}), 13, 23, "PI STATION"},
+                      FailureCase{Card({{1, "01"}, {13, "25+00"}, {59, "ABC"}}), 13, 23,
+                                  "PI STATION"},
                       FailureCase{Card({{1, "01"}, {52, "1.5.0"}}), 52, 58, "RADIUS"},
                       FailureCase{Card({{1, "01"}, {70, "3050 X"}}), 70, 80, "AHEAD STATION"}));
 
 TEST(HorizontalCardFailure, OtherFieldsStillReadAndTheBadOneIsZero) {
     HorizontalAlignmentCard h;
-    FieldFailure failure = ReadHorizontalAlignmentCard(Card({{1, "01"}, {4, "28."}, {13, "25+00"}, {52, "1500."}}), h);
+    FieldFailure failure =
+        ReadHorizontalAlignmentCard(Card({{1, "01"}, {4, "28."}, {13, "25+00"}, {52, "1500."}}), h);
     ASSERT_TRUE(failure.failed);
     EXPECT_EQ(h.piStation, 0.0);
     EXPECT_EQ(h.deltaDegrees, 28.0);
@@ -182,13 +184,14 @@ TEST_P(CrownCodeTable, FromColumnThree) {
     EXPECT_EQ(CrownCodeOf(GetParam().column3), GetParam().code) << GetParam().column3;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Characters, CrownCodeTable,
-    ::testing::Values(CrownCase{'A', 1}, CrownCase{'a', 1}, CrownCase{'1', 1}, CrownCase{'B', 2},
-                      CrownCase{'b', 2}, CrownCase{'2', 2}, CrownCase{'C', 3}, CrownCase{'c', 3},
-                      CrownCase{'3', 3}, CrownCase{'D', 4}, CrownCase{'d', 4}, CrownCase{'4', 4},
-                      CrownCase{' ', 5}, CrownCase{'P', 5}, CrownCase{'E', 5}, CrownCase{'5', 5},
-                      CrownCase{'0', 5}, CrownCase{'-', 5}));
+INSTANTIATE_TEST_SUITE_P(Characters, CrownCodeTable,
+                         ::testing::Values(CrownCase{'A', 1}, CrownCase{'a', 1}, CrownCase{'1', 1},
+                                           CrownCase{'B', 2}, CrownCase{'b', 2}, CrownCase{'2', 2},
+                                           CrownCase{'C', 3}, CrownCase{'c', 3}, CrownCase{'3', 3},
+                                           CrownCase{'D', 4}, CrownCase{'d', 4}, CrownCase{'4', 4},
+                                           CrownCase{' ', 5}, CrownCase{'P', 5}, CrownCase{'E', 5},
+                                           CrownCase{'5', 5}, CrownCase{'0', 5},
+                                           CrownCase{'-', 5}));
 
 TEST(CrossSlopeCardReader, FieldsAndDefaults) {
     const std::string card = Card({{1, "03B"},
@@ -206,16 +209,16 @@ TEST(CrossSlopeCardReader, FieldsAndDefaults) {
     CrossSlopeCard c;
     EXPECT_FALSE(ReadCrossSlopeCard(card, c).failed);
     EXPECT_EQ(c.crownCode, 2);
-    EXPECT_DOUBLE_EQ(c.crossSlope, 0.02);       // absolute value
+    EXPECT_DOUBLE_EQ(c.crossSlope, 0.02);  // absolute value
     EXPECT_TRUE(c.superRateGiven);
     EXPECT_DOUBLE_EQ(c.superRate, 0.06);
-    EXPECT_DOUBLE_EQ(c.pivotOffset, 12.0);      // made positive
+    EXPECT_DOUBLE_EQ(c.pivotOffset, 12.0);  // made positive
     EXPECT_EQ(c.pivotSide, "LEFT      ");
     EXPECT_DOUBLE_EQ(c.inTransLength, 150.0);
-    EXPECT_DOUBLE_EQ(c.inTransPer, 0.6);        // blank: 60 percent
+    EXPECT_DOUBLE_EQ(c.inTransPer, 0.6);  // blank: 60 percent
     EXPECT_DOUBLE_EQ(c.outTransLength, 120.0);
     EXPECT_DOUBLE_EQ(c.outTransPer, 0.6);
-    EXPECT_DOUBLE_EQ(c.maxTransVC, 3.0);        // F5.3 "-3000": -3.0, absolute value
+    EXPECT_DOUBLE_EQ(c.maxTransVC, 3.0);  // F5.3 "-3000": -3.0, absolute value
     EXPECT_EQ(c.vcLengthFlag, 'X');
     EXPECT_DOUBLE_EQ(c.crownWidth, 24.0);
     EXPECT_DOUBLE_EQ(c.crownHeight, 3.0);
@@ -226,7 +229,7 @@ TEST(CrossSlopeCardReader, FieldsAndDefaults) {
 TEST(CrossSlopeCardReader, SuperelevationRate) {
     CrossSlopeCard c;
     ReadCrossSlopeCard(Card({{1, "03C"}}), c);
-    EXPECT_FALSE(c.superRateGiven);             // blank: no superelevation
+    EXPECT_FALSE(c.superRateGiven);  // blank: no superelevation
     ReadCrossSlopeCard(Card({{1, "03C"}, {9, "0000"}}), c);
     EXPECT_TRUE(c.superRateGiven);
     EXPECT_EQ(c.superRate, 0.0);
@@ -244,7 +247,7 @@ TEST(CrossSlopeCardReader, TransitionPercentsAndMaximumVerticalCurve) {
     ReadCrossSlopeCard(Card({{1, "03C"}, {31, " 5000"}, {46, " 7500"}}), c);
     EXPECT_DOUBLE_EQ(c.inTransPer, 0.5);
     EXPECT_DOUBLE_EQ(c.outTransPer, 0.75);
-    EXPECT_DOUBLE_EQ(c.maxTransVC, 50.0);       // blank
+    EXPECT_DOUBLE_EQ(c.maxTransVC, 50.0);  // blank
     ReadCrossSlopeCard(Card({{1, "03C"}, {51, "30000"}}), c);
     EXPECT_DOUBLE_EQ(c.maxTransVC, 30.0);
     // The parabolic crown does not read it.
@@ -268,18 +271,22 @@ TEST(CrossSlopeCardReader, BadFieldIsNamed) {
     ASSERT_TRUE(failure.failed);
     EXPECT_EQ(FieldFailureText(failure), "INVALID NUMBER IN COLUMNS 4-8 (NORMAL CROSS SLOPE)");
     failure = ReadCrossSlopeCard(Card({{1, "03C"}, {31, "6O"}}), c);
-    EXPECT_EQ(FieldFailureText(failure), "INVALID NUMBER IN COLUMNS 31-35 (ENTERING TRANSITION PERCENT)");
+    EXPECT_EQ(FieldFailureText(failure),
+              "INVALID NUMBER IN COLUMNS 31-35 (ENTERING TRANSITION PERCENT)");
 }
 
 TEST(OverrideCardReader, StationAndSlopes) {
     CrossSlopeOverrideRow row;
-    EXPECT_FALSE(ReadCrossSlopeOverrideCard(Card({{1, "03"}, {3, "   308000"}, {12, " -200"}, {17, " -300"}}), row).failed);
+    EXPECT_FALSE(ReadCrossSlopeOverrideCard(
+                     Card({{1, "03"}, {3, "   308000"}, {12, " -200"}, {17, " -300"}}), row)
+                     .failed);
     EXPECT_DOUBLE_EQ(row.station, 3080.0);
     EXPECT_EQ(row.leftText, " -200     ");
     EXPECT_DOUBLE_EQ(row.left, -0.02);
     EXPECT_DOUBLE_EQ(row.right, -0.03);
 
-    EXPECT_FALSE(ReadCrossSlopeOverrideCard(Card({{1, "03"}, {3, "3100."}, {17, ".04"}}), row).failed);
+    EXPECT_FALSE(
+        ReadCrossSlopeOverrideCard(Card({{1, "03"}, {3, "3100."}, {17, ".04"}}), row).failed);
     EXPECT_EQ(row.leftText, std::string(10, ' '));
     EXPECT_EQ(row.left, 0.0);
     EXPECT_DOUBLE_EQ(row.right, 0.04);

@@ -77,8 +77,9 @@ std::vector<double> HeldStations(const AlignmentRun& run) {
 }
 
 TEST(OverrideRows, FallingOrderIsHeldRising) {
-    AlignmentRun run(Deck({kVerticalCard, kCrossSlopeCard, Override("300.", ".01"),
-                           Override("200.", ".02"), Override("250.", ".03"), Override("100.", ".04")}));
+    AlignmentRun run(
+        Deck({kVerticalCard, kCrossSlopeCard, Override("300.", ".01"), Override("200.", ".02"),
+              Override("250.", ".03"), Override("100.", ".04")}));
     ASSERT_TRUE(run.Process());
     EXPECT_EQ(HeldStations(run), (std::vector<double>{100.0, 200.0, 250.0, 300.0}));
     EXPECT_DOUBLE_EQ(run.alignment().cards.overrides[2].right, 0.03);
@@ -88,8 +89,9 @@ TEST(OverrideRows, FallingOrderIsHeldRising) {
 TEST(OverrideRows, RowWithinOneFootOfAHeldRowIsIgnored) {
     // 200.5 lies within 1.0 of 200 (after it had moved past 300); 301.0 is
     // exactly 1.0 from 300 and is kept.
-    AlignmentRun run(Deck({kVerticalCard, kCrossSlopeCard, Override("200.", ".02"),
-                           Override("300.", ".01"), Override("200.5", ".03"), Override("301.", ".04")}));
+    AlignmentRun run(
+        Deck({kVerticalCard, kCrossSlopeCard, Override("200.", ".02"), Override("300.", ".01"),
+              Override("200.5", ".03"), Override("301.", ".04")}));
     ASSERT_TRUE(run.Process());
     EXPECT_EQ(HeldStations(run), (std::vector<double>{200.0, 300.0, 301.0}));
     ASSERT_EQ(run.run.state.ignored.count, 1);
@@ -109,8 +111,9 @@ TEST(OverrideRows, SixteenthRowIsIgnored) {
 
 TEST(OverrideRows, ParabolicCrownTakesNone) {
     for (const std::string crown : {"P", " "}) {
-        AlignmentRun run(Deck({kVerticalCard, Card({{1, "03"}, {3, crown}, {57, "24."}, {66, "3."}}),
-                               Override("100.", ".01"), Override("200.", ".01")}));
+        AlignmentRun run(
+            Deck({kVerticalCard, Card({{1, "03"}, {3, crown}, {57, "24."}, {66, "3."}}),
+                  Override("100.", ".01"), Override("200.", ".01")}));
         ASSERT_TRUE(run.Process());
         EXPECT_TRUE(run.alignment().cards.overrides.empty()) << crown;
         EXPECT_EQ(run.run.state.ignored.count, 2) << crown;
@@ -121,8 +124,8 @@ TEST(OverrideRows, IgnoredRowsAreReportedAndTheRunFails) {
     // Through the whole engine: the rejected row stands in the ignored-lines
     // report and the exit status is 4.
     std::string deck;
-    for (const std::string& card : Deck({kVerticalCard, kCrossSlopeCard, Override("100.", ".01"),
-                                         Override("100.5", ".02")}))
+    for (const std::string& card :
+         Deck({kVerticalCard, kCrossSlopeCard, Override("100.", ".01"), Override("100.5", ".02")}))
         deck += card + "\n";
     const auto result = testing::RunOnDeck(deck + "05\n06\n");
     EXPECT_EQ(result.status, 4);
@@ -156,8 +159,10 @@ TEST_P(BadField, BoxNamesTheFieldAndTheProblemIsFatal) {
     EXPECT_EQ(Columns(message, 26, 30), "ERROR");
     EXPECT_EQ(Columns(message, 96, 100), "ERROR");
     EXPECT_NE(message.find(c.message), std::string::npos) << message;
-    EXPECT_EQ(Columns(lines[static_cast<size_t>(at - 1)], 26, 100), "ERROR" + std::string(65, ' ') + "ERROR");
-    EXPECT_EQ(Columns(lines[static_cast<size_t>(at + 2)], 26, 100), "ERROR" + std::string(65, ' ') + "ERROR");
+    EXPECT_EQ(Columns(lines[static_cast<size_t>(at - 1)], 26, 100),
+              "ERROR" + std::string(65, ' ') + "ERROR");
+    EXPECT_EQ(Columns(lines[static_cast<size_t>(at + 2)], 26, 100),
+              "ERROR" + std::string(65, ' ') + "ERROR");
     EXPECT_TRUE(run.run.state.fatalFlag) << c.what;
     // The step still reads to the first 04 card and writes the limits.
     EXPECT_EQ(run.run.state.currentCardType, 4);
@@ -167,15 +172,30 @@ TEST_P(BadField, BoxNamesTheFieldAndTheProblemIsFatal) {
 INSTANTIATE_TEST_SUITE_P(
     Cards, BadField,
     ::testing::Values(
-        BadFieldCase{"01", {Card({{1, "01"}, {4, "30."}, {13, "50+00"}, {24, "5."}}), kVerticalCard, kCrossSlopeCard},
-                     "FATAL ERROR -- 01 CARD", 53, "INVALID NUMBER IN COLUMNS 13-23 (PI STATION)"},
-        BadFieldCase{"02", {Card({{1, "02"}, {3, "2."}, {48, "1000."}, {57, "1OO."}}), kCrossSlopeCard},
-                     "FATAL ERROR -- 02 CARD", 53, "INVALID NUMBER IN COLUMNS 57-65 (ELEVATION OF PI 2)"},
-        BadFieldCase{"03", {kVerticalCard, Card({{1, "03"}, {3, "C"}, {4, ".02"}, {9, "6%"}})},
-                     "FATAL ERROR -- 03 CARD", 52, "INVALID NUMBER IN COLUMNS 9-12 (SUPERELEVATION RATE)"},
-        BadFieldCase{"override", {kVerticalCard, kCrossSlopeCard, Card({{1, "03"}, {3, "100."}, {17, "-.O2"}})},
-                     "FATAL ERROR -- 03 CARD", 52, "INVALID NUMBER IN COLUMNS 17-21 (OVERRIDE SLOPE RIGHT)"}),
-    [](const ::testing::TestParamInfo<BadFieldCase>& info) { return std::string(info.param.what); });
+        BadFieldCase{"01",
+                     {Card({{1, "01"}, {4, "30."}, {13, "50+00"}, {24, "5."}}), kVerticalCard,
+                      kCrossSlopeCard},
+                     "FATAL ERROR -- 01 CARD",
+                     53,
+                     "INVALID NUMBER IN COLUMNS 13-23 (PI STATION)"},
+        BadFieldCase{"02",
+                     {Card({{1, "02"}, {3, "2."}, {48, "1000."}, {57, "1OO."}}), kCrossSlopeCard},
+                     "FATAL ERROR -- 02 CARD",
+                     53,
+                     "INVALID NUMBER IN COLUMNS 57-65 (ELEVATION OF PI 2)"},
+        BadFieldCase{"03",
+                     {kVerticalCard, Card({{1, "03"}, {3, "C"}, {4, ".02"}, {9, "6%"}})},
+                     "FATAL ERROR -- 03 CARD",
+                     52,
+                     "INVALID NUMBER IN COLUMNS 9-12 (SUPERELEVATION RATE)"},
+        BadFieldCase{"override",
+                     {kVerticalCard, kCrossSlopeCard, Card({{1, "03"}, {3, "100."}, {17, "-.O2"}})},
+                     "FATAL ERROR -- 03 CARD",
+                     52,
+                     "INVALID NUMBER IN COLUMNS 17-21 (OVERRIDE SLOPE RIGHT)"}),
+    [](const ::testing::TestParamInfo<BadFieldCase>& info) {
+        return std::string(info.param.what);
+    });
 
 TEST(BadField, HorizontalCardIsTakenAsATangent) {
     AlignmentRun run(Deck({Card({{1, "01"}, {4, "30."}, {13, "5000."}, {24, "5."}, {32, "2OO."}}),
@@ -208,17 +228,20 @@ TEST(BadField, CrossSlopeCardSkipsTheCrossSlopeSection) {
 
 TEST(BadField, WholeRunEndsWithStatusFour) {
     std::string deck;
-    for (const std::string& card : Deck({Card({{1, "01"}, {13, "x"}}), kVerticalCard, kCrossSlopeCard}))
+    for (const std::string& card :
+         Deck({Card({{1, "01"}, {13, "x"}}), kVerticalCard, kCrossSlopeCard}))
         deck += card + "\n";
     const auto result = testing::RunOnDeck(deck + "05\n06\n");
     EXPECT_EQ(result.status, 4);
-    EXPECT_NE(result.listing.find("INVALID NUMBER IN COLUMNS 13-23 (PI STATION)"), std::string::npos);
+    EXPECT_NE(result.listing.find("INVALID NUMBER IN COLUMNS 13-23 (PI STATION)"),
+              std::string::npos);
     EXPECT_EQ(result.console.find("Normal termination"), std::string::npos);
 }
 
 TEST(AlignmentCards, CleanDeckEndsNormally) {
     std::string deck;
-    for (const std::string& card : Deck({kCurveCard, kVerticalCard, kCrossSlopeCard})) deck += card + "\n";
+    for (const std::string& card : Deck({kCurveCard, kVerticalCard, kCrossSlopeCard}))
+        deck += card + "\n";
     const auto result = testing::RunOnDeck(deck + "05\n06\n");
     EXPECT_EQ(result.status, 0) << result.listing;
     EXPECT_NE(result.console.find("Normal termination"), std::string::npos);

@@ -106,7 +106,8 @@ inline std::vector<std::string> Deck(std::vector<std::string> alignmentCards,
 
 // One vertical PI (in the PI 2 fields, PI 1 blank) with equal grades either
 // side: no vertical curve.
-inline const std::string kVerticalCard = Card({{1, "02"}, {3, "2."}, {48, "1000."}, {57, "100."}, {72, "2."}});
+inline const std::string kVerticalCard =
+    Card({{1, "02"}, {3, "2."}, {48, "1000."}, {57, "100."}, {72, "2."}});
 inline const std::string kCrossSlopeCard = Card({{1, "03"}, {3, "C"}, {4, ".02"}});
 
 }  // namespace quillon::engine::aligntest

@@ -10,8 +10,8 @@
 #include <numbers>
 
 #include "engine/alignment/AlignmentState.hpp"
-#include "engine/run/StationText.hpp"
 #include "engine/alignment/tests/AlignmentCardsTestSupport.hpp"
+#include "engine/run/StationText.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -39,9 +39,18 @@ struct Card01 {
     std::string ls1, ls2, offset, radius, back, ahead;
 
     std::string Text() const {
-        return Card({{1, "01"}, {3, direction}, {4, delta}, {7, deltaMinutes}, {13, pi},
-                     {24, degree}, {32, ls1}, {38, ls2}, {44, offset}, {52, radius},
-                     {59, back}, {70, ahead}});
+        return Card({{1, "01"},
+                     {3, direction},
+                     {4, delta},
+                     {7, deltaMinutes},
+                     {13, pi},
+                     {24, degree},
+                     {32, ls1},
+                     {38, ls2},
+                     {44, offset},
+                     {52, radius},
+                     {59, back},
+                     {70, ahead}});
     }
 };
 
@@ -67,8 +76,12 @@ double StationValue(const std::string& text, double unitsPerWhole) {
     const size_t plus = t.find('+');
     return std::stod(t.substr(0, plus)) * unitsPerWhole + std::stod(t.substr(plus + 1));
 }
-double EnglishStation(const std::string& line) { return StationValue(Columns(line, 12, 31), 100.0); }
-double MetricStation(const std::string& line) { return StationValue(Columns(line, 12, 31), 1000.0); }
+double EnglishStation(const std::string& line) {
+    return StationValue(Columns(line, 12, 31), 100.0);
+}
+double MetricStation(const std::string& line) {
+    return StationValue(Columns(line, 12, 31), 1000.0);
+}
 double LineLength(const std::string& line) { return std::stod(Columns(line, 34, 45)); }
 
 // The lines of the section from its heading on, up to the next section.
@@ -291,18 +304,18 @@ TEST_P(SpiralLabels, PointsOfTheCurve) {
     const AlignmentRun& run = *runHolder;
     std::vector<std::string> labels;
     for (const std::string& line : SectionLines(run))
-        if (line.size() >= 45 && Columns(line, 1, 6) == "      ") labels.push_back(Columns(line, 7, 9));
+        if (line.size() >= 45 && Columns(line, 1, 6) == "      ")
+            labels.push_back(Columns(line, 7, 9));
     EXPECT_EQ(labels, GetParam().labels);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Spirals, SpiralLabels,
-    ::testing::Values(
-        // a spiral of 0.009 is no spiral
-        SpiralLabelCase{"0.009", "0.009", {" PC", " PI", " PT"}},
-        SpiralLabelCase{"", "150.", {"TSC", " PI", " CS", " ST"}},
-        SpiralLabelCase{"150.", "", {" TS", " SC", " PI", "CST"}},
-        SpiralLabelCase{"150.", "150.", {" TS", " SC", " PI", " CS", " ST"}}));
+INSTANTIATE_TEST_SUITE_P(Spirals, SpiralLabels,
+                         ::testing::Values(
+                             // a spiral of 0.009 is no spiral
+                             SpiralLabelCase{"0.009", "0.009", {" PC", " PI", " PT"}},
+                             SpiralLabelCase{"", "150.", {"TSC", " PI", " CS", " ST"}},
+                             SpiralLabelCase{"150.", "", {" TS", " SC", " PI", "CST"}},
+                             SpiralLabelCase{"150.", "150.", {" TS", " SC", " PI", " CS", " ST"}}));
 
 TEST(HorizontalAlignment, NoSpiralPointIsAtTheSpiralLengthFromTheTS) {
     // Ls1 = 0.009 counts as no spiral; the PC is printed Ls1 beyond the TS.
@@ -418,10 +431,12 @@ TEST_P(CurveFatal, BoxAndAssumedTangent) {
     EXPECT_EQ(Columns(titleLine, 96, 100), "ERROR");
     const std::string& messageLine = lines[static_cast<size_t>(title + 1)];
     const std::string message = c.message;
-    EXPECT_EQ(Columns(messageLine, c.messageColumn, c.messageColumn + static_cast<int>(message.size()) - 1),
+    EXPECT_EQ(Columns(messageLine, c.messageColumn,
+                      c.messageColumn + static_cast<int>(message.size()) - 1),
               message)
         << c.what;
-    EXPECT_EQ(Columns(messageLine, 31, c.messageColumn - 1), std::string(static_cast<size_t>(c.messageColumn - 31), ' '));
+    EXPECT_EQ(Columns(messageLine, 31, c.messageColumn - 1),
+              std::string(static_cast<size_t>(c.messageColumn - 31), ' '));
     EXPECT_EQ(Columns(lines[static_cast<size_t>(title - 1)], 26, 100),
               "ERROR" + std::string(65, ' ') + "ERROR");
     EXPECT_EQ(lines[static_cast<size_t>(title - 2)], "");
@@ -451,22 +466,36 @@ INSTANTIATE_TEST_SUITE_P(
         // delta of 180 degrees is not below 3.14157 rad
         FatalCase{"delta 180", With({{&Card01::delta, "180"}}), kRange, 42},
         // no delta at all is not above 0.00002 rad
-        FatalCase{"delta zero", With({{&Card01::delta, ""}, {&Card01::deltaMinutes, ""}}), kRange, 42},
+        FatalCase{"delta zero", With({{&Card01::delta, ""}, {&Card01::deltaMinutes, ""}}), kRange,
+                  42},
         // radius 200000: D = 0.0005 rad, not above 0.00099
-        FatalCase{"flat curve", With({{&Card01::degree, ""}, {&Card01::radius, "200000."}}), kRange, 42},
+        FatalCase{"flat curve", With({{&Card01::degree, ""}, {&Card01::radius, "200000."}}), kRange,
+                  42},
         // spirals need D below 0.714286: radius 130 gives 0.769
-        FatalCase{"sharp spiralled", With({{&Card01::degree, ""}, {&Card01::radius, "130."}, {&Card01::ls1, "50."}}), kRange, 42},
+        FatalCase{"sharp spiralled",
+                  With({{&Card01::degree, ""}, {&Card01::radius, "130."}, {&Card01::ls1, "50."}}),
+                  kRange, 42},
         // a simple curve needs D below 10.01: radius 9.9 gives 10.1
-        FatalCase{"sharp simple", With({{&Card01::degree, ""}, {&Card01::radius, "9.9"}}), kRange, 42},
+        FatalCase{"sharp simple", With({{&Card01::degree, ""}, {&Card01::radius, "9.9"}}), kRange,
+                  42},
         // degree blank and radius 0.5: R = 1.0, D = 100
-        FatalCase{"radius below one", With({{&Card01::degree, ""}, {&Card01::radius, "0.5"}}), kRange, 42},
+        FatalCase{"radius below one", With({{&Card01::degree, ""}, {&Card01::radius, "0.5"}}),
+                  kRange, 42},
         // radius 150 (D = 0.667) with a spiral of 500: theta = 500/300 = 1.667 rad
-        FatalCase{"long spiral", With({{&Card01::degree, ""}, {&Card01::radius, "150."}, {&Card01::ls1, "500."}}), kSpiralRange, 51},
+        FatalCase{"long spiral",
+                  With({{&Card01::degree, ""}, {&Card01::radius, "150."}, {&Card01::ls1, "500."}}),
+                  kSpiralRange, 51},
         // delta 10 degrees, spirals of 5.25 degrees each on D = 5: Lc < 0
-        FatalCase{"spirals lap", With({{&Card01::delta, "10."}, {&Card01::degree, "5."}, {&Card01::ls1, "210."}, {&Card01::ls2, "210."}}), kLap, 58}),
+        FatalCase{"spirals lap",
+                  With({{&Card01::delta, "10."},
+                        {&Card01::degree, "5."},
+                        {&Card01::ls1, "210."},
+                        {&Card01::ls2, "210."}}),
+                  kLap, 58}),
     [](const ::testing::TestParamInfo<FatalCase>& info) {
         std::string name;
-        for (char c : std::string(info.param.what)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        for (char c : std::string(info.param.what))
+            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
         return name;
     });
 
@@ -489,7 +518,8 @@ TEST(HorizontalAlignment, RangeLimitsThatPass) {
     EXPECT_NEAR(LineLength(PointLine(run, " PC")), 10.0 * std::tan(15.0 * kDegree), kPrinted);
     // Spirals whose angles add up to delta exactly leave an arc of 0: no lap.
     // D = 5, spirals of 200: theta = 5 degrees each, delta 10.
-    Card01 touching = With({{&Card01::delta, "10."}, {&Card01::ls1, "200."}, {&Card01::ls2, "200."}});
+    Card01 touching =
+        With({{&Card01::delta, "10."}, {&Card01::ls1, "200."}, {&Card01::ls2, "200."}});
     const auto run2Holder = RunWith(touching);
     const AlignmentRun& run2 = *run2Holder;
     EXPECT_FALSE(run2.run.state.fatalFlag);
@@ -545,7 +575,8 @@ TEST(StationEquation, AfterTheCurveStays) {
     EXPECT_EQ(Columns(EquationLine(run), 59, 72), "   61+00.0000 ");
     // A station past it resolves onto the stationing without the equation.
     AlignmentRun copy(Deck({}));  // only for the resolution routine
-    EXPECT_NEAR(StationToDistance(copy.run, run.alignment().Stationing(), 6200.0, 4), 6100.0 - kTS, 1e-8);
+    EXPECT_NEAR(StationToDistance(copy.run, run.alignment().Stationing(), 6200.0, 4), 6100.0 - kTS,
+                1e-8);
 }
 
 TEST(StationEquation, InsideTheCurveMovesPastTheST) {
@@ -606,7 +637,8 @@ TEST(StationEquation, OverlapShowsTheEquationNumberInBothBuilds) {
     card.pi = "";
     card.back = "3937.";
     card.ahead = "3740.15";
-    const auto englishHolder = RunWith(card, EngineVariant::English, Card({{1, "04"}, {3, "100."}}));
+    const auto englishHolder =
+        RunWith(card, EngineVariant::English, Card({{1, "04"}, {3, "100."}}));
     const AlignmentRun& english = *englishHolder;
     EXPECT_EQ(Columns(EquationLine(english), 33, 46), "   39+37.0000 ");
     EXPECT_EQ(Columns(EquationLine(english), 59, 72), "1  37+40.1500 ");
@@ -628,16 +660,17 @@ TEST(StationEquation, InvalidEquationIsRemovedAndEmptiesTheLimits) {
     const std::string title = run.LineWith("FATAL ERROR -- 01 CARD");
     EXPECT_EQ(Columns(title, 53, 74), "FATAL ERROR -- 01 CARD");
     const std::string message = run.LineWith("INVALID STATION EQUATION");
-    EXPECT_EQ(Columns(message, 26, 75), "ERROR" + std::string(21, ' ') + "INVALID STATION EQUATION");
+    EXPECT_EQ(Columns(message, 26, 75),
+              "ERROR" + std::string(21, ' ') + "INVALID STATION EQUATION");
     EXPECT_EQ(run.alignment().horizontal.equation.flag, 0);
     EXPECT_TRUE(EquationLine(run).empty());
-    EXPECT_FALSE(run.run.state.fatalFlag);       // the Problem goes on
-    EXPECT_TRUE(run.run.state.runErrorFlag);     // but the run reports it
+    EXPECT_FALSE(run.run.state.fatalFlag);    // the Problem goes on
+    EXPECT_TRUE(run.run.state.runErrorFlag);  // but the run reports it
     const auto& limits = run.alignment().limits;
-    EXPECT_GT(limits.begin, limits.end);         // the empty range, widened
+    EXPECT_GT(limits.begin, limits.end);  // the empty range, widened
     EXPECT_DOUBLE_EQ(limits.begin, 1.0 - 0.002);
     EXPECT_DOUBLE_EQ(limits.end, 0.0 + 0.002);
-    EXPECT_FALSE(PointLine(run, " PI").empty()); // the curve itself stands
+    EXPECT_FALSE(PointLine(run, " PI").empty());  // the curve itself stands
 }
 
 TEST(HorizontalAlignment, ProfileOffsetLineInBothBuilds) {

@@ -17,9 +17,8 @@ using aligntest::Deck;
 using aligntest::kCrossSlopeCard;
 using aligntest::kVerticalCard;
 
-const std::string kTitle =
-    " LIMITS OF VALID ELEVATION AND CROSS-SLOPE DATA" + std::string(12, ' ') + "BEGIN" +
-    std::string(16, ' ') + "END";
+const std::string kTitle = " LIMITS OF VALID ELEVATION AND CROSS-SLOPE DATA" +
+                           std::string(12, ' ') + "BEGIN" + std::string(16, ' ') + "END";
 
 // The title line and the two lines after it.
 std::vector<std::string> LimitsLines(const AlignmentRun& run) {
@@ -59,7 +58,8 @@ TEST(LimitsSection, OpenLimitsInBothBuilds) {
         EXPECT_EQ(Columns(limits[0], 60, 64), "BEGIN");
         EXPECT_EQ(Columns(limits[0], 81, 83), "END");
         // 54 blanks, then " * UNLIMIT" "ED *      " for each limit.
-        EXPECT_EQ(limits[1], std::string(54, ' ') + " * UNLIMITED *      " + " * UNLIMITED *      ");
+        EXPECT_EQ(limits[1],
+                  std::string(54, ' ') + " * UNLIMITED *      " + " * UNLIMITED *      ");
         EXPECT_EQ(limits[2], std::string(94, ' '));
         const auto& l = run->alignment().limits;
         EXPECT_DOUBLE_EQ(l.begin, -5.0e36);
