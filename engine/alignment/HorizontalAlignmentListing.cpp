@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/alignment/ElevationListing.hpp"
 #include "engine/run/StationText.hpp"
 #include "fixedform/RecordWriter.hpp"
 
@@ -11,15 +12,10 @@ namespace ff = quillon::fixedform;
 
 namespace {
 
-constexpr char kSurveyFoot = 'S';
 // The stations either side of the equation are this far (feet) from it.
 constexpr double kEquationSide = 0.0000001;
 // Message text of a box line starts after this column plus its blanks.
 constexpr int kBoxTextColumn = 31;
-
-double Printed(const RunState& state, double feet) {
-    return ConvertLength(state.units.fromUnit, state.units.toUnit, kSurveyFoot, feet);
-}
 
 // The first `count` characters of a station or angle text pair.
 std::string Leading(const TextPair& texts, size_t count) {
@@ -58,7 +54,7 @@ std::string CurveLineRecord(const RunState& state, const Stationing& stationing,
         .Text(station.first)
         .Text(station.second)
         .Text(ff::PadRight(line.lengthLabel, 2))
-        .F(Printed(state, line.length), 12, 4);
+        .F(ListedLength(state, line.length), 12, 4);
     if (line.kind == CurveLineKind::Tangent) return record.str();
 
     const TextPair angle = MakeAngleText(std::fabs(line.angle));
@@ -72,7 +68,7 @@ std::string CurveLineRecord(const RunState& state, const Stationing& stationing,
         const TextPair degree = MakeAngleText(std::fabs(h.degree));
         record.Text("Dc").Text(degree.first).Text(degree.second);
     }
-    record.Text("RADIUS").F(Printed(state, std::fabs(h.radius)), 14, 6);
+    record.Text("RADIUS").F(ListedLength(state, std::fabs(h.radius)), 14, 6);
     return record.str();
 }
 
@@ -102,17 +98,17 @@ void WriteTangentLines(EngineRun& run, bool assumed) {
 void WriteStationEquationLine(EngineRun& run, const Stationing& stationing,
                               const geometry::HorizontalAlignment& h) {
     const double back = h.equation.back;
-    const TextPair before = MakeStationText(run.state, stationing, back - kEquationSide);
-    const TextPair after = MakeStationText(run.state, stationing, back + kEquationSide);
+    const std::string before = StationColumnText(run.state, stationing, back - kEquationSide, 4);
+    const std::string after = StationColumnText(run.state, stationing, back + kEquationSide, 4);
     run.listing.WritePageHeading(3, 3);
     run.listing.WriteEmpty();
     run.listing.Write(ff::Record()
                           .Column(8)
                           .Text("STATION EQUATION:")
                           .Column(33)
-                          .Text(Leading(before, 14))
+                          .Text(before)
                           .Text("BACK   =    ")
-                          .Text(Leading(after, 14))
+                          .Text(after)
                           .Text("AHEAD")
                           .str());
     run.listing.WriteEmpty();
@@ -125,7 +121,7 @@ void WriteProfileOffsetLine(EngineRun& run, double profOffset) {
     run.listing.WriteEmpty();
     run.listing.Write(ff::Record()
                           .Text(" OFFSET HORIZ CONTROL TO PROFILE CONTROL LINE =")
-                          .G(Printed(run.state, profOffset), 14, 6)
+                          .G(ListedLength(run.state, profOffset), 14, 6)
                           .Text(metric ? "m   " : "FEET")
                           .str());
 }
@@ -134,12 +130,8 @@ void WriteFatalCardBox(EngineRun& run, int cardType, int titleBlanks, const std:
                        int messageBlanks) {
     const std::string title =
         ff::Record().Text("FATAL ERROR --").I(cardType, 3, 2).Text(" CARD").str();
-    run.listing.WritePageHeading(5, 5);
-    run.listing.WriteEmpty();
-    run.listing.Write(ErrorBoxLine());
-    run.listing.Write(ErrorBoxLine({{kBoxTextColumn + titleBlanks, title}}));
-    run.listing.Write(ErrorBoxLine({{kBoxTextColumn + messageBlanks, message}}));
-    run.listing.Write(ErrorBoxLine());
+    WriteMessageBox(
+        run, {{kBoxTextColumn + titleBlanks, title}, {kBoxTextColumn + messageBlanks, message}});
 }
 
 }  // namespace quillon::engine
