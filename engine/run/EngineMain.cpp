@@ -76,6 +76,12 @@ int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
     }
     const std::string& inputName = args[0];
     const std::string& listingName = args[1];
+    // Replacing the listing must never destroy the deck it is made from.
+    std::error_code sameFile;
+    if (std::filesystem::equivalent(inputName, listingName, sameFile)) {
+        errors << program << ": the listing '" << listingName << "' is the input deck itself\n";
+        return 4;
+    }
     std::ofstream listingFile(listingName, std::ios::binary | std::ios::trunc);
     if (!listingFile) {
         errors << program << ": cannot create the listing '" << listingName << "'\n";

@@ -315,6 +315,26 @@ TEST(ExitStatus, MissingArgumentsUnreadableInputAndUncreatableListing) {
     std::filesystem::remove_all(folder);
 }
 
+TEST(ExitStatus, ListingNamingTheDeckLeavesTheDeckUntouched) {
+    auto folder = testing::FreshFolder();
+    auto deck = folder / "deck.dat";
+    std::string cards = Deck({0, 2, 3, 4, 5, 6});
+    { std::ofstream(deck, std::ios::binary) << cards; }
+    std::filesystem::create_symlink(deck, folder / "alias.lis");
+    FixedEnvironment environment(testing::FixedClock());
+    for (const auto& listing : {deck, folder / "." / "deck.dat", folder / "alias.lis"}) {
+        std::ostringstream console, errors;
+        EXPECT_EQ(RunEngine({deck.string(), listing.string()}, EngineVariant::English, environment,
+                            console, errors),
+                  4)
+            << listing;
+        EXPECT_FALSE(errors.str().empty());
+        EXPECT_EQ(console.str(), "");
+        EXPECT_EQ(testing::ReadWhole(deck), cards);
+    }
+    std::filesystem::remove_all(folder);
+}
+
 TEST(ExitStatus, LongFileNamesWithBlanks) {
     std::string name(300, 'x');
     name.replace(100, 1, " ");
