@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 
 namespace quillon::camber {
 
@@ -22,10 +23,14 @@ ReplacingFile::~ReplacingFile() {
 bool ReplacingFile::Open() {
     // A name of our own beside the output: created exclusively, so that no
     // other file is ever written through; the mode is the usual one for a
-    // new file (0666 less the umask).
-    const std::string stem = path_ + ".tmp" + std::to_string(static_cast<long>(::getpid()));
+    // new file (0666 less the umask). The name is short and does not grow
+    // with the output's, so that an output whose own name is as long as the
+    // file system allows still gets a temporary file in its folder.
+    const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
+    const std::string stem = ".QlCamb-" + std::to_string(static_cast<long>(::getpid()));
     for (int attempt = 0; attempt < kNameTries; ++attempt) {
-        std::string name = attempt == 0 ? stem : stem + "." + std::to_string(attempt);
+        std::string name =
+            (folder / (stem + "-" + std::to_string(attempt) + ".tmp")).string();
         int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) {
             if (errno == EEXIST) continue;

@@ -240,6 +240,17 @@ TEST_F(CamberFiles, ListingThatCannotBeCreatedFails) {
     EXPECT_EQ(Entries(), (std::vector<std::string>{"job.cmb", "taken.out"}));
 }
 
+TEST_F(CamberFiles, ListingWithAFileNameAsLongAsAllowedIsWritten) {
+    // 255 characters, the longest file name the usual file systems take: the
+    // temporary file beside it must not need a longer one.
+    const std::string name = std::string(251, 'w') + ".out";
+    Write("job.cmb", ReadFixture("level-span.cmb"));
+    EXPECT_EQ(Run({Path("job.cmb"), Path(name)}), 0);
+    EXPECT_EQ(errors_.str(), "");
+    EXPECT_EQ(Read(name), ListingOf(ReadFixture("level-span.cmb")).text);
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"job.cmb", name}));
+}
+
 TEST_F(CamberFiles, FileNamesWithBlanksAndSeveralDots) {
     Write("my job.v2.cmb", ReadFixture("level-span.cmb"));
     EXPECT_EQ(Run({Path("my job.v2.cmb"), Path("my job.v2.out")}), 0);
