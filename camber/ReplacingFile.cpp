@@ -29,8 +29,7 @@ bool ReplacingFile::Open() {
     const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
     const std::string stem = ".QlCamb-" + std::to_string(static_cast<long>(::getpid()));
     for (int attempt = 0; attempt < kNameTries; ++attempt) {
-        std::string name =
-            (folder / (stem + "-" + std::to_string(attempt) + ".tmp")).string();
+        std::string name = (folder / (stem + "-" + std::to_string(attempt) + ".tmp")).string();
         int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) {
             if (errno == EEXIST) continue;
