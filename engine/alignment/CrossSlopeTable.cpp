@@ -128,10 +128,12 @@ void RoundCurveLengths(CrossSlopeBreakTable& t) {
     const int n = t.count;
     for (int j = 2; j <= n; ++j) {
         CrossSlopeRow& row = RowAt(t, j);
-        long long whole = static_cast<long long>(std::trunc(row.vcLength + 0.00004));
-        whole -= whole % 5;
-        if (whole >= 20) {
-            row.vcLength = static_cast<double>(whole);
+        // Whole feet cut to the multiple of 5 below, in doubles: a length
+        // beyond the range of an integer type stays a length.
+        double whole = std::trunc(row.vcLength + 0.00004);
+        whole -= std::fmod(whole, 5.0);
+        if (whole >= 20.0) {
+            row.vcLength = whole;
             continue;
         }
         const CrossSlopeRow& before = RowAt(t, j - 1);

@@ -394,6 +394,65 @@ TEST(CrossSlopeTransitions, LengthsCutToMultiplesOfFive) {
     EXPECT_DOUBLE_EQ(b.table.rows[2].vcLength, 30.0);
 }
 
+// Rows after row 1 and their listed VC lengths once the table is built.
+std::vector<double> BuiltLengths(const std::vector<CrossSlopeOverrideRow>& rows,
+                                 double maxTransVC = 50.0) {
+    MemoryRun memory;
+    CrossSlopeBreakTable t;
+    CrossSlopeCard card = Card(1, 0.02, 0.0);
+    card.superRateGiven = false;
+    card.maxTransVC = maxTransVC;
+    SetUpCrossSlopeTable(card, rows, t);
+    BuildCrossSlopeTable(memory.run, memory.stationing, t);
+    std::vector<double> lengths;
+    for (int i = 1; i < t.count; ++i) lengths.push_back(t.rows[static_cast<size_t>(i)].vcLength);
+    return lengths;
+}
+
+TEST(CrossSlopeTransitions, ShortCurvesRaisedToTwentyWhereTheNeighboursLeaveRoom) {
+    // Crown "A" on tangent (-0.02, 0.02); overrides zigzag between 0 and 0.04
+    // so that no break lies on a straight line.
+    {
+        // Breaks 1000, 1004, 1023: VC = 4 (one gap), min(4, 19) = 4, 19.
+        // Rounding in row order: 4 and 4 stay (no 10 ft of room next to the
+        // 4 ft gap); the last, 19 -> 15 below 20, has 19 - 4/2 = 17 >= 10 of
+        // room before it: raised to 20.
+        std::vector<double> got = BuiltLengths(
+            {Override(1000.0, 0.0, 0.0), Override(1004.0, 0.04, 0.0), Override(1023.0, 0.0, 0.0)});
+        EXPECT_EQ(got, (std::vector<double>{4.0, 4.0, 20.0}));
+    }
+    {
+        // Breaks 1000, 1003, 1021, 1039, 1042: VC = 3, 3, min(18, 18) = 18, 3, 3.
+        // The inner 18 -> 15 has 18 - 3/2 = 16.5 on both sides: 20. The row
+        // after it then has 18 - 20/2 = 8 before it and stays 3.
+        std::vector<double> got = BuiltLengths(
+            {Override(1000.0, 0.0, 0.0), Override(1003.0, 0.04, 0.0), Override(1021.0, 0.0, 0.0),
+             Override(1039.0, 0.04, 0.0), Override(1042.0, 0.0, 0.0)});
+        EXPECT_EQ(got, (std::vector<double>{3.0, 3.0, 20.0, 3.0, 3.0}));
+    }
+    {
+        // 24.99997 ft apart: whole part of 24.99997 + 0.00004 = 25, a multiple of 5.
+        std::vector<double> got =
+            BuiltLengths({Override(1000.0, 0.04, 0.0), Override(1024.99997, 0.0, 0.0)});
+        EXPECT_EQ(got, (std::vector<double>{25.0, 25.0}));
+    }
+    {
+        // MaxTransVC 20 is not above 20: no rounding, the lengths are the
+        // room (33) cut to MaxTransVC only.
+        std::vector<double> got =
+            BuiltLengths({Override(1000.0, 0.04, 0.0), Override(1033.0, 0.0, 0.0)}, 20.0);
+        EXPECT_EQ(got, (std::vector<double>{20.0, 20.0}));
+    }
+}
+
+// A MaxTransVC too large for an integer was cut to the multiple of 5 through
+// an integer cast, which is undefined there and gave a 20 ft curve.
+TEST(CrossSlopeTransitions, HugeTransitionCurveLengthIsCutWithoutIntegerOverflow) {
+    // One break: N = 2, VC = MaxTransVC = 1e20, an exact multiple of 5.
+    std::vector<double> got = BuiltLengths({Override(1000.0, 0.04, 0.0)}, 1e20);
+    EXPECT_EQ(got, (std::vector<double>{1e20}));
+}
+
 TEST(CrossSlopeTransitions, RowsAtOneStationStayFinite) {
     MemoryRun memory;
     CrossSlopeBreakTable t;
