@@ -14,7 +14,7 @@
 namespace quillon::camber {
 
 // Limits of one problem. A problem outside them is refused before any table
-// is filled (see CamberChecks.hpp).
+// is filled (see CamberRefusals.hpp).
 inline constexpr int kMaxSpans = 32;
 inline constexpr int kMaxSplicePoints = 55;  // both girder ends included
 inline constexpr int kMinSplicePoints = 2;   // the two girder ends
