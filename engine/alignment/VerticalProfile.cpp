@@ -107,12 +107,9 @@ bool ComputeCurves(EngineRun& run, const CrossSlopeCard& crossSlope, const Stati
         double gap = GapAfter(p, m, maxTransVC);
         double gOut = p.gr[m + 1];
         p.k[m] = Parabola(gIn, gOut, p.l1[m], p.l2[m]);
-        bool breaks = true;
-        if (p.k[m] == 0.0) {
-            p.l1[m] = p.l2[m] = 0.0;
-            breaks = std::fabs(gOut - gIn) >= kNoBreak;
-        }
-        if (breaks) {
+        if (p.k[m] == 0.0) p.l1[m] = p.l2[m] = 0.0;
+        // Grades this close are no break, whether a curve was given or not.
+        if (std::fabs(gOut - gIn) >= kNoBreak) {
             double length = AssignableLength(previousGap, gap, p.l1[m], p.l2[m], maxTransVC);
             bool applies = gOut + gIn <= kOpenGrade && crossSlope.crownCode <= 4 &&
                            p.l1[m] + p.l2[m] <= maxTransVC - 0.004 &&

@@ -268,6 +268,20 @@ TEST(VerticalProfile, NoAssignmentUnderParabolicCrownOrWithoutABreak) {
     }
 }
 
+// A given curve at a PI whose grades differ by less than the break tolerance
+// was lengthened and boxed as if the grade broke there.
+TEST(VerticalProfile, GivenCurveWithoutAGradeBreakIsNotLengthened) {
+    AlignmentCards cards = OneBareBreak();
+    cards.vertical.gradeOut = 0.01 + 1e-9;  // 1e-9 is below the 0.00000002 break
+    cards.vertical.inLength2 = cards.vertical.outLength2 = 10.0;
+    Built b(cards);
+    EXPECT_DOUBLE_EQ(b.profile.l1[2], 10.0);
+    EXPECT_DOUBLE_EQ(b.profile.l2[2], 10.0);
+    EXPECT_EQ(b.memory.Find("ASSIGNED"), -1);
+    // Practically one straight grade: 100 + 0.01 * 50 at 10+50.
+    EXPECT_NEAR(b.At(1050.0), 100.5, 1e-6);
+}
+
 // A length the old rounding took up by 0.01 past the room between two curves
 // made the two assigned curves lap.
 TEST(VerticalProfile, RoundedAssignedLengthStaysWithinTheRoom) {
