@@ -1,5 +1,6 @@
 #include "fixedform/RecordWriter.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,9 +17,11 @@ std::string RightJustify(const std::string& body, int width) {
     return std::string(static_cast<size_t>(width) - body.size(), ' ') + body;
 }
 
-// Magnitude of x rounded half away from zero to `decimals` places, as the
-// digits before and after the point.
-void RoundExact(double magnitude, int decimals, std::string& whole, std::string& fraction) {
+// Magnitude of x times 10^scale rounded half away from zero to `decimals`
+// places, as the digits before and after the point. The scale moves the point
+// of the exact decimal expansion, so no binary rounding comes in between.
+void RoundExact(double magnitude, int decimals, std::string& whole, std::string& fraction,
+                int scale = 0) {
     // The exact decimal expansion of a double ends within 1074 places; ask for
     // more than enough so that the digits after the cut are exact.
     int width = std::snprintf(nullptr, 0, "%.1100f", magnitude);
@@ -26,7 +29,19 @@ void RoundExact(double magnitude, int decimals, std::string& whole, std::string&
     std::snprintf(buffer.data(), buffer.size(), "%.1100f", magnitude);
     std::string exact(buffer.data());
     size_t point = exact.find('.');
-    DecimalDigits rounded = RoundDigits({false, exact.substr(0, point), exact.substr(point + 1)}, decimals);
+    std::string high = exact.substr(0, point), low = exact.substr(point + 1);
+    if (scale > 0) {
+        size_t shift = static_cast<size_t>(scale);
+        if (low.size() < shift) low.resize(shift, '0');
+        high += low.substr(0, shift);
+        low.erase(0, shift);
+    } else if (scale < 0) {
+        size_t shift = static_cast<size_t>(-scale);
+        if (high.size() < shift) high.insert(0, shift - high.size(), '0');
+        low.insert(0, high.substr(high.size() - shift));
+        high.erase(high.size() - shift);
+    }
+    DecimalDigits rounded = RoundDigits({false, high, low}, decimals);
     whole = rounded.whole.empty() ? "0" : rounded.whole;
     fraction = rounded.fraction;
 }
@@ -53,14 +68,15 @@ std::string FormatF(double value, int width, int decimals, PlusSign plus, int sc
     if (width <= 0) return std::string();
     if (decimals < 0) decimals = 0;
     if (!std::isfinite(value)) return Stars(width);
-    double scaled = scale == 0 ? value : value * std::pow(10.0, scale);
-    if (!std::isfinite(scaled)) return Stars(width);
+    // Beyond these scales every double prints as asterisks or as zero.
+    constexpr int kLargestScale = 1500;
+    scale = std::clamp(scale, -kLargestScale, kLargestScale);
     std::string whole, fraction;
-    RoundExact(std::fabs(scaled), decimals, whole, fraction);
+    RoundExact(std::fabs(value), decimals, whole, fraction, scale);
     bool allZero = whole.find_first_not_of('0') == std::string::npos &&
                    fraction.find_first_not_of('0') == std::string::npos;
     std::string sign;
-    if (std::signbit(scaled) && !allZero)
+    if (std::signbit(value) && !allZero)
         sign = "-";
     else if (plus == PlusSign::Show)
         sign = "+";

@@ -60,6 +60,25 @@ TEST(FormatF, PlusSignAndScale) {
     EXPECT_EQ(ff::FormatF(0.025, 7, 3, ff::PlusSign::Suppress, 2), "  2.500");  // 2P: fraction as percent
 }
 
+// kP moves the point of the exact binary value; a binary product would round
+// first. 0.010000095 is stored as 0.0100000950000000005113...: times 100 it is
+// 1.00000950000000005113..., which rounds up to 1.000010 (the double nearest
+// to 0.010000095 x 100 is 1.00000949999999999562...). 9.5e-05 is stored as
+// 0.0000950000000000000052...: 2P F6.3 gives 0.0095000...052, so 0.010.
+TEST(FormatF, ScaleRoundsTheExactValueNotABinaryProduct) {
+    EXPECT_EQ(ff::FormatF(0.010000095, 10, 6, ff::PlusSign::Suppress, 2), "  1.000010");
+    EXPECT_EQ(ff::FormatF(9.5e-05, 6, 3, ff::PlusSign::Suppress, 2), " 0.010");
+    EXPECT_EQ(ff::FormatF(-9.5e-05, 6, 3, ff::PlusSign::Suppress, 2), "-0.010");
+    // a negative scale moves the point to the left: 1234.5 with -2P is 12.345
+    EXPECT_EQ(ff::FormatF(1234.5, 7, 3, ff::PlusSign::Suppress, -2), " 12.345");
+    EXPECT_EQ(ff::FormatF(0.5, 6, 4, ff::PlusSign::Suppress, -3), "0.0005");
+    // values that print as zero or do not fit, whatever the scale
+    EXPECT_EQ(ff::FormatF(-0.0, 6, 2, ff::PlusSign::Suppress, 2), "  0.00");
+    EXPECT_EQ(ff::FormatF(12.0, 6, 2, ff::PlusSign::Suppress, 3), "******");
+    EXPECT_EQ(ff::FormatF(0.0, 6, 2, ff::PlusSign::Suppress, 100000), "  0.00");
+    EXPECT_EQ(ff::FormatF(1.0, 6, 2, ff::PlusSign::Suppress, -100000), "  0.00");
+}
+
 TEST(FormatI, WidthsMinimumDigitsAndOverflow) {
     EXPECT_EQ(ff::FormatI(42, 4), "  42");
     EXPECT_EQ(ff::FormatI(-42, 3), "-42");
