@@ -248,6 +248,84 @@ TEST(CrossSlopeSuperelevation, CrownedBothSidesSimpleCurve) {
         {{-54.0, -0.02, -0.02}, {36.0, 0.06, -0.06}, {364.0, 0.06, -0.06}, {454.0, -0.02, -0.02}});
 }
 
+// Every crown type on both hands, with and without spirals. S = 0.02,
+// E = 0.06; simple curves: Lc 500, transitions 100 ft with 60 % on the
+// tangent (runoff starts at -60, full at 40, leaves full at 460, ends at
+// 560); spiralled curves: Ls 150, Lc 300 (TS 0, SC 150, CS 450, ST 600).
+// Every break below follows from one rotation rate, E over the runoff
+// length (0.0006/ft simple, 0.0004/ft spiralled), and the slope each side
+// must pass: an adverse one-way section first turns from -S through 0 to
+// +S on the tangent (S/rate = 33.333 or 50 ft ahead of the runoff), a
+// favourable one only starts where the rising side reaches S; a crowned
+// section "C" lifts the outer side from -S to +S about the runoff start,
+// then both; "D" turns both sides at once from the runoff start.
+TEST(CrossSlopeSuperelevation, BreaksForEveryCrownTypeAndHand) {
+    const double third = 100.0 / 3.0;  // S / 0.0006
+    struct Case {
+        const char* what;
+        int crown;
+        double f;
+        bool spirals;
+        std::vector<Break> breaks;
+    };
+    const std::vector<Case> cases = {
+        {"A right spirals: adverse, level at the TS",
+         1,
+         1.0,
+         true,
+         {{-50.0, -0.02, 0.02}, {150.0, 0.06, -0.06}, {450.0, 0.06, -0.06}, {650.0, -0.02, 0.02}}},
+        {"B right spirals: favourable, turns from 50 ft past the TS",
+         2,
+         1.0,
+         true,
+         {{50.0, 0.02, -0.02}, {150.0, 0.06, -0.06}, {450.0, 0.06, -0.06}, {550.0, 0.02, -0.02}}},
+        {"D right spirals: both sides turn from the TS",
+         4,
+         1.0,
+         true,
+         {{0.0, -0.02, -0.02}, {150.0, 0.06, -0.06}, {450.0, 0.06, -0.06}, {600.0, -0.02, -0.02}}},
+        {"A left simple: favourable (falls to the inside already)",
+         1,
+         -1.0,
+         false,
+         {{-60.0 + third, -0.02, 0.02},
+          {40.0, -0.06, 0.06},
+          {460.0, -0.06, 0.06},
+          {560.0 - third, -0.02, 0.02}}},
+        {"B left simple: adverse",
+         2,
+         -1.0,
+         false,
+         {{-60.0 - third, 0.02, -0.02},
+          {40.0, -0.06, 0.06},
+          {460.0, -0.06, 0.06},
+          {560.0 + third, 0.02, -0.02}}},
+        {"C right simple: crown out about the runoff start",
+         3,
+         1.0,
+         false,
+         {{-60.0 - third, -0.02, -0.02},
+          {-60.0 + third, 0.02, -0.02},
+          {40.0, 0.06, -0.06},
+          {460.0, 0.06, -0.06},
+          {560.0 - third, 0.02, -0.02},
+          {560.0 + third, -0.02, -0.02}}},
+        {"D left simple",
+         4,
+         -1.0,
+         false,
+         {{-60.0, -0.02, -0.02}, {40.0, -0.06, 0.06}, {460.0, -0.06, 0.06}, {560.0, -0.02, -0.02}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        geometry::HorizontalAlignment h =
+            c.spirals ? Curve(c.f, 150.0, 300.0, 150.0) : Curve(c.f, 0.0, 500.0, 0.0);
+        Built b(Card(c.crown, 0.02, 0.06), {}, &h, EngineVariant::English, false);
+        EXPECT_FALSE(b.memory.run.state.fatalFlag);
+        b.ExpectBreaks(c.breaks);
+    }
+}
+
 TEST(CrossSlopeSuperelevation, RateTexts) {
     geometry::HorizontalAlignment h = Curve(1.0, 0.0, 500.0, 0.0);
     CrossSlopeCard blank = Card(1, 0.02, 0.0);

@@ -146,6 +146,73 @@ TEST(PointElevation, PivotKeepsItsHeight) {
     EXPECT_NEAR(At(t, 10.0, 2000.0).elevation, 110.0 - 0.2, kFeet);
 }
 
+// Pivots on the left, worked on the section as planes through the pivot.
+// Profile 100 + 0.01 (s - 1000); the pivot W = 12 (or 10) ft left keeps its
+// height above the profile on tangent, P0 = W times the left slope of row 1.
+TEST(PointElevation, PivotOnTheLeftBothSides) {
+    {
+        // Crown "B" one-way: row 1 (0.02, -0.02), P0 = 12 * 0.02 = 0.24.
+        // Rows 1000 (0.02, -0.02), 1200 (0.06, -0.06), 1400 (0.02, -0.02);
+        // at 1100, between the 50 ft curves, the section slopes 0.04 down to
+        // the right: z(y) = z_pivot + (y + 12) * -0.04, z_pivot = 101 + 0.24.
+        CrossSlopeCard card = Section(2, 0.02);
+        card.pivotOffset = 12.0;
+        card.pivotSide = "LEFT      ";
+        CrossSlopeBreakTable t =
+            Table(card, {Override(1000.0, 0.02, 0.0, true), Override(1200.0, 0.06, 0.0, true),
+                         Override(1400.0, 0.02, 0.0, true)});
+        ASSERT_DOUBLE_EQ(t.pivotDrop, 0.24);
+        struct Case {
+            double offset, station, elevation;
+            const char* slopeText;
+            const char* working;
+        };
+        const Case cases[] = {
+            {-12.0, 1100.0, 101.24, "  0.040000", "the pivot"},
+            {-20.0, 1100.0, 101.24 + 8.0 * 0.04, "  0.040000", "8 ft beyond the pivot"},
+            {0.0, 1100.0, 101.24 - 12.0 * 0.04, "+/-.040000", "the control line"},
+            {10.0, 1100.0, 101.24 - 22.0 * 0.04, " -0.040000", "10 ft right"},
+            {10.0, 900.0, 99.24 - 22.0 * 0.02, " -0.020000", "on tangent: 99 - 10 * 0.02"},
+            {0.0, 900.0, 99.0, "+/-.020000", "on tangent the control line is on the profile"},
+            {10.0, 1500.0, 105.24 - 22.0 * 0.02, " -0.020000",
+             "beyond the table: the last row (0.02, -0.02)"},
+        };
+        for (const Case& c : cases) {
+            PointElevationResult r = At(t, c.offset, c.station);
+            EXPECT_NEAR(r.elevation, c.elevation, kFeet) << c.working;
+            EXPECT_EQ(r.crossSlopeText, c.slopeText) << c.working;
+        }
+    }
+    {
+        // Crown "C" crowned, pivot 10 ft left: row 1 (-0.02, -0.02), P0 = -0.2.
+        // Override rows at full superelevation of a left curve (-0.06, 0.06)
+        // at 1000 and 1400, back to the normal crown at 1600: at 1200, on the
+        // straight between the first two, the crown lies 10 * 0.06 above the
+        // pivot, the left side falls 0.06 and the right rises 0.06 from it.
+        CrossSlopeCard card = Section(3, 0.02);
+        card.pivotOffset = 10.0;
+        card.pivotSide = "LEFT      ";
+        CrossSlopeBreakTable t =
+            Table(card, {Override(1000.0, -0.06, 0.06, true), Override(1400.0, -0.06, 0.06, true),
+                         Override(1600.0, -0.02, -0.02, true)});
+        ASSERT_EQ(t.count, 4);
+        const double pivot = 102.0 - 0.2;
+        const double crown = pivot + 0.6;
+        struct Case {
+            double offset, elevation;
+            const char* working;
+        };
+        const Case cases[] = {
+            {-10.0, pivot, "the pivot"},
+            {-15.0, crown - 15.0 * 0.06, "15 ft left of the crown"},
+            {12.0, crown + 12.0 * 0.06, "12 ft right of the crown"},
+        };
+        for (const Case& c : cases)
+            EXPECT_NEAR(At(t, c.offset, 1200.0).elevation, c.elevation, kFeet) << c.working;
+        EXPECT_EQ(At(t, 0.0, 1200.0).crossSlopeText, std::string(10, ' '));
+    }
+}
+
 TEST(PointElevation, ParabolicCrown) {
     CrossSlopeCard card;
     card.crownCode = 5;
