@@ -149,6 +149,30 @@ TEST(CrossSlopeListing, RelativeMaxMinLineAndLimitMoves) {
     EXPECT_EQ(l.limits.endLabel[0] + l.limits.endLabel[1], "SUPERELEVATION      ");
 }
 
+// One override row whose slopes differ from those on tangent is both the
+// first and the last break: the begin limit moves past its curve and the
+// end limit before it, so no station is left inside the limits. That is the
+// rule for both limits, kept as it stands. Metric deck: 1+100.000 and a
+// MaxTransVC of 50 m reach the engine as 3608.91 ft and 164.0 ft.
+TEST(CrossSlopeListing, SingleDifferingOverrideLeavesAnEmptyRange) {
+    CrossSlopeCard card = SuperCard();
+    card.superRateGiven = false;
+    card.maxTransVC = 164.0;
+    Listed l(card, {Override(3608.91, 0.03)}, nullptr, EngineVariant::Metric);
+    ASSERT_EQ(l.table.count, 2);
+    // N = 2: VC = MaxTransVC = 164, cut to 160 (multiple of 5), half 80.
+    EXPECT_EQ(Cols(l.lines[8], 17, 29), "   1+099.9980");  // 3608.91 * 0.3048006096
+    EXPECT_EQ(Cols(l.lines[8], 66, 93), Blanks(13) + "48.77" + " -U-      ");  // 160 ft
+    EXPECT_DOUBLE_EQ(l.limits.begin, 3608.91 + 80.0);
+    EXPECT_DOUBLE_EQ(l.limits.end, 3608.91 - 80.0);
+    // 3688.91 ft = 1124.3820 m; 3528.91 ft = 1075.6139 m.
+    EXPECT_EQ(l.limits.beginText[0] + l.limits.beginText[1], "   1+124.3820       ");
+    EXPECT_EQ(l.limits.endText[0] + l.limits.endText[1], "   1+075.6139       ");
+    EXPECT_EQ(l.limits.beginLabel[0] + l.limits.beginLabel[1], "SUPERELEVATION      ");
+    EXPECT_EQ(l.limits.endLabel[0] + l.limits.endLabel[1], "SUPERELEVATION      ");
+    EXPECT_FALSE(l.memory.run.state.fatalFlag);
+}
+
 TEST(CrossSlopeListing, LimitsAlreadyTighterStay) {
     CrossSlopeCard card = SuperCard();
     card.superRateGiven = false;
