@@ -97,6 +97,12 @@ int RunCamber(const std::vector<std::string>& args, const quillon::Environment& 
         return kExitFailure;
     }
 
+    // The listing takes the place of its file: it must never be the input.
+    if (std::filesystem::equivalent(inputName, listingName, ignored)) {
+        errors << "QlCamb: the camber listing '" << listingName << "' is the camber input itself\n";
+        return kExitFailure;
+    }
+
     ReplacingFile listing(listingName);
     if (!listing.Open()) {
         errors << "QlCamb: cannot create the camber listing '" << listingName << "'\n";

@@ -226,6 +226,19 @@ TEST_F(CamberFiles, MissingOrUnreadableInputGivesAMessageAndNoListing) {
     EXPECT_EQ(Read("job.out"), "an old listing\n");
 }
 
+TEST_F(CamberFiles, ListingThatNamesTheInputIsRefusedAndTheInputKept) {
+    // Under its own name or another path to the same file.
+    const std::string input = ReadFixture("level-span.cmb");
+    Write("job.cmb", input);
+    fs::create_directory(Path("sub"));
+    for (const std::string& listing : {Path("job.cmb"), Path("sub/../job.cmb")}) {
+        EXPECT_EQ(Run({Path("job.cmb"), listing}), 4);
+        EXPECT_NE(errors_.str().find("is the camber input itself"), std::string::npos);
+        EXPECT_EQ(Read("job.cmb"), input);
+    }
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"job.cmb", "sub"}));
+}
+
 TEST_F(CamberFiles, ListingThatCannotBeCreatedFails) {
     Write("job.cmb", ReadFixture("level-span.cmb"));
     EXPECT_EQ(Run({Path("job.cmb"), Path("no-such-folder/job.out")}), 4);
