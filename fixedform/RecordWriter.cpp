@@ -140,12 +140,16 @@ std::string FormatG(double value, int width, int decimals) {
     const std::string trailer(4, ' ');
     if (value == 0.0) return FormatF(0.0, fixedWidth, decimals - 1) + trailer;
     // The fixed form with k whole digits fits when the value, rounded to
-    // decimals - k places, has exactly k whole digits (k = 0: at least 0.1).
+    // decimals - k places, has exactly k whole digits. k = 0: below 1 at
+    // `decimals` places, and at least 0.1 once rounded to `decimals`
+    // significant digits (decimals + 1 places below 0.1).
     for (int k = 0; k <= decimals; ++k) {
         DecimalDigits rounded = RoundToDigits(std::fabs(value), decimals - k);
-        bool fits = k == 0 ? rounded.whole.empty() && !rounded.fraction.empty() &&
-                                 rounded.fraction[0] != '0'
-                           : static_cast<int>(rounded.whole.size()) == k;
+        bool fits = static_cast<int>(rounded.whole.size()) == k;
+        if (k == 0 && fits) {
+            DecimalDigits significant = RoundToDigits(std::fabs(value), decimals + 1);
+            fits = significant.whole.empty() && significant.fraction[0] != '0';
+        }
         if (fits) return FormatF(value, fixedWidth, decimals - k) + trailer;
     }
     return FormatE(value, width, decimals);

@@ -116,6 +116,15 @@ TEST(FormatG, ExponentFormOutsideThatRange) {
     EXPECT_EQ(ff::FormatG(std::numeric_limits<double>::quiet_NaN(), 14, 6), "**************");
 }
 
+// 0.0999996 has six significant digits of its own: it lies below
+// 0.1 - 0.5E-7, so it takes the exponent form, although six decimals would
+// round it to 0.100000. 0.09999996 (seven nines) does round to 0.100000.
+TEST(FormatG, ValueJustBelowATenthKeepsItsSignificantDigits) {
+    EXPECT_EQ(ff::FormatG(0.0999996, 14, 6), "  0.999996E-01");
+    EXPECT_EQ(ff::FormatG(-0.0999996, 14, 6), " -0.999996E-01");
+    EXPECT_EQ(ff::FormatG(0.09999995, 14, 6), "  0.100000    ");  // stored a hair above
+}
+
 TEST(FormatA, CutOrRightJustify) {
     EXPECT_EQ(ff::FormatA("ABCDEF", 3), "ABC");
     EXPECT_EQ(ff::FormatA("AB", 4), "  AB");
