@@ -70,12 +70,17 @@ private:
     // Logs the messages (usage and file errors also on stderr) and ends the run with -1.
     int Fail(const std::vector<std::string>& messages, bool onStderr);
     int WriteOutput(int status);
+    // Ends a failed run: the English deck of an earlier run is removed from
+    // under the output name, so that nothing takes it for this run's deck.
+    int Abort();
+    void RemoveStaleOutput();
     int endRun(int status);
 
     ConverterConsole console_;
     ConverterLog log_;
     bool logFailed_ = false;
     DeckFiles files_;
+    bool named_ = false;  // files_ holds the names of this run
     std::string output_;
     bool firstDescriptionSeen_ = false;
     bool crossSlopeExpected_ = false;  // the next 03 card is a Problem's CrossSlopeCard
@@ -94,7 +99,21 @@ int M2eRun::Fail(const std::vector<std::string>& messages, bool onStderr) {
         if (onStderr && !message.empty()) console_.err << message << '\n';
         Log(message);
     }
+    return Abort();
+}
+
+int M2eRun::Abort() {
+    RemoveStaleOutput();
     return endRun(kAbortStatus);
+}
+
+void M2eRun::RemoveStaleOutput() {
+    if (!named_ || files_.input == files_.output) return;
+    std::error_code ignored;
+    // Only a file of its own: never the input under another name, never a folder.
+    if (fs::equivalent(files_.input, files_.output, ignored)) return;
+    if (!fs::is_regular_file(fs::symlink_status(files_.output, ignored))) return;
+    fs::remove(files_.output, ignored);
 }
 
 int M2eRun::endRun(int status) {
@@ -118,9 +137,10 @@ int M2eRun::Run(const std::vector<std::string>& args) {
     if (args.empty()) return Fail({"No arguments passed, aborting."}, true);
     if (args.size() > 2) return Fail({"Too many arguments, aborting."}, true);
     files_ = convertDeck(args[0]);
+    named_ = true;
     if (!Log("Processing IN = " + files_.base + "." + files_.inputExtension + "\n") ||
         !Log("Processing OUT = " + files_.base + ".BIP\n"))
-        return endRun(kAbortStatus);
+        return Abort();
 
     std::error_code ignored;
     std::ifstream in;
@@ -171,14 +191,14 @@ std::optional<int> M2eRun::ConvertCards(const std::vector<std::string>& lines) {
 std::optional<int> M2eRun::FirstDescriptionCard(const std::vector<std::string>& lines,
                                                 size_t index) {
     firstDescriptionSeen_ = true;
-    if (!Log("Checking input file for metric ...")) return endRun(kAbortStatus);
+    if (!Log("Checking input file for metric ...")) return Abort();
     if (IsMetricDeck(lines)) {
         output_ += convertFirstDescriptionCard(CardBuffer(lines[index])) + "\n";
         return std::nullopt;
     }
     if (!Log("\nThe input file specified is not a METRIC Geometry input file.") ||
         !Log("\nNo conversion processing is required.  Exiting M2E converter."))
-        return endRun(kAbortStatus);
+        return Abort();
     for (size_t i = index; i < lines.size(); ++i) output_ += CardBuffer(lines[i]) + "\n";
     return WriteOutput(kNotMetricStatus);
 }

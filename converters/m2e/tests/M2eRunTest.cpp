@@ -232,8 +232,8 @@ TEST_F(M2eRunTest, ALongerTransitionCurveEndsTheRunWithoutABip) {
         Write("deck.BIP", "an older deck\n");
         out_.str("");
         EXPECT_EQ(Run({Path("deck.dat")}), -1) << length;
-        EXPECT_EQ(Read(folder_ / "deck.BIP"), "an older deck\n")
-            << length;  // not replaced by a part of a deck
+        // Neither a part of this deck nor the older deck stands under the name.
+        EXPECT_FALSE(HasBip("deck")) << length;
         EXPECT_EQ(Log(), LogHeader() + Processing(Path("deck.dat"), Path("deck.BIP")) +
                              "Checking input file for metric ...\n"
                              "Input error detected while processing cross slope record.\n"
@@ -242,8 +242,48 @@ TEST_F(M2eRunTest, ALongerTransitionCurveEndsTheRunWithoutABip) {
                              "Aborting M2E processing run.\n")
             << length;
         EXPECT_EQ(out_.str(), "\n End run QlvrM2E convertor\n Error status -1\n\n");
-        EXPECT_EQ(EntryCount(), 3u);
+        EXPECT_EQ(EntryCount(), 2u);  // the deck and the log
     }
+}
+
+// The engine run that follows a failed conversion must not find the deck of
+// an earlier run under the .BIP name and list it as if it were this one.
+TEST_F(M2eRunTest, AStaleBipOfAnEarlierRunIsRemovedWhenTheRunFails) {
+    struct FailedRun {
+        const char* what;
+        std::string deck;  // "" leaves deck.dat missing
+    };
+    std::vector<std::string> tooWide = MetricDeck();
+    tooWide[3].replace(17, 9, "  13O0000");
+    std::vector<std::string> cardFirst = MetricDeck();
+    cardFirst.insert(cardFirst.begin(), cardFirst[2]);
+    for (const FailedRun& run :
+         {FailedRun{"a length that is no number", Lines(tooWide)},
+          FailedRun{"a card before the first 00 card", Lines(cardFirst)},
+          FailedRun{"no 00 card at all", "99 only a comment\n"}, FailedRun{"a missing deck", ""}}) {
+        fs::remove(folder_ / "deck.dat");
+        if (!run.deck.empty()) Write("deck.dat", run.deck);
+        Write("deck.BIP", "the English deck of an earlier run\n");
+        EXPECT_EQ(Run({Path("deck.dat"), Path("deck.bip")}), -1) << run.what;
+        EXPECT_FALSE(HasBip("deck")) << run.what;
+    }
+}
+
+TEST_F(M2eRunTest, AFailedRunKeepsWhatIsNotItsOwnOutput) {
+    // Usage errors name no files: nothing is touched.
+    Write("deck.BIP", "kept\n");
+    EXPECT_EQ(Run({Path("deck.dat"), "b", "c"}), -1);
+    EXPECT_EQ(Read(folder_ / "deck.BIP"), "kept\n");
+    // An input named like the output is refused and kept.
+    EXPECT_EQ(Run({Path("deck.BIP")}), -1);
+    EXPECT_EQ(Read(folder_ / "deck.BIP"), "kept\n");
+    // So is an input that is the output file under another name.
+    fs::remove(folder_ / "deck.BIP");
+    Write("deck.dat", Lines(MetricDeck()));
+    fs::create_hard_link(folder_ / "deck.dat", folder_ / "deck.BIP");
+    EXPECT_EQ(Run({Path("deck.dat")}), -1);
+    EXPECT_EQ(Read(folder_ / "deck.BIP"), Lines(MetricDeck()));
+    EXPECT_EQ(Read(folder_ / "deck.dat"), Lines(MetricDeck()));
 }
 
 TEST_F(M2eRunTest, AValueTooWideForItsFieldEndsTheRunNamingCardAndField) {
