@@ -117,7 +117,9 @@ const std::vector<CardField>& ReferenceLineFields() {
         Same("RefLine.Option4", 25, 25, 0, 1),
         Same("RefLine.LayoutLineIs", 26, 26, 0, 1),
         Copy("RefLine.Check1 to RefLine.Check3", 27, 29),
-        Same("RefLine.RevLayoutLine", 30, 30, 0, 1),
+        // Read by the engine as a character code: "-" reverses the layout line as a digit
+        // 4-9 does, so the character is passed on as it stands, never turned into "0".
+        Copy("RefLine.RevLayoutLine", 30, 30),
         Copy("RefLine.Check4 and columns 32-40", 31, 40),
         Metres("RefLine.TransX", 41, 49, 5, 5, 4),
         Metres("RefLine.TransY", 50, 58, 5, 5, 4),

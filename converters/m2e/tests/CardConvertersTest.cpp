@@ -291,6 +291,17 @@ TEST(CardConverters, AValueTooWideForItsColumnsStopsTheCardAndNamesTheField) {
               "Horizontal.Radius");
 }
 
+// Column 30 of the 04 card is a character code for the engine ("-" is code 60,
+// so 33 after the offset of 27: stationing decreases and the layout axis turns,
+// as for the digits 4-9). Writing it as a whole number made "-" a "0".
+TEST(CardConverters, TheReversedLayoutCodeIsPassedOnAsItsCharacter) {
+    for (const char* code : {"-", "+", ".", "0", "1", "9", "A", " "}) {
+        m2e::CardConversion out = m2e::convertReferenceLineCard(Card("04", 30, code));
+        ASSERT_FALSE(out.fault.has_value()) << code;
+        EXPECT_EQ(ff::Columns(out.card, 30, 1), code);
+    }
+}
+
 TEST(CardConverters, ALengthThatIsNoNumberStopsTheCardButACodeIsPassedOn) {
     m2e::CardConversion out = m2e::convertHorizontalAlignmentCard(Card("01", 13, "   12A45   "));
     ASSERT_TRUE(out.fault.has_value());
