@@ -44,6 +44,11 @@ void NoteFailure(FieldFailure& failure, int first, int width, const char* name) 
     failure.name = name;
 }
 
+template <class Card>
+bool Reads(std::string_view card, const NumberField<Card>& field) {
+    return ff::ReadReal(card, field.first, field.width, field.decimals).ok();
+}
+
 template <class Card, size_t N>
 void ReadNumbers(std::string_view card, const NumberField<Card> (&fields)[N], Card& out,
                  FieldFailure& failure) {
@@ -70,6 +75,8 @@ void ReadOptional(std::string_view card, const OptionalField<Card>& field, Card&
 }
 
 using H = HorizontalAlignmentCard;
+constexpr NumberField<H> kBackStationField = {59, 11, 4, "BACK STATION", &H::back};
+constexpr NumberField<H> kAheadStationField = {70, 11, 4, "AHEAD STATION", &H::ahead};
 constexpr NumberField<H> kHorizontalFields[] = {
     {4, 3, 0, "DELTA DEGREES", &H::deltaDegrees},
     {7, 2, 0, "DELTA MINUTES", &H::deltaMinutes},
@@ -82,8 +89,8 @@ constexpr NumberField<H> kHorizontalFields[] = {
     {38, 6, 2, "LEAVING SPIRAL", &H::outSpiral},
     {44, 8, 4, "PROFILE OFFSET", &H::profOffset},
     {52, 7, 0, "RADIUS", &H::radius},
-    {59, 11, 4, "BACK STATION", &H::back},
-    {70, 11, 4, "AHEAD STATION", &H::ahead},
+    kBackStationField,
+    kAheadStationField,
 };
 
 using V = VerticalAlignmentCard;
@@ -167,6 +174,8 @@ FieldFailure ReadHorizontalAlignmentCard(std::string_view card, HorizontalAlignm
     out.present = true;
     out.curveDirection = ff::ReadText(card, 3, 1)[0];
     ReadNumbers(card, kHorizontalFields, out, failure);
+    // An equation is never made up from a station that did not read.
+    out.equationRead = Reads(card, kBackStationField) && Reads(card, kAheadStationField);
     for (double* angle : {&out.deltaDegrees, &out.deltaMinutes, &out.deltaSeconds,
                           &out.degreeDegrees, &out.degreeMinutes, &out.degreeSeconds})
         *angle = std::fabs(*angle);

@@ -36,7 +36,8 @@ double AngleFromDegreesMinutesSeconds(double degrees, double minutes, double sec
 // "C"/"c"/"3" 3, "D"/"d"/"4" 4, any other character (blank included) 5.
 int CrownCodeOf(char column3);
 
-// 01: sets `present`; delta and degree fields are held as absolute values.
+// 01: sets `present`, and `equationRead` when both equation stations read;
+// delta and degree fields are held as absolute values.
 FieldFailure ReadHorizontalAlignmentCard(std::string_view card, HorizontalAlignmentCard& out);
 
 // 02: grades (percent on the card, held as fractions) and PI stations may be

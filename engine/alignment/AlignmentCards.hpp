@@ -22,6 +22,7 @@ struct HorizontalAlignmentCard {   // 01, at most one per Problem
     double radius = 0.0;           // used only when the degree of curve is zero
     double back = 0.0;             // back station of the equation; <= 0: none
     double ahead = 0.0;            // ahead station of the equation
+    bool equationRead = true;      // false when the back or ahead station is not a number
 };
 
 struct VerticalAlignmentCard {     // 02, exactly one per Problem

@@ -42,7 +42,7 @@ void EnterStationEquation(EngineRun& run, AlignmentState& alignment) {
     const HorizontalAlignmentCard& card = alignment.cards.horizontal;
     geometry::AlignmentEquation& equation = alignment.horizontal.equation;
     equation = geometry::AlignmentEquation{};
-    if (!card.present) return;
+    if (!card.present || !card.equationRead) return;
     const EnteredEquation entered = MakeStationEquation(run.state, card.back, card.ahead);
     if (entered.entry == EquationEntry::Invalid) {
         WriteFatalCardBox(run, kHorizontalCard, kTitleBlanks, "INVALID STATION EQUATION", 21);

@@ -31,7 +31,8 @@ bool PlaceStationEquation(geometry::HorizontalAlignment& h);
 // card (its reference station places a horizontal tangent).
 //   cardFailed      a field of the 01 card did not read (its box is written):
 //                   the alignment is taken as a tangent, "ASSUMED FOR FURTHER
-//                   PROCESSING"
+//                   PROCESSING"; an equation whose back or ahead
+//                   station did not read is not entered
 //   superelevation  the cross-slope table takes the superelevation points of
 //                   the curve (CrownCode 1-4, the 03 card read)
 // A curve error sets run.state.fatalFlag; an invalid station equation sets

@@ -673,6 +673,37 @@ TEST(StationEquation, InvalidEquationIsRemovedAndEmptiesTheLimits) {
     EXPECT_FALSE(PointLine(run, " PI").empty());  // the curve itself stands
 }
 
+TEST(StationEquation, UnreadableEquationStationEntersNoEquation) {
+    // The ahead station "41OO." (letters O) does not read: its box names the
+    // field, and no equation is made up from the 0 that stands in for it
+    // (back 40+00, ahead 0 would be an overlap printing "1   0+00.0000").
+    Card01 card;
+    card.back = "4000.";
+    card.ahead = "41OO.";
+    const auto runHolder = RunWith(card);
+    const AlignmentRun& run = *runHolder;
+    EXPECT_FALSE(run.LineWith("INVALID NUMBER IN COLUMNS 70-80 (AHEAD STATION)").empty());
+    EXPECT_FALSE(run.LineWith("ASSUMED FOR FURTHER PROCESSING").empty());
+    EXPECT_EQ(run.alignment().horizontal.equation.flag, 0);
+    EXPECT_TRUE(EquationLine(run).empty());
+    EXPECT_TRUE(run.LineWith("AMBIGUOUS OR NONEXISTENT STATION").empty());
+}
+
+TEST(StationEquation, EquationStaysWhenAnotherFieldDoesNotRead) {
+    // The PI station does not read (tangent assumed); the equation's own
+    // fields did, so it stands: 40+00 back, 41+00 ahead.
+    Card01 card;
+    card.pi = "50+00";
+    card.back = "4000.";
+    card.ahead = "4100.";
+    const auto runHolder = RunWith(card, EngineVariant::English, Card({{1, "04"}, {3, "100."}}));
+    const AlignmentRun& run = *runHolder;
+    EXPECT_FALSE(run.LineWith("INVALID NUMBER IN COLUMNS 13-23 (PI STATION)").empty());
+    EXPECT_EQ(run.alignment().horizontal.equation.flag, 1);
+    EXPECT_EQ(Columns(EquationLine(run), 33, 46), "   40+00.0000 ");
+    EXPECT_EQ(Columns(EquationLine(run), 59, 72), "   41+00.0000 ");
+}
+
 TEST(HorizontalAlignment, ProfileOffsetLineInBothBuilds) {
     // -12.5 ft as G14.6 is F10.4 and four blanks; in metres -3.81000762,
     // six significant digits: -3.81001 (F10.5).
