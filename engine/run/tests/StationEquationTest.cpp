@@ -265,6 +265,35 @@ TEST_P(GapRoundTrip, TheBackStationPrintsAsTheAheadStation) {
     EXPECT_EQ(Printed(state, stationing, distance), Printed(state, Stationing{}, 1050.0));
 }
 
+TEST_P(GapRoundTrip, EveryDeckStationNearBothEndsPrintsAsItself) {
+    // Deck stations carry four decimals: every one of them in the 0.3 ft
+    // before the back station and the 0.3 ft from the ahead station on,
+    // resolved and printed again, reads as the deck station itself. The back
+    // station itself is the one exception (it prints as the ahead station).
+    const RunState state = StateOf(GetParam());
+    constexpr long long kBack = 123456700;   // 12345.6700 ft in ten-thousandths
+    constexpr long long kAhead = 123961700;  // 12396.1700 ft, a gap of 50.5 ft
+    constexpr long long kSpan = 3000;
+    for (double origin : {0.0, 916.46, 987.654321, 12000.0001}) {
+        const Stationing stationing =
+            WithEquation(kBack / 1.0e4, kAhead / 1.0e4, GetParam(), origin);
+        Listing listing(GetParam());
+        std::vector<long long> stations;
+        for (long long n = kBack - kSpan; n < kBack; ++n) stations.push_back(n);
+        for (long long n = kAhead; n <= kAhead + kSpan; ++n) stations.push_back(n);
+        int wrong = 0;
+        for (long long n : stations) {
+            const double station = static_cast<double>(n) / 1.0e4;
+            const double distance = StationToDistance(listing.run, stationing, station, 4);
+            if (Printed(state, stationing, distance) != Printed(state, Stationing{}, station) &&
+                ++wrong <= 5)
+                ADD_FAILURE() << "station " << n << " origin " << origin;
+        }
+        EXPECT_EQ(wrong, 0) << "origin " << origin;
+        EXPECT_EQ(listing.out.str(), "") << "origin " << origin;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(BothBuilds, GapRoundTrip,
                          ::testing::Values(EngineVariant::English, EngineVariant::Metric),
                          [](const ::testing::TestParamInfo<EngineVariant>& info) {
