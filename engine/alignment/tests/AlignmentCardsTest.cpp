@@ -247,5 +247,55 @@ TEST(AlignmentCards, CleanDeckEndsNormally) {
     EXPECT_NE(result.console.find("Normal termination"), std::string::npos);
 }
 
+// The listing lines from the HORIZONTAL ALIGNMENT DATA heading of the
+// listing's `problem`-th Problem (1 = the first) to the end, without page
+// headings and empty lines (where a page breaks depends on what came before).
+std::vector<std::string> ProblemSections(const std::string& listing, int problem) {
+    std::vector<std::string> lines;
+    int headings = 0;
+    for (const std::string& record : testing::Records(listing)) {
+        if (record.find(" HORIZONTAL ALIGNMENT DATA") == 0) ++headings;
+        if (headings < problem || record.empty() || record.find('\f') != std::string::npos ||
+            record.find("STRUCTURE ID:") != std::string::npos ||
+            record.find("KK") != std::string::npos || record.find("Normal termination") == 2)
+            continue;
+        lines.push_back(record);
+    }
+    return lines;
+}
+
+TEST(AlignmentCards, SecondProblemListsAsItWouldAlone) {
+    // The first Problem has a left spiralled curve with a station equation
+    // that lies before it (so the TS is shifted and the equation used), a
+    // profile offset and superelevation; the second is a tangent with its own
+    // limits. Nothing of the first may show in the second.
+    const std::string first =
+        Card({{1, "01"},
+              {3, "L"},
+              {4, "30."},
+              {13, "5000."},
+              {24, "4."},
+              {32, "150."},
+              {38, "100."},
+              {44, "5."},
+              {59, "4000."},
+              {70, "4100."}}) +
+        "\n" + kVerticalCard + "\n" + Card({{1, "03"}, {3, "C"}, {4, ".02"}, {9, ".06"}}) + "\n" +
+        Card({{1, "04"}, {3, "4500."}, {59, "4600."}, {70, "5500."}}) + "\n05\n06\n";
+    const std::string second = "00BRIDGE 2\n" + kVerticalCard + "\n" + kCrossSlopeCard + "\n" +
+                               Card({{1, "04"}, {3, "1200."}, {59, "1300."}}) + "\n05\n06\n";
+    for (EngineVariant variant : {EngineVariant::English, EngineVariant::Metric}) {
+        const auto both = testing::RunOnDeck("00BRIDGE 1\n" + first + second, variant);
+        const auto alone = testing::RunOnDeck(second, variant);
+        ASSERT_EQ(both.status, 0) << both.listing;
+        ASSERT_NE(both.listing.find("STATION EQUATION:"), std::string::npos);
+        const auto expected = ProblemSections(alone.listing, 1);
+        ASSERT_FALSE(expected.empty());
+        EXPECT_NE(std::find(expected.begin(), expected.end(), "       HORIZONTAL TANGENT"),
+                  expected.end());
+        EXPECT_EQ(ProblemSections(both.listing, 2), expected);
+    }
+}
+
 }  // namespace
 }  // namespace quillon::engine
