@@ -20,10 +20,13 @@ size_t FileNameStart(std::string_view path) {
 
 size_t FirstDotOfFileName(std::string_view path) { return path.find('.', FileNameStart(path)); }
 
+// A short name of its own in the output's folder: it does not grow with the
+// output's name, so an output whose name is as long as the file system allows
+// still gets its temporary file.
 std::string TemporaryNameBeside(const std::filesystem::path& path, std::mt19937_64& random) {
     std::filesystem::path folder = path.parent_path();
-    std::string name = "." + path.filename().string() + ".tmp" + std::to_string(getpid()) + "-" +
-                       std::to_string(random() % 1000000007ULL);
+    std::string name = ".QlConv-" + std::to_string(getpid()) + "-" +
+                       std::to_string(random() % 1000000007ULL) + ".tmp";
     return (folder.empty() ? std::filesystem::path(name) : folder / name).string();
 }
 

@@ -72,6 +72,14 @@ TEST_F(AtomicWrite, FailsWithoutLeavingAnythingWhenTheNameIsAFolder) {
     EXPECT_EQ(EntryCount(), 1u);
 }
 
+TEST_F(AtomicWrite, OutputWithAFileNameAsLongAsAllowedIsWritten) {
+    fs::path out = folder_ / (std::string(251, 'd') + ".BIP");  // 255 bytes, the usual limit
+    std::string error;
+    ASSERT_TRUE(qc::WriteFileAtomically(out, "text\n", error)) << error;
+    EXPECT_EQ(Read(out), "text\n");
+    EXPECT_EQ(EntryCount(), 1u);
+}
+
 TEST_F(AtomicWrite, FailsInAFolderThatDoesNotExist) {
     std::string error;
     EXPECT_FALSE(qc::WriteFileAtomically(folder_ / "missing" / "deck.BIP", "text\n", error));
