@@ -68,8 +68,9 @@ TEST(DecimalDigits, TruncatesTowardZeroAndRoundsHalfAwayFromZero) {
 }
 
 TEST(RoundToDigits, RoundsTheExactBinaryValue) {
-    // 3000 m x 3.2808333333333333 ft/m is a hair below 9842.5 in binary;
-    // to six places it is 9842.500000.
+    // 3000 m x 3.2808333333333333 ft/m: the stored factor is a hair below
+    // 3.28083..., but the product rounds to the double 9842.5 exactly, which
+    // to six places is 9842.500000.
     EXPECT_EQ(Show(ff::RoundToDigits(3000.0 * 3.2808333333333333, 6)), "9842.500000");
     EXPECT_EQ(Show(ff::RoundToDigits(0.0003, 4)), ".0003");
     EXPECT_EQ(Show(ff::RoundToDigits(2.675, 2)), "2.67");  // 2.67499999... in binary

@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
         // no room: asterisks, never a wider field
         FCase{-0.5, 3, 2, "***"},
         FCase{12345.6, 7, 2, "*******"},
-        FCase{99.995, 5, 2, "*****"},   // stored as 99.99500000000000000250: 100.00
+        FCase{99.995, 5, 2, "*****"},   // stored as 99.99500000000000454747: 100.00
         FCase{9.9996, 6, 3, "10.000"}));
 
 TEST(FormatF, NonFiniteValuesPrintAsterisks) {
