@@ -27,7 +27,8 @@ run: build
 	@mkdir -p $(BUILD)/samples
 	@$(BUILD)/engine/QlEngl samples/bridge.dat $(BUILD)/samples/bridge.lis; \
 	  status=$$?; \
-	  echo "QlEngl exit status $$status; listing written to $(BUILD)/samples/bridge.lis"
+	  echo "QlEngl exit status $$status; listing written to $(BUILD)/samples/bridge.lis"; \
+	  test $$status -eq 0
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

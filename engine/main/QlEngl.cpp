@@ -1,4 +1,5 @@
 // QlEngl: the geometry engine with a english listing.
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -6,8 +7,13 @@
 #include "engine/run/EngineRun.hpp"
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    quillon::SystemEnvironment environment;
-    return quillon::engine::RunEngine(args, quillon::engine::EngineVariant::English, environment,
-                                      std::cout, std::cerr);
+    try {
+        std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+        quillon::SystemEnvironment environment;
+        return quillon::engine::RunEngine(args, quillon::engine::EngineVariant::English, environment,
+                                          std::cout, std::cerr);
+    } catch (const std::exception& failure) {
+        std::cerr << "QlEngl: " << failure.what() << '\n';
+        return 4;
+    }
 }

@@ -1,4 +1,5 @@
 // QlMetr: the geometry engine with a metric listing.
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -6,8 +7,13 @@
 #include "engine/run/EngineRun.hpp"
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    quillon::SystemEnvironment environment;
-    return quillon::engine::RunEngine(args, quillon::engine::EngineVariant::Metric, environment,
-                                      std::cout, std::cerr);
+    try {
+        std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+        quillon::SystemEnvironment environment;
+        return quillon::engine::RunEngine(args, quillon::engine::EngineVariant::Metric, environment,
+                                          std::cout, std::cerr);
+    } catch (const std::exception& failure) {
+        std::cerr << "QlMetr: " << failure.what() << '\n';
+        return 4;
+    }
 }
