@@ -45,9 +45,9 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 struct ParsedNumber {
     bool negative = false;
-    std::string digits;      // all mantissa digits, the point removed
+    std::string digits;  // all mantissa digits, the point removed
     bool hasPoint = false;
-    int pointPosition = 0;   // digits before the point
+    int pointPosition = 0;  // digits before the point
     bool hasExponent = false;
     long exponent = 0;
 };
@@ -111,9 +111,8 @@ FieldValue<double> ReadFwd(std::string_view field, int decimals, Blanks blanks, 
     if (number.digits.empty()) return {0.0, FieldStatus::Ok};
     // value = digits x 10^power, built as a decimal text so that the one
     // rounding to binary is done by strtod.
-    long power = number.hasPoint
-                     ? -static_cast<long>(number.digits.size() - number.pointPosition)
-                     : -static_cast<long>(decimals);
+    long power = number.hasPoint ? -static_cast<long>(number.digits.size() - number.pointPosition)
+                                 : -static_cast<long>(decimals);
     if (number.hasExponent)
         power += number.exponent;
     else

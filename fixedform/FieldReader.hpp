@@ -44,8 +44,8 @@ FieldValue<int> ReadIw(std::string_view field, Blanks blanks = Blanks::AsZeros);
 // last `decimals` digits of the mantissa are decimals. `scale` is the kP scale
 // factor: without an exponent the value read is divided by 10^scale (2P reads
 // a percent as a fraction).
-FieldValue<double> ReadFwd(std::string_view field, int decimals,
-                           Blanks blanks = Blanks::AsZeros, int scale = 0);
+FieldValue<double> ReadFwd(std::string_view field, int decimals, Blanks blanks = Blanks::AsZeros,
+                           int scale = 0);
 
 // Fw.d read as exact decimal digits, by the rules of ReadFwd, for a caller that
 // passes a number on digit for digit. A value with more than 400 digits on

@@ -10,7 +10,9 @@ namespace quillon::fixedform {
 
 namespace {
 
-std::string Stars(int width) { return std::string(static_cast<size_t>(width > 0 ? width : 0), '*'); }
+std::string Stars(int width) {
+    return std::string(static_cast<size_t>(width > 0 ? width : 0), '*');
+}
 
 std::string RightJustify(const std::string& body, int width) {
     if (static_cast<int>(body.size()) > width) return Stars(width);
@@ -50,8 +52,8 @@ void RoundExact(double magnitude, int decimals, std::string& whole, std::string&
 
 std::string FormatI(long long value, int width, int minDigits, PlusSign plus) {
     if (width <= 0) return std::string();
-    unsigned long long magnitude =
-        value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                             : static_cast<unsigned long long>(value);
     std::string digits = magnitude == 0 ? std::string() : std::to_string(magnitude);
     size_t least = minDigits < 0 ? 1 : static_cast<size_t>(minDigits);
     if (digits.size() < least) digits.insert(0, least - digits.size(), '0');
@@ -121,8 +123,9 @@ std::string FormatE(double value, int width, int decimals) {
     int magnitude = exponent < 0 ? -exponent : exponent;
     std::string exponentText = std::to_string(magnitude);
     if (exponentText.size() < 2) exponentText.insert(0, 1, '0');
-    std::string tail = magnitude > 99 ? std::string(exponent < 0 ? "-" : "+") + exponentText
-                                      : std::string("E") + (exponent < 0 ? "-" : "+") + exponentText;
+    std::string tail = magnitude > 99
+                           ? std::string(exponent < 0 ? "-" : "+") + exponentText
+                           : std::string("E") + (exponent < 0 ? "-" : "+") + exponentText;
     if (tail.size() > 4) return Stars(width);
     std::string sign = value < 0.0 ? "-" : "";
     std::string body = sign + "0." + mantissa + tail;
@@ -157,7 +160,8 @@ std::string FormatG(double value, int width, int decimals) {
 
 std::string FormatA(std::string_view text, int width) {
     if (width <= 0) return std::string();
-    if (static_cast<int>(text.size()) >= width) return std::string(text.substr(0, static_cast<size_t>(width)));
+    if (static_cast<int>(text.size()) >= width)
+        return std::string(text.substr(0, static_cast<size_t>(width)));
     return std::string(static_cast<size_t>(width) - text.size(), ' ') + std::string(text);
 }
 

@@ -64,9 +64,18 @@ public:
     Record& Text(std::string_view text) { return Put(text); }  // a literal
     Record& X(int count);
     Record& Column(int column);
-    Record& SP() { plus_ = PlusSign::Show; return *this; }
-    Record& S() { plus_ = PlusSign::Suppress; return *this; }
-    Record& P(int scale) { scale_ = scale; return *this; }
+    Record& SP() {
+        plus_ = PlusSign::Show;
+        return *this;
+    }
+    Record& S() {
+        plus_ = PlusSign::Suppress;
+        return *this;
+    }
+    Record& P(int scale) {
+        scale_ = scale;
+        return *this;
+    }
 
     int NextColumn() const { return static_cast<int>(cursor_) + 1; }
     const std::string& str() const { return text_; }

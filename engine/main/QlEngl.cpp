@@ -10,8 +10,8 @@ int main(int argc, char** argv) {
     try {
         std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
         quillon::SystemEnvironment environment;
-        return quillon::engine::RunEngine(args, quillon::engine::EngineVariant::English, environment,
-                                          std::cout, std::cerr);
+        return quillon::engine::RunEngine(args, quillon::engine::EngineVariant::English,
+                                          environment, std::cout, std::cerr);
     } catch (const std::exception& failure) {
         std::cerr << "QlEngl: " << failure.what() << '\n';
         return 4;

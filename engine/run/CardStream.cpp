@@ -16,15 +16,24 @@ namespace {
 // May a card of type `next` follow one of type `last`?
 bool FollowsInOrder(int last, int next) {
     switch (last) {
-        case 0: return next == 0 || next == 1 || next == 2;
-        case 1: return next == 2;
-        case 2: return next == 3;
-        case 3: return next == 3 || next == 4;
-        case 4: return next == 5;
-        case 5: return next == 5 || next == 6;
-        case 6: return next == 6 || next == 7 || next == 8 || next == 0 || next == 4;
-        case 7: return next == 7 || next == 8 || next == 0 || next == 4;
-        default: return next == 0;  // 8: after a Problem's end only a 00 card
+        case 0:
+            return next == 0 || next == 1 || next == 2;
+        case 1:
+            return next == 2;
+        case 2:
+            return next == 3;
+        case 3:
+            return next == 3 || next == 4;
+        case 4:
+            return next == 5;
+        case 5:
+            return next == 5 || next == 6;
+        case 6:
+            return next == 6 || next == 7 || next == 8 || next == 0 || next == 4;
+        case 7:
+            return next == 7 || next == 8 || next == 0 || next == 4;
+        default:
+            return next == 0;  // 8: after a Problem's end only a 00 card
     }
 }
 
@@ -68,12 +77,17 @@ void WriteIgnoredLinesReport(EngineRun& run) {
     out.Write(ErrorBoxLine());
     int listed = std::min<int>(ignored.count, IgnoredLines::kKept);
     for (int k = 0; k < listed && k < static_cast<int>(ignored.lines.size()); ++k)
-        out.Write(ff::Record().X(30).Text(ff::CardColumns(ignored.lines[static_cast<size_t>(k)])).str());
+        out.Write(
+            ff::Record().X(30).Text(ff::CardColumns(ignored.lines[static_cast<size_t>(k)])).str());
     if (listed < IgnoredLines::kKept) out.WriteEmpty();
     if (ignored.count > IgnoredLines::kKept) {
         out.WriteEmpty();
-        out.Write(ff::Record().X(30).Text("-- AND").I(ignored.count - IgnoredLines::kKept, 3)
-                      .Text(" OTHER(S)").str());
+        out.Write(ff::Record()
+                      .X(30)
+                      .Text("-- AND")
+                      .I(ignored.count - IgnoredLines::kKept, 3)
+                      .Text(" OTHER(S)")
+                      .str());
     }
     ignored.count = 0;
     ignored.lines.clear();

@@ -1,9 +1,8 @@
-#include "engine/run/EngineRun.hpp"
-
 #include <filesystem>
 #include <fstream>
 
 #include "engine/run/CardStream.hpp"
+#include "engine/run/EngineRun.hpp"
 #include "engine/run/EngineSteps.hpp"
 #include "engine/run/ProblemState.hpp"
 #include "fixedform/TextLines.hpp"
@@ -54,10 +53,10 @@ void EngineMain(EngineRun& run) {
             if (!state.fatalFlag) ComputeLineSetPoints(run, problem);
             state.fatalFlag = true;
             int t = state.currentCardType;
-            if (t >= 0 && t <= 3) break;          // a new Problem begins
-            if (t == 4 || t == 5) continue;       // another line set
-            if (t == 6 || t == 7) FinishRun(run); // the input ended after the line set
-            ProcessRoadApproaches(run, problem);  // t is 8
+            if (t >= 0 && t <= 3) break;           // a new Problem begins
+            if (t == 4 || t == 5) continue;        // another line set
+            if (t == 6 || t == 7) FinishRun(run);  // the input ended after the line set
+            ProcessRoadApproaches(run, problem);   // t is 8
             nextProblem = true;
         }
         if (nextProblem) {

@@ -30,8 +30,11 @@ private:
 
 // Everything a step of the run works on.
 struct EngineRun {
-    EngineRun(EngineVariant variant, std::ostream& listingStream, std::vector<std::string> deckLines)
-        : state(variant), listing(listingStream, state.headings, variant), deck(std::move(deckLines)) {}
+    EngineRun(EngineVariant variant, std::ostream& listingStream,
+              std::vector<std::string> deckLines)
+        : state(variant),
+          listing(listingStream, state.headings, variant),
+          deck(std::move(deckLines)) {}
 
     RunState state;
     ListingWriter listing;

@@ -43,26 +43,38 @@ void ListingWriter::Write(std::string_view record) { out_ << record << '\n'; }
 std::vector<std::string> ListingWriter::TitleBlock() const {
     std::vector<std::string> block;
     block.push_back(ff::Record()
-                        .Column(5).Text(kArt[0])
-                        .Column(56).Text("State  of  Vandemor")
-                        .Column(92).Text(kArt[0])
+                        .Column(5)
+                        .Text(kArt[0])
+                        .Column(56)
+                        .Text("State  of  Vandemor")
+                        .Column(92)
+                        .Text(kArt[0])
                         .str());
     block.push_back(ff::Record()
-                        .Column(5).Text(kArt[1])
-                        .Column(51).Text(ff::PadRight(kOrganisation, 30))
-                        .Column(92).Text(kArt[1])
+                        .Column(5)
+                        .Text(kArt[1])
+                        .Column(51)
+                        .Text(ff::PadRight(kOrganisation, 30))
+                        .Column(92)
+                        .Text(kArt[1])
                         .str());
     block.push_back(ff::Record()
-                        .Column(5).Text(kArt[2])
-                        .Column(62).Text("Ostrel")
-                        .Column(92).Text(kArt[2])
+                        .Column(5)
+                        .Text(kArt[2])
+                        .Column(62)
+                        .Text("Ostrel")
+                        .Column(92)
+                        .Text(kArt[2])
                         .str());
-    block.push_back(ff::Record()
-                        .Column(5).Text(kArt[3])
-                        .Column(58).Text(variant_ == EngineVariant::Metric ? "Metric  Output"
-                                                                           : "English Output")
-                        .Column(92).Text(kArt[3])
-                        .str());
+    block.push_back(
+        ff::Record()
+            .Column(5)
+            .Text(kArt[3])
+            .Column(58)
+            .Text(variant_ == EngineVariant::Metric ? "Metric  Output" : "English Output")
+            .Column(92)
+            .Text(kArt[3])
+            .str());
     block.emplace_back();
     return block;
 }

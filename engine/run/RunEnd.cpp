@@ -1,6 +1,5 @@
-#include "engine/run/EngineRun.hpp"
-
 #include "engine/run/CardStream.hpp"
+#include "engine/run/EngineRun.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
 #include "fixedform/TextLines.hpp"
@@ -37,13 +36,25 @@ bool DeckInput::NextLine(std::string& line) {
 }
 
 std::string MakeDateText(const LocalTime& now) {
-    return ff::Record().I(now.year % 100, 3, 2).Text("/").I(now.month, 2, 2).Text("/")
-        .I(now.day, 2, 2).X(1).str();
+    return ff::Record()
+        .I(now.year % 100, 3, 2)
+        .Text("/")
+        .I(now.month, 2, 2)
+        .Text("/")
+        .I(now.day, 2, 2)
+        .X(1)
+        .str();
 }
 
 std::string MakeTimeText(const LocalTime& now) {
-    return ff::Record().I(now.hour, 2, 2).Text(":").I(now.minute, 2, 2).Text(" ")
-        .I(now.second, 2, 2).X(2).str();
+    return ff::Record()
+        .I(now.hour, 2, 2)
+        .Text(":")
+        .I(now.minute, 2, 2)
+        .Text(" ")
+        .I(now.second, 2, 2)
+        .X(2)
+        .str();
 }
 
 void FinishRun(EngineRun& run) {
@@ -95,10 +106,10 @@ void EndOfInputError(EngineRun& run) {
     out.WriteEmpty();
     out.Write(ErrorBoxLine());
     out.Write(ErrorBoxLine({{58, "FATAL ERROR"}}));
-    out.Write(ErrorBoxLine({{56, ff::Record().Text("NO").I(missing, 3, 2).Text(" CARD FOUND").str()}}));
+    out.Write(
+        ErrorBoxLine({{56, ff::Record().Text("NO").I(missing, 3, 2).Text(" CARD FOUND").str()}}));
     out.Write(ErrorBoxLine());
     FinishRun(run);
 }
-
 
 }  // namespace quillon::engine

@@ -22,9 +22,9 @@ struct HeadingTexts {
 
 // Lines the card reader set aside, kept until a report lists them.
 struct IgnoredLines {
-    static constexpr int kKept = 8;   // only the first 8 are listed
-    int count = 0;                    // all lines ignored since the last report
-    std::vector<std::string> lines;   // columns 1-80 of the first (at most) 8
+    static constexpr int kKept = 8;  // only the first 8 are listed
+    int count = 0;                   // all lines ignored since the last report
+    std::vector<std::string> lines;  // columns 1-80 of the first (at most) 8
 };
 
 // The length units the metric listing converts between ("'" feet, "m" metres).
@@ -41,9 +41,9 @@ struct RunState {
     int currentCardType = 8;                       // type 0-8 of the card accepted last
     HeadingTexts headings;
     int sectionCounter = 0;
-    bool fatalFlag = false;        // the current Problem or line set cannot be computed
-    bool runErrorFlag = false;     // a fatal error or ignored line was reported this run
-    char auxOutputStatus = 'A';    // elevation-shift check of the line titles
+    bool fatalFlag = false;             // the current Problem or line set cannot be computed
+    bool runErrorFlag = false;          // a fatal error or ignored line was reported this run
+    char auxOutputStatus = 'A';         // elevation-shift check of the line titles
     double alignmentMarker = -99000.0;  // below -90000: no Problem has reached its alignment
     double stationDivisor = 1.0;
     LengthUnits units;

@@ -8,10 +8,10 @@
 namespace quillon::engine {
 
 struct StationEquation {
-    double backStation = 0.0;      // E: back station, deck stationing (feet)
-    double length = 0.0;           // J = ahead - back (negative: overlapping stationing)
-    double switchPosition = 0.0;   // station from which the station text adds the shift
-    double shift = 0.0;            // what the station text adds past the equation
+    double backStation = 0.0;     // E: back station, deck stationing (feet)
+    double length = 0.0;          // J = ahead - back (negative: overlapping stationing)
+    double switchPosition = 0.0;  // station from which the station text adds the shift
+    double shift = 0.0;           // what the station text adds past the equation
 };
 
 struct Stationing {

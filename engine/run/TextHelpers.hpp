@@ -17,10 +17,18 @@ int SqueezeText(int n, std::string& text);
 // changed; 0 otherwise. When from and to are the same character the call
 // forces it.
 int ReplaceCharacterAt(std::string& text, int position, char from, char to);
-inline int BlankToZeroAt(std::string& text, int position) { return ReplaceCharacterAt(text, position, ' ', '0'); }
-inline int ZeroToBlankAt(std::string& text, int position) { return ReplaceCharacterAt(text, position, '0', ' '); }
-inline int BlankToPlusAt(std::string& text, int position) { return ReplaceCharacterAt(text, position, ' ', '+'); }
-inline int ForceMinusAt(std::string& text, int position) { return ReplaceCharacterAt(text, position, '-', '-'); }
+inline int BlankToZeroAt(std::string& text, int position) {
+    return ReplaceCharacterAt(text, position, ' ', '0');
+}
+inline int ZeroToBlankAt(std::string& text, int position) {
+    return ReplaceCharacterAt(text, position, '0', ' ');
+}
+inline int BlankToPlusAt(std::string& text, int position) {
+    return ReplaceCharacterAt(text, position, ' ', '+');
+}
+inline int ForceMinusAt(std::string& text, int position) {
+    return ReplaceCharacterAt(text, position, '-', '-');
+}
 
 // Blank or "0": 0; letters of either case 1-26; "1"-"9" 28-36; ":" to "@"
 // 37-43; anything else 60.

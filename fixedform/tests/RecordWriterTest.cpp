@@ -1,9 +1,9 @@
-#include "fixedform/RecordWriter.hpp"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+
+#include "fixedform/RecordWriter.hpp"
 
 namespace ff = quillon::fixedform;
 
@@ -25,29 +25,20 @@ TEST_P(FormatFTable, PrintsAsWorkedOutByHand) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FormatFTable,
-    ::testing::Values(
-        FCase{1234.5678, 10, 2, "   1234.57"},
-        FCase{-1234.5678, 10, 2, "  -1234.57"},
-        // exact binary ties round away from zero: 0.125 and 2.5 are exact
-        FCase{0.125, 6, 2, "  0.13"},
-        FCase{-0.125, 6, 2, " -0.13"},
-        FCase{2.5, 4, 0, "  3."},
-        FCase{-2.5, 4, 0, " -3."},
-        // 0.005 is stored a little above 0.005, 1.005 a little below 1.005
-        FCase{0.005, 5, 2, " 0.01"},
-        FCase{1.005, 5, 2, " 1.00"},
-        // negative zero and values that print as zero carry no minus sign
-        FCase{-0.0, 5, 2, " 0.00"},
-        FCase{-0.004, 5, 2, " 0.00"},
-        // below one: the leading zero goes first when room is short
-        FCase{0.5, 4, 2, "0.50"},
-        FCase{0.5, 3, 2, ".50"},
-        FCase{-0.5, 4, 2, "-.50"},
-        // no room: asterisks, never a wider field
-        FCase{-0.5, 3, 2, "***"},
-        FCase{12345.6, 7, 2, "*******"},
-        FCase{99.995, 5, 2, "*****"},   // stored as 99.99500000000000454747: 100.00
-        FCase{9.9996, 6, 3, "10.000"}));
+    ::testing::Values(FCase{1234.5678, 10, 2, "   1234.57"}, FCase{-1234.5678, 10, 2, "  -1234.57"},
+                      // exact binary ties round away from zero: 0.125 and 2.5 are exact
+                      FCase{0.125, 6, 2, "  0.13"}, FCase{-0.125, 6, 2, " -0.13"},
+                      FCase{2.5, 4, 0, "  3."}, FCase{-2.5, 4, 0, " -3."},
+                      // 0.005 is stored a little above 0.005, 1.005 a little below 1.005
+                      FCase{0.005, 5, 2, " 0.01"}, FCase{1.005, 5, 2, " 1.00"},
+                      // negative zero and values that print as zero carry no minus sign
+                      FCase{-0.0, 5, 2, " 0.00"}, FCase{-0.004, 5, 2, " 0.00"},
+                      // below one: the leading zero goes first when room is short
+                      FCase{0.5, 4, 2, "0.50"}, FCase{0.5, 3, 2, ".50"}, FCase{-0.5, 4, 2, "-.50"},
+                      // no room: asterisks, never a wider field
+                      FCase{-0.5, 3, 2, "***"}, FCase{12345.6, 7, 2, "*******"},
+                      FCase{99.995, 5, 2, "*****"},  // stored as 99.99500000000000454747: 100.00
+                      FCase{9.9996, 6, 3, "10.000"}));
 
 TEST(FormatF, NonFiniteValuesPrintAsterisks) {
     EXPECT_EQ(ff::FormatF(std::numeric_limits<double>::quiet_NaN(), 6, 2), "******");
@@ -57,7 +48,8 @@ TEST(FormatF, NonFiniteValuesPrintAsterisks) {
 TEST(FormatF, PlusSignAndScale) {
     EXPECT_EQ(ff::FormatF(1.5, 6, 2, ff::PlusSign::Show), " +1.50");
     EXPECT_EQ(ff::FormatF(-0.001, 6, 2, ff::PlusSign::Show), " +0.00");
-    EXPECT_EQ(ff::FormatF(0.025, 7, 3, ff::PlusSign::Suppress, 2), "  2.500");  // 2P: fraction as percent
+    EXPECT_EQ(ff::FormatF(0.025, 7, 3, ff::PlusSign::Suppress, 2),
+              "  2.500");  // 2P: fraction as percent
 }
 
 // kP moves the point of the exact binary value; a binary product would round
@@ -84,9 +76,9 @@ TEST(FormatI, WidthsMinimumDigitsAndOverflow) {
     EXPECT_EQ(ff::FormatI(-42, 3), "-42");
     EXPECT_EQ(ff::FormatI(-42, 2), "**");
     EXPECT_EQ(ff::FormatI(12345, 4), "****");
-    EXPECT_EQ(ff::FormatI(7, 3, 2), " 07");   // I3.2
+    EXPECT_EQ(ff::FormatI(7, 3, 2), " 07");  // I3.2
     EXPECT_EQ(ff::FormatI(0, 3, 2), " 00");
-    EXPECT_EQ(ff::FormatI(0, 3, 0), "   ");   // I3.0 of zero is blank
+    EXPECT_EQ(ff::FormatI(0, 3, 0), "   ");  // I3.0 of zero is blank
     EXPECT_EQ(ff::FormatI(0, 3), "  0");
     EXPECT_EQ(ff::FormatI(-5, 4, 3), "-005");
     EXPECT_EQ(ff::FormatI(5, 3, -1, ff::PlusSign::Show), " +5");

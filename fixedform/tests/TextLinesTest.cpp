@@ -1,8 +1,8 @@
-#include "fixedform/TextLines.hpp"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
+
+#include "fixedform/TextLines.hpp"
 
 namespace ff = quillon::fixedform;
 

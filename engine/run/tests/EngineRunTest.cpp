@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
+#include "EngineTestSupport.hpp"
 #include "engine/run/CardStream.hpp"
 #include "engine/run/EngineRun.hpp"
-#include "EngineTestSupport.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -19,12 +19,21 @@ using testing::RunOnDeck;
 // PI with both grades, a crowned section without superelevation.
 std::string GoodCard(int type) {
     switch (type) {
-        case 0: return Card({{1, "00"}, {3, "TEST 1"}});
-        case 2: return Card({{1, "02"}, {3, "    2.000"}, {42, " 200.0"}, {48, "  1000.00"},
-                             {57, "  100.000"}, {72, "   -1.000"}});
-        case 3: return Card({{1, "03"}, {3, "C"}, {4, "0.020"}});
-        case 4: return Card({{1, "04"}, {3, "     500.00"}});
-        default: return Card({{1, "0" + std::to_string(type)}});
+        case 0:
+            return Card({{1, "00"}, {3, "TEST 1"}});
+        case 2:
+            return Card({{1, "02"},
+                         {3, "    2.000"},
+                         {42, " 200.0"},
+                         {48, "  1000.00"},
+                         {57, "  100.000"},
+                         {72, "   -1.000"}});
+        case 3:
+            return Card({{1, "03"}, {3, "C"}, {4, "0.020"}});
+        case 4:
+            return Card({{1, "04"}, {3, "     500.00"}});
+        default:
+            return Card({{1, "0" + std::to_string(type)}});
     }
 }
 
@@ -34,7 +43,9 @@ std::string Deck(std::initializer_list<int> types, const char* lineEnd = "\n") {
     return deck;
 }
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 // The message line of the "NO nn CARD FOUND" box.
 std::string NoCardLine(const char* nn) {
@@ -76,8 +87,7 @@ TEST_P(TruncatedDeck, EndsWithTheBoxOfTheMissingCardOrNormally) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TruncatedDeck,
-    ::testing::Values(TruncatedCase{"after_00", {0}, "02"},
-                      TruncatedCase{"after_01", {0, 1}, "02"},
+    ::testing::Values(TruncatedCase{"after_00", {0}, "02"}, TruncatedCase{"after_01", {0, 1}, "02"},
                       TruncatedCase{"after_02", {0, 2}, "03"},
                       TruncatedCase{"after_03", {0, 2, 3}, "04"},
                       TruncatedCase{"after_override_03", {0, 2, 3, 3}, "04"},
@@ -102,7 +112,8 @@ TEST(EmptyDeck, ListsTheBoxOfCard00) {
 
 TEST(DeckWithoutDescriptionCard, BoxOfCard00FirstThenUpToFiveIgnoredLines) {
     std::string deck;
-    for (int i = 1; i <= 7; ++i) deck += Card({{1, "01"}, {10, "LINE " + std::to_string(i)}}) + "\n";
+    for (int i = 1; i <= 7; ++i)
+        deck += Card({{1, "01"}, {10, "LINE " + std::to_string(i)}}) + "\n";
     auto result = RunOnDeck(deck);
     EXPECT_EQ(result.status, 4);
     auto records = Records(result.listing);
@@ -112,9 +123,10 @@ TEST(DeckWithoutDescriptionCard, BoxOfCard00FirstThenUpToFiveIgnoredLines) {
     ASSERT_NE(box, records.end());
     ASSERT_NE(report, records.end());
     EXPECT_LT(box, report);
-    int listed = static_cast<int>(std::count_if(records.begin(), records.end(), [](const std::string& r) {
-        return r.rfind(std::string(30, ' ') + "01", 0) == 0;
-    }));
+    int listed =
+        static_cast<int>(std::count_if(records.begin(), records.end(), [](const std::string& r) {
+            return r.rfind(std::string(30, ' ') + "01", 0) == 0;
+        }));
     EXPECT_EQ(listed, 5);  // lines 6 and 7 are dropped, not counted
     EXPECT_FALSE(Contains(result.listing, "-- AND"));
 }
@@ -122,7 +134,8 @@ TEST(DeckWithoutDescriptionCard, BoxOfCard00FirstThenUpToFiveIgnoredLines) {
 // The report of n ignored lines standing before the first 00 card.
 std::vector<std::string> IgnoredReport(int n) {
     std::string deck;
-    for (int i = 1; i <= n; ++i) deck += Card({{1, "05"}, {3, "IGNORED" + std::to_string(i)}}) + "\n";
+    for (int i = 1; i <= n; ++i)
+        deck += Card({{1, "05"}, {3, "IGNORED" + std::to_string(i)}}) + "\n";
     deck += Deck({0, 2, 3, 4, 5, 6});
     auto result = RunOnDeck(deck);
     EXPECT_EQ(result.status, 4);
@@ -135,7 +148,8 @@ std::vector<std::string> IgnoredReport(int n) {
 }
 
 std::string IgnoredLine(int i) {
-    return std::string(30, ' ') + fixedform::PadRight(Card({{1, "05"}, {3, "IGNORED" + std::to_string(i)}}), 80);
+    return std::string(30, ' ') +
+           fixedform::PadRight(Card({{1, "05"}, {3, "IGNORED" + std::to_string(i)}}), 80);
 }
 
 TEST(IgnoredLinesReport, OneLine) {
@@ -197,13 +211,16 @@ TEST(CardStream, CrlfDeckListsLikeLfDeck) {
 TEST(CardStream, TypesReadWithBlanksIgnored) {
     // "4 " and " 4" are type 04; "A1" and "-1" are ignored lines
     std::string deck = GoodCard(0) + "\n" + GoodCard(2) + "\n" + GoodCard(3) + "\n" +
-                       Card({{1, "4 "}, {3, "     500.00"}}) + "\n" + "A1\n" + "-1\n" + " 5\n" + "6\n";
+                       Card({{1, "4 "}, {3, "     500.00"}}) + "\n" + "A1\n" + "-1\n" + " 5\n" +
+                       "6\n";
     auto result = RunOnDeck(deck);
     EXPECT_EQ(result.status, 4);
     auto records = Records(result.listing);
-    EXPECT_NE(std::find(records.begin(), records.end(), std::string(30, ' ') + fixedform::PadRight("A1", 80)),
+    EXPECT_NE(std::find(records.begin(), records.end(),
+                        std::string(30, ' ') + fixedform::PadRight("A1", 80)),
               records.end());
-    EXPECT_NE(std::find(records.begin(), records.end(), std::string(30, ' ') + fixedform::PadRight("-1", 80)),
+    EXPECT_NE(std::find(records.begin(), records.end(),
+                        std::string(30, ' ') + fixedform::PadRight("-1", 80)),
               records.end());
     EXPECT_FALSE(Contains(result.listing, "CARD FOUND"));  // 04, 05 and 06 were taken
 }
@@ -220,7 +237,8 @@ TEST(EndOfInput, BlankLastLineAfterACompleteProblemEndsNormally) {
     EXPECT_EQ(result.status, 0) << result.listing;
     EXPECT_EQ(result.console, "  Normal termination -- QUILLON\n");
     auto records = Records(result.listing);
-    auto at = std::find(records.begin(), records.end(), ErrorBoxLine({{51, "BLANK LINE(S) ENCOUNTERED"}}));
+    auto at = std::find(records.begin(), records.end(),
+                        ErrorBoxLine({{51, "BLANK LINE(S) ENCOUNTERED"}}));
     ASSERT_NE(at, records.end());
     EXPECT_EQ(*(at + 1), ErrorBoxLine({{52, "JUST BEFORE END-OF-FILE"}}));
     EXPECT_EQ(*(at - 1), ErrorBoxLine());
@@ -239,7 +257,8 @@ TEST(EndOfInput, BlankDeckLineBeforeAnyAlignmentIsNoCleanRun) {
 TEST(EndOfInput, BlankLastLineStillPassesTheAuxiliaryOutputCheck) {
     for (char status : {'B', 'C', 'E', 'F'}) {
         std::ostringstream listing;
-        EngineRun run(EngineVariant::English, listing, {"00A", "02", "03", "04", "05", "06", "", ""});
+        EngineRun run(EngineVariant::English, listing,
+                      {"00A", "02", "03", "04", "05", "06", "", ""});
         run.state.alignmentMarker = 0.0;
         run.state.currentCardType = 0;
         run.state.cardImage = std::string(80, ' ');
@@ -253,8 +272,9 @@ TEST(EndOfInput, BlankLastLineStillPassesTheAuxiliaryOutputCheck) {
         EXPECT_EQ(ended, 4) << status;
         EXPECT_TRUE(Contains(listing.str(), "FATAL ERROR IN WRITING AUXILIARY OUTPUT")) << status;
         auto records = Records(listing.str());
-        auto at = std::find(records.begin(), records.end(),
-                            ErrorBoxLine({{39, "ELEVATION SHIFT IS LESS THAN 0.0002 FEET (AND >0)"}}));
+        auto at =
+            std::find(records.begin(), records.end(),
+                      ErrorBoxLine({{39, "ELEVATION SHIFT IS LESS THAN 0.0002 FEET (AND >0)"}}));
         EXPECT_NE(at, records.end());
     }
 }
@@ -275,7 +295,8 @@ TEST(FinishRun, AuxiliaryOutputBoxInTheMetricBuild) {
     EXPECT_EQ(records[6], "");
     EXPECT_EQ(records[7], ErrorBoxLine());
     EXPECT_EQ(records[8], ErrorBoxLine({{44, "FATAL ERROR IN WRITING AUXILIARY OUTPUT"}}));
-    EXPECT_EQ(records[9], ErrorBoxLine({{39, "ELEVATION SHIFT IS LESS THAN 0.00006 METERS (AND >0)"}}));
+    EXPECT_EQ(records[9],
+              ErrorBoxLine({{39, "ELEVATION SHIFT IS LESS THAN 0.00006 METERS (AND >0)"}}));
     EXPECT_EQ(records[10], ErrorBoxLine({{46, "OR ALL GIRDER LINES ARE LINE TYPE 4"}}));
     EXPECT_EQ(records[11], ErrorBoxLine({{46, "OR ELEVATION SHIFT IS NOT CONSTANT"}}));
     EXPECT_EQ(records[12], ErrorBoxLine({{41, "OR A GIRDER LINE HAS FEWER THAN THREE POINTS"}}));
@@ -305,8 +326,8 @@ TEST(ExitStatus, MissingArgumentsUnreadableInputAndUncreatableListing) {
              {},
              {deck},
              {deck, ""},
-             {folder.string(), (folder / "a.lis").string()},          // a folder is no deck
-             {deck, (folder / "missing" / "a.lis").string()}}) {      // no such folder
+             {folder.string(), (folder / "a.lis").string()},      // a folder is no deck
+             {deck, (folder / "missing" / "a.lis").string()}}) {  // no such folder
         std::ostringstream console, errors;
         EXPECT_EQ(RunEngine(args, EngineVariant::Metric, environment, console, errors), 4);
         EXPECT_FALSE(errors.str().empty());
@@ -348,8 +369,8 @@ TEST(ExitStatus, LongFileNamesWithBlanks) {
     ASSERT_GT(input.string().size(), 256u);
     FixedEnvironment environment(testing::FixedClock());
     std::ostringstream console, errors;
-    EXPECT_EQ(RunEngine({input.string(), listing.string()}, EngineVariant::English, environment, console,
-                        errors),
+    EXPECT_EQ(RunEngine({input.string(), listing.string()}, EngineVariant::English, environment,
+                        console, errors),
               0);
     EXPECT_TRUE(std::filesystem::exists(listing));
     std::filesystem::remove_all(folder);

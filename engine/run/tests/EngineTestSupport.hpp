@@ -47,7 +47,8 @@ inline std::string ReadWhole(const std::filesystem::path& path) {
 
 inline LocalTime FixedClock() { return LocalTime{2002, 7, 9, 14, 5, 33}; }
 
-inline EngineResult RunOnDeck(const std::string& deck, EngineVariant variant = EngineVariant::English) {
+inline EngineResult RunOnDeck(const std::string& deck,
+                              EngineVariant variant = EngineVariant::English) {
     auto folder = FreshFolder();
     auto input = folder / "deck.dat";
     auto listing = folder / "deck.lis";
@@ -58,7 +59,8 @@ inline EngineResult RunOnDeck(const std::string& deck, EngineVariant variant = E
     FixedEnvironment environment(FixedClock());
     std::ostringstream console, errors;
     EngineResult result;
-    result.status = RunEngine({input.string(), listing.string()}, variant, environment, console, errors);
+    result.status =
+        RunEngine({input.string(), listing.string()}, variant, environment, console, errors);
     result.listing = ReadWhole(listing);
     result.console = console.str();
     result.errors = errors.str();

@@ -1,11 +1,10 @@
-#include "engine/run/ListingWriter.hpp"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "engine/run/EngineRun.hpp"
 #include "EngineTestSupport.hpp"
+#include "engine/run/EngineRun.hpp"
+#include "engine/run/ListingWriter.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -13,7 +12,8 @@ namespace {
 using testing::Records;
 
 struct Pages {
-    explicit Pages(EngineVariant variant = EngineVariant::English) : writer(out, headings, variant) {}
+    explicit Pages(EngineVariant variant = EngineVariant::English)
+        : writer(out, headings, variant) {}
     std::ostringstream out;
     HeadingTexts headings;
     ListingWriter writer;
@@ -44,8 +44,8 @@ TEST(WritePageHeading, SecondPageOpensWithBlankAndFormFeedOnTheTitleLine) {
 
 struct PageCase {
     const char* name;
-    int usedBefore;      // lines counted on page 1 before the request
-    bool endPageFirst;   // a (-1, 0) request first
+    int usedBefore;     // lines counted on page 1 before the request
+    bool endPageFirst;  // a (-1, 0) request first
     int need, use;
     int pagesAfter;
     int linesLeftAfter;
@@ -64,21 +64,20 @@ TEST_P(PageControl, OpensPagesOnlyWhenTheBlockDoesNotFit) {
     EXPECT_EQ(p.writer.LinesLeft(), c.linesLeftAfter) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PageControl,
-    ::testing::Values(
-        // 41 used, 9 left: a block of 10 goes to page 2, which keeps 40
-        PageCase{"ten_with_nine_left", 41, false, 10, 10, 2, 40},
-        PageCase{"ten_with_ten_left", 40, false, 10, 10, 1, 0},
-        // need 0 never opens a page, even with no lines left
-        PageCase{"zero_need_no_lines", 50, false, 0, 3, 1, -3},
-        // ending the page, then counting lines without need: no new page
-        PageCase{"end_then_zero_need", 5, true, 0, 1, 1, -2},
-        // ending the page, then a block: a new page
-        PageCase{"end_then_block", 5, true, 1, 1, 2, 49},
-        // arguments out of range are ignored
-        PageCase{"need_below_minus_one", 5, false, -2, 0, 1, 45},
-        PageCase{"use_below_zero", 5, false, 3, -1, 1, 45}));
+INSTANTIATE_TEST_SUITE_P(Cases, PageControl,
+                         ::testing::Values(
+                             // 41 used, 9 left: a block of 10 goes to page 2, which keeps 40
+                             PageCase{"ten_with_nine_left", 41, false, 10, 10, 2, 40},
+                             PageCase{"ten_with_ten_left", 40, false, 10, 10, 1, 0},
+                             // need 0 never opens a page, even with no lines left
+                             PageCase{"zero_need_no_lines", 50, false, 0, 3, 1, -3},
+                             // ending the page, then counting lines without need: no new page
+                             PageCase{"end_then_zero_need", 5, true, 0, 1, 1, -2},
+                             // ending the page, then a block: a new page
+                             PageCase{"end_then_block", 5, true, 1, 1, 2, 49},
+                             // arguments out of range are ignored
+                             PageCase{"need_below_minus_one", 5, false, -2, 0, 1, 45},
+                             PageCase{"use_below_zero", 5, false, 3, -1, 1, 45}));
 
 TEST(WritePageHeading, BlockLongerThanAPageStaysOnAFreshPage) {
     Pages p;
@@ -112,9 +111,9 @@ void ExpectHeadingColumns(EngineVariant variant, const std::string& version) {
     EXPECT_EQ(cols(46, 62), "QUILLON         (");
     EXPECT_EQ(cols(63, 72), version);
     EXPECT_EQ(cols(73, 90), std::string(18, ' '));
-    EXPECT_EQ(cols(91, 99), " 02/07/09");   // 9 July 2002
+    EXPECT_EQ(cols(91, 99), " 02/07/09");  // 9 July 2002
     EXPECT_EQ(cols(100, 100), " ");
-    EXPECT_EQ(cols(101, 106), "14:05 ");      // hours, colon, minutes, blank
+    EXPECT_EQ(cols(101, 106), "14:05 ");  // hours, colon, minutes, blank
     EXPECT_EQ(cols(107, 125), std::string(19, ' '));
     EXPECT_EQ(cols(126, 129), "PAGE");
     EXPECT_EQ(cols(130, 133), "   2");
@@ -123,8 +122,12 @@ void ExpectHeadingColumns(EngineVariant variant, const std::string& version) {
     EXPECT_EQ(records.back(), line);
 }
 
-TEST(HeadingLine, EnglishBuildColumnByColumn) { ExpectHeadingColumns(EngineVariant::English, "WIN2.1.0e)"); }
-TEST(HeadingLine, MetricBuildColumnByColumn) { ExpectHeadingColumns(EngineVariant::Metric, "WIN2.1.0m)"); }
+TEST(HeadingLine, EnglishBuildColumnByColumn) {
+    ExpectHeadingColumns(EngineVariant::English, "WIN2.1.0e)");
+}
+TEST(HeadingLine, MetricBuildColumnByColumn) {
+    ExpectHeadingColumns(EngineVariant::Metric, "WIN2.1.0m)");
+}
 
 TEST(HeadingLine, StructureIdBeforeTheFirstDescriptionCard) {
     Pages p;

@@ -1,6 +1,6 @@
-#include "engine/run/TextHelpers.hpp"
-
 #include <gtest/gtest.h>
+
+#include "engine/run/TextHelpers.hpp"
 
 namespace quillon::engine {
 namespace {
