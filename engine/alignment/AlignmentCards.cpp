@@ -6,13 +6,12 @@
 
 #include "engine/alignment/AlignmentCardReader.hpp"
 #include "engine/alignment/AlignmentState.hpp"
+#include "engine/alignment/AlignmentStep.hpp"
 #include "engine/alignment/HorizontalAlignmentListing.hpp"
 #include "engine/alignment/HorizontalAlignmentStep.hpp"
 #include "engine/alignment/ValidDataLimits.hpp"
 #include "engine/geometry/Tolerance.hpp"
 #include "engine/run/CardStream.hpp"
-#include "engine/run/EngineSteps.hpp"
-#include "engine/run/ProblemState.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
 
@@ -98,9 +97,8 @@ void ReadOverrideRows(EngineRun& run, AlignmentState& alignment) {
 
 }  // namespace
 
-void ProcessAlignmentCards(EngineRun& run, ProblemState& problem) {
+void ProcessAlignmentCards(EngineRun& run, AlignmentState& alignment) {
     RunState& state = run.state;
-    AlignmentState& alignment = problem.alignment;
     alignment = AlignmentState{};
     state.fatalFlag = false;
 

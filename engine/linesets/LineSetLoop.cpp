@@ -1,13 +1,14 @@
 // The cards of one line set. Until the line computations are built, the 04
 // card's 05, 06 and 07 cards are taken in deck order.
+#include "engine/linesets/LineSetLoop.hpp"
+
 #include "engine/run/CardStream.hpp"
-#include "engine/run/EngineSteps.hpp"
 #include "engine/run/TextHelpers.hpp"
 #include "fixedform/FieldReader.hpp"
 
 namespace quillon::engine {
 
-void ProcessLineSet(EngineRun& run, ProblemState&) {
+void ProcessLineSet(EngineRun& run) {
     RunState& state = run.state;
     ++state.sectionCounter;
     if (!fixedform::IsBlank(state.headings.SectionNumber()))

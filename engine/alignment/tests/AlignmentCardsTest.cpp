@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "engine/alignment/tests/AlignmentCardsTestSupport.hpp"
-#include "engine/run/tests/EngineTestSupport.hpp"
+#include "engine/problem/tests/EngineTestSupport.hpp"
 
 namespace quillon::engine {
 namespace {

@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
+#include "engine/alignment/AlignmentState.hpp"
+#include "engine/alignment/AlignmentStep.hpp"
 #include "engine/run/CardStream.hpp"
 #include "engine/run/EngineRun.hpp"
-#include "engine/run/EngineSteps.hpp"
-#include "engine/run/ProblemState.hpp"
 
 namespace quillon::engine::aligntest {
 
@@ -50,7 +50,7 @@ struct AlignmentRun {
         try {
             ReadNextCard(run);
             ProcessDescriptionCard(run);
-            ProcessAlignmentCards(run, problem);
+            ProcessAlignmentCards(run, alignmentState);
         } catch (const RunEnded&) {
             return false;
         }
@@ -87,11 +87,11 @@ struct AlignmentRun {
         return -1;
     }
 
-    const AlignmentState& alignment() const { return problem.alignment; }
+    const AlignmentState& alignment() const { return alignmentState; }
 
     std::ostringstream listing;
     EngineRun run;
-    ProblemState problem;
+    AlignmentState alignmentState;
 };
 
 // A deck: the 00 card, the given alignment cards, and a 04 card (with the

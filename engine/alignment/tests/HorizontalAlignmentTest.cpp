@@ -737,7 +737,7 @@ TEST(HorizontalAlignment, EachProblemStartsFresh) {
     AlignmentRun run(deck);
     ASSERT_TRUE(run.Process());
     EXPECT_TRUE(run.alignment().horizontal.curveFlag);
-    // The second Problem reuses the same ProblemState as the run loop would not;
+    // The second Problem reuses the same alignment state as the run loop would not;
     // the step itself must still clear it.
     run.run.deck = DeckInput({"00BRIDGE 2", kVerticalCard, kCrossSlopeCard, "04"});
     run.run.state.currentCardType = 8;

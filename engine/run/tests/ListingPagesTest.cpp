@@ -2,9 +2,9 @@
 
 #include <sstream>
 
-#include "EngineTestSupport.hpp"
 #include "engine/run/EngineRun.hpp"
 #include "engine/run/ListingWriter.hpp"
+#include "engine/run/tests/RunTestSupport.hpp"
 
 namespace quillon::engine {
 namespace {

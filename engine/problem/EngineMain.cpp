@@ -1,10 +1,16 @@
+// The engine program: the run's files, the Problem loop over the steps, and
+// the exit status.
+#include "engine/problem/EngineMain.hpp"
+
 #include <filesystem>
 #include <fstream>
 
+#include "engine/alignment/AlignmentStep.hpp"
+#include "engine/approaches/RoadApproaches.hpp"
+#include "engine/linesets/LineSetLoop.hpp"
+#include "engine/points/LineSetPoints.hpp"
+#include "engine/problem/ProblemState.hpp"
 #include "engine/run/CardStream.hpp"
-#include "engine/run/EngineRun.hpp"
-#include "engine/run/EngineSteps.hpp"
-#include "engine/run/ProblemState.hpp"
 #include "fixedform/TextLines.hpp"
 
 namespace quillon::engine {
@@ -44,19 +50,19 @@ void EngineMain(EngineRun& run) {
         // A Problem begins with the 00 card just read.
         problem = ProblemState{};
         ProcessDescriptionCard(run);
-        ProcessAlignmentCards(run, problem);
+        ProcessAlignmentCards(run, problem.alignment);
         state.runErrorFlag = state.runErrorFlag || state.fatalFlag;
         bool nextProblem = state.fatalFlag;
         while (!nextProblem) {
-            ProcessLineSet(run, problem);
+            ProcessLineSet(run);
             state.runErrorFlag = state.runErrorFlag || state.fatalFlag;
-            if (!state.fatalFlag) ComputeLineSetPoints(run, problem);
+            if (!state.fatalFlag) ComputeLineSetPoints(run);
             state.fatalFlag = true;
             int t = state.currentCardType;
             if (t >= 0 && t <= 3) break;           // a new Problem begins
             if (t == 4 || t == 5) continue;        // another line set
             if (t == 6 || t == 7) FinishRun(run);  // the input ended after the line set
-            ProcessRoadApproaches(run, problem);   // t is 8
+            ProcessRoadApproaches(run);            // t is 8
             nextProblem = true;
         }
         if (nextProblem) {
