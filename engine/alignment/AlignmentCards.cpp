@@ -3,6 +3,7 @@
 // the override rows, then the horizontal alignment, the limits, the vertical
 // profile, the cross-slope table and the LIMITS section.
 #include <algorithm>
+#include <optional>
 
 #include "engine/alignment/AlignmentCardReader.hpp"
 #include "engine/alignment/AlignmentState.hpp"
@@ -79,9 +80,12 @@ bool InsertOverrideRow(std::vector<CrossSlopeOverrideRow>& rows, const CrossSlop
 }
 
 // The further 03 cards up to the first 04 card.
-void ReadOverrideRows(EngineRun& run, AlignmentState& alignment) {
+StepEnd ReadOverrideRows(EngineRun& run, AlignmentState& alignment) {
     AlignmentCards& cards = alignment.cards;
-    while (ReadNextCard(run) != kReferenceLineCard) {
+    for (;;) {
+        const std::optional<int> type = ReadNextCard(run);
+        if (!type) return StepEnd::AtDeckEnd;
+        if (*type == kReferenceLineCard) return StepEnd::AtNextCard;
         if (cards.crossSlope.crownCode == kCrownParabolic ||
             cards.overrides.size() >= kMostOverrideRows) {
             RecordIgnoredLine(run.state);
@@ -97,7 +101,7 @@ void ReadOverrideRows(EngineRun& run, AlignmentState& alignment) {
 
 }  // namespace
 
-void ProcessAlignmentCards(EngineRun& run, AlignmentState& alignment) {
+StepEnd ProcessAlignmentCards(EngineRun& run, AlignmentState& alignment) {
     RunState& state = run.state;
     alignment = AlignmentState{};
     state.fatalFlag = false;
@@ -105,7 +109,7 @@ void ProcessAlignmentCards(EngineRun& run, AlignmentState& alignment) {
     // Further 00 cards are the description; an 01 card may follow them.
     bool described = false;
     bool horizontalFailed = false;
-    int type = ReadNextCard(run);
+    std::optional<int> type = ReadNextCard(run);
     while (type == 0 || type == 1) {
         if (type == 0) {
             if (!described) WriteDescriptionHeading(run);
@@ -118,15 +122,16 @@ void ProcessAlignmentCards(EngineRun& run, AlignmentState& alignment) {
         }
         type = ReadNextCard(run);
     }
+    if (!type) return StepEnd::AtDeckEnd;
 
     // The card order lets only the 02 card and then an 03 card through here.
     const bool verticalFailed = ReportProfileCardFailure(
         run, alignment, ReadVerticalAlignmentCard(state.cardImage, alignment.cards.vertical), 2,
         22);
-    ReadNextCard(run);
+    if (!ReadNextCard(run)) return StepEnd::AtDeckEnd;
     const bool crossSlopeFailed = ReportProfileCardFailure(
         run, alignment, ReadCrossSlopeCard(state.cardImage, alignment.cards.crossSlope), 3, 21);
-    ReadOverrideRows(run, alignment);
+    if (ReadOverrideRows(run, alignment) == StepEnd::AtDeckEnd) return StepEnd::AtDeckEnd;
     SetUpCrossSlopeTable(alignment.cards.crossSlope, alignment.cards.overrides,
                          alignment.crossSlope);
 
@@ -144,6 +149,7 @@ void ProcessAlignmentCards(EngineRun& run, AlignmentState& alignment) {
                                alignment.limits);
     WriteLimitsSection(run, alignment.limits);
     WidenValidDataLimits(alignment.limits);
+    return StepEnd::AtNextCard;
 }
 
 }  // namespace quillon::engine

@@ -18,7 +18,8 @@ namespace quillon::engine {
 int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
               const Environment& environment, std::ostream& console, std::ostream& errors);
 
-// The loop over Problems and line sets, once the files are open.
-void EngineMain(EngineRun& run);
+// The loop over Problems and line sets, once the files are open; returns the
+// exit status of the end of the run (FinishRun or EndOfInputError).
+[[nodiscard]] int EngineMain(EngineRun& run);
 
 }  // namespace quillon::engine

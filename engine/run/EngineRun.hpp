@@ -41,20 +41,18 @@ struct EngineRun {
     DeckInput deck;
 };
 
-// Thrown by FinishRun and EndOfInputError to end the run with a status; only
-// RunEngine catches it. It stands for the end of the program, nothing else.
-struct RunEnded {
-    int status;
-};
-
 // " yy/mm/dd " from the clock.
 std::string MakeDateText(const LocalTime& now);
 // "hh:mm ss  " (the second colon blanked; the heading prints "hh:mm ").
 std::string MakeTimeText(const LocalTime& now);
 
-// The input ended where the deck rules still expect cards. Never returns.
-[[noreturn]] void EndOfInputError(EngineRun& run);
-// The end of every run. Never returns.
-[[noreturn]] void FinishRun(EngineRun& run);
+// The deck ended where the deck rules still expect cards: the box of the
+// missing card (or of a blank last line), then FinishRun. Returns the run's
+// exit status.
+[[nodiscard]] int EndOfInputError(EngineRun& run);
+// The end of every run: the end-of-run boxes and the ignored lines still
+// pending. Returns the exit status, 0 after a clean run and 4 otherwise; the
+// caller ends the run with it and writes nothing more to the listing.
+[[nodiscard]] int FinishRun(EngineRun& run);
 
 }  // namespace quillon::engine

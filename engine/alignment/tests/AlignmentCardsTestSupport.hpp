@@ -45,16 +45,11 @@ struct AlignmentRun {
     AlignmentRun& operator=(const AlignmentRun&) = delete;
 
     // Takes the first 00 card and runs the alignment step; false when the
-    // run ended inside it (the deck ran out).
+    // deck ran out before the step's end.
     bool Process() {
-        try {
-            ReadNextCard(run);
-            ProcessDescriptionCard(run);
-            ProcessAlignmentCards(run, alignmentState);
-        } catch (const RunEnded&) {
-            return false;
-        }
-        return true;
+        if (!ReadNextCard(run)) return false;
+        ProcessDescriptionCard(run);
+        return ProcessAlignmentCards(run, alignmentState) == StepEnd::AtNextCard;
     }
 
     // The listing's lines after the six heading records of page 1.

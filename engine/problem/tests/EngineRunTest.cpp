@@ -263,12 +263,7 @@ TEST(EndOfInput, BlankLastLineStillPassesTheAuxiliaryOutputCheck) {
         run.state.currentCardType = 0;
         run.state.cardImage = std::string(80, ' ');
         run.state.auxOutputStatus = status;
-        int ended = -1;
-        try {
-            EndOfInputError(run);
-        } catch (const RunEnded& e) {
-            ended = e.status;
-        }
+        const int ended = EndOfInputError(run);
         EXPECT_EQ(ended, 4) << status;
         EXPECT_TRUE(Contains(listing.str(), "FATAL ERROR IN WRITING AUXILIARY OUTPUT")) << status;
         auto records = Records(listing.str());
@@ -283,12 +278,7 @@ TEST(FinishRun, AuxiliaryOutputBoxInTheMetricBuild) {
     std::ostringstream listing;
     EngineRun run(EngineVariant::Metric, listing, {});
     run.state.auxOutputStatus = 'E';
-    int ended = -1;
-    try {
-        FinishRun(run);
-    } catch (const RunEnded& e) {
-        ended = e.status;
-    }
+    const int ended = FinishRun(run);
     EXPECT_EQ(ended, 4);
     auto records = Records(listing.str());
     ASSERT_GE(records.size(), 14u);
