@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "converters/common/ConverterFiles.hpp"
-#include "converters/common/tests/TempFolder.hpp"
 
 namespace qc = quillon::converters;
 namespace fs = std::filesystem;
@@ -41,49 +40,6 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ConverterFileName, JoinsBaseAndExtension) {
     EXPECT_EQ(qc::ConverterFileName("/home/a.b/deck", "BIP"), "/home/a.b/deck.BIP");
     EXPECT_EQ(qc::ConverterFileName("QlvrM2E", "ELF"), "QlvrM2E.ELF");
-}
-
-class AtomicWrite : public ::testing::Test {
-protected:
-    static std::string Read(const fs::path& path) { return qc::testing::ReadFile(path); }
-    size_t EntryCount() const { return temp_.EntryCount(); }
-
-    qc::testing::TempFolder temp_;
-    const fs::path& folder_ = temp_.path();
-};
-
-TEST_F(AtomicWrite, WritesANewFileAndReplacesAnOldOne) {
-    fs::path out = folder_ / "deck.BIP";
-    std::string error;
-    ASSERT_TRUE(qc::WriteFileAtomically(out, "first\n", error)) << error;
-    EXPECT_EQ(Read(out), "first\n");
-    ASSERT_TRUE(qc::WriteFileAtomically(out, "second\n", error)) << error;
-    EXPECT_EQ(Read(out), "second\n");
-    EXPECT_EQ(EntryCount(), 1u);  // no temporary file is left beside it
-}
-
-TEST_F(AtomicWrite, FailsWithoutLeavingAnythingWhenTheNameIsAFolder) {
-    fs::path out = folder_ / "deck.BIP";
-    fs::create_directory(out);
-    std::string error;
-    EXPECT_FALSE(qc::WriteFileAtomically(out, "text\n", error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_TRUE(fs::is_directory(out));
-    EXPECT_EQ(EntryCount(), 1u);
-}
-
-TEST_F(AtomicWrite, OutputWithAFileNameAsLongAsAllowedIsWritten) {
-    fs::path out = folder_ / (std::string(251, 'd') + ".BIP");  // 255 bytes, the usual limit
-    std::string error;
-    ASSERT_TRUE(qc::WriteFileAtomically(out, "text\n", error)) << error;
-    EXPECT_EQ(Read(out), "text\n");
-    EXPECT_EQ(EntryCount(), 1u);
-}
-
-TEST_F(AtomicWrite, FailsInAFolderThatDoesNotExist) {
-    std::string error;
-    EXPECT_FALSE(qc::WriteFileAtomically(folder_ / "missing" / "deck.BIP", "text\n", error));
-    EXPECT_FALSE(error.empty());
 }
 
 }  // namespace
