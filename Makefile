@@ -52,9 +52,12 @@ format-check: deps
 # What .ci/run does: the format, then build, tests, the sample and the
 # sanitizer tests with warnings as errors, in build folders of their own so
 # that a plain `make` keeps warnings as warnings.
+CI_BUILD = build-ci
+CI_SAN_BUILD = build-ci-sanitize
 ci: format-check
-	$(MAKE) test run test-sanitize BUILD=build-ci SAN_BUILD=build-ci-sanitize \
+	cmake -S . -B $(CI_BUILD) -DQUILLON_WERROR=ON
+	$(MAKE) test run test-sanitize BUILD=$(CI_BUILD) SAN_BUILD=$(CI_SAN_BUILD) \
 	  CMAKE_OPTIONS=-DQUILLON_WERROR=ON
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) build-ci build-ci-sanitize
+	rm -rf $(BUILD) $(SAN_BUILD) $(CI_BUILD) $(CI_SAN_BUILD)
