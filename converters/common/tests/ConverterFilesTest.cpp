@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "converters/common/ConverterFiles.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace qc = quillon::converters;
 namespace fs = std::filesystem;
@@ -8,6 +9,7 @@ namespace fs = std::filesystem;
 namespace {
 
 struct NameCase {
+    const char* name;
     const char* path;
     const char* base;
     const char* extension;  // nullptr: the file name has no "."
@@ -27,15 +29,17 @@ TEST_P(BaseNameTable, CutsTheFileNameBeforeItsFirstDot) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, BaseNameTable,
-    ::testing::Values(NameCase{"deck", "deck", nullptr},                        // no dot
-                      NameCase{"/home/a.b/deck.dat", "/home/a.b/deck", "dat"},  // a dotted folder
-                      NameCase{"/home/a.b/deck", "/home/a.b/deck", nullptr},
-                      NameCase{"./deck.dat", "./deck", "dat"},
-                      NameCase{"../x/deck.dat", "../x/deck", "dat"},
-                      NameCase{"my deck.dat", "my deck", "dat"},  // a blank in the name
-                      NameCase{"x.y.dat", "x", "y.dat"},
-                      NameCase{"disk]deck.dat", "disk]deck", "dat"},  // "]" is ordinary
-                      NameCase{"deck.", "deck", ""}));
+    ::testing::Values(
+        NameCase{"NoDot", "deck", "deck", nullptr},                               // no dot
+        NameCase{"DottedFolder", "/home/a.b/deck.dat", "/home/a.b/deck", "dat"},  // a dotted folder
+        NameCase{"DottedFolderNoExtension", "/home/a.b/deck", "/home/a.b/deck", nullptr},
+        NameCase{"DotSlashPrefix", "./deck.dat", "./deck", "dat"},
+        NameCase{"ParentFolderPrefix", "../x/deck.dat", "../x/deck", "dat"},
+        NameCase{"BlankInName", "my deck.dat", "my deck", "dat"},  // a blank in the name
+        NameCase{"CutAtFirstOfTwoDots", "x.y.dat", "x", "y.dat"},
+        NameCase{"BracketIsOrdinary", "disk]deck.dat", "disk]deck", "dat"},  // "]" is ordinary
+        NameCase{"TrailingDotEmptyExtension", "deck.", "deck", ""}),
+    quillon::testsupport::CaseName());
 
 TEST(ConverterFileName, JoinsBaseAndExtension) {
     EXPECT_EQ(qc::ConverterFileName("/home/a.b/deck", "BIP"), "/home/a.b/deck.BIP");

@@ -7,6 +7,7 @@
 #include "EngineTestSupport.hpp"
 #include "engine/run/CardStream.hpp"
 #include "engine/run/EngineRun.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -97,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TruncatedCase{"after_07", {0, 2, 3, 4, 5, 6, 7}, nullptr},
                       TruncatedCase{"after_08", {0, 2, 3, 4, 5, 6, 7, 8}, nullptr},
                       TruncatedCase{"two_line_sets", {0, 2, 3, 4, 5, 6, 4, 5, 6, 7}, nullptr},
-                      TruncatedCase{"second_problem_after_00", {0, 2, 3, 4, 5, 6, 8, 0}, "02"}));
+                      TruncatedCase{"second_problem_after_00", {0, 2, 3, 4, 5, 6, 8, 0}, "02"}),
+    quillon::testsupport::CaseName());
 
 TEST(EmptyDeck, ListsTheBoxOfCard00) {
     auto result = RunOnDeck("");
