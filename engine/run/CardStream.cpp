@@ -39,9 +39,9 @@ bool FollowsInOrder(int last, int next) {
 
 }  // namespace
 
-int ReadNextCard(EngineRun& run) {
+std::optional<int> ReadNextCard(EngineRun& run) {
     RunState& state = run.state;
-    if (run.deck.Ended()) return -1;
+    if (run.deck.Ended()) return std::nullopt;
     std::string line;
     while (run.deck.NextLine(line)) {
         state.cardImage = ff::CardColumns(line);
@@ -56,9 +56,13 @@ int ReadNextCard(EngineRun& run) {
         state.currentCardType = read.value;
         return read.value;
     }
-    if (state.currentCardType < 6) EndOfInputError(run);
     run.deck.MarkEnded();
-    return -1;
+    return std::nullopt;
+}
+
+bool CardsStillExpected(const RunState& state) {
+    constexpr int kFirstTypeThatMayEndTheDeck = 6;
+    return state.currentCardType < kFirstTypeThatMayEndTheDeck;
 }
 
 void RecordIgnoredLine(RunState& state) {
