@@ -175,6 +175,15 @@ std::string CardNumberText(std::string_view field, int decimals) {
     return ff::PlainText(CardDigitsOrZero(field, decimals));
 }
 
+std::string CardWholeNumberText(std::string_view field) {
+    return ff::PlainText(ff::RoundDigits(CardDigitsOrZero(field, 0), 0));
+}
+
+bool IsWholeNumberText(std::string_view text) {
+    std::optional<ff::DecimalDigits> value = TypedDigits(text);
+    return value && IsWhole(*value);
+}
+
 bool IsBlankField(std::string_view field) { return field.size() <= 20 && ff::IsBlank(field); }
 
 std::string FormatStationText(std::string_view field, int decimals, bool metric) {
@@ -199,15 +208,13 @@ std::string FormatAngleText(std::string_view field, int degreeDigits, int second
     auto part = [&](size_t first, size_t count) {
         return first < field.size() ? field.substr(first, count) : std::string_view();
     };
-    auto whole = [](std::string_view text) {
-        return ff::PlainText(ff::RoundDigits(CardDigitsOrZero(text, 0), 0));
-    };
     ff::DecimalDigits seconds =
         ff::RoundDigits(CardDigitsOrZero(part(n + 2, std::string_view::npos), secondDecimals), 2);
     std::string secondsText = (seconds.negative ? "-" : "") +
                               (seconds.whole.empty() ? "0" : seconds.whole) + "." +
                               seconds.fraction;
-    return whole(part(0, n)) + kDegreeSign + " " + whole(part(n, 2)) + "' " + secondsText + "\"";
+    return CardWholeNumberText(part(0, n)) + kDegreeSign + " " + CardWholeNumberText(part(n, 2)) +
+           "' " + secondsText + "\"";
 }
 
 std::string_view FaultText(FieldFault fault) {

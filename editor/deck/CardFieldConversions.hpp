@@ -42,6 +42,14 @@ double ParseCardNumber(std::string_view field, int decimals);
 // a number ("  125000" with 4 decimals gives "12.5").
 std::string CardNumberText(std::string_view field, int decimals);
 
+// The field's value (no implied decimals) rounded half away from zero to a
+// whole number, as number text; "0" for a field that is not a number.
+std::string CardWholeNumberText(std::string_view field);
+
+// True when the text passes the numeric test and its value is a whole number
+// ("5", "5.00", "-12").
+bool IsWholeNumberText(std::string_view text);
+
 // True when the field is empty, or blanks only and at most 20 characters long.
 bool IsBlankField(std::string_view field);
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "editor/deck/CardFieldConversions.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace ed = quillon::editor;
 
@@ -173,6 +174,6 @@ INSTANTIATE_TEST_SUITE_P(
                        ed::FieldFault::NotANumber},
         ConversionCase{"TinyNegativeRoundsToUnsignedZero", Op::NumberField, "-0.001", 5, 2, E, I,
                        "  000"}),
-    [](const ::testing::TestParamInfo<ConversionCase>& info) { return info.param.name; });
+    quillon::testsupport::CaseName());
 
 }  // namespace

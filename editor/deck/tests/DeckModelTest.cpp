@@ -5,6 +5,7 @@
 
 #include "editor/deck/DeckModel.hpp"
 #include "editor/deck/GirderLineType.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace ed = quillon::editor;
 
@@ -169,9 +170,7 @@ INSTANTIATE_TEST_SUITE_P(Table, LineTypeChoice,
                                            LineTypeCase{"ParallelToLayout", 2, kLolHcl, false},
                                            LineTypeCase{"FlaredGirderLine", 3, kLolHcl, true},
                                            LineTypeCase{"OffsetVaries", 4, kOffsetVaries, false}),
-                         [](const ::testing::TestParamInfo<LineTypeCase>& info) {
-                             return info.param.name;
-                         });
+                         quillon::testsupport::CaseName());
 
 TEST(LineTypeChoiceRule, FlaredAfterSegmentedBringsBackTheItemsAndEnablesTheTerminal) {
     ed::GirderLineRow row;
