@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -84,5 +85,9 @@ struct WriteCase {
 };
 
 void CheckWriteCase(const WriteCase& c, const Writer& write);
+
+// A failing case is shown by its name.
+inline void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+inline void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
 
 }  // namespace quillon::editor::test
