@@ -41,8 +41,7 @@ void ReadBentLineCard(DeckModel& deck, int row, std::string_view card, MessageSi
     deck.ticks.mnuFormBent = true;
     if (row < 0) return;
     BentLine& form = deck.bentLine;
-    while (static_cast<int>(form.rows.size()) <= row) form.AddRecord();
-    BentLineRow& line = form.rows[static_cast<size_t>(row)];
+    BentLineRow& line = GrownRow(form.rows, row, [&] { form.AddRecord(); });
     CardFieldTexts fields(kCard, card, deck.MetricFlag);
 
     line.Text1 = fields.NumberText("BentDistance");
@@ -113,11 +112,8 @@ bool IsWrittenBentLine(const BentLineRow& row) {
 
 WrittenCards WriteBentLineCards(const DeckModel& deck) {
     WrittenCards out;
-    const auto& rows = deck.bentLine.rows;
-    for (size_t row = 0; row < rows.size(); ++row) {
-        if (!IsWrittenBentLine(rows[row])) continue;
-        if (!out.Add(WriteBentLineCard(deck, static_cast<int>(row)))) return out;
-    }
+    AddRows(out, deck.bentLine.rows, IsWrittenBentLine,
+            [&](int row) { return WriteBentLineCard(deck, row); });
     return out;
 }
 

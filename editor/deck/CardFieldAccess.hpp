@@ -47,6 +47,25 @@ struct WrittenCards {
     bool Add(WrittenCard card);
 };
 
+// Row `row` of a row form's rows; `addRow` (the form's add-row operation) is
+// called first, once per missing row, when the form holds fewer rows.
+template <class Rows, class AddRow>
+typename Rows::value_type& GrownRow(Rows& rows, int row, AddRow addRow) {
+    while (static_cast<int>(rows.size()) <= row) addRow();
+    return rows[static_cast<size_t>(row)];
+}
+
+// Adds the card of every row that `isWritten` keeps, in row order, up to the
+// first card that cannot be written; false then.
+template <class Rows, class IsWritten, class WriteRow>
+bool AddRows(WrittenCards& out, const Rows& rows, IsWritten isWritten, WriteRow writeRow) {
+    for (size_t row = 0; row < rows.size(); ++row) {
+        if (!isWritten(rows[row])) continue;
+        if (!out.Add(writeRow(static_cast<int>(row)))) return false;
+    }
+    return true;
+}
+
 inline cards::DeckUnits UnitsOf(bool metric) {
     return metric ? cards::DeckUnits::Metric : cards::DeckUnits::Feet;
 }

@@ -85,8 +85,7 @@ void ReadCrossSectionCard(DeckModel& deck, std::string_view card, MessageSink&) 
 void ReadOverrideCard(DeckModel& deck, int row, std::string_view card, MessageSink&) {
     CrossTrans& form = deck.crossTrans;
     if (row < 0) return;
-    while (static_cast<int>(form.OverRows.size()) <= row) form.AddOverRecord();
-    OverrideRow& over = form.OverRows[static_cast<size_t>(row)];
+    OverrideRow& over = GrownRow(form.OverRows, row, [&] { form.AddOverRecord(); });
     CardFieldTexts fields(kOverride, card, deck.MetricFlag);
     over.OverSta = fields.StationText("CrossTrans.OverSta");
     over.OverLeft = fields.NumberTextOrEmpty("CrossTrans.OverLeft");
@@ -131,11 +130,9 @@ WrittenCard WriteOverrideCard(const DeckModel& deck, int row) {
 WrittenCards WriteCrossSlopeCards(const DeckModel& deck) {
     WrittenCards out;
     if (!out.Add(WriteCrossSectionCard(deck))) return out;
-    const auto& rows = deck.crossTrans.OverRows;
-    for (size_t row = 0; row < rows.size(); ++row) {
-        if (rows[row].OverSta.empty()) continue;
-        if (!out.Add(WriteOverrideCard(deck, static_cast<int>(row)))) return out;
-    }
+    AddRows(
+        out, deck.crossTrans.OverRows, [](const OverrideRow& row) { return !row.OverSta.empty(); },
+        [&](int row) { return WriteOverrideCard(deck, row); });
     return out;
 }
 

@@ -24,8 +24,7 @@ void ReadDeadLoadCard(DeckModel& deck, int row, std::string_view card, MessageSi
     deck.ticks.mnuFormDead = true;
     if (row < 0) return;
     DeadLoad& form = deck.deadLoad;
-    while (static_cast<int>(form.rows.size()) <= row) form.AddRecord();
-    DeadLoadRow& line = form.rows[static_cast<size_t>(row)];
+    DeadLoadRow& line = GrownRow(form.rows, row, [&] { form.AddRecord(); });
     CardFieldTexts fields(kCard, card, deck.MetricFlag);
     line.Text1 = fields.Text("GirderCode");
     line.Text2 = fields.Text("BentLineCode");

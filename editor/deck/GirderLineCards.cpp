@@ -37,8 +37,7 @@ void ReadGirderLineCard(DeckModel& deck, int row, std::string_view card, Message
     deck.ticks.mnuFormGird = true;
     if (row < 0) return;
     GirderLine& form = deck.girderLine;
-    while (static_cast<int>(form.rows.size()) <= row) form.AddRecord();
-    GirderLineRow& line = form.rows[static_cast<size_t>(row)];
+    GirderLineRow& line = GrownRow(form.rows, row, [&] { form.AddRecord(); });
     CardFieldTexts fields(kCard, card, deck.MetricFlag);
 
     const char lineTypeCode = fields.Character("LineType");
@@ -115,11 +114,8 @@ bool IsWrittenGirderLine(const GirderLineRow& row) {
 
 WrittenCards WriteGirderLineCards(const DeckModel& deck) {
     WrittenCards out;
-    const auto& rows = deck.girderLine.rows;
-    for (size_t row = 0; row < rows.size(); ++row) {
-        if (!IsWrittenGirderLine(rows[row])) continue;
-        if (!out.Add(WriteGirderLineCard(deck, static_cast<int>(row)))) return out;
-    }
+    AddRows(out, deck.girderLine.rows, IsWrittenGirderLine,
+            [&](int row) { return WriteGirderLineCard(deck, row); });
     return out;
 }
 

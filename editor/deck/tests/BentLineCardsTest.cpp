@@ -1,5 +1,3 @@
-#include <map>
-
 #include "CardTestSupport.hpp"
 #include "editor/deck/BentLineCards.hpp"
 #include "testsupport/CaseName.hpp"
@@ -37,7 +35,6 @@ std::string W(const std::vector<At>& changes, size_t length = 45, bool metric = 
 }
 
 Texts T(const Texts& changes) {
-    std::map<std::string, std::string> changed(changes.begin(), changes.end());
     Texts texts = {{"mnuFormBent", "True"},
                    {"Text1", "0"},
                    {"Combo1", "Horiz. Control"},
@@ -51,9 +48,7 @@ Texts T(const Texts& changes) {
                    {"Text6", ""},
                    {"Text8", "  "},
                    {"HiddenCodes", std::string(6, ' ')}};
-    for (auto& [name, text] : texts)
-        if (changed.count(name)) text = changed[name];
-    return texts;
+    return Changed(texts, changes);
 }
 
 const std::string kFull = Card("06", {{3, "123456786R153045002  5    PIER 2    XXXX*DABB"}});

@@ -15,6 +15,13 @@ std::string Card(const std::string& type, const std::vector<At>& texts, size_t l
     return card;
 }
 
+Texts Changed(Texts base, const Texts& changes) {
+    std::map<std::string, std::string> changed(changes.begin(), changes.end());
+    for (auto& [name, text] : base)
+        if (auto found = changed.find(name); found != changed.end()) text = found->second;
+    return base;
+}
+
 namespace {
 
 std::string Bool(bool value) { return value ? "True" : "False"; }

@@ -53,6 +53,9 @@ Texts ControlTexts(const DeckModel& deck, Form form, int row = 0);
 
 const std::string kDeg(1, kDegreeSign);
 
+// `base` with the texts of `changes` in place of its own.
+Texts Changed(Texts base, const Texts& changes);
+
 // Reads a card into a deck.
 using Reader = std::function<void(DeckModel&, std::string_view, MessageSink&)>;
 // Writes the card of a deck.

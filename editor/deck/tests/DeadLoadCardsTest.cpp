@@ -1,5 +1,3 @@
-#include <map>
-
 #include "CardTestSupport.hpp"
 #include "editor/deck/DeadLoadCards.hpp"
 #include "testsupport/CaseName.hpp"
@@ -13,16 +11,13 @@ namespace {
 // 15 + 6k to 20 + 6k: 3 decimals in an English deck; in a metric deck 4 when
 // the unit letter is "M" (metres), else 2 (millimetres).
 Texts T(const Texts& changes) {
-    std::map<std::string, std::string> changed(changes.begin(), changes.end());
     Texts texts = {{"mnuFormDead", "True"},
                    {"Text1", "A"},
                    {"Text2", "1"},
                    {"Text14", " "},
                    {"HiddenCode", " "}};
     for (int k = 0; k < 11; ++k) texts.emplace_back("Text" + std::to_string(3 + k), "");
-    for (auto& [name, text] : texts)
-        if (changed.count(name)) text = changed[name];
-    return texts;
+    return Changed(texts, changes);
 }
 
 std::string D(const std::string& units, const std::vector<At>& deflections) {

@@ -1,5 +1,3 @@
-#include <map>
-
 #include "CardTestSupport.hpp"
 #include "editor/deck/DescriptionCards.hpp"
 #include "testsupport/CaseName.hpp"
@@ -28,13 +26,10 @@ void ReadAll(DeckModel& deck, const Lines& cards) {
 // Every control of the form after `controls` is applied to the controls of a
 // deck whose 00 cards hold nothing: the cases give only what differs.
 Texts WithDefaults(const Texts& controls) {
-    std::map<std::string, std::string> given(controls.begin(), controls.end());
     Texts all = {{"mnuFormDesc", "True"}, {"Units", "English"}, {"StructureID", "B-17      "},
                  {"ProjNum", ""},         {"SubAcc", ""},       {"Designer", ""},
                  {"Detailer", ""},        {"Location", ""},     {"GenDesc", ""}};
-    for (auto& [name, text] : all)
-        if (given.count(name)) text = given[name];
-    return all;
+    return Changed(all, controls);
 }
 
 // The key cards written for empty boxes, English.

@@ -1,5 +1,3 @@
-#include <map>
-
 #include "CardTestSupport.hpp"
 #include "editor/deck/GirderLineCards.hpp"
 #include "editor/deck/GirderLineType.hpp"
@@ -46,7 +44,6 @@ std::string W(const std::vector<At>& changes, bool metric = false) {
 
 // The controls of G({}), with `changes` applied.
 Texts T(const Texts& changes) {
-    std::map<std::string, std::string> changed(changes.begin(), changes.end());
     Texts texts = {{"mnuFormGird", "True"},
                    {"Combo1", "Parallel to Horiz."},
                    {"Text1", "0"},
@@ -60,9 +57,7 @@ Texts T(const Texts& changes) {
                    {"List1", "....."},
                    {"Text13", "  "},
                    {"Text16", ""}};
-    for (auto& [name, text] : texts)
-        if (changed.count(name)) text = changed[name];
-    return texts;
+    return Changed(texts, changes);
 }
 
 const std::string kFlared =

@@ -1,5 +1,3 @@
-#include <map>
-
 #include "CardTestSupport.hpp"
 #include "editor/deck/ReferenceLineCard.hpp"
 #include "testsupport/CaseName.hpp"
@@ -53,7 +51,6 @@ const char* kReverseWarning =
 // The controls of a card whose codes are valid ("0", "1", "1", "0") and whose
 // other columns are blank, with `changes` applied.
 Texts Plain(const Texts& changes) {
-    std::map<std::string, std::string> changed(changes.begin(), changes.end());
     Texts texts = {{"mnuFormRef", "True"},
                    {"RefLineSta", ""},
                    {"StaOn", "Horizontal Control"},
@@ -73,9 +70,7 @@ Texts Plain(const Texts& changes) {
                    {"TransY", "0"},
                    {"LimitBegSta", ""},
                    {"LimitEndSta", ""}};
-    for (auto& [name, text] : texts)
-        if (changed.count(name)) text = changed[name];
-    return texts;
+    return Changed(texts, changes);
 }
 
 // The card written for Plain: the code columns from column 14 given whole.

@@ -37,6 +37,22 @@ const std::string kFullMetricWritten =
     Card("08", {{3, "   1234   1334     125  -15000  015000"},
                 {41, "  000000  000000  000000  000000  000000"}});
 
+// The controls of a blank card, with `changes` applied.
+Texts R(const Texts& changes) {
+    return Changed({{"mnuFormRoadApp", "True"},
+                    {"BegStr", ""},
+                    {"EndStr", ""},
+                    {"Length", "0"},
+                    {"Off1", "0"},
+                    {"Off2", "0"},
+                    {"Off3", "0"},
+                    {"Off4", "0"},
+                    {"Off5", "0"},
+                    {"Off6", "0"},
+                    {"Off7", "0"}},
+                   changes);
+}
+
 class RoadApproachRead : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(RoadApproachRead, FillsEveryBoxAndWritesTheCardBack) {
@@ -53,17 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
             "PunchedLength",
             false,
             Card("08", {{3, "   1234"}, {17, "    12.5"}}),
-            {{"mnuFormRoadApp", "True"},
-             {"BegStr", "12+34.0"},
-             {"EndStr", ""},
-             {"Length", "12.5"},
-             {"Off1", "0"},
-             {"Off2", "0"},
-             {"Off3", "0"},
-             {"Off4", "0"},
-             {"Off5", "0"},
-             {"Off6", "0"},
-             {"Off7", "0"}},
+            R({{"BegStr", "12+34.0"}, {"Length", "12.5"}}),
             {},
             Card("08", {{3, "   1234"},
                         {17, "     125   00000   00000   00000   00000   00000   00000   00000"}})},
@@ -72,17 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"BlankBeginStationDropsTheCard",
                  false,
                  Card("08", {{10, "   1334"}}),
-                 {{"mnuFormRoadApp", "True"},
-                  {"BegStr", ""},
-                  {"EndStr", "13+34.0"},
-                  {"Length", "0"},
-                  {"Off1", "0"},
-                  {"Off2", "0"},
-                  {"Off3", "0"},
-                  {"Off4", "0"},
-                  {"Off5", "0"},
-                  {"Off6", "0"},
-                  {"Off7", "0"}},
+                 R({{"EndStr", "13+34.0"}}),
                  {},
                  ""}),
     testsupport::CaseName());

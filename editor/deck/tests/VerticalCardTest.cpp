@@ -29,6 +29,22 @@ const std::string kZeros = Card("02", {{3, "  0000000"},
                                        {66, "   000"},
                                        {72, "  0000000"}});
 
+// The controls of a blank card, with `changes` applied.
+Texts V(const Texts& changes) {
+    return Changed({{"mnuFormVert", "True"},
+                    {"GradeIn", "0"},
+                    {"InLength1", "0"},
+                    {"PISta1", ""},
+                    {"PIElev1", "0"},
+                    {"OutLength1", "0"},
+                    {"InLength2", "0"},
+                    {"PISta2", ""},
+                    {"PIElev2", "0"},
+                    {"OutLength2", "0"},
+                    {"GradeOut", "0"}},
+                   changes);
+}
+
 class VerticalRead : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(VerticalRead, FillsEveryControlAndWritesTheCardBack) {
@@ -72,45 +88,21 @@ INSTANTIATE_TEST_SUITE_P(
                                kFull},
                       // Blank numbers show "0" and come back as zeros, blank stations stay
                       // empty; the card type is not looked at.
-                      ReadCase{"BlankCardOfAnotherType",
-                               false,
-                               "03",
-                               {{"mnuFormVert", "True"},
-                                {"GradeIn", "0"},
-                                {"InLength1", "0"},
-                                {"PISta1", ""},
-                                {"PIElev1", "0"},
-                                {"OutLength1", "0"},
-                                {"InLength2", "0"},
-                                {"PISta2", ""},
-                                {"PIElev2", "0"},
-                                {"OutLength2", "0"},
-                                {"GradeOut", "0"}},
-                               {},
-                               kZeros},
-                      ReadCase{"PunchedPointsAreHonoured",
-                               false,
-                               Card("02", {{3, "     2.5"}, {18, " 12345.6"}, {27, " 1234.5"}}),
-                               {{"mnuFormVert", "True"},
-                                {"GradeIn", "2.5"},
-                                {"InLength1", "0"},
-                                {"PISta1", "123+45.60"},
-                                {"PIElev1", "1234.5"},
-                                {"OutLength1", "0"},
-                                {"InLength2", "0"},
-                                {"PISta2", ""},
-                                {"PIElev2", "0"},
-                                {"OutLength2", "0"},
-                                {"GradeOut", "0"}},
-                               {},
-                               Card("02", {{3, "  2500000"},
-                                           {12, "   000"},
-                                           {18, "  1234560"},
-                                           {27, " 12345000"},
-                                           {36, "   000   000"},
-                                           {57, "    00000"},
-                                           {66, "   000"},
-                                           {72, "  0000000"}})}),
+                      ReadCase{"BlankCardOfAnotherType", false, "03", V({}), {}, kZeros},
+                      ReadCase{
+                          "PunchedPointsAreHonoured",
+                          false,
+                          Card("02", {{3, "     2.5"}, {18, " 12345.6"}, {27, " 1234.5"}}),
+                          V({{"GradeIn", "2.5"}, {"PISta1", "123+45.60"}, {"PIElev1", "1234.5"}}),
+                          {},
+                          Card("02", {{3, "  2500000"},
+                                      {12, "   000"},
+                                      {18, "  1234560"},
+                                      {27, " 12345000"},
+                                      {36, "   000   000"},
+                                      {57, "    00000"},
+                                      {66, "   000"},
+                                      {72, "  0000000"}})}),
     testsupport::CaseName());
 
 class VerticalWrite : public ::testing::TestWithParam<WriteCase> {};
