@@ -40,9 +40,10 @@ EnteredEquation MakeStationEquation(const RunState& state, double backStation,
 
     double shift = length;
     if (length < 0.0) {
-        const double equationNumber = state.variant == EngineVariant::Metric
-                                          ? ConvertLength('m', '\'', 'S', kEquationNumberUnits)
-                                          : kEquationNumberUnits;
+        const double equationNumber =
+            state.variant == EngineVariant::Metric
+                ? ConvertLength(kMetresUnit, kFeetUnit, kSurveyFoot, kEquationNumberUnits)
+                : kEquationNumberUnits;
         shift = equationNumber / state.stationDivisor + length;
     }
     if (!std::isfinite(length) || !std::isfinite(shift) || shift <= 0.0) {
