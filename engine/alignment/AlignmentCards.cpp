@@ -26,8 +26,6 @@ constexpr int kReferenceLineCard = 4;
 constexpr size_t kMostOverrideRows = 15;
 constexpr double kOverrideSpacing = 1.0;  // feet: rows closer than this are one row
 constexpr int kCrownParabolic = 5;
-// Stations below this mean no Problem has reached its alignment.
-constexpr double kLowestMarker = -90000.0;
 
 void WriteDescriptionHeading(EngineRun& run) {
     run.listing.WritePageHeading(5, 4);
@@ -138,7 +136,7 @@ StepEnd ProcessAlignmentCards(EngineRun& run, AlignmentState& alignment) {
     const bool superelevation =
         alignment.cards.crossSlope.crownCode != kCrownParabolic && !crossSlopeFailed;
     BuildHorizontalAlignment(run, alignment, horizontalFailed, superelevation);
-    state.alignmentMarker = std::max(alignment.horizontal.tsStation, kLowestMarker);
+    state.alignmentMarker = std::max(alignment.horizontal.tsStation, kAlignmentMarkerFloor);
 
     const Stationing stationing = alignment.Stationing();
     ReadValidDataLimits(run, stationing, alignment.limits);

@@ -102,14 +102,16 @@ void ProcessDescriptionCard(EngineRun& run) {
     if (state.ignored.count > 0) {
         run.listing.WritePageHeading(IgnoredReportLines(state.ignored.count), 0);
         WriteIgnoredLinesReport(run);
-        if (state.alignmentMarker > -90000.0) run.listing.WritePageHeading(-1, 0);
+        // An earlier Problem has reached its alignment (strictly above the
+        // floor): the next Problem starts on a new page.
+        if (state.alignmentMarker > kAlignmentMarkerFloor) run.listing.WritePageHeading(-1, 0);
         state.runErrorFlag = true;
     }
     std::string previous = state.headings.StructureId();
     std::string id = state.cardImage.substr(2, 10);
     bool blankId = ff::IsBlank(id);
     if (!blankId) state.headings.StructureId() = id;
-    if (state.alignmentMarker < -90000.0) return;
+    if (state.NoAlignmentReached()) return;
     if (blankId || WithoutBlanks(id) == WithoutBlanks(previous)) {
         state.sectionCounter = std::max(state.sectionCounter + 1, 2);
         state.headings.SectionNumber() = MakeSectionNumberText(state.sectionCounter);

@@ -59,8 +59,7 @@ std::string MakeTimeText(const LocalTime& now) {
 
 int FinishRun(EngineRun& run) {
     RunState& state = run.state;
-    char aux = state.auxOutputStatus;
-    if (aux == 'B' || aux == 'C' || aux == 'E' || aux == 'F') {
+    if (IsAuxOutputFault(state.auxOutputStatus)) {
         state.runErrorFlag = true;
         WriteAuxiliaryOutputBox(run);
     }
@@ -89,7 +88,7 @@ int EndOfInputError(EngineRun& run) {
         out.Write(ErrorBoxLine());
         // A deck that never reached an alignment is no clean run; one that did
         // still has to pass the end-of-run checks.
-        if (state.alignmentMarker < -90000.0) state.runErrorFlag = true;
+        if (state.NoAlignmentReached()) state.runErrorFlag = true;
         return FinishRun(run);
     }
     state.runErrorFlag = true;
