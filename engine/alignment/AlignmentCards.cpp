@@ -4,6 +4,8 @@
 // profile, the cross-slope table and the LIMITS section.
 #include <algorithm>
 
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
 #include "engine/alignment/AlignmentCardReader.hpp"
 #include "engine/alignment/AlignmentState.hpp"
 #include "engine/alignment/HorizontalAlignmentListing.hpp"
@@ -13,7 +15,6 @@
 #include "engine/run/CardStream.hpp"
 #include "engine/run/EngineSteps.hpp"
 #include "engine/run/ProblemState.hpp"
-#include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
 
 namespace quillon::engine {
@@ -39,7 +40,9 @@ void WriteDescriptionHeading(EngineRun& run) {
 
 void WriteDescriptionLine(EngineRun& run) {
     run.listing.WritePageHeading(1, 1);
-    run.listing.Write(ff::Record().X(27).Text(ff::ReadText(run.state.cardImage, 3, 78)).str());
+    const std::string text =
+        cards::Text(run.state.cardImage, cards::kDescriptionTextCard["Description.Text"]);
+    run.listing.Write(ff::Record().X(27).Text(text).str());
 }
 
 // A field of card `cardType` that is not a number: the card's fatal box
