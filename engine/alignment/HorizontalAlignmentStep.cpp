@@ -22,7 +22,9 @@ constexpr int kTitleBlanks = 22;
 // The ST side of a moved equation lies this far (feet) past the ST.
 constexpr double kPastTheST = 0.0000001;
 
-bool IsLeftHand(char column3) { return column3 == 'L' || column3 == 'l' || column3 == '-'; }
+bool IsLeftHand(char curveDirection) {
+    return curveDirection == 'L' || curveDirection == 'l' || curveDirection == '-';
+}
 
 int MessageBlanks(geometry::CurveError error) {
     switch (error) {
@@ -38,7 +40,7 @@ int MessageBlanks(geometry::CurveError error) {
     return 0;
 }
 
-// The equation of columns 59-80; an invalid one is reported and removed.
+// The station equation of the 01 card; an invalid one is reported and removed.
 void EnterStationEquation(EngineRun& run, AlignmentState& alignment) {
     const HorizontalAlignmentCard& card = alignment.cards.horizontal;
     geometry::AlignmentEquation& equation = alignment.horizontal.equation;
