@@ -210,7 +210,8 @@ std::optional<GirderBuild> GirderBuilder::ReadDeflections() {
             problem_.DEFEL.push_back(0);
             continue;
         }
-        Units withLoad = ReadUnits(Row(row).text, listing::kElevationWithDeadLoad);
+        Units withLoad =
+            ReadUnits(Row(row).text, listing::kElevationWithDeadLoad, kElevationDigits);
         if (withLoad.state == Field::Blank)
             return Refuse("has a blank ELEV+DL at " + Where(Row(row)) +
                           " where other points have one");

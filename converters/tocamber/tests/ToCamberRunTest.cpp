@@ -192,7 +192,7 @@ TEST_F(ToCamberRunTest, WritesTheLinesOfAProblemColumnByColumn) {
 
 struct RefusalCase {
     std::string name;
-    std::function<std::vector<qt::PointRow>()> rows;
+    std::function<std::string()> listing;
     std::string message;
 };
 
@@ -202,7 +202,7 @@ class ToCamberRefusal : public ToCamberRunTest,
 TEST_P(ToCamberRefusal, EndsTheRunAndLeavesNoCamberInput) {
     const RefusalCase& c = GetParam();
     Write("bridge.CMB", "an older camber input\n");
-    EXPECT_EQ(RunListing(BridgeListing({{"GIRDER G1 EXT LEFT", c.rows()}})), -1);
+    EXPECT_EQ(RunListing(c.listing()), -1);
     EXPECT_EQ(out_.str(), c.message + "\n");
     EXPECT_NE(Log().find(c.message + "\n"), std::string::npos);
     EXPECT_FALSE(Exists("bridge.CMB"));
@@ -214,57 +214,98 @@ std::vector<qt::PointRow> Rows(const std::function<void(qt::GirderSpec&)>& chang
     return qt::GirderRows(spec);
 }
 
+// The listing of one girder of these rows.
+std::function<std::string()> Listed(std::function<std::vector<qt::PointRow>()> rows) {
+    return [rows] { return BridgeListing({{"GIRDER G1 EXT LEFT", rows()}}); };
+}
+
+// The listing of tests/two-spans-splice.lis, then pages the walk refuses.
+std::string FollowedBy(const std::function<void(qt::ListingFixture&)>& pages) {
+    qt::ListingFixture listing;
+    listing.LongitudinalTable("GIRDER G1 EXT LEFT", qt::GirderRows(tc::testing::TwoSpansSplice()));
+    pages(listing);
+    return listing.Text();
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    Girders, ToCamberRefusal,
+    Listings, ToCamberRefusal,
     ::testing::Values(
-        RefusalCase{"ElevationsAcross5000",
-                    [] {
+        RefusalCase{"ElevationsAcross5000", Listed([] {
                         return Rows([](qt::GirderSpec& s) {
                             s.elevation = [](double d) { return 4999.9 + 0.001 * d; };
                         });
-                    },
+                    }),
                     "Found elevations spanning 4000 - 5000, aborting process"},
         RefusalCase{"NoNinthPoint",
-                    [] { return Rows([](qt::GirderSpec& s) { s.pointsPerSpan = 9; }); },
+                    Listed([] { return Rows([](qt::GirderSpec& s) { s.pointsPerSpan = 9; }); }),
                     "Girder 1 'GIRDER G1 EXT LEFT' has no tenth or twentieth points (no point "
                     "labelled -9 or -19), aborting process"},
-        RefusalCase{"ExtraXPointRow",
-                    [] {
+        RefusalCase{"ExtraXPointRow", Listed([] {
                         std::vector<qt::PointRow> rows = Rows([](qt::GirderSpec&) {});
                         qt::PointRow x = rows[0];
                         x.name = qt::PointLabel('X', 0);
                         rows.insert(rows.begin() + 1, x);
                         return rows;
-                    },
+                    }),
                     "Girder 1 'GIRDER G1 EXT LEFT' has 22 point rows where 2 spans of tenth "
                     "points have 21, aborting process"},
-        RefusalCase{"ThirtyThreeSpans",
-                    [] { return Rows([](qt::GirderSpec& s) { s.spans.assign(33, 20.0); }); },
+        RefusalCase{"ThirtyThreeSpans", Listed([] {
+                        return Rows([](qt::GirderSpec& s) { s.spans.assign(33, 20.0); });
+                    }),
                     "Girder 1 'GIRDER G1 EXT LEFT' has 33 spans; 1 to 32 can be written, "
                     "aborting process"},
         RefusalCase{"SpanOf1000Feet",
-                    [] { return Rows([](qt::GirderSpec& s) { s.spans = {1000.0}; }); },
+                    Listed([] { return Rows([](qt::GirderSpec& s) { s.spans = {1000.0}; }); }),
                     "Girder 1 'GIRDER G1 EXT LEFT' has span 1 of 1000.0000, which does not fit 7 "
                     "columns, aborting process"},
-        RefusalCase{"OneBlankElevationWithDeadLoad",
-                    [] {
+        RefusalCase{"OneBlankElevationWithDeadLoad", Listed([] {
                         return Rows([](qt::GirderSpec& s) {
                             s.deflection = [](double d) {
                                 return d == 45.0 ? std::optional<double>() : 0.01;
                             };
                         });
-                    },
+                    }),
                     "Girder 1 'GIRDER G1 EXT LEFT' has a blank ELEV+DL at F-5 at 23+95.0000 "
                     "where other points have one, aborting process"},
-        RefusalCase{"BlankElevation",
-                    [] {
+        RefusalCase{"BlankElevation", Listed([] {
                         std::vector<qt::PointRow> rows = Rows([](qt::GirderSpec&) {});
                         rows[3].elevation.reset();  // F-3, 27 ft from the abutment
                         rows[3].elevationWithDeadLoad.reset();
                         return rows;
-                    },
+                    }),
                     "Girder 1 'GIRDER G1 EXT LEFT' has a blank ELEVATION at F-3 at 23+77.0000, "
-                    "aborting process"}),
+                    "aborting process"},
+        // The walk's refusals end the run as well.
+        RefusalCase{"SecondLineSet", tc::testing::SecondLineSetListing,
+                    "Found a second line set on page 3; only one line set can be read, aborting "
+                    "process"},
+        RefusalCase{"SecondProblemOfTheStructure",
+                    [] {
+                        return FollowedBy([](qt::ListingFixture& l) {
+                            l.SetSectionNumber(2);
+                            l.TextPage({"", " HORIZONTAL ALIGNMENT"});
+                        });
+                    },
+                    "Current structure is 'BR 47-0317', found = 'STRUCTURE ID:  BR 47-0317     "
+                    "(2), aborting process'"},
+        RefusalCase{"AnotherStructure",
+                    [] {
+                        return FollowedBy([](qt::ListingFixture& l) {
+                            l.SetStructureId("BR 99-0001");
+                            l.TextPage({"", " HORIZONTAL ALIGNMENT"});
+                        });
+                    },
+                    "Current structure is 'BR 47-0317', found = 'STRUCTURE ID:  BR 99-0001, "
+                    "aborting process'"},
+        RefusalCase{"PageCutShort",
+                    [] {
+                        std::string text = FollowedBy([](qt::ListingFixture& l) {
+                            l.LongitudinalTable("GIRDER G2", qt::GirderRows({}));
+                        });
+                        size_t heading = text.rfind("STRUCTURE ID:");
+                        return text.substr(0, text.find('\n', heading) + 1);
+                    },
+                    "Unexpected end of file found at skipRec(), aborting process."}),
     [](const ::testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
 
 // ---------------------------------------------------------------- selection
@@ -327,16 +368,6 @@ TEST_F(ToCamberRunTest, LogsTheRunAfterItsHeader) {
                          "PATH: /usr/bin:/bin\n" +
                          std::string(80, '-') + "\n\n" +
                          "Processing load for bridge file: " + Path("bridge.lis") + "\n");
-}
-
-TEST_F(ToCamberRunTest, RefusesASecondLineSetAndRemovesAnOlderCamberInput) {
-    Write("bridge.CMB", "older\n");
-    EXPECT_EQ(RunListing(tc::testing::SecondLineSetListing()), -1);
-    const std::string message =
-        "Found a second line set on page 3; only one line set can be read, aborting process";
-    EXPECT_EQ(out_.str(), message + "\n");
-    EXPECT_NE(Log().find(message), std::string::npos);
-    EXPECT_FALSE(Exists("bridge.CMB"));
 }
 
 TEST_F(ToCamberRunTest, EndsWhenTheListingHasNoGirderOrWebTable) {
