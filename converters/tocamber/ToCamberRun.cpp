@@ -10,6 +10,7 @@
 #include "converters/tocamber/BridgeFile.hpp"
 #include "converters/tocamber/CamberFile.hpp"
 #include "converters/tocamber/EntryCheck.hpp"
+#include "platform/ReplacingFile.hpp"
 
 namespace quillon::converters::tocamber {
 
