@@ -35,12 +35,14 @@ void ReadRoadApproachCard(DeckModel& deck, std::string_view card, MessageSink&) 
     form.EndStr = fields.StationText("RoadAppr.EndStr");
     form.Length = fields.NumberText("RoadAppr.Length");
     for (const Offset& offset : kOffsets) form.*offset.box = fields.NumberText(offset.field);
+    form.readFromDeck = true;
 }
 
 WrittenCards WriteRoadApproachCard(const DeckModel& deck) {
     const RoadAppr& form = deck.roadAppr;
     WrittenCards out;
-    if (form.BegStr.empty() || form.BegStr == std::string(7, ' ')) return out;
+    if (!form.readFromDeck && (form.BegStr.empty() || form.BegStr == std::string(7, ' ')))
+        return out;
     CardLineWriter line(kCard, deck.MetricFlag);
     line.Number("RoadAppr.BegStr", "Begin Structure", form.BegStr);
     line.Number("RoadAppr.EndStr", "End Structure", form.EndStr);

@@ -73,14 +73,16 @@ INSTANTIATE_TEST_SUITE_P(
             {},
             Card("08", {{3, "   1234"},
                         {17, "     125   00000   00000   00000   00000   00000   00000   00000"}})},
-        // A blank begin station reads as an empty box, so the card is not
-        // written again.
-        ReadCase{"BlankBeginStationDropsTheCard",
+        // A blank begin station reads as an empty box; the card was read
+        // from the deck, so it is written again (it was once dropped).
+        ReadCase{"BlankBeginStationIsWrittenBack",
                  false,
                  Card("08", {{10, "   1334"}}),
                  R({{"EndStr", "13+34.0"}}),
                  {},
-                 ""}),
+                 Card("08", {{10,
+                              "   1334      00   00000   00000   00000   00000   00000   00000"
+                              "   00000"}})}),
     testsupport::CaseName());
 
 class RoadApproachWrite : public ::testing::TestWithParam<WriteCase> {};
