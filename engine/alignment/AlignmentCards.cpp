@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
 #include "engine/alignment/AlignmentCardReader.hpp"
 #include "engine/alignment/AlignmentState.hpp"
 #include "engine/alignment/AlignmentStep.hpp"
@@ -26,8 +28,6 @@ constexpr int kReferenceLineCard = 4;
 constexpr size_t kMostOverrideRows = 15;
 constexpr double kOverrideSpacing = 1.0;  // feet: rows closer than this are one row
 constexpr int kCrownParabolic = 5;
-// Stations below this mean no Problem has reached its alignment.
-constexpr double kLowestMarker = -90000.0;
 
 void WriteDescriptionHeading(EngineRun& run) {
     run.listing.WritePageHeading(5, 4);
@@ -39,7 +39,9 @@ void WriteDescriptionHeading(EngineRun& run) {
 
 void WriteDescriptionLine(EngineRun& run) {
     run.listing.WritePageHeading(1, 1);
-    run.listing.Write(ff::Record().X(27).Text(ff::ReadText(run.state.cardImage, 3, 78)).str());
+    const std::string text =
+        cards::Text(run.state.cardImage, cards::kDescriptionTextCard["Description.Text"]);
+    run.listing.Write(ff::Record().X(27).Text(text).str());
 }
 
 // A field of card `cardType` that is not a number: the card's fatal box
@@ -138,7 +140,7 @@ StepEnd ProcessAlignmentCards(EngineRun& run, AlignmentState& alignment) {
     const bool superelevation =
         alignment.cards.crossSlope.crownCode != kCrownParabolic && !crossSlopeFailed;
     BuildHorizontalAlignment(run, alignment, horizontalFailed, superelevation);
-    state.alignmentMarker = std::max(alignment.horizontal.tsStation, kLowestMarker);
+    state.alignmentMarker = std::max(alignment.horizontal.tsStation, kAlignmentMarkerFloor);
 
     const Stationing stationing = alignment.Stationing();
     ReadValidDataLimits(run, stationing, alignment.limits);

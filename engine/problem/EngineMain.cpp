@@ -23,10 +23,10 @@ constexpr const char* kNormalTermination = "  Normal termination -- QUILLON";
 
 void SetBuild(RunState& state) {
     if (state.variant == EngineVariant::Metric) {
-        state.units = {'\'', 'm'};
-        state.headings.text[2] = "WIN2.1.0m)";
+        state.units = {kFeetUnit, kMetresUnit};
+        state.headings.Version() = "WIN2.1.0m)";
     } else {
-        state.headings.text[2] = "WIN2.1.0e)";
+        state.headings.Version() = "WIN2.1.0e)";
     }
 }
 
@@ -111,8 +111,8 @@ int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
     EngineRun run(variant, listingFile, std::move(lines));
     SetBuild(run.state);
     LocalTime now = environment.Now();
-    run.state.headings.text[3] = MakeDateText(now);
-    run.state.headings.text[4] = MakeTimeText(now);
+    run.state.headings.Date() = MakeDateText(now);
+    run.state.headings.Time() = MakeTimeText(now);
     run.state.stationDivisor = 1.0;
 
     const int status = EngineMain(run);

@@ -1,3 +1,5 @@
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
 #include "engine/run/CardStream.hpp"
 #include "engine/run/EngineRun.hpp"
 #include "fixedform/FieldReader.hpp"
@@ -59,8 +61,7 @@ std::string MakeTimeText(const LocalTime& now) {
 
 int FinishRun(EngineRun& run) {
     RunState& state = run.state;
-    char aux = state.auxOutputStatus;
-    if (aux == 'B' || aux == 'C' || aux == 'E' || aux == 'F') {
+    if (IsAuxOutputFault(state.auxOutputStatus)) {
         state.runErrorFlag = true;
         WriteAuxiliaryOutputBox(run);
     }
@@ -79,7 +80,7 @@ int EndOfInputError(EngineRun& run) {
     RunState& state = run.state;
     ListingWriter& out = run.listing;
     if (state.ignored.count == 0 && state.currentCardType == 0 &&
-        ff::IsBlank(state.cardImage.substr(2))) {
+        cards::IsBlank(state.cardImage, cards::kDescriptionTextCard["Description.Text"])) {
         // The last "card" was a blank line, which reads as a 00 card.
         out.WritePageHeading(5, 5);
         out.WriteEmpty();
@@ -89,7 +90,7 @@ int EndOfInputError(EngineRun& run) {
         out.Write(ErrorBoxLine());
         // A deck that never reached an alignment is no clean run; one that did
         // still has to pass the end-of-run checks.
-        if (state.alignmentMarker < -90000.0) state.runErrorFlag = true;
+        if (state.NoAlignmentReached()) state.runErrorFlag = true;
         return FinishRun(run);
     }
     state.runErrorFlag = true;

@@ -264,7 +264,7 @@ TEST(EndOfInput, BlankLastLineStillPassesTheAuxiliaryOutputCheck) {
         run.state.alignmentMarker = 0.0;
         run.state.currentCardType = 0;
         run.state.cardImage = std::string(80, ' ');
-        run.state.auxOutputStatus = status;
+        run.state.auxOutputStatus = static_cast<AuxOutputStatus>(status);
         const int ended = EndOfInputError(run);
         EXPECT_EQ(ended, 4) << status;
         EXPECT_TRUE(Contains(listing.str(), "FATAL ERROR IN WRITING AUXILIARY OUTPUT")) << status;
@@ -279,7 +279,7 @@ TEST(EndOfInput, BlankLastLineStillPassesTheAuxiliaryOutputCheck) {
 TEST(FinishRun, AuxiliaryOutputBoxInTheMetricBuild) {
     std::ostringstream listing;
     EngineRun run(EngineVariant::Metric, listing, {});
-    run.state.auxOutputStatus = 'E';
+    run.state.auxOutputStatus = AuxOutputStatus::ShiftNotConstant;
     const int ended = FinishRun(run);
     EXPECT_EQ(ended, 4);
     auto records = Records(listing.str());

@@ -93,11 +93,17 @@ TEST(MakeStationEquation, OverlapOfAMillionUnitsIsInvalid) {
     const RunState english(EngineVariant::English);
     EXPECT_EQ(MakeStationEquation(english, 1000001.0, 1.0).entry, EquationEntry::Invalid);
     EXPECT_EQ(MakeStationEquation(english, 1000000.0, 1.0).entry, EquationEntry::Entered);
-    // Metric: the million is in metres, 3,280,833.33 ft; an overlap of
-    // 2,000,000 ft still leaves a positive shift, 3,300,000 ft does not.
+    // Metric: the same test in feet, although the shift printed past a valid
+    // overlap takes its million in metres (3,280,833.33 ft), so that a deck
+    // is valid in QlMetr exactly when it is valid in QlEngl.
     const RunState metric(EngineVariant::Metric);
-    EXPECT_EQ(MakeStationEquation(metric, 2000001.0, 1.0).entry, EquationEntry::Entered);
+    EXPECT_EQ(MakeStationEquation(metric, 1000001.0, 1.0).entry, EquationEntry::Invalid);
+    EXPECT_EQ(MakeStationEquation(metric, 1000000.0, 1.0).entry, EquationEntry::Entered);
+    EXPECT_EQ(MakeStationEquation(metric, 2000001.0, 1.0).entry, EquationEntry::Invalid);
     EXPECT_EQ(MakeStationEquation(metric, 3300001.0, 1.0).entry, EquationEntry::Invalid);
+    // 1,000,000 m = 3,280,833.33 ft, less the overlap of 999,999 ft.
+    EXPECT_NEAR(MakeStationEquation(metric, 1000000.0, 1.0).equation.shift,
+                3280833.3333333333 - 999999.0, 1e-6);
     const double nan = std::numeric_limits<double>::quiet_NaN();
     EXPECT_EQ(MakeStationEquation(english, 1000.0, nan).entry, EquationEntry::Invalid);
 }
