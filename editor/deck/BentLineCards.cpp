@@ -108,7 +108,9 @@ WrittenCard WriteBentLineCard(const DeckModel& deck, int row) {
 }
 
 bool IsWrittenBentLine(const BentLineRow& row) {
-    return row.readFromDeck || (!row.Text4.empty() && row.Text4 != std::string(10, ' '));
+    return row.readFromDeck ||
+           (!row.Text4.empty() &&
+            row.Text4 != std::string(static_cast<size_t>(kCard["BentDescription"].Width()), ' '));
 }
 
 WrittenCards WriteBentLineCards(const DeckModel& deck) {

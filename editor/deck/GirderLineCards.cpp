@@ -110,7 +110,9 @@ WrittenCard WriteGirderLineCard(const DeckModel& deck, int row) {
 }
 
 bool IsWrittenGirderLine(const GirderLineRow& row) {
-    return row.readFromDeck || (!row.Text4.empty() && row.Text4 != std::string(20, ' '));
+    return row.readFromDeck ||
+           (!row.Text4.empty() &&
+            row.Text4 != std::string(static_cast<size_t>(kCard["GirderDescription"].Width()), ' '));
 }
 
 WrittenCards WriteGirderLineCards(const DeckModel& deck) {

@@ -41,7 +41,9 @@ void ReadRoadApproachCard(DeckModel& deck, std::string_view card, MessageSink&) 
 WrittenCards WriteRoadApproachCard(const DeckModel& deck) {
     const RoadAppr& form = deck.roadAppr;
     WrittenCards out;
-    if (!form.readFromDeck && (form.BegStr.empty() || form.BegStr == std::string(7, ' ')))
+    if (!form.readFromDeck &&
+        (form.BegStr.empty() ||
+         form.BegStr == std::string(static_cast<size_t>(kCard["RoadAppr.BegStr"].Width()), ' ')))
         return out;
     CardLineWriter line(kCard, deck.MetricFlag);
     line.Number("RoadAppr.BegStr", "Begin Structure", form.BegStr);

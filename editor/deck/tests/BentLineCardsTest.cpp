@@ -206,6 +206,17 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"ItemsFiveAndSixWriteSixAndSeven", false,
                   [](DeckModel& d) { Row0(d).Combo1.Choose(5); },
                   Card("06", {{11, "6L 0 0 000"}}, 45)},
+        WriteCase{"OneColumnBoxesWriteTheirFirstCharacter", false,
+                  [](DeckModel& d) {
+                      Row0(d).Text7 = "Right";
+                      Row0(d).Text5 = "**";
+                      Row0(d).Text6 = "DL";
+                      Row0(d).Text8 = "ABC";
+                  },
+                  Card("06", {{12, "R 0 0 000"}, {43, "*DAB"}}, 46)},
+        WriteCase{"ControlCharactersAreWrittenAsBlanks", false,
+                  [](DeckModel& d) { Row0(d).Text4 = "PIER\t2\r"; },
+                  Card("06", {{12, "L 0 0 000"}, {29, "PIER 2"}}, 45)},
         WriteCase{"DescriptionIsCutToTen", false,
                   [](DeckModel& d) { Row0(d).Text4 = "ABUTMENT 1 WEST"; },
                   Card("06", {{12, "L 0 0 000"}, {29, "ABUTMENT 1"}}, 45)},

@@ -41,16 +41,42 @@ std::string Written01(char direction) {
                 80);
 }
 
-const std::string kFullEnglish = Card("01", {{3, "L"},
-                                             {4, "012345678"},
-                                             {13, "  123456789"},
-                                             {24, " 5301000"},
-                                             {32, "  1500"},
-                                             {38, "  2050"},
-                                             {44, "  -12500"},
-                                             {52, " 716.20"},
-                                             {59, "   50000000"},
-                                             {70, "   51000000"}});
+const std::string kFullCard = Card("01", {{3, "L"},
+                                          {4, "012345678"},
+                                          {13, "  123456789"},
+                                          {24, " 5301000"},
+                                          {32, "  1500"},
+                                          {38, "  2050"},
+                                          {44, "  -12500"},
+                                          {52, " 716.20"},
+                                          {59, "   50000000"},
+                                          {70, "   51000000"}});
+
+// What the full card shows: the same digits with one more decimal on the
+// stations and lengths of a metric deck, and no degree of curve there.
+Texts FullTexts(bool metric) {
+    return {{"mnuFormHoriz", "True"},
+            {"Option1", "True"},
+            {"Option2", "False"},
+            {"Delta", "12" + kDeg + " 34' 56.78\""},
+            {"PIStation", metric ? "1+234.56789" : "123+45.6789"},  // 123456789 / 10^5, 10^4
+            {"Degree", metric ? "" : "5" + kDeg + " 30' 10.00\""},
+            {"Radius", "716.2"},
+            {"InSpiral", metric ? "1.5" : "15"},
+            {"OutSpiral", metric ? "2.05" : "20.5"},
+            {"ProfOffset", metric ? "-0.125" : "-1.25"},
+            {"Back", metric ? "0+500.00000" : "50+00.0000"},
+            {"Ahead", metric ? "0+510.00000" : "51+00.0000"}};
+}
+
+// The full card written back: the delta's degrees without a leading zero,
+// no degree of curve in a metric deck.
+std::string FullWritten(bool metric) {
+    std::string card = kFullCard;
+    card.replace(3, 1, " ");
+    if (metric) card.replace(23, 8, std::string(8, ' '));
+    return card;
+}
 
 class HorizontalRead : public ::testing::TestWithParam<ReadCase> {};
 
@@ -62,59 +88,11 @@ TEST_P(HorizontalRead, FillsEveryControlAndWritesTheCardBack) {
 INSTANTIATE_TEST_SUITE_P(
     Table, HorizontalRead,
     ::testing::Values(
-        ReadCase{"EnglishCardEveryField",
-                 false,
-                 kFullEnglish,
-                 {{"mnuFormHoriz", "True"},
-                  {"Option1", "True"},
-                  {"Option2", "False"},
-                  {"Delta", "12" + kDeg + " 34' 56.78\""},
-                  {"PIStation", "123+45.6789"},  // 123456789 / 10^4
-                  {"Degree", "5" + kDeg + " 30' 10.00\""},
-                  {"Radius", "716.2"},
-                  {"InSpiral", "15"},
-                  {"OutSpiral", "20.5"},
-                  {"ProfOffset", "-1.25"},
-                  {"Back", "50+00.0000"},
-                  {"Ahead", "51+00.0000"}},
-                 {},
-                 Card("01", {{3, "L"},
-                             {4, " 12345678"},
-                             {13, "  123456789"},
-                             {24, " 5301000"},
-                             {32, "  1500"},
-                             {38, "  2050"},
-                             {44, "  -12500"},
-                             {52, " 716.20"},
-                             {59, "   50000000"},
-                             {70, "   51000000"}})},
+        ReadCase{
+            "EnglishCardEveryField", false, kFullCard, FullTexts(false), {}, FullWritten(false)},
         // One more decimal on stations and lengths; the degree of curve is
         // neither read nor written.
-        ReadCase{"MetricCardEveryField",
-                 true,
-                 kFullEnglish,
-                 {{"mnuFormHoriz", "True"},
-                  {"Option1", "True"},
-                  {"Option2", "False"},
-                  {"Delta", "12" + kDeg + " 34' 56.78\""},
-                  {"PIStation", "1+234.56789"},
-                  {"Degree", ""},
-                  {"Radius", "716.2"},
-                  {"InSpiral", "1.5"},
-                  {"OutSpiral", "2.05"},
-                  {"ProfOffset", "-0.125"},
-                  {"Back", "0+500.00000"},
-                  {"Ahead", "0+510.00000"}},
-                 {},
-                 Card("01", {{3, "L"},
-                             {4, " 12345678"},
-                             {13, "  123456789"},
-                             {32, "  1500"},
-                             {38, "  2050"},
-                             {44, "  -12500"},
-                             {52, " 716.20"},
-                             {59, "   50000000"},
-                             {70, "   51000000"}})},
+        ReadCase{"MetricCardEveryField", true, kFullCard, FullTexts(true), {}, FullWritten(true)},
         ReadCase{"LowerCaseLIsLeft",
                  false,
                  "01l",
