@@ -34,7 +34,7 @@ void ReadRoadApproachCard(DeckModel& deck, std::string_view card, MessageSink&) 
     form.BegStr = fields.StationText("RoadAppr.BegStr");
     form.EndStr = fields.StationText("RoadAppr.EndStr");
     form.Length = fields.NumberText("RoadAppr.Length");
-    for (const Offset& offset : kOffsets) form.*offset.box = fields.NumberText(offset.field);
+    for (const Offset& offset : kOffsets) form.*offset.box = fields.NumberTextOrEmpty(offset.field);
     form.readFromDeck = true;
 }
 
