@@ -1,9 +1,11 @@
 #include "converters/common/NumberText.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "fixedform/FieldReader.hpp"
+#include "fixedform/RecordWriter.hpp"
 
 namespace quillon::converters {
 
@@ -40,6 +42,14 @@ std::optional<int> ReadWholeText(std::string_view text) {
     ff::FieldValue<int> value = ff::ReadIw(*core, ff::Blanks::Ignored);
     if (!value.ok()) return std::nullopt;
     return value.value;
+}
+
+std::string FormatDecimal(double value, int decimals) {
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+    // A double has at most 309 whole digits; the field is wide enough for every one.
+    std::string text = ff::FormatF(value, 312 + std::max(decimals, 0), decimals);
+    return text.substr(text.find_first_not_of(' '));
 }
 
 }  // namespace quillon::converters

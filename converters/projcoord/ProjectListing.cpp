@@ -46,12 +46,6 @@ std::string NumberEndingAt(std::string_view line, int last, int first) {
     return field.substr(begin);
 }
 
-// Fw.d without a width: as many columns as the value needs (the %f form).
-std::string FreeWidth(double value, int decimals) {
-    std::string text = ff::FormatF(value, 400, decimals);
-    return text.substr(text.find_first_not_of(' '));
-}
-
 }  // namespace
 
 bool checkStructureLine(std::string_view line) {
@@ -108,8 +102,8 @@ std::string projectListingHeader(const ProjectRunValues& values) {
     header += "Quillon Project Coordinate Converter\n";
     header += "Version 1.00\n\n\n\n\n\n";
     header += "Run date & time = " + values.runTimeText + "\n";
-    header += "Input Northing Offset =  " + FreeWidth(values.northingOffset, 6) + "\n";
-    header += "Input Easting Offset =  " + FreeWidth(values.eastingOffset, 6) + "\n";
+    header += "Input Northing Offset =  " + FormatDecimal(values.northingOffset, 6) + "\n";
+    header += "Input Easting Offset =  " + FormatDecimal(values.eastingOffset, 6) + "\n";
     header += "Input Bearing =  " + std::string(1, b.northSouth) + " " + std::to_string(b.degrees) +
               " " + std::to_string(b.minutes) + " " + ff::FormatF(b.seconds, 7, 4) + " " +
               std::string(1, b.eastWest) + "\n\f";

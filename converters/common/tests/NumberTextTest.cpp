@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -44,6 +45,31 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"TooLargeForAnInt", "99999999999", 99999999999.0, std::nullopt},
                       NumberCase{"Comma", "1,5", std::nullopt, std::nullopt},
                       NumberCase{"Tab", "\t5", std::nullopt, std::nullopt}),
+    [](const auto& info) { return info.param.name; });
+
+struct FormatCase {
+    std::string name;
+    double value;
+    int decimals;
+    std::string text;
+};
+
+class DecimalForm : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(DecimalForm, TakesAsManyColumnsAsTheValueNeeds) {
+    EXPECT_EQ(qc::FormatDecimal(GetParam().value, GetParam().decimals), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, DecimalForm,
+    ::testing::Values(FormatCase{"SixDecimals", 1000.0, 6, "1000.000000"},
+                      FormatCase{"Negative", -1234.5678, 4, "-1234.5678"},
+                      FormatCase{"BelowOne", 0.25, 4, "0.2500"},
+                      // 1/128 = 0.0078125 exactly: half away from zero, not to even.
+                      FormatCase{"ExactHalfRoundsAwayFromZero", 0.0078125, 6, "0.007813"},
+                      FormatCase{"NegativeZeroHasNoSign", -0.0000001, 6, "0.000000"},
+                      FormatCase{"Wide", 1e20, 2, "100000000000000000000.00"},
+                      FormatCase{"Infinity", -HUGE_VAL, 3, "-inf"}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace
