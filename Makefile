@@ -2,7 +2,7 @@
 BUILD ?= build
 SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 4)
-PACKAGES = cmake g++ make libgtest-dev libgmock-dev
+PACKAGES = cmake g++ make libgtest-dev libgmock-dev python3-ezdxf
 
 .PHONY: all deps build run test test-sanitize clean
 

@@ -3,21 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "converters/common/ListingLayout.hpp"
 #include "converters/common/NumberText.hpp"
 #include "converters/common/TextRoutines.hpp"
-#include "fixedform/FieldReader.hpp"
 
 namespace quillon::converters::stick {
 
-namespace ff = quillon::fixedform;
-
 namespace {
-
-// Columns of a row of a longitudinal table.
-constexpr int kNameFirst = 2, kNameWidth = 10;
-constexpr int kElevationFirst = 41, kElevationWidth = 10;
-constexpr int kXFirst = 60, kXWidth = 12;
-constexpr int kYFirst = 72, kYWidth = 12;
 
 // The screen the S5000 window is fitted to: 800 by 480 dots, whose sides are
 // 1.668 to 1.
@@ -29,8 +21,8 @@ bool StartsWith(std::string_view text, std::string_view start) {
     return text.substr(0, start.size()) == start;
 }
 
-std::optional<double> Field(std::string_view row, int first, int width) {
-    return ReadDecimalText(ff::Columns(row, first, width));
+std::optional<double> Field(std::string_view row, listing::RowField field) {
+    return ReadDecimalText(listing::FieldText(row, field));
 }
 
 }  // namespace
@@ -78,7 +70,7 @@ std::vector<Point3> KeptPoints(const LongitudinalLineEntry& line) {
 std::optional<RowKind> classifyRow(std::string_view row) {
     std::string_view text = row.size() > 1 ? row.substr(1) : std::string_view();
     if (StartsWith(text, "CL")) {
-        std::string name = ff::Columns(row, kNameFirst, kNameWidth);
+        std::string name = listing::FieldText(row, listing::kPointName);
         if (NameHolds(name, "PIER")) return RowKind::Pier;
         if (NameHolds(name, "ABUT")) return RowKind::Abutment;
         if (NameHolds(name, "BRG")) return RowKind::Bearing;
@@ -87,8 +79,7 @@ std::optional<RowKind> classifyRow(std::string_view row) {
         return RowKind::OtherCrossing;
     }
     if (StartsWith(text, "SP")) return RowKind::Splice;
-    for (std::string_view label : {"    F-", "    X-", "    D-", "    E-"})
-        if (StartsWith(text, label)) return RowKind::FractionalPoint;
+    if (listing::IsFractionalPointRow(row)) return RowKind::FractionalPoint;
     if (StartsWith(text, "BF")) return RowKind::BentFace;
     if (StartsWith(text, "WW")) return RowKind::WingWall;
     if (StartsWith(text, "RET")) return RowKind::RetainingWall;
@@ -98,15 +89,15 @@ std::optional<RowKind> classifyRow(std::string_view row) {
 }
 
 std::optional<Point3> readRowPoint(std::string_view row) {
-    std::optional<double> x = Field(row, kXFirst, kXWidth);
-    std::optional<double> y = Field(row, kYFirst, kYWidth);
-    std::optional<double> z = Field(row, kElevationFirst, kElevationWidth);
+    std::optional<double> x = Field(row, listing::kX);
+    std::optional<double> y = Field(row, listing::kY);
+    std::optional<double> z = Field(row, listing::kElevation);
     if (!x || !y || !z) return std::nullopt;
     return Point3{*x, *y, *z};
 }
 
 std::string BentLineName(std::string_view row) {
-    return rightTrim(leftTrim(ff::Columns(row, kNameFirst, kNameWidth)));
+    return rightTrim(leftTrim(listing::FieldText(row, listing::kPointName)));
 }
 
 Point3 extendEndPoint(const Point3& end, const Point3& neighbour) {
