@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "converters/common/tests/PlacedText.hpp"
 #include "converters/projcoord/ProjectListing.hpp"
 
 namespace pc = quillon::converters::projcoord;
@@ -10,13 +11,7 @@ namespace {
 
 // A line with each text placed from its column on.
 std::string Line(std::initializer_list<std::pair<int, std::string>> pieces) {
-    std::string line;
-    for (const auto& [first, text] : pieces) {
-        size_t at = static_cast<size_t>(first - 1);
-        if (line.size() < at + text.size()) line.resize(at + text.size(), ' ');
-        line.replace(at, text.size(), text);
-    }
-    return line;
+    return quillon::converters::testing::PlacedText(pieces);
 }
 
 // The identity frame moved by N0 = 1000, E0 = 2000: northing = 1000 + Y, easting = 2000 + X.

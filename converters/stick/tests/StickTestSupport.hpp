@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "converters/common/tests/PlacedText.hpp"
 #include "converters/stick/StickFigure.hpp"
 #include "fixedform/RecordWriter.hpp"
 
@@ -18,13 +19,7 @@ namespace quillon::converters::stick::testing {
 
 // A line with each text placed from its column on.
 inline std::string Line(std::initializer_list<std::pair<int, std::string>> pieces) {
-    std::string line;
-    for (const auto& [first, text] : pieces) {
-        size_t at = static_cast<size_t>(first - 1);
-        if (line.size() < at + text.size()) line.resize(at + text.size(), ' ');
-        line.replace(at, text.size(), text);
-    }
-    return line;
+    return converters::testing::PlacedText(pieces);
 }
 
 inline std::string RowText(const std::string& name, const Point3& p) {
