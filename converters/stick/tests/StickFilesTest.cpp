@@ -142,6 +142,13 @@ TEST(S5000File, LeavesOutALineWithNoDrawnRow) {
     std::string file = st::writeS5000(bridge, console);
     EXPECT_NE(file.find("*' GIRDER 1"), std::string::npos);
     EXPECT_EQ(file.find("GIRDER 2"), std::string::npos);
+    // Nor has it a polyline in the DXF file or a string in the GENIO file.
+    std::vector<std::string> dxf = Records(st::writeDxf(bridge, {}, console));
+    EXPECT_EQ(std::count(dxf.begin(), dxf.end(), "POLYLINE"), 1);
+    EXPECT_EQ(std::count(dxf.begin(), dxf.end(), "  Start of bent line ---------->> GIRDER 2"), 0);
+    std::vector<std::string> genio = Records(st::writeGenio(bridge, console));
+    EXPECT_EQ(std::count(genio.begin(), genio.end(), "080,GR 1,    ,5=0.0, 0.0, 3"), 1);
+    EXPECT_EQ(std::count(genio.begin(), genio.end(), "080,GR 2,    ,5=0.0, 0.0, 3"), 0);
 }
 
 std::vector<std::string> Polyline(const std::string& layer, const std::vector<std::string>& head,
