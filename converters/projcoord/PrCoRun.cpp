@@ -15,6 +15,7 @@
 #include "converters/projcoord/ProjectListing.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/TextLines.hpp"
+#include "platform/ReplacingFile.hpp"
 
 namespace quillon::converters::projcoord {
 

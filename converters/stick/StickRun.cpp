@@ -10,6 +10,7 @@
 #include "converters/common/ConverterLog.hpp"
 #include "converters/stick/BridgeLoader.hpp"
 #include "converters/stick/StickFiles.hpp"
+#include "platform/ReplacingFile.hpp"
 
 namespace quillon::converters::stick {
 

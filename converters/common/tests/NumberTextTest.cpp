@@ -5,6 +5,7 @@
 #include <string>
 
 #include "converters/common/NumberText.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace qc = quillon::converters;
 
@@ -45,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"TooLargeForAnInt", "99999999999", 99999999999.0, std::nullopt},
                       NumberCase{"Comma", "1,5", std::nullopt, std::nullopt},
                       NumberCase{"Tab", "\t5", std::nullopt, std::nullopt}),
-    [](const auto& info) { return info.param.name; });
+    quillon::testsupport::CaseName());
 
 struct FormatCase {
     std::string name;
@@ -70,6 +71,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"NegativeZeroHasNoSign", -0.0000001, 6, "0.000000"},
                       FormatCase{"Wide", 1e20, 2, "100000000000000000000.00"},
                       FormatCase{"Infinity", -HUGE_VAL, 3, "-inf"}),
-    [](const auto& info) { return info.param.name; });
+    quillon::testsupport::CaseName());
 
 }  // namespace

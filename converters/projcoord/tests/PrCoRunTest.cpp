@@ -11,6 +11,7 @@
 #include "converters/common/tests/TempFolder.hpp"
 #include "converters/projcoord/PrCoRun.hpp"
 #include "fixedform/FieldReader.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace pc = quillon::converters::projcoord;
 namespace qc = quillon::converters;
@@ -220,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "its sixth line does not begin with STRUCTURE"},
         FailureCase{"OutputInAMissingFolder", 1, "/nonexistent-folder/job.pcf",
                     "unable to write file '/nonexistent-folder/job.pcf'"}),
-    [](const auto& info) { return info.param.name; });
+    quillon::testsupport::CaseName());
 
 TEST_F(PrCoRunTest, WithoutNineArgumentsPrintsTheUsage) {
     CopyFixture("job.lis");

@@ -5,6 +5,7 @@
 
 #include "converters/projcoord/ProjectCoordinates.hpp"
 #include "fixedform/RecordWriter.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace pc = quillon::converters::projcoord;
 namespace ff = quillon::fixedform;
@@ -22,8 +23,6 @@ struct RotationCase {
     double northing, easting;
     std::string printed;  // the two F12.4 fields as the listing shows them
 };
-
-std::string Name(const ::testing::TestParamInfo<RotationCase>& info) { return info.param.name; }
 
 class RotationTable : public ::testing::TestWithParam<RotationCase> {};
 
@@ -130,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                      1000,
                      2000,
                      "   1000.0000    2000.0000"}),
-    Name);
+    quillon::testsupport::CaseName());
 
 TEST(BearingToRotation, HasOneSignForEachQuadrant) {
     const double theta = 30.0 * 0.017453292519943295;

@@ -4,6 +4,7 @@
 
 #include "converters/common/tests/PlacedText.hpp"
 #include "converters/projcoord/ProjectListing.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace pc = quillon::converters::projcoord;
 
@@ -40,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StructureLineCase{"AnotherFirstWord", " THE STRUCTURE", false},
                       StructureLineCase{"Empty", "", false},
                       StructureLineCase{"Blanks", "     ", false}),
-    [](const auto& info) { return info.param.name; });
+    quillon::testsupport::CaseName());
 
 struct CoordinateRowCase {
     std::string name;
@@ -63,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CoordinateRowCase{"FirstPointInColumn66", Line({{66, "."}, {79, "."}}),
                                         false},
                       CoordinateRowCase{"EndsBeforeColumn79", Line({{67, "."}}), false}),
-    [](const auto& info) { return info.param.name; });
+    quillon::testsupport::CaseName());
 
 struct LayoutPointCase {
     std::string name;
@@ -106,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
                         0},
         LayoutPointCase{"XOnlyAParenthesis", Line({{60, "          ()"}, {72, "      1.0000"}}),
                         false, 0, 0}),
-    [](const auto& info) { return info.param.name; });
+    quillon::testsupport::CaseName());
 
 struct ListingLineCase {
     std::string name;
@@ -191,7 +192,7 @@ INSTANTIATE_TEST_SUITE_P(
                         Line({{60, "12345678.500"}, {72, "99999999.000"}, {86, "REST"}}),
                         Line({{60, "12345678.500"}, {72, "99999999.000"}, {86, ""}}) +
                             "************ ************REST"}),
-    [](const auto& info) { return info.param.name; });
+    quillon::testsupport::CaseName());
 
 TEST(ProjectListingLine, KeepsEverythingAfterColumn85UnCut) {
     std::string line = Line({{60, "      3.0000"}, {72, "      4.0000"}, {200, "END"}});

@@ -5,6 +5,7 @@
 
 #include "converters/stick/StickFigure.hpp"
 #include "converters/stick/tests/StickTestSupport.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace st = quillon::converters::stick;
 using st::testing::Entry;
@@ -50,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KindCase{"NameOneColumnLate", "  CL PIER 2", std::nullopt},
                       KindCase{"NoCarriageControl", "CL PIER 2", std::nullopt},
                       KindCase{"Empty", "", std::nullopt}),
-    [](const auto& info) { return info.param.name; });
+    quillon::testsupport::CaseName());
 
 struct PointCase {
     std::string name;
@@ -88,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         PointCase{"AsteriskField",
                   Line({{41, "  100.0000"}, {60, "************"}, {72, "      2.0000"}}),
                   std::nullopt}),
-    [](const auto& info) { return info.param.name; });
+    quillon::testsupport::CaseName());
 
 TEST(BentLineName, IsTheDescriptionFieldTrimmed) {
     EXPECT_EQ(st::BentLineName(Line({{2, "CL PIER 2 "}, {15, "   10+00.0000"}})), "CL PIER 2");
@@ -176,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                    50050 - 239.5 * 8000 / 799,
                    48000,
                    50050 + 239.5 * 8000 / 799}),
-    [](const auto& info) { return info.param.name; });
+    quillon::testsupport::CaseName());
 
 TEST(Extents, StartFromTheFirstPointAndTakeEveryKeptRow) {
     st::BridgeFile bridge;

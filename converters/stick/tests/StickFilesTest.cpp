@@ -7,6 +7,7 @@
 
 #include "converters/stick/StickFiles.hpp"
 #include "converters/stick/tests/StickTestSupport.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace st = quillon::converters::stick;
 using st::testing::Entry;
@@ -269,7 +270,7 @@ INSTANTIATE_TEST_SUITE_P(
                       GenioNameCase{"PointInAFolder", "/home/a.b/ab.lis", "ab"},
                       GenioNameCase{"NoExtension", "/home/jobs/deck", "deck"},
                       GenioNameCase{"TwoPoints", "x.y.lis", "x"}),
-    [](const auto& info) { return info.param.name; });
+    quillon::testsupport::CaseName());
 
 TEST(GenioFile, WritesTheGirdersEdgesAndControlLines) {
     st::BridgeFile bridge;

@@ -13,6 +13,7 @@
 #include "converters/stick/tests/StickFixture.hpp"
 #include "converters/stick/tests/StickTestSupport.hpp"
 #include "fixedform/FieldReader.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace st = quillon::converters::stick;
 namespace qc = quillon::converters;
@@ -138,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MaskCase{"Letters", "abc", -1, {}}, MaskCase{"Negative", "-4", -1, {}},
                       MaskCase{"Empty", "", -1, {}}, MaskCase{"FourDigits", "0016", -1, {}},
                       MaskCase{"Blank", " 4", -1, {}}),
-    [](const auto& info) { return info.param.name; });
+    quillon::testsupport::CaseName());
 
 TEST_F(StickRunTest, RefusesMoreThanTwoArgumentsAndFewer) {
     CopyFixture("bridge.lis");
@@ -252,6 +253,6 @@ INSTANTIATE_TEST_SUITE_P(
         ListingCase{"AnotherStructure", AnotherStructure,
                     "Current structure is 'BR 47-0317', found = 'STRUCTURE ID:  BR 99, aborting "
                     "process'"}),
-    [](const auto& info) { return info.param.name; });
+    quillon::testsupport::CaseName());
 
 }  // namespace
