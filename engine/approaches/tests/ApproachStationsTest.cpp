@@ -19,6 +19,11 @@ std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
     return info.param.name;
 }
 
+// A failing case is shown by its name.
+template <class Case>
+requires requires(const Case& c) { c.name; }
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+
 struct SpanCase {
     std::string name;
     double length;

@@ -38,14 +38,19 @@ inline std::string Columns(const std::string& line, int first, int last) {
 }
 
 // The 08 card: begin and end station, approach length and offsets, each
-// text placed in its field as punched (blank texts leave the field blank).
+// text right-justified in its field (blanks read as zeros, so a text must
+// stand at the right of its columns); an empty text leaves the field blank.
 inline std::string ApproachCard(const std::string& begin, const std::string& end,
                                 const std::string& length,
                                 const std::vector<std::string>& offsets = {}) {
-    std::string card = Card({{1, "08"}, {3, begin}, {10, end}, {17, length}});
-    card.resize(80, ' ');
-    for (size_t i = 0; i < offsets.size() && i < 7; ++i)
-        card.replace(24 + 8 * i, offsets[i].size(), offsets[i]);
+    std::string card = "08";
+    auto field = [&card](const std::string& text, size_t width) {
+        card += text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+    };
+    field(begin, 7);
+    field(end, 7);
+    field(length, 8);
+    for (size_t i = 0; i < 7; ++i) field(i < offsets.size() ? offsets[i] : "", 8);
     return card;
 }
 
@@ -96,6 +101,7 @@ struct ApproachRun {
         ProcessAlignmentCards(run, problem);
         listedBefore = listing.str().size();
         run.state.runErrorFlag = run.state.runErrorFlag || runError;
+        if (!section.empty()) run.state.headings.SectionNumber() = section;
         run.state.cardImage = fixedform::CardColumns(card);
         run.state.currentCardType = 8;
         ProcessRoadApproaches(run, problem);
@@ -104,6 +110,7 @@ struct ApproachRun {
     // What the approaches step wrote.
     std::string Written() const { return listing.str().substr(listedBefore); }
 
+    std::string section;  // when given, the section text the approaches find
     std::ostringstream listing;
     EngineRun run;
     ProblemState problem;
@@ -122,7 +129,7 @@ inline std::vector<std::string> Lines(const std::string& text) {
 // A station text as the table prints it: whole units, "+", two or three
 // digits; an equation number may stand in front.
 inline bool IsStation(const std::string& text) {
-    static const std::regex kStation("^ *([0-9] +)?[0-9]+\\+[0-9]+$|^   \\*OVER$");
+    static const std::regex kStation("^ *([0-9] +)?[0-9]+\\+[0-9]+$|^   \\*(OVER|NEGA)$");
     return std::regex_match(text, kStation);
 }
 
