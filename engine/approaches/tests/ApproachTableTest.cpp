@@ -15,18 +15,7 @@ namespace {
 using approachtest::ApproachCard;
 using approachtest::Columns;
 
-template <class Case>
-std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
-    return info.param.name;
-}
-
-// A failing case is shown by its name.
-template <class Case>
-requires requires(const Case& c) { c.name; }
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
-
-struct OffsetsCase {
-    std::string name;
+struct OffsetsCase : approachtest::NamedCase {
     std::vector<std::string> fields;  // the seven offset fields as punched
     std::vector<double> expected;
 };
@@ -44,29 +33,28 @@ INSTANTIATE_TEST_SUITE_P(
     Approach, Offsets,
     ::testing::Values(
         // The sample bridge: 0 punched is used, the two blank fields are not.
-        OffsetsCase{"SampleBridge",
+        OffsetsCase{{"SampleBridge"},
                     {" -220000", " -120000", "       0", "  120000", "  220000"},
                     {-22.0, -12.0, 0.0, 12.0, 22.0}},
-        OffsetsCase{"SortedAscending",
+        OffsetsCase{{"SortedAscending"},
                     {"    22.", "", "   -12.", "      0", "", "   -22.", "    12."},
                     {-22.0, -12.0, 0.0, 12.0, 22.0}},
         // 12.0 twice and 1e-7 within 1e-6 of 0: each listed once.
-        OffsetsCase{"DuplicatesWithinAMillionth",
+        OffsetsCase{{"DuplicatesWithinAMillionth"},
                     {"    12.", "   12.0", "      0", ".0000001"},
                     {0.0, 12.0}},
         // 0.000001 above 0 is not less than 0.000001 above it: both listed.
-        OffsetsCase{"AMillionthApartIsTwoOffsets", {"      0", ".000001"}, {0.0, 0.000001}},
+        OffsetsCase{{"AMillionthApartIsTwoOffsets"}, {"      0", ".000001"}, {0.0, 0.000001}},
         // The blank fields sort as 0 beside the punched 0.
-        OffsetsCase{"PunchedZeroAmongBlanks", {"", "", "      0", "", "   -5."}, {-5.0, 0.0}},
-        OffsetsCase{"NegativeZeroIsZero", {"     -0"}, {0.0}},
-        OffsetsCase{"SevenBlankFields", {}, {}},
-        OffsetsCase{"AllSevenUsed",
+        OffsetsCase{{"PunchedZeroAmongBlanks"}, {"", "", "      0", "", "   -5."}, {-5.0, 0.0}},
+        OffsetsCase{{"NegativeZeroIsZero"}, {"     -0"}, {0.0}},
+        OffsetsCase{{"SevenBlankFields"}, {}, {}},
+        OffsetsCase{{"AllSevenUsed"},
                     {"     7.", "     6.", "     5.", "     4.", "     3.", "     2.", "     1."},
                     {1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0}}),
-    CaseName<OffsetsCase>);
+    approachtest::CaseName<OffsetsCase>);
 
-struct StepCase {
-    std::string name;
+struct StepCase : approachtest::NamedCase {
     bool runError;
     int backEntries, rows;
     int expected;
@@ -79,21 +67,21 @@ TEST_P(Step, RowsListedAfterAFatalError) {
     EXPECT_EQ(ApproachRowStep(c.runError, c.backEntries, c.rows), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Approach, Step,
-                         ::testing::Values(StepCase{"EveryRowWithoutAnError", false, 30, 44, 1},
-                                           // N1 - 1: rows 1 and N1
-                                           StepCase{"FirstAndLastOfTheBackList", true, 30, 44, 29},
-                                           StepCase{"BackListLongerThanTheAheadList", true, 30, 30,
-                                                    29},
-                                           // N1 2: step 1, every row
-                                           StepCase{"TwoBackStations", true, 2, 44, 1},
-                                           // N1 1 or 0: rows - 1, the first and last rows
-                                           StepCase{"OneBackStation", true, 1, 44, 43},
-                                           StepCase{"NoBackStation", true, 0, 44, 43},
-                                           // never below 1, so the row loop always ends
-                                           StepCase{"NeverBelowOne", true, 0, 1, 1},
-                                           StepCase{"NeverBelowOneWithoutRows", true, 0, 0, 1}),
-                         CaseName<StepCase>);
+INSTANTIATE_TEST_SUITE_P(
+    Approach, Step,
+    ::testing::Values(StepCase{{"EveryRowWithoutAnError"}, false, 30, 44, 1},
+                      // N1 - 1: rows 1 and N1
+                      StepCase{{"FirstAndLastOfTheBackList"}, true, 30, 44, 29},
+                      StepCase{{"BackListLongerThanTheAheadList"}, true, 30, 30, 29},
+                      // N1 2: step 1, every row
+                      StepCase{{"TwoBackStations"}, true, 2, 44, 1},
+                      // N1 1 or 0: rows - 1, the first and last rows
+                      StepCase{{"OneBackStation"}, true, 1, 44, 43},
+                      StepCase{{"NoBackStation"}, true, 0, 44, 43},
+                      // never below 1, so the row loop always ends
+                      StepCase{{"NeverBelowOne"}, true, 0, 1, 1},
+                      StepCase{{"NeverBelowOneWithoutRows"}, true, 0, 0, 1}),
+    approachtest::CaseName<StepCase>);
 
 // Every column of `line` outside [first, last] ranges is blank.
 void ExpectBlankOutside(const std::string& line, const std::vector<std::pair<int, int>>& kept) {

@@ -12,29 +12,29 @@
 #include <utility>
 #include <vector>
 
+#include "engine/alignment/tests/AlignmentCardsTestSupport.hpp"
 #include "engine/run/CardStream.hpp"
 #include "engine/run/EngineRun.hpp"
 #include "engine/run/EngineSteps.hpp"
 #include "engine/run/ProblemState.hpp"
-#include "fixedform/FieldReader.hpp"
 #include "fixedform/TextLines.hpp"
 
 namespace quillon::engine::approachtest {
 
-// A card image: each text placed from its column on (1-based).
-inline std::string Card(std::initializer_list<std::pair<int, std::string>> fields) {
-    std::string card;
-    for (const auto& [column, text] : fields) {
-        const size_t at = static_cast<size_t>(column - 1);
-        if (card.size() < at + text.size()) card.resize(at + text.size(), ' ');
-        card.replace(at, text.size(), text);
-    }
-    return card;
-}
+using aligntest::Card;
+using aligntest::Columns;
 
-// Columns first..last (1-based, inclusive) of a line, padded with blanks.
-inline std::string Columns(const std::string& line, int first, int last) {
-    return fixedform::Columns(line, first, last - first + 1);
+// A case of a parameterised suite, named by its `name`: the case's test name
+// and what a failure shows of it.
+struct NamedCase {
+    std::string name;
+};
+
+inline void PrintTo(const NamedCase& c, std::ostream* os) { *os << c.name; }
+
+template <class Case>
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+    return info.param.name;
 }
 
 // The 08 card: begin and end station, approach length and offsets, each
@@ -84,21 +84,14 @@ inline std::vector<std::string> StraightDeck(const std::string& fourCard = Limit
     return deck;
 }
 
-struct ApproachRun {
-    explicit ApproachRun(std::vector<std::string> deck,
-                         EngineVariant variant = EngineVariant::English)
-        : run(variant, listing, std::move(deck)) {
-        if (variant == EngineVariant::Metric) run.state.units = LengthUnits{'\'', 'm'};
-    }
-    ApproachRun(const ApproachRun&) = delete;  // the run writes to this object's listing
-    ApproachRun& operator=(const ApproachRun&) = delete;
+// The alignment run of the alignment tests, then the approaches.
+struct ApproachRun : aligntest::AlignmentRun {
+    using AlignmentRun::AlignmentRun;
 
     // The alignment step up to the 04 card, then the approaches of `card`;
     // runError stands for a fatal error earlier in the run.
     void Process(const std::string& card, bool runError = false) {
-        ReadNextCard(run);
-        ProcessDescriptionCard(run);
-        ProcessAlignmentCards(run, problem);
+        ASSERT_TRUE(AlignmentRun::Process());
         listedBefore = listing.str().size();
         run.state.runErrorFlag = run.state.runErrorFlag || runError;
         if (!section.empty()) run.state.headings.SectionNumber() = section;
@@ -111,9 +104,6 @@ struct ApproachRun {
     std::string Written() const { return listing.str().substr(listedBefore); }
 
     std::string section;  // when given, the section text the approaches find
-    std::ostringstream listing;
-    EngineRun run;
-    ProblemState problem;
     size_t listedBefore = 0;
 };
 

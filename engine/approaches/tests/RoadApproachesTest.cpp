@@ -22,16 +22,6 @@ constexpr double kPrinted = 0.00005;           // half the last printed decimal 
 constexpr double kMetre = 0.3048006096012192;  // metres per US survey foot
 const std::string kSection = "   (2)    ";
 
-template <class Case>
-std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
-    return info.param.name;
-}
-
-// A failing case is shown by its name.
-template <class Case>
-requires requires(const Case& c) { c.name; }
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
-
 // A station text "sss+ff" (leading blanks allowed) in feet.
 double FeetOf(const std::string& text) {
     const size_t plus = text.find('+');
@@ -183,8 +173,7 @@ TEST(Values, MetricBuildListsMetres) {
     EXPECT_EQ(line.size(), 127u);
 }
 
-struct ListCase {
-    std::string name;
+struct ListCase : approachtest::NamedCase {
     std::string begin, end, length;  // the 08 card's fields as punched
     int backFrom, backTo;            // deck stations of the (first) list
     int aheadFrom, aheadTo;          // 0, 0: a single list
@@ -210,21 +199,21 @@ TEST_P(DeckLists, StationsOfEachList) {
 INSTANTIATE_TEST_SUITE_P(
     Card, DeckLists,
     ::testing::Values(
-        ListCase{"Apart", "2350", "2650", "1500", 2200, 2350, 2650, 2800},
+        ListCase{{"Apart"}, "2350", "2650", "1500", 2200, 2350, 2650, 2800},
         // 12341 style: 2341 is taken as 2350, 2659 as 2650.
-        ListCase{"StationsMovedToWhole10Feet", "2341", "2659", "1500", 2200, 2350, 2650, 2800},
+        ListCase{{"StationsMovedToWhole10Feet"}, "2341", "2659", "1500", 2200, 2350, 2650, 2800},
         // q 3, R 16: one list of 36 rows from 22+00.
-        ListCase{"Merged", "2350", "2380", "1500", 2200, 2550, 0, 0},
+        ListCase{{"Merged"}, "2350", "2380", "1500", 2200, 2550, 0, 0},
         // R 48: B 1860, E 2340.
-        ListCase{"Contiguous", "2350", "2300", "4700", 1860, 2330, 2340, 2810},
+        ListCase{{"Contiguous"}, "2350", "2300", "4700", 1860, 2330, 2340, 2810},
         // R 48, q -15: as they are, overlapping.
-        ListCase{"OverlapKept", "2350", "2200", "4700", 1880, 2350, 2200, 2670},
+        ListCase{{"OverlapKept"}, "2350", "2200", "4700", 1880, 2350, 2200, 2670},
         // L 160, R 20: from 160 ft before the begin to 30 ft past it.
-        ListCase{"BeginOnly", "2350", "", "1600", 2190, 2380, 0, 0},
+        ListCase{{"BeginOnly"}, "2350", "", "1600", 2190, 2380, 0, 0},
         // One list of R rows from the end of the structure.
-        ListCase{"EndOnly", "", "2655", "1500", 2650, 2800, 0, 0},
-        ListCase{"EndOnlyWithABeginBelowOneFoot", "0.9", "2655", "1500", 2650, 2800, 0, 0}),
-    CaseName<ListCase>);
+        ListCase{{"EndOnly"}, "", "2655", "1500", 2650, 2800, 0, 0},
+        ListCase{{"EndOnlyWithABeginBelowOneFoot"}, "0.9", "2655", "1500", 2650, 2800, 0, 0}),
+    approachtest::CaseName<ListCase>);
 
 TEST(DeckList, BeginStationOfOneFootIsUsed) {
     // 1 is raised to 10, above 1.0: one list from 10 - 150 = -140 to 10.
@@ -236,8 +225,7 @@ TEST(DeckList, BeginStationOfOneFootIsUsed) {
     EXPECT_EQ(rows.back().back, "    0+10");
 }
 
-struct NothingCase {
-    std::string name;
+struct NothingCase : approachtest::NamedCase {
     std::string fourCard;
     std::string card;
 };
@@ -256,17 +244,20 @@ TEST_P(Nothing, IsWrittenAndTheSectionTextStays) {
 
 INSTANTIATE_TEST_SUITE_P(
     Card, Nothing,
-    ::testing::Values(NothingCase{"NeitherStation", LimitsCard(),
-                                  ApproachCard("", "", "1500", {"      0"})},
-                      NothingCase{"StationsBelowOneFoot", LimitsCard(),
-                                  ApproachCard("0.9", "0.5", "1500", {"      0"})},
-                      // Limits 23+30 to 23+50: back 23+30, 23+40, 23+50 and no ahead
-                      // station: three rows are not listed.
-                      NothingCase{"ThreeRows", LimitsCard("2330.", "2350."),
-                                  ApproachCard("2350", "2650", "1500", {"      0"})},
-                      NothingCase{"EveryStationOutsideTheLimits", LimitsCard("5000.", "6000."),
-                                  ApproachCard("2350", "2650", "1500", {"      0"})}),
-    CaseName<NothingCase>);
+    ::testing::Values(
+        NothingCase{{"NeitherStation"}, LimitsCard(), ApproachCard("", "", "1500", {"      0"})},
+        NothingCase{{"StationsBelowOneFoot"},
+                    LimitsCard(),
+                    ApproachCard("0.9", "0.5", "1500", {"      0"})},
+        // Limits 23+30 to 23+50: back 23+30, 23+40, 23+50 and no ahead
+        // station: three rows are not listed.
+        NothingCase{{"ThreeRows"},
+                    LimitsCard("2330.", "2350."),
+                    ApproachCard("2350", "2650", "1500", {"      0"})},
+        NothingCase{{"EveryStationOutsideTheLimits"},
+                    LimitsCard("5000.", "6000."),
+                    ApproachCard("2350", "2650", "1500", {"      0"})}),
+    approachtest::CaseName<NothingCase>);
 
 TEST(SectionText, BlankedWhenTheTableIsWritten) {
     ApproachRun run(StraightDeck(LimitsCard("2320.", "2350.")));
@@ -301,8 +292,7 @@ std::vector<std::string> Joined(std::vector<std::string> a, const std::vector<st
     return a;
 }
 
-struct EquationCase {
-    std::string name;
+struct EquationCase : approachtest::NamedCase {
     std::string back, ahead;  // the equation of the 01 card
     std::string begin, end, length;
     std::vector<std::string> backList, aheadList;  // as printed
@@ -331,30 +321,50 @@ INSTANTIATE_TEST_SUITE_P(
         // Gap 25+00 = 25+25, structure 23+00 to 24+50 before it: the ahead
         // station at 25+25 would move to 24+95 across the gap and is left
         // out; 25+35 moves to 25+30 and so on.
-        EquationCase{"GapStructureBefore", "2500.", "2525.", "2300", "2450", "1500",
+        EquationCase{{"GapStructureBefore"},
+                     "2500.",
+                     "2525.",
+                     "2300",
+                     "2450",
+                     "1500",
                      StationRange(2150, 2300),
                      Joined(StationRange(2450, 2490), StationRange(2530, 2620))},
         // Structure 26+00 to 29+00 after the gap: the back list starts at
         // 25+75 - 150 = 24+25 (internal), moved up to 24+30; 24+95 moves to
         // the equation itself and stays before it (25+00 back); past it
         // 25+30.
-        EquationCase{"GapStructureAfter", "2500.", "2525.", "2600", "2900", "1500",
+        EquationCase{{"GapStructureAfter"},
+                     "2500.",
+                     "2525.",
+                     "2600",
+                     "2900",
+                     "1500",
                      Joined(StationRange(2430, 2500), StationRange(2530, 2600)),
                      StationRange(2900, 3050)},
         // Overlap 25+05 back = 24+50 ahead, structure 22+00 to 24+00 before
         // it: the ahead list runs to 25+00, then 25+10..25+50 internal move
         // down onto 1 24+50..1 24+90 (the first lands on the equation and
         // stays past it).
-        EquationCase{"OverlapStructureBefore", "2505.", "2450.", "2200", "2400", "1500",
+        EquationCase{{"OverlapStructureBefore"},
+                     "2505.",
+                     "2450.",
+                     "2200",
+                     "2400",
+                     "1500",
                      StationRange(2050, 2200),
                      Joined(StationRange(2400, 2500), Numbered(StationRange(2450, 2490)))},
         // Structure 1 26+00 to 1 29+00 after the overlap, L 300 (R 32): back
         // from 26+55 - 300 = 23+55 internal, moved up to 23+60..25+00, then
         // 1 24+50..1 26+10; ahead from 29+55 - 10 internal, 1 28+90..1 32+00.
-        EquationCase{"OverlapStructureAfter", "2505.", "2450.", "2600", "2900", "3000",
+        EquationCase{{"OverlapStructureAfter"},
+                     "2505.",
+                     "2450.",
+                     "2600",
+                     "2900",
+                     "3000",
                      Joined(StationRange(2360, 2500), Numbered(StationRange(2450, 2610))),
                      Numbered(StationRange(2890, 3200))}),
-    CaseName<EquationCase>);
+    approachtest::CaseName<EquationCase>);
 
 TEST(EquationStation, StationInTheOverlapIsReportedWithCard08) {
     ApproachRun run(StraightDeck(LimitsCard(), {EquationCard("2505.", "2450.")}));
@@ -424,8 +434,7 @@ TEST(Paging, NextOutputStartsANewPage) {
     EXPECT_EQ(run.run.listing.PageCounter(), pages + 1);
 }
 
-struct AbbreviatedCase {
-    std::string name;
+struct AbbreviatedCase : approachtest::NamedCase {
     std::string begin, end;  // limits of the 04 card
     bool runError;
     size_t rows;                                             // rows in the block
@@ -462,7 +471,7 @@ INSTANTIATE_TEST_SUITE_P(
         AbbreviatedCase{
             "OneBackStation", "2380.", "", true, 2, {{"23+80", "26+20"}, {"", "30+50"}}, true},
         // N1 2: step 1, every row, no note.
-        AbbreviatedCase{"TwoBackStations",
+        AbbreviatedCase{{"TwoBackStations"},
                         "2370.",
                         "",
                         true,
@@ -470,7 +479,7 @@ INSTANTIATE_TEST_SUITE_P(
                         {{"23+70", "26+20"}, {"23+80", "26+30"}, {"", "26+40"}},
                         false},
         // N1 30, N2 44: step 29, rows 1 and 30.
-        AbbreviatedCase{"AheadListLonger",
+        AbbreviatedCase{{"AheadListLonger"},
                         "2090.",
                         "",
                         true,
@@ -478,24 +487,23 @@ INSTANTIATE_TEST_SUITE_P(
                         {{"20+90", "26+20"}, {"23+80", "29+10"}},
                         true},
         // N1 30, N2 10: rows 1 and 30, the last with the back station only.
-        AbbreviatedCase{"AheadListShorter",
+        AbbreviatedCase{{"AheadListShorter"},
                         "2090.",
                         "2710.",
                         true,
                         2,
                         {{"20+90", "26+20"}, {"23+80", ""}},
                         true},
-        AbbreviatedCase{"WithoutAnErrorEveryRow",
+        AbbreviatedCase{{"WithoutAnErrorEveryRow"},
                         "2090.",
                         "",
                         false,
                         44,
                         {{"20+90", "26+20"}, {"21+00", "26+30"}},
                         false}),
-    CaseName<AbbreviatedCase>);
+    approachtest::CaseName<AbbreviatedCase>);
 
-struct BadFieldCase {
-    std::string name;
+struct BadFieldCase : approachtest::NamedCase {
     std::string card;
     std::string message;
 };
@@ -522,21 +530,26 @@ TEST_P(BadFields, FatalBoxNamingItsColumnsAndNoTable) {
 
 INSTANTIATE_TEST_SUITE_P(
     Card, BadFields,
-    ::testing::Values(
-        BadFieldCase{"BeginStation", ApproachCard("23X0", "2650", "4000", {"      0"}),
-                     "INVALID NUMBER IN COLUMNS 3-9 (BEGIN STATION)"},
-        BadFieldCase{"EndStation", ApproachCard("2350", "26.5.0", "4000", {"      0"}),
-                     "INVALID NUMBER IN COLUMNS 10-16 (END STATION)"},
-        BadFieldCase{"ApproachLength", ApproachCard("2350", "2650", "4O00", {"      0"}),
-                     "INVALID NUMBER IN COLUMNS 17-24 (APPROACH LENGTH)"},
-        BadFieldCase{"SeventhOffset",
-                     ApproachCard("2350", "2650", "4000", {"0", "", "", "", "", "", "   1-2"}),
-                     "INVALID NUMBER IN COLUMNS 73-80 (OFFSET 7)"},
-        BadFieldCase{"BeyondADouble", ApproachCard("  1E999", "2650", "4000", {"      0"}),
-                     "INVALID NUMBER IN COLUMNS 3-9 (BEGIN STATION)"},
-        BadFieldCase{"FirstOfTwoIsNamed", ApproachCard("2350", "2650", "  -+1", {"    ABC"}),
-                     "INVALID NUMBER IN COLUMNS 17-24 (APPROACH LENGTH)"}),
-    CaseName<BadFieldCase>);
+    ::testing::Values(BadFieldCase{{"BeginStation"},
+                                   ApproachCard("23X0", "2650", "4000", {"      0"}),
+                                   "INVALID NUMBER IN COLUMNS 3-9 (BEGIN STATION)"},
+                      BadFieldCase{{"EndStation"},
+                                   ApproachCard("2350", "26.5.0", "4000", {"      0"}),
+                                   "INVALID NUMBER IN COLUMNS 10-16 (END STATION)"},
+                      BadFieldCase{{"ApproachLength"},
+                                   ApproachCard("2350", "2650", "4O00", {"      0"}),
+                                   "INVALID NUMBER IN COLUMNS 17-24 (APPROACH LENGTH)"},
+                      BadFieldCase{
+                          {"SeventhOffset"},
+                          ApproachCard("2350", "2650", "4000", {"0", "", "", "", "", "", "   1-2"}),
+                          "INVALID NUMBER IN COLUMNS 73-80 (OFFSET 7)"},
+                      BadFieldCase{{"BeyondADouble"},
+                                   ApproachCard("  1E999", "2650", "4000", {"      0"}),
+                                   "INVALID NUMBER IN COLUMNS 3-9 (BEGIN STATION)"},
+                      BadFieldCase{{"FirstOfTwoIsNamed"},
+                                   ApproachCard("2350", "2650", "  -+1", {"    ABC"}),
+                                   "INVALID NUMBER IN COLUMNS 17-24 (APPROACH LENGTH)"}),
+    approachtest::CaseName<BadFieldCase>);
 
 TEST(BadField, RunGoesOnWithTheNextProblemAndEndsWithStatus4) {
     // The sample deck twice, the first with a bad 08 card: the second
@@ -578,8 +591,7 @@ TEST(Exponents, InEveryFieldReadAsTheSampleCard) {
     EXPECT_EQ(exponents.Written(), sample.Written());
 }
 
-struct HugeCase {
-    std::string name;
+struct HugeCase : approachtest::NamedCase {
     std::string fourCard;
     std::string card;
     size_t rows;
@@ -600,28 +612,44 @@ TEST_P(HugeValues, ValuesListWithoutACrash) {
     EXPECT_FALSE(run.run.state.runErrorFlag);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Card, HugeValues,
-    ::testing::Values(
-        // Every field 1e30: L 910, two lists of 92 rows at 1e30 (beyond the
-        // station text), one offset (the seven are equal).
-        HugeCase{"EveryField", LimitsCard(),
-                 ApproachCard("   1E30", "   1E30", "    1E30",
-                              {"    1E30", "    1E30", "    1E30", "    1E30", "    1E30",
-                               "    1E30", "    1E30"}),
-                 92, "   *OVER"},
-        HugeCase{"EveryFieldWithinLimits", LimitsCard("1000.", "5000."),
-                 ApproachCard("   1E30", "   1E30", "    1E30", {"    1E30"}), 0, ""},
-        HugeCase{"NegativeBegin", LimitsCard(),
-                 ApproachCard("  -1E30", "   2650", "    1500", {"      0"}), 16, "   26+50"},
-        HugeCase{"NegativeEnd", LimitsCard(),
-                 ApproachCard("   2350", "  -1E30", "    1500", {"      0"}), 16, "   22+00"},
-        HugeCase{"NegativeLength", LimitsCard(),
-                 ApproachCard("   2350", "   2650", "   -1E30", {"      0"}), 16, "   22+00"},
-        HugeCase{"Offsets", LimitsCard(),
-                 ApproachCard("   2350", "   2650", "    1500", {"   -1E30", "    1E30"}), 32,
-                 "   22+00"}),
-    CaseName<HugeCase>);
+INSTANTIATE_TEST_SUITE_P(Card, HugeValues,
+                         ::testing::Values(
+                             // Every field 1e30: L 910, two lists of 92 rows at 1e30 (beyond the
+                             // station text), one offset (the seven are equal).
+                             HugeCase{{"EveryField"},
+                                      LimitsCard(),
+                                      ApproachCard("   1E30", "   1E30", "    1E30",
+                                                   {"    1E30", "    1E30", "    1E30", "    1E30",
+                                                    "    1E30", "    1E30", "    1E30"}),
+                                      92,
+                                      "   *OVER"},
+                             HugeCase{{"EveryFieldWithinLimits"},
+                                      LimitsCard("1000.", "5000."),
+                                      ApproachCard("   1E30", "   1E30", "    1E30", {"    1E30"}),
+                                      0,
+                                      ""},
+                             HugeCase{{"NegativeBegin"},
+                                      LimitsCard(),
+                                      ApproachCard("  -1E30", "   2650", "    1500", {"      0"}),
+                                      16,
+                                      "   26+50"},
+                             HugeCase{{"NegativeEnd"},
+                                      LimitsCard(),
+                                      ApproachCard("   2350", "  -1E30", "    1500", {"      0"}),
+                                      16,
+                                      "   22+00"},
+                             HugeCase{{"NegativeLength"},
+                                      LimitsCard(),
+                                      ApproachCard("   2350", "   2650", "   -1E30", {"      0"}),
+                                      16,
+                                      "   22+00"},
+                             HugeCase{{"Offsets"},
+                                      LimitsCard(),
+                                      ApproachCard("   2350", "   2650", "    1500",
+                                                   {"   -1E30", "    1E30"}),
+                                      32,
+                                      "   22+00"}),
+                         approachtest::CaseName<HugeCase>);
 
 TEST(Huge, OffsetsPrintAsterisks) {
     ApproachRun run(StraightDeck());
