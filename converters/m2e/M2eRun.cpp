@@ -14,6 +14,7 @@
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
 #include "fixedform/TextLines.hpp"
+#include "platform/ReplacingFile.hpp"
 
 namespace quillon::converters::m2e {
 

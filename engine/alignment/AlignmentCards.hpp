@@ -70,12 +70,17 @@ struct CrossSlopeOverrideRow {  // a further 03 card
     double right = 0.0;
 };
 
+// A limit that no card has set lies this far (feet) from the internal
+// origin, before it for the begin limit and past it for the end limit: no
+// station of a deck comes near it. Its text is "UNLIMITED".
+inline constexpr double kUnlimitedStation = 5.0e36;
+
 // Stations between which elevations and cross slopes are valid (internal
 // stations), with the texts of the LIMITS section, two 10-character halves
 // each.
 struct ValidDataLimits {
-    double begin = -5.0e36;
-    double end = 5.0e36;
+    double begin = -kUnlimitedStation;
+    double end = kUnlimitedStation;
     std::string beginText[2] = {" * UNLIMIT", "ED *      "};
     std::string endText[2] = {" * UNLIMIT", "ED *      "};
     std::string beginLabel[2] = {std::string(10, ' '), std::string(10, ' ')};

@@ -2,14 +2,14 @@
 // before the begin and after the end of the structure, every 10 ft over the
 // approach length, at up to seven offsets. The table's pages show no section
 // number.
+#include "engine/approaches/RoadApproaches.hpp"
+
 #include <algorithm>
 
 #include "engine/alignment/HorizontalAlignmentListing.hpp"
 #include "engine/approaches/ApproachCard.hpp"
 #include "engine/approaches/ApproachStations.hpp"
 #include "engine/approaches/ApproachTable.hpp"
-#include "engine/run/EngineSteps.hpp"
-#include "engine/run/ProblemState.hpp"
 #include "engine/run/StationText.hpp"
 
 namespace quillon::engine {
@@ -56,9 +56,8 @@ bool ListsOfCard(EngineRun& run, const Stationing& stationing, const RoadApproac
 
 }  // namespace
 
-void ProcessRoadApproaches(EngineRun& run, ProblemState& problem) {
+void ProcessRoadApproaches(EngineRun& run, const AlignmentState& alignment) {
     RunState& state = run.state;
-    const AlignmentState& alignment = problem.alignment;
     RoadApproachCard card;
     const FieldFailure failure = ReadRoadApproachCard(state.cardImage, card);
     if (failure.failed) {

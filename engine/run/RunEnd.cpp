@@ -57,10 +57,9 @@ std::string MakeTimeText(const LocalTime& now) {
         .str();
 }
 
-void FinishRun(EngineRun& run) {
+int FinishRun(EngineRun& run) {
     RunState& state = run.state;
-    char aux = state.auxOutputStatus;
-    if (aux == 'B' || aux == 'C' || aux == 'E' || aux == 'F') {
+    if (IsAuxOutputFault(state.auxOutputStatus)) {
         state.runErrorFlag = true;
         WriteAuxiliaryOutputBox(run);
     }
@@ -71,11 +70,11 @@ void FinishRun(EngineRun& run) {
     }
     // A clean run ends with status 0; RunEngine then prints the console
     // message once the listing is safely closed.
-    if (!pending && !state.runErrorFlag) throw RunEnded{0};
-    throw RunEnded{4};
+    if (!pending && !state.runErrorFlag) return 0;
+    return 4;
 }
 
-void EndOfInputError(EngineRun& run) {
+int EndOfInputError(EngineRun& run) {
     RunState& state = run.state;
     ListingWriter& out = run.listing;
     if (state.ignored.count == 0 && state.currentCardType == 0 &&
@@ -89,8 +88,8 @@ void EndOfInputError(EngineRun& run) {
         out.Write(ErrorBoxLine());
         // A deck that never reached an alignment is no clean run; one that did
         // still has to pass the end-of-run checks.
-        if (state.alignmentMarker < -90000.0) state.runErrorFlag = true;
-        FinishRun(run);
+        if (state.NoAlignmentReached()) state.runErrorFlag = true;
+        return FinishRun(run);
     }
     state.runErrorFlag = true;
     constexpr int kKeptAtEnd = 5;
@@ -109,7 +108,7 @@ void EndOfInputError(EngineRun& run) {
     out.Write(
         ErrorBoxLine({{56, ff::Record().Text("NO").I(missing, 3, 2).Text(" CARD FOUND").str()}}));
     out.Write(ErrorBoxLine());
-    FinishRun(run);
+    return FinishRun(run);
 }
 
 }  // namespace quillon::engine

@@ -33,7 +33,8 @@ TextPair OverflowTexts() { return {"   *OVERFL", "OW*       "}; }
 std::string StationDigits(const RunState& state, double station) {
     const bool metric = state.variant == EngineVariant::Metric;
     const double value =
-        metric ? ConvertLength(state.units.fromUnit, state.units.toUnit, 'S', station) : station;
+        metric ? ConvertLength(state.units.fromUnit, state.units.toUnit, kSurveyFoot, station)
+               : station;
     const std::string field = ff::FormatF(value, 17, 4);
     constexpr size_t kDropped = 5;  // characters 1-5 of the field are not shown
     if (field.find_first_not_of(' ') < kDropped) return std::string();

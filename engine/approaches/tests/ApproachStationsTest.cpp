@@ -9,6 +9,7 @@
 
 #include "engine/approaches/ApproachStations.hpp"
 #include "engine/approaches/tests/ApproachTestSupport.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -50,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         SpanCase{{"Thousand"}, 1000.0, 910, 92, 92}, SpanCase{{"Negative"}, -5.0, 150, 16, 16},
         SpanCase{{"PunchedWithAnExponent"}, 1.0e30, 910, 92, 92},
         SpanCase{{"HugeNegative"}, -1.0e30, 150, 16, 16}),
-    approachtest::CaseName<SpanCase>);
+    testsupport::CaseName());
 
 TEST(StructureStations, BeginMovesUpAndEndMovesDownToWhole10Feet) {
     // ((trunc(s) + 9) div 10) x 10 and (trunc(s) div 10) x 10, by hand.
@@ -133,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Stations punched with exponents: G far below 0, q far below -8.
         ListsCase{{"HugeOverlapMerged"}, 1.0e30, -1.0e30, 150.0, {1.0e30, 0.0, 16, true}},
         ListsCase{{"HugeGapApart"}, -1.0e30, 1.0e30, 150.0, {-1.0e30, 1.0e30, 16, false}}),
-    approachtest::CaseName<ListsCase>);
+    testsupport::CaseName());
 
 // A Stationing with origin 0 and one equation whose switch position lies
 // 5e-8 below its back station, as the alignment enters it.
@@ -223,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Within 0.00004 of whole 10 ft: already on the grid.
         MoveCase{{"BackWithinTheGridSlack"}, &kGap, false, 2480.00003, true, 2480.00003},
         MoveCase{{"AheadWithinTheGridSlack"}, &kGap, true, 2479.99997, true, 2479.99997}),
-    approachtest::CaseName<MoveCase>);
+    testsupport::CaseName());
 
 TEST(LayOut, StationsOutsideTheLimitsAreLeftOut) {
     // Lists 10 ft apart from 2200 (back) and 2650 (ahead), 16 rows each;

@@ -8,6 +8,7 @@
 
 #include "engine/approaches/ApproachTable.hpp"
 #include "engine/approaches/tests/ApproachTestSupport.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -52,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         OffsetsCase{{"AllSevenUsed"},
                     {"     7.", "     6.", "     5.", "     4.", "     3.", "     2.", "     1."},
                     {1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0}}),
-    approachtest::CaseName<OffsetsCase>);
+    testsupport::CaseName());
 
 struct StepCase : approachtest::NamedCase {
     bool runError;
@@ -81,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // never below 1, so the row loop always ends
                       StepCase{{"NeverBelowOne"}, true, 0, 1, 1},
                       StepCase{{"NeverBelowOneWithoutRows"}, true, 0, 0, 1}),
-    approachtest::CaseName<StepCase>);
+    testsupport::CaseName());
 
 // Every column of `line` outside [first, last] ranges is blank.
 void ExpectBlankOutside(const std::string& line, const std::vector<std::pair<int, int>>& kept) {

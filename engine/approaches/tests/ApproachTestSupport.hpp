@@ -13,10 +13,8 @@
 #include <vector>
 
 #include "engine/alignment/tests/AlignmentCardsTestSupport.hpp"
-#include "engine/run/CardStream.hpp"
+#include "engine/approaches/RoadApproaches.hpp"
 #include "engine/run/EngineRun.hpp"
-#include "engine/run/EngineSteps.hpp"
-#include "engine/run/ProblemState.hpp"
 #include "fixedform/TextLines.hpp"
 
 namespace quillon::engine::approachtest {
@@ -24,18 +22,13 @@ namespace quillon::engine::approachtest {
 using aligntest::Card;
 using aligntest::Columns;
 
-// A case of a parameterised suite, named by its `name`: the case's test name
-// and what a failure shows of it.
+// A case of a parameterised suite (named by quillon::testsupport::CaseName):
+// a failure shows its name.
 struct NamedCase {
     std::string name;
 };
 
 inline void PrintTo(const NamedCase& c, std::ostream* os) { *os << c.name; }
-
-template <class Case>
-std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
-    return info.param.name;
-}
 
 // The 08 card: begin and end station, approach length and offsets, each
 // text right-justified in its field (blanks read as zeros, so a text must
@@ -97,7 +90,7 @@ struct ApproachRun : aligntest::AlignmentRun {
         if (!section.empty()) run.state.headings.SectionNumber() = section;
         run.state.cardImage = fixedform::CardColumns(card);
         run.state.currentCardType = 8;
-        ProcessRoadApproaches(run, problem);
+        ProcessRoadApproaches(run, alignmentState);
     }
 
     // What the approaches step wrote.

@@ -11,7 +11,8 @@
 #include <vector>
 
 #include "engine/approaches/tests/ApproachTestSupport.hpp"
-#include "engine/run/tests/EngineTestSupport.hpp"
+#include "engine/problem/tests/EngineTestSupport.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -213,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(
         // One list of R rows from the end of the structure.
         ListCase{{"EndOnly"}, "", "2655", "1500", 2650, 2800, 0, 0},
         ListCase{{"EndOnlyWithABeginBelowOneFoot"}, "0.9", "2655", "1500", 2650, 2800, 0, 0}),
-    approachtest::CaseName<ListCase>);
+    testsupport::CaseName());
 
 TEST(DeckList, BeginStationOfOneFootIsUsed) {
     // 1 is raised to 10, above 1.0: one list from 10 - 150 = -140 to 10.
@@ -257,7 +258,7 @@ INSTANTIATE_TEST_SUITE_P(
         NothingCase{{"EveryStationOutsideTheLimits"},
                     LimitsCard("5000.", "6000."),
                     ApproachCard("2350", "2650", "1500", {"      0"})}),
-    approachtest::CaseName<NothingCase>);
+    testsupport::CaseName());
 
 TEST(SectionText, BlankedWhenTheTableIsWritten) {
     ApproachRun run(StraightDeck(LimitsCard("2320.", "2350.")));
@@ -364,7 +365,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "3000",
                      Joined(StationRange(2360, 2500), Numbered(StationRange(2450, 2610))),
                      Numbered(StationRange(2890, 3200))}),
-    approachtest::CaseName<EquationCase>);
+    testsupport::CaseName());
 
 TEST(EquationStation, StationInTheOverlapIsReportedWithCard08) {
     ApproachRun run(StraightDeck(LimitsCard(), {EquationCard("2505.", "2450.")}));
@@ -501,7 +502,7 @@ INSTANTIATE_TEST_SUITE_P(
                         44,
                         {{"20+90", "26+20"}, {"21+00", "26+30"}},
                         false}),
-    approachtest::CaseName<AbbreviatedCase>);
+    testsupport::CaseName());
 
 struct BadFieldCase : approachtest::NamedCase {
     std::string card;
@@ -549,7 +550,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadFieldCase{{"FirstOfTwoIsNamed"},
                                    ApproachCard("2350", "2650", "  -+1", {"    ABC"}),
                                    "INVALID NUMBER IN COLUMNS 17-24 (APPROACH LENGTH)"}),
-    approachtest::CaseName<BadFieldCase>);
+    testsupport::CaseName());
 
 TEST(BadField, RunGoesOnWithTheNextProblemAndEndsWithStatus4) {
     // The sample deck twice, the first with a bad 08 card: the second
@@ -649,7 +650,7 @@ INSTANTIATE_TEST_SUITE_P(Card, HugeValues,
                                                    {"   -1E30", "    1E30"}),
                                       32,
                                       "   22+00"}),
-                         approachtest::CaseName<HugeCase>);
+                         testsupport::CaseName());
 
 TEST(Huge, OffsetsPrintAsterisks) {
     ApproachRun run(StraightDeck());

@@ -1,10 +1,16 @@
+// The engine program: the run's files, the Problem loop over the steps, and
+// the exit status.
+#include "engine/problem/EngineMain.hpp"
+
 #include <filesystem>
 #include <fstream>
 
+#include "engine/alignment/AlignmentStep.hpp"
+#include "engine/approaches/RoadApproaches.hpp"
+#include "engine/linesets/LineSetLoop.hpp"
+#include "engine/points/LineSetPoints.hpp"
+#include "engine/problem/ProblemState.hpp"
 #include "engine/run/CardStream.hpp"
-#include "engine/run/EngineRun.hpp"
-#include "engine/run/EngineSteps.hpp"
-#include "engine/run/ProblemState.hpp"
 #include "fixedform/TextLines.hpp"
 
 namespace quillon::engine {
@@ -17,10 +23,10 @@ constexpr const char* kNormalTermination = "  Normal termination -- QUILLON";
 
 void SetBuild(RunState& state) {
     if (state.variant == EngineVariant::Metric) {
-        state.units = {'\'', 'm'};
-        state.headings.text[2] = "WIN2.1.0m)";
+        state.units = {kFeetUnit, kMetresUnit};
+        state.headings.Version() = "WIN2.1.0m)";
     } else {
-        state.headings.text[2] = "WIN2.1.0e)";
+        state.headings.Version() = "WIN2.1.0e)";
     }
 }
 
@@ -36,32 +42,35 @@ bool ReadDeck(const std::string& name, std::vector<std::string>& lines) {
 
 }  // namespace
 
-void EngineMain(EngineRun& run) {
+int EngineMain(EngineRun& run) {
     RunState& state = run.state;
     ProblemState problem;
-    if (ReadNextCard(run) < 0) EndOfInputError(run);
+    if (!ReadNextCard(run)) return EndOfInputError(run);  // not even a 00 card
     for (;;) {
         // A Problem begins with the 00 card just read.
         problem = ProblemState{};
         ProcessDescriptionCard(run);
-        ProcessAlignmentCards(run, problem);
+        if (ProcessAlignmentCards(run, problem.alignment) == StepEnd::AtDeckEnd)
+            return EndOfInputError(run);  // the alignment cards still expect a 04 card
         state.runErrorFlag = state.runErrorFlag || state.fatalFlag;
         bool nextProblem = state.fatalFlag;
         while (!nextProblem) {
-            ProcessLineSet(run, problem);
+            const StepEnd end = ProcessLineSet(run);
+            if (end == StepEnd::AtDeckEnd && CardsStillExpected(state)) return EndOfInputError(run);
             state.runErrorFlag = state.runErrorFlag || state.fatalFlag;
-            if (!state.fatalFlag) ComputeLineSetPoints(run, problem);
+            if (!state.fatalFlag) ComputeLineSetPoints(run);
             state.fatalFlag = true;
-            int t = state.currentCardType;
-            if (t >= 0 && t <= 3) break;           // a new Problem begins
-            if (t == 4 || t == 5) continue;        // another line set
-            if (t == 6 || t == 7) FinishRun(run);  // the input ended after the line set
-            ProcessRoadApproaches(run, problem);   // t is 8
+            // The deck ended after the line set's 06 or 07 cards.
+            if (end == StepEnd::AtDeckEnd) return FinishRun(run);
+            const int t = state.currentCardType;
+            if (t >= 0 && t <= 3) break;                    // a new Problem begins
+            if (t == 4 || t == 5) continue;                 // another line set
+            ProcessRoadApproaches(run, problem.alignment);  // t is 8
             nextProblem = true;
         }
         if (nextProblem) {
             state.currentCardType = 8;
-            if (ReadNextCard(run) < 0) FinishRun(run);
+            if (!ReadNextCard(run)) return FinishRun(run);
         }
     }
 }
@@ -102,16 +111,11 @@ int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
     EngineRun run(variant, listingFile, std::move(lines));
     SetBuild(run.state);
     LocalTime now = environment.Now();
-    run.state.headings.text[3] = MakeDateText(now);
-    run.state.headings.text[4] = MakeTimeText(now);
+    run.state.headings.Date() = MakeDateText(now);
+    run.state.headings.Time() = MakeTimeText(now);
     run.state.stationDivisor = 1.0;
 
-    int status = 4;
-    try {
-        EngineMain(run);
-    } catch (const RunEnded& ended) {
-        status = ended.status;
-    }
+    const int status = EngineMain(run);
     listingFile.close();
     if (!listingFile) {
         errors << program << ": cannot write the listing '" << listingName << "'\n";

@@ -1,5 +1,6 @@
-// Runs the engine in-process on a deck written to a fresh folder, with a
-// fixed clock, and hands back the listing, the console and the exit status.
+// What tests of the run's pieces share: a fresh folder per test, a fixed
+// clock, cards built from texts at their columns, and a listing split into
+// records.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,19 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/run/EngineRun.hpp"
 #include "environment/Environment.hpp"
 #include "fixedform/RecordWriter.hpp"
 
 namespace quillon::engine::testing {
-
-struct EngineResult {
-    int status = -1;
-    std::string listing;
-    std::string console;
-    std::string errors;
-    std::vector<std::string> filesAfterRun;  // names in the run's folder
-};
 
 // A folder of its own for the running test (tests run in parallel processes).
 inline std::filesystem::path FreshFolder() {
@@ -46,29 +38,6 @@ inline std::string ReadWhole(const std::filesystem::path& path) {
 }
 
 inline LocalTime FixedClock() { return LocalTime{2002, 7, 9, 14, 5, 33}; }
-
-inline EngineResult RunOnDeck(const std::string& deck,
-                              EngineVariant variant = EngineVariant::English) {
-    auto folder = FreshFolder();
-    auto input = folder / "deck.dat";
-    auto listing = folder / "deck.lis";
-    {
-        std::ofstream out(input, std::ios::binary);
-        out << deck;
-    }
-    FixedEnvironment environment(FixedClock());
-    std::ostringstream console, errors;
-    EngineResult result;
-    result.status =
-        RunEngine({input.string(), listing.string()}, variant, environment, console, errors);
-    result.listing = ReadWhole(listing);
-    result.console = console.str();
-    result.errors = errors.str();
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        result.filesAfterRun.push_back(entry.path().filename().string());
-    std::filesystem::remove_all(folder);
-    return result;
-}
 
 // A card built from texts placed at their columns (1-based).
 inline std::string Card(const std::vector<std::pair<int, std::string>>& fields) {

@@ -7,6 +7,7 @@
 #include "EngineTestSupport.hpp"
 #include "engine/run/CardStream.hpp"
 #include "engine/run/EngineRun.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -97,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TruncatedCase{"after_07", {0, 2, 3, 4, 5, 6, 7}, nullptr},
                       TruncatedCase{"after_08", {0, 2, 3, 4, 5, 6, 7, 8}, nullptr},
                       TruncatedCase{"two_line_sets", {0, 2, 3, 4, 5, 6, 4, 5, 6, 7}, nullptr},
-                      TruncatedCase{"second_problem_after_00", {0, 2, 3, 4, 5, 6, 8, 0}, "02"}));
+                      TruncatedCase{"second_problem_after_00", {0, 2, 3, 4, 5, 6, 8, 0}, "02"}),
+    quillon::testsupport::CaseName());
 
 TEST(EmptyDeck, ListsTheBoxOfCard00) {
     auto result = RunOnDeck("");
@@ -262,13 +264,8 @@ TEST(EndOfInput, BlankLastLineStillPassesTheAuxiliaryOutputCheck) {
         run.state.alignmentMarker = 0.0;
         run.state.currentCardType = 0;
         run.state.cardImage = std::string(80, ' ');
-        run.state.auxOutputStatus = status;
-        int ended = -1;
-        try {
-            EndOfInputError(run);
-        } catch (const RunEnded& e) {
-            ended = e.status;
-        }
+        run.state.auxOutputStatus = static_cast<AuxOutputStatus>(status);
+        const int ended = EndOfInputError(run);
         EXPECT_EQ(ended, 4) << status;
         EXPECT_TRUE(Contains(listing.str(), "FATAL ERROR IN WRITING AUXILIARY OUTPUT")) << status;
         auto records = Records(listing.str());
@@ -282,13 +279,8 @@ TEST(EndOfInput, BlankLastLineStillPassesTheAuxiliaryOutputCheck) {
 TEST(FinishRun, AuxiliaryOutputBoxInTheMetricBuild) {
     std::ostringstream listing;
     EngineRun run(EngineVariant::Metric, listing, {});
-    run.state.auxOutputStatus = 'E';
-    int ended = -1;
-    try {
-        FinishRun(run);
-    } catch (const RunEnded& e) {
-        ended = e.status;
-    }
+    run.state.auxOutputStatus = AuxOutputStatus::ShiftNotConstant;
+    const int ended = FinishRun(run);
     EXPECT_EQ(ended, 4);
     auto records = Records(listing.str());
     ASSERT_GE(records.size(), 14u);
