@@ -6,6 +6,8 @@
 #include <optional>
 #include <system_error>
 
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
 #include "converters/common/ConverterFiles.hpp"
 #include "converters/common/ConverterLog.hpp"
 #include "converters/common/DeckUnits.hpp"
@@ -255,8 +257,8 @@ DeckFiles convertDeck(std::string_view argument) {
 }
 
 ClassifiedCard classifyCard(std::string_view card) {
-    if (ff::Columns(card, 1, 2) == "99") return {CardClass::Comment, 99};
-    auto type = ff::ReadInteger(card, 1, 2, ff::Blanks::Ignored);
+    if (cards::Text(card, cards::kCardType) == "99") return {CardClass::Comment, 99};
+    auto type = cards::Integer(card, cards::kCardType);
     if (!type.ok() || type.value < 0 || type.value > 8) return {CardClass::Foreign, type.value};
     return {CardClass::Typed, type.value};
 }
