@@ -1,40 +1,37 @@
 #include "engine/approaches/ApproachCard.hpp"
 
-#include <string>
-
-#include "fixedform/FieldReader.hpp"
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
 
 namespace quillon::engine {
 
-namespace ff = quillon::fixedform;
-
 namespace {
 
+// A field of the card and how the listing names it.
 struct ApproachField {
-    int first;
-    int width;
-    int decimals;
-    std::string name;
+    const cards::Field& field;
+    const char* name;
 };
 
-const ApproachField kBeginField{3, 7, 0, "BEGIN STATION"};
-const ApproachField kEndField{10, 7, 0, "END STATION"};
-const ApproachField kLengthField{17, 8, 1, "APPROACH LENGTH"};
+constexpr const cards::CardLayout& kCard = cards::kRoadApproachCard;
 
-ApproachField OffsetField(int index) {
-    constexpr int kFirstOffsetColumn = 25;
-    constexpr int kOffsetWidth = 8;
-    return {kFirstOffsetColumn + kOffsetWidth * index, kOffsetWidth, 4,
-            "OFFSET " + std::to_string(index + 1)};
-}
+const ApproachField kBeginField{kCard["RoadAppr.BegStr"], "BEGIN STATION"};
+const ApproachField kEndField{kCard["RoadAppr.EndStr"], "END STATION"};
+const ApproachField kLengthField{kCard["RoadAppr.Length"], "APPROACH LENGTH"};
+const ApproachField kOffsetFields[kApproachOffsets] = {
+    {kCard["RoadAppr.Off1"], "OFFSET 1"}, {kCard["RoadAppr.Off2"], "OFFSET 2"},
+    {kCard["RoadAppr.Off3"], "OFFSET 3"}, {kCard["RoadAppr.Off4"], "OFFSET 4"},
+    {kCard["RoadAppr.Off5"], "OFFSET 5"}, {kCard["RoadAppr.Off6"], "OFFSET 6"},
+    {kCard["RoadAppr.Off7"], "OFFSET 7"},
+};
 
 double Read(std::string_view card, const ApproachField& field, FieldFailure& failure) {
-    auto read = ff::ReadReal(card, field.first, field.width, field.decimals);
+    const auto read = cards::Number(card, field.field);
     if (read.ok()) return read.value;
-    if (!failure.failed) {
+    if (!failure.failed) {  // the first failing field is the one named
         failure.failed = true;
-        failure.firstColumn = field.first;
-        failure.lastColumn = field.first + field.width - 1;
+        failure.firstColumn = field.field.first;
+        failure.lastColumn = field.field.last;
         failure.name = field.name;
     }
     return 0.0;
@@ -48,11 +45,9 @@ FieldFailure ReadRoadApproachCard(std::string_view card, RoadApproachCard& out) 
     out.begStr = Read(card, kBeginField, failure);
     out.endStr = Read(card, kEndField, failure);
     out.length = Read(card, kLengthField, failure);
-    for (int i = 0; i < kApproachOffsets; ++i) {
-        const ApproachField field = OffsetField(i);
-        const size_t at = static_cast<size_t>(i);
-        out.offsets[at] = Read(card, field, failure);
-        out.offsetGiven[at] = !ff::IsBlank(ff::ReadText(card, field.first, field.width));
+    for (size_t i = 0; i < kApproachOffsets; ++i) {
+        out.offsets[i] = Read(card, kOffsetFields[i], failure);
+        out.offsetGiven[i] = !cards::IsBlank(card, kOffsetFields[i].field);
     }
     return failure;
 }

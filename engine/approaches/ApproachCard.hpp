@@ -1,17 +1,18 @@
-// The 08 card of the roadway approaches as read from the deck: the begin and
-// end stations of the structure, the approach length and up to seven
-// offsets. Every field reads blanks as zeros with its implied decimals; an
-// offset field left blank is not used.
+// The 08 card of the roadway approaches as read from the deck (its columns
+// are the card layout's): the begin and end stations of the structure, the
+// approach length and up to seven offsets. Every field reads blanks as zeros
+// with its implied decimals; an offset field left blank is not used.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 #include "engine/alignment/AlignmentCardReader.hpp"
 
 namespace quillon::engine {
 
-inline constexpr int kApproachOffsets = 7;
+inline constexpr size_t kApproachOffsets = 7;
 
 struct RoadApproachCard {
     double begStr = 0.0;  // deck station of the begin of the structure (feet)

@@ -46,14 +46,13 @@ void WriteHeader(EngineRun& run, bool abbreviated) {
 std::vector<double> ApproachOffsets(const RoadApproachCard& card) {
     std::array<double, kApproachOffsets> keys = card.offsets;
     std::array<int, kApproachOffsets> tags{};
-    for (int i = 0; i < kApproachOffsets; ++i) tags[static_cast<size_t>(i)] = i;
-    geometry::SortWithTags(kApproachOffsets, keys, tags);
+    for (size_t i = 0; i < kApproachOffsets; ++i) tags[i] = static_cast<int>(i);
+    geometry::SortWithTags(static_cast<int>(kApproachOffsets), keys, tags);
     std::vector<double> taken;
-    for (int i = 0; i < kApproachOffsets; ++i) {
-        const size_t at = static_cast<size_t>(i);
-        if (!card.offsetGiven[static_cast<size_t>(tags[at])]) continue;
-        if (!taken.empty() && !(keys[at] - taken.back() >= kDistinctOffset)) continue;
-        taken.push_back(keys[at]);
+    for (size_t i = 0; i < kApproachOffsets; ++i) {
+        if (!card.offsetGiven[static_cast<size_t>(tags[i])]) continue;
+        if (!taken.empty() && !(keys[i] - taken.back() >= kDistinctOffset)) continue;
+        taken.push_back(keys[i]);
     }
     return taken;
 }

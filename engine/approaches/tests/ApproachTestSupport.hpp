@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
 #include "engine/alignment/tests/AlignmentCardsTestSupport.hpp"
 #include "engine/approaches/RoadApproaches.hpp"
 #include "engine/run/EngineRun.hpp"
@@ -36,15 +38,19 @@ inline void PrintTo(const NamedCase& c, std::ostream* os) { *os << c.name; }
 inline std::string ApproachCard(const std::string& begin, const std::string& end,
                                 const std::string& length,
                                 const std::vector<std::string>& offsets = {}) {
-    std::string card = "08";
-    auto field = [&card](const std::string& text, size_t width) {
-        card += text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+    const cards::CardLayout& layout = cards::kRoadApproachCard;
+    cards::CardWriter card(layout);
+    auto put = [&card, &layout](const char* name, const std::string& text) {
+        const size_t width = static_cast<size_t>(layout[name].Width());
+        card.Put(name, text.size() < width ? std::string(width - text.size(), ' ') + text : text);
     };
-    field(begin, 7);
-    field(end, 7);
-    field(length, 8);
-    for (size_t i = 0; i < 7; ++i) field(i < offsets.size() ? offsets[i] : "", 8);
-    return card;
+    put("RoadAppr.BegStr", begin);
+    put("RoadAppr.EndStr", end);
+    put("RoadAppr.Length", length);
+    const char* offsetNames[] = {"RoadAppr.Off1", "RoadAppr.Off2", "RoadAppr.Off3", "RoadAppr.Off4",
+                                 "RoadAppr.Off5", "RoadAppr.Off6", "RoadAppr.Off7"};
+    for (size_t i = 0; i < 7; ++i) put(offsetNames[i], i < offsets.size() ? offsets[i] : "");
+    return card.str();
 }
 
 // A straight alignment: a +2 % grade through PI 10+00 at elevation 100.00

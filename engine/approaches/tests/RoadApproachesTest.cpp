@@ -575,15 +575,8 @@ TEST(BadField, RunGoesOnWithTheNextProblemAndEndsWithStatus4) {
 
 TEST(Exponents, InEveryFieldReadAsTheSampleCard) {
     // The sample's 08 card punched with exponents gives the sample's table.
-    const std::string card = Card({{1, "08"},
-                                   {3, " 2.35E3"},
-                                   {10, " 2.65E3"},
-                                   {17, "   4.0E2"},
-                                   {25, "  -2.2E1"},
-                                   {33, "  -1.2E1"},
-                                   {41, "     0E0"},
-                                   {49, "   1.2E1"},
-                                   {57, "   2.2E1"}});
+    const std::string card =
+        ApproachCard("2.35E3", "2.65E3", "4.0E2", {"-2.2E1", "-1.2E1", "0E0", "1.2E1", "2.2E1"});
     ApproachRun exponents(SampleAlignment());
     exponents.Process(card);
     ApproachRun sample(SampleAlignment());
