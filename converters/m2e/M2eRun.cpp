@@ -11,6 +11,7 @@
 #include "converters/common/ConverterFiles.hpp"
 #include "converters/common/ConverterLog.hpp"
 #include "converters/common/DeckUnits.hpp"
+#include "converters/common/StaleOutput.hpp"
 #include "converters/common/TextRoutines.hpp"
 #include "converters/m2e/CardConverters.hpp"
 #include "fixedform/FieldReader.hpp"
@@ -111,12 +112,7 @@ int M2eRun::Abort() {
 }
 
 void M2eRun::RemoveStaleOutput() {
-    if (!named_ || files_.input == files_.output) return;
-    std::error_code ignored;
-    // Only a file of its own: never the input under another name, never a folder.
-    if (fs::equivalent(files_.input, files_.output, ignored)) return;
-    if (!fs::is_regular_file(fs::symlink_status(files_.output, ignored))) return;
-    fs::remove(files_.output, ignored);
+    if (named_) converters::RemoveStaleOutput(files_.input, files_.output);
 }
 
 int M2eRun::endRun(int status) {

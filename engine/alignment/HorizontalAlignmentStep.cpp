@@ -1,11 +1,11 @@
 #include "engine/alignment/HorizontalAlignmentStep.hpp"
 
+#include "angles/Angles.hpp"
 #include "cards/CardFields.hpp"
 #include "cards/CardLayouts.hpp"
 #include "engine/alignment/AlignmentCardReader.hpp"
 #include "engine/alignment/CrossSlopeTable.hpp"
 #include "engine/alignment/HorizontalAlignmentListing.hpp"
-#include "engine/geometry/Angles.hpp"
 #include "engine/geometry/Tolerance.hpp"
 #include "engine/run/StationEquation.hpp"
 #include "engine/run/StationText.hpp"

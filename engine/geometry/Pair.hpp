@@ -9,7 +9,7 @@
 #include <cmath>
 #include <complex>
 
-#include "engine/geometry/Angles.hpp"
+#include "angles/Angles.hpp"
 
 namespace quillon::geometry {
 

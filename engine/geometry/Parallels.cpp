@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/geometry/Angles.hpp"
+#include "angles/Angles.hpp"
 #include "engine/geometry/Lines.hpp"
 #include "engine/geometry/StationOffset.hpp"
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/geometry/Angles.hpp"
+#include "angles/Angles.hpp"
 #include "engine/geometry/SpiralSeries.hpp"
 
 namespace quillon::geometry {

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "engine/geometry/Angles.hpp"
+#include "angles/Angles.hpp"
 #include "engine/run/TextHelpers.hpp"
 #include "fixedform/RecordWriter.hpp"
 

@@ -3,9 +3,9 @@
 
 #include <cmath>
 
+#include "angles/Angles.hpp"
 #include "engine/alignment/AlignmentCardReader.hpp"
 #include "engine/alignment/tests/AlignmentCardsTestSupport.hpp"
-#include "engine/geometry/Angles.hpp"
 #include "testsupport/CaseName.hpp"
 
 namespace quillon::engine {

@@ -3,7 +3,7 @@
 
 #include <numbers>
 
-#include "engine/geometry/Angles.hpp"
+#include "angles/Angles.hpp"
 
 namespace quillon::geometry {
 namespace {
