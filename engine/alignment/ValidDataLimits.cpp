@@ -1,5 +1,6 @@
 #include "engine/alignment/ValidDataLimits.hpp"
 
+#include "engine/alignment/ElevationListing.hpp"
 #include "engine/run/StationText.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
@@ -31,6 +32,17 @@ std::string LimitsRecord(const std::string (&begin)[2], const std::string (&end)
         .str();
 }
 
+// A limit that does not read: the box that says the limits stay as they
+// were. The run then cannot end cleanly.
+void WriteUnreadableLimit(EngineRun& run, const char* columns) {
+    const std::string message = std::string("INVALID NUMBER IN COLUMNS ") + columns;
+    const auto centred = [](const std::string& text) {
+        return std::make_pair(31 + (65 - static_cast<int>(text.size())) / 2, text);
+    };
+    WriteMessageBox(run, {centred("04 CARD"), centred(message), centred("LIMITS UNCHANGED")});
+    run.state.runErrorFlag = true;
+}
+
 }  // namespace
 
 void ReadValidDataLimits(EngineRun& run, const Stationing& stationing, ValidDataLimits& limits) {
@@ -39,6 +51,10 @@ void ReadValidDataLimits(EngineRun& run, const Stationing& stationing, ValidData
     const std::string endText = ff::ReadText(card, 70, 11);
     const auto begin = ff::ReadFwd(beginText, 4);
     const auto end = ff::ReadFwd(endText, 4);
+    if (!begin.ok())
+        WriteUnreadableLimit(run, "59-69 (LIMIT BEGIN STATION)");
+    else if (!end.ok())
+        WriteUnreadableLimit(run, "70-80 (LIMIT END STATION)");
     if (begin.ok() && end.ok()) {
         if (!ff::IsBlank(beginText)) {
             const double station =
