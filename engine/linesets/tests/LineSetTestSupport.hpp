@@ -1,0 +1,105 @@
+// Line sets run in memory: a Problem's alignment step as the run loop takes
+// it, then ProcessLineSet (with the engine's own steps or stand-ins) on the
+// cards that follow; the listing goes to a string. Decks are lists of cards
+// built by placing texts at their columns.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "engine/alignment/tests/AlignmentCardsTestSupport.hpp"
+#include "engine/linesets/LineSetLoop.hpp"
+
+namespace quillon::engine::linesettest {
+
+using aligntest::Card;
+using aligntest::Columns;
+using aligntest::kCrossSlopeCard;
+using aligntest::kVerticalCard;
+
+inline constexpr double kPi = 3.141592653589793;
+inline double Degrees(double radians) { return radians * 180.0 / kPi; }
+
+// A simple curve to the right: deflection 60 degrees, radius 1000, no
+// spirals, PI at 1577.3503 (so the TS lies 1000 * tan 30 = 577.350269
+// before it, at 1000.0000308).
+inline const std::string kCurveCard =
+    Card({{1, "01"}, {3, "R"}, {4, "60."}, {13, "1577.3503"}, {52, "1000."}});
+inline const double kRadius = 1000.0;
+inline const double kTsStation = 1577.3503 - 1000.0 * std::tan(kPi / 6.0);
+
+struct LineSetRun : aligntest::AlignmentRun {
+    // A deck of the 00 card, the alignment cards and then `lineSetCards`
+    // (from the first 04 card on).
+    LineSetRun(const std::vector<std::string>& alignmentCards,
+               const std::vector<std::string>& lineSetCards,
+               EngineVariant variant = EngineVariant::English)
+        : AlignmentRun(Build(alignmentCards, lineSetCards), variant) {}
+
+    static std::vector<std::string> Build(const std::vector<std::string>& alignmentCards,
+                                          const std::vector<std::string>& lineSetCards) {
+        std::vector<std::string> deck{"00BRIDGE 1"};
+        deck.insert(deck.end(), alignmentCards.begin(), alignmentCards.end());
+        deck.insert(deck.end(), lineSetCards.begin(), lineSetCards.end());
+        return deck;
+    }
+
+    // The alignment step and one line set; false when the run ended inside.
+    bool Run(const LineSetSteps& steps = EngineLineSetSteps()) {
+        if (!Process()) return false;
+        return Next(steps);
+    }
+
+    // One more line set, from the current card.
+    bool Next(const LineSetSteps& steps = EngineLineSetSteps()) {
+        try {
+            ProcessLineSet(run, problem.alignment, problem.lineSet, steps);
+        } catch (const RunEnded&) {
+            return false;
+        }
+        return true;
+    }
+
+    // The listing lines from the first that holds `text` on.
+    std::vector<std::string> From(const std::string& text) const {
+        const auto lines = Lines();
+        const int at = IndexOf(text);
+        if (at < 0) return {};
+        return std::vector<std::string>(lines.begin() + at, lines.end());
+    }
+
+    LineSetState& lineSet() { return problem.lineSet; }
+    const geometry::HorizontalAlignment& horizontal() const { return problem.alignment.horizontal; }
+};
+
+// The alignment cards of a curved Problem and of a straight one.
+inline std::vector<std::string> CurvedAlignment() {
+    return {kCurveCard, kVerticalCard, kCrossSlopeCard};
+}
+inline std::vector<std::string> StraightAlignment() { return {kVerticalCard, kCrossSlopeCard}; }
+
+// A 04 card: reference station `station` (deck, feet) and the codes of
+// columns 14 (station on), 24 (skew with respect to) and 26 (layout line);
+// further fields as given.
+inline std::string ReferenceCard(const std::string& station, const std::string& staOn,
+                                 const std::string& skewRespTo, const std::string& layout,
+                                 std::vector<std::pair<int, std::string>> more = {}) {
+    std::string card = Card({{1, "04"}, {3, station}, {14, staOn}, {24, skewRespTo}, {26, layout}});
+    for (const auto& [column, text] : more) {
+        const size_t at = static_cast<size_t>(column - 1);
+        if (card.size() < at + text.size()) card.resize(at + text.size(), ' ');
+        card.replace(at, text.size(), text);
+    }
+    return card;
+}
+
+// Steps that do nothing, or that record their calls.
+inline LineSetSteps NoSteps() {
+    auto none = [](EngineRun&, AlignmentState&, LineSetState&) {};
+    return {none, none, none};
+}
+
+}  // namespace quillon::engine::linesettest
