@@ -371,9 +371,9 @@ TEST(LineSetCards, StraightControlTurnsTangentDistancesAndSkewsToItsOwn) {
     // tangent (the same direction there).
     LineSetRun run(StraightAlignment(),
                    {ReferenceCard("1200.", "0", "1", "1"), kGirder,
-                    Card({{1, "06"}, {3, "50."}, {11, "2"}, {16, "10"}, {21, "1"}}),
-                    Card({{1, "06"}, {3, "80."}, {11, "3"}, {16, "10"}, {21, "4"}}),
-                    Card({{1, "06"}, {3, "90."}, {11, "0"}, {16, "10"}, {21, "2"}})});
+                    Card({{1, "06"}, {3, "50."}, {11, "2"}, {13, "10"}, {21, "1"}}),
+                    Card({{1, "06"}, {3, "80."}, {11, "3"}, {13, "10"}, {21, "4"}}),
+                    Card({{1, "06"}, {3, "90."}, {11, "0"}, {13, "10"}, {21, "2"}})});
     ASSERT_TRUE(run.Run(NoSteps()));
     const BentLineTable& b = run.lineSet().bents;
     EXPECT_EQ(b.Slot(2).distanceType, kOnControl);
