@@ -71,6 +71,12 @@ struct LineSetRun : aligntest::AlignmentRun {
         return std::vector<std::string>(lines.begin() + at, lines.end());
     }
 
+    // Starts a new page and uses all of it but `n` lines.
+    void LeaveLines(int n) {
+        run.listing.WritePageHeading(-1, 0);
+        run.listing.WritePageHeading(run.listing.PageLength(), run.listing.PageLength() - n);
+    }
+
     LineSetState& lineSet() { return problem.lineSet; }
     const geometry::HorizontalAlignment& horizontal() const { return problem.alignment.horizontal; }
 };
