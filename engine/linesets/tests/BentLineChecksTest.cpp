@@ -10,6 +10,8 @@ namespace {
 
 using linesettest::Card;
 using linesettest::CurvedAlignment;
+using linesettest::ExpectBox;
+using linesettest::ExpectPlain;
 using linesettest::LineSetRun;
 using linesettest::NoSteps;
 using linesettest::ReferenceCard;
@@ -19,12 +21,8 @@ const std::string kGirder = Card({{1, "05"}, {3, "0"}, {12, "4"}, {30, "GIRDER"}
 const std::string kReference = ReferenceCard("1200.", "0", "1", "1");
 const std::string kDeadLoad = Card({{1, "07"}, {3, "EA"}});
 
-std::string Bent(const std::string& name, std::vector<std::pair<int, std::string>> fields) {
-    std::string card = Card({{1, "06"}, {29, name}});
-    card.resize(80, ' ');
-    for (const auto& [column, text] : fields)
-        card.replace(static_cast<size_t>(column - 1), text.size(), text);
-    return card;
+std::string Bent(const std::string& name, const linesettest::Fields& fields) {
+    return linesettest::With(Card({{1, "06"}, {29, name}}), fields);
 }
 
 std::unique_ptr<LineSetRun> Checked(const std::vector<std::string>& bents,
@@ -38,41 +36,6 @@ std::unique_ptr<LineSetRun> Checked(const std::vector<std::string>& bents,
     auto run = std::make_unique<LineSetRun>(alignment, cards);
     EXPECT_TRUE(run->Run(NoSteps()));
     return run;
-}
-
-// The plain message: (5 - n) empty records, the details, an empty record,
-// the fatal line, an empty record, and the page ended.
-void ExpectPlain(const LineSetRun& run, const std::vector<std::string>& details,
-                 const std::string& fatal) {
-    const auto lines = run.Lines();
-    const int at = run.IndexOf(details[0]);
-    ASSERT_GE(at, 0) << details[0];
-    const size_t a = static_cast<size_t>(at);
-    const size_t empties = 5 - details.size();
-    ASSERT_GE(a, empties);
-    ASSERT_LT(a + details.size() + 2, lines.size());
-    for (size_t i = 1; i <= empties; ++i) EXPECT_EQ(lines[a - i], "");
-    if (a > empties) {
-        EXPECT_NE(lines[a - empties - 1], "");
-    }
-    for (size_t i = 0; i < details.size(); ++i) EXPECT_EQ(lines[a + i], " " + details[i]);
-    const size_t after = a + details.size();
-    EXPECT_EQ(lines[after], "");
-    EXPECT_EQ(lines[after + 1], fatal);
-    EXPECT_EQ(lines[after + 2], "");
-    EXPECT_EQ(run.run.listing.LinesLeft(), -1);
-    EXPECT_TRUE(run.run.state.fatalFlag);
-}
-
-void ExpectBox(const LineSetRun& run, const std::vector<std::pair<int, std::string>>& inner) {
-    const auto lines = run.Lines();
-    const int at = run.IndexOf(inner[0].second);
-    ASSERT_GE(at, 2) << inner[0].second;
-    const size_t a = static_cast<size_t>(at);
-    EXPECT_EQ(lines[a - 2], "");
-    EXPECT_EQ(lines[a - 1], ErrorBoxLine());
-    for (size_t i = 0; i < inner.size(); ++i) EXPECT_EQ(lines[a + i], ErrorBoxLine({inner[i]}));
-    EXPECT_EQ(lines[a + inner.size()], ErrorBoxLine());
 }
 
 // "BENT LINE:  " and a 10-character name: 22 characters at 52.

@@ -9,6 +9,7 @@ namespace {
 
 using linesettest::Card;
 using linesettest::CurvedAlignment;
+using linesettest::ExpectBox;
 using linesettest::LineSetRun;
 using linesettest::NoSteps;
 using linesettest::ReferenceCard;
@@ -18,27 +19,9 @@ const std::string kReference = ReferenceCard("1200.", "0", "1", "1");
 
 // A girder line card: line type, initial offset type and the columns given.
 std::string Girder(const std::string& type, const std::string& initialType, const std::string& name,
-                   std::vector<std::pair<int, std::string>> more = {}) {
-    std::string card = Card({{1, "05"}, {3, type}, {4, "  -10.00"}, {12, initialType}, {30, name}});
-    card.resize(80, ' ');
-    for (const auto& [column, text] : more)
-        card.replace(static_cast<size_t>(column - 1), text.size(), text);
-    return card;
-}
-
-// The six lines of a girder box after the line that holds `first`: an empty
-// line, the frame, the inner lines at their columns, the frame.
-void ExpectBox(const LineSetRun& run, const std::vector<std::pair<int, std::string>>& inner) {
-    const auto lines = run.Lines();
-    const int at = run.IndexOf(inner[0].second);
-    ASSERT_GE(at, 2) << inner[0].second;
-    const size_t a = static_cast<size_t>(at);
-    ASSERT_LT(a + inner.size(), lines.size());
-    EXPECT_EQ(lines[a - 2], "");
-    EXPECT_EQ(lines[a - 1], ErrorBoxLine());
-    for (size_t i = 0; i < inner.size(); ++i)
-        EXPECT_EQ(lines[a + i], ErrorBoxLine({inner[i]})) << inner[i].second;
-    EXPECT_EQ(lines[a + inner.size()], ErrorBoxLine());
+                   const linesettest::Fields& more = {}) {
+    return linesettest::With(
+        Card({{1, "05"}, {3, type}, {4, "  -10.00"}, {12, initialType}, {30, name}}), more);
 }
 
 // "GIRDER LINE:  " and 20 characters stand at 46, 31 + (65 - 34) / 2.

@@ -60,21 +60,14 @@ std::string Skew(double radians) {
 }
 
 std::string Girder(const std::string& type, const std::string& offset, const std::string& name,
-                   std::vector<std::pair<int, std::string>> more = {}) {
-    std::string card = Card({{1, "05"}, {3, type}, {4, offset}, {12, "4"}, {30, name}});
-    card.resize(80, ' ');
-    for (const auto& [column, text] : more)
-        card.replace(static_cast<size_t>(column - 1), text.size(), text);
-    return card;
+                   const linesettest::Fields& more = {}) {
+    return linesettest::With(Card({{1, "05"}, {3, type}, {4, offset}, {12, "4"}, {30, name}}),
+                             more);
 }
 
 std::string Bent(const std::string& distance, const std::string& name,
-                 std::vector<std::pair<int, std::string>> more = {}) {
-    std::string card = Card({{1, "06"}, {3, distance}, {29, name}});
-    card.resize(80, ' ');
-    for (const auto& [column, text] : more)
-        card.replace(static_cast<size_t>(column - 1), text.size(), text);
-    return card;
+                 const linesettest::Fields& more = {}) {
+    return linesettest::With(Card({{1, "06"}, {3, distance}, {29, name}}), more);
 }
 
 const std::string kGirder = Girder("0", "", "GIRDER");

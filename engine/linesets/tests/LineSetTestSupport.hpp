@@ -87,19 +87,66 @@ inline std::vector<std::string> CurvedAlignment() {
 }
 inline std::vector<std::string> StraightAlignment() { return {kVerticalCard, kCrossSlopeCard}; }
 
-// A 04 card: reference station `station` (deck, feet) and the codes of
-// columns 14 (station on), 24 (skew with respect to) and 26 (layout line);
-// further fields as given.
-inline std::string ReferenceCard(const std::string& station, const std::string& staOn,
-                                 const std::string& skewRespTo, const std::string& layout,
-                                 std::vector<std::pair<int, std::string>> more = {}) {
-    std::string card = Card({{1, "04"}, {3, station}, {14, staOn}, {24, skewRespTo}, {26, layout}});
+using Fields = std::vector<std::pair<int, std::string>>;
+
+// `card` with the texts of `more` placed over it at their columns (1-based).
+inline std::string With(std::string card, const Fields& more) {
     for (const auto& [column, text] : more) {
         const size_t at = static_cast<size_t>(column - 1);
         if (card.size() < at + text.size()) card.resize(at + text.size(), ' ');
         card.replace(at, text.size(), text);
     }
     return card;
+}
+
+// A 04 card: reference station `station` (deck, feet) and the codes of
+// columns 14 (station on), 24 (skew with respect to) and 26 (layout line);
+// further fields as given.
+inline std::string ReferenceCard(const std::string& station, const std::string& staOn,
+                                 const std::string& skewRespTo, const std::string& layout,
+                                 const Fields& more = {}) {
+    return With(Card({{1, "04"}, {3, station}, {14, staOn}, {24, skewRespTo}, {26, layout}}), more);
+}
+
+// A box in the listing from the line that holds the text of its first inner
+// line: an empty line and the frame before, the inner lines at their
+// columns, the frame after.
+inline void ExpectBox(const LineSetRun& run, const Fields& inner) {
+    const auto lines = run.Lines();
+    const int at = run.IndexOf(inner[0].second);
+    ASSERT_GE(at, 2) << inner[0].second;
+    const size_t a = static_cast<size_t>(at);
+    ASSERT_LT(a + inner.size(), lines.size());
+    EXPECT_EQ(lines[a - 2], "");
+    EXPECT_EQ(lines[a - 1], ErrorBoxLine());
+    for (size_t i = 0; i < inner.size(); ++i)
+        EXPECT_EQ(lines[a + i], ErrorBoxLine({inner[i]})) << inner[i].second;
+    EXPECT_EQ(lines[a + inner.size()], ErrorBoxLine());
+}
+
+// A plain message: (5 - n) empty records, the n details (each after the
+// carriage-control blank), an empty record, the fatal line, an empty record;
+// then the page is ended and the line set fatal.
+inline void ExpectPlain(const LineSetRun& run, const std::vector<std::string>& details,
+                        const std::string& fatal) {
+    const auto lines = run.Lines();
+    const int at = run.IndexOf(details[0]);
+    ASSERT_GE(at, 0) << details[0];
+    const size_t a = static_cast<size_t>(at);
+    const size_t empties = 5 - details.size();
+    ASSERT_GE(a, empties);
+    ASSERT_LT(a + details.size() + 2, lines.size());
+    for (size_t i = 1; i <= empties; ++i) EXPECT_EQ(lines[a - i], "");
+    if (a > empties) {
+        EXPECT_NE(lines[a - empties - 1], "");
+    }
+    for (size_t i = 0; i < details.size(); ++i) EXPECT_EQ(lines[a + i], " " + details[i]);
+    const size_t after = a + details.size();
+    EXPECT_EQ(lines[after], "");
+    EXPECT_EQ(lines[after + 1], fatal);
+    EXPECT_EQ(lines[after + 2], "");
+    EXPECT_EQ(run.run.listing.LinesLeft(), -1);
+    EXPECT_TRUE(run.run.state.fatalFlag);
 }
 
 // Steps that do nothing, or that record their calls.
