@@ -9,6 +9,7 @@
 
 #include "LineSetTestSupport.hpp"
 #include "fixedform/RecordWriter.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -185,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"SkewFromFive", ReferenceCard("1200.", "0", "5", "1")},
         RangeCase{"DefaultSkewThree", ReferenceCard("1200.", "0", "1", "1", {{25, "3"}})},
         RangeCase{"SameReferenceOnTheFirstLineSet", ReferenceCard("1200.", "3", "1", "1")}),
-    [](const auto& info) { return std::string(info.param.name); });
+    quillon::testsupport::CaseName());
 
 TEST(ReferenceLine, ChordReferenceOnATangentsExtensionIsRecursive) {
     // The box: an empty line, the frame, the message at 39, "(B21)" in
