@@ -93,6 +93,7 @@ void LocateBentLine(const geometry::HorizontalAlignment& h, geometry::AlignmentF
         geometry::IntersectLineWithParallelSkew(h, frame, foot, Pair(0.0, 0.0), skewUsed, status);
     if (bent.distanceType != kOnControl)
         station = geometry::StationOffsetOfPoint(h, frame, crossing, status).imag();
+    if (!(std::abs(station) < kFarthestCrossing)) status.failed = true;
     if (status.failed) return;
 
     bent.foot = foot;

@@ -205,6 +205,38 @@ TEST(ReferenceLine, ChordReferenceOnATangentsExtensionIsRecursive) {
     EXPECT_EQ(lines[a + 2], ErrorBoxLine());
 }
 
+TEST(ReferenceLine, LineAlongTheBackTangentsExtensionDoesNotCrossTheCurve) {
+    // Square to the back tangent turned 90 degrees to the left: the line runs
+    // along the back tangent's extension and meets the circle nowhere but in
+    // its tangent point. The box: the three lines at 41, 42, 44, then "(B21)"
+    // on a line of its own, the frame.
+    auto run = Placed(ReferenceCard("1500.", "1", "3", "1", {{15, "L"}, {16, "90"}}));
+    EXPECT_TRUE(run->run.state.fatalFlag);
+    const auto lines = run->Lines();
+    const int at = run->IndexOf("FATAL ERROR -- INTERSECTION OF REFERENCE LINE");
+    ASSERT_GE(at, 2);
+    const size_t a = static_cast<size_t>(at);
+    ASSERT_LT(a + 4, lines.size());
+    EXPECT_EQ(lines[a - 2], "");
+    EXPECT_EQ(lines[a - 1], ErrorBoxLine());
+    EXPECT_EQ(lines[a], ErrorBoxLine({{41, "FATAL ERROR -- INTERSECTION OF REFERENCE LINE"}}));
+    EXPECT_EQ(lines[a + 1], ErrorBoxLine({{42, "WITH HORIZONTAL CONTROL OR WITH LAYOUT LINE"}}));
+    EXPECT_EQ(lines[a + 2], ErrorBoxLine({{44, "OR WITH TANGENT LINE IS ILL-CONDITIONED"}}));
+    EXPECT_EQ(lines[a + 3], ErrorBoxLine({{90, "(B21)"}}));
+    EXPECT_EQ(lines[a + 4], ErrorBoxLine());
+    EXPECT_EQ(run->IndexOf("LAYOUT LINE DATA"), -1);
+}
+
+TEST(ReferenceLine, CrossingAllButParallelToTheControlIsNoCrossing) {
+    // 5000 before the TS, on the ahead tangent's extension, and turned 90
+    // degrees from square to the back tangent: the line runs 4737 left of the
+    // back tangent, which it meets (by rounding) some 1e19 ft away.
+    auto run = Placed(ReferenceCard("-4000.", "2", "3", "1", {{16, "90"}}));
+    EXPECT_TRUE(run->run.state.fatalFlag);
+    EXPECT_NE(run->IndexOf("FATAL ERROR -- INTERSECTION OF REFERENCE LINE"), -1);
+    EXPECT_EQ(run->IndexOf("*NEGATIVE*"), -1);
+}
+
 TEST(ReferenceLine, FieldThatIsNotANumberIsFatalAndTheCardsAreStillRead) {
     auto run = Placed(ReferenceCard("12OO.", "0", "1", "1"), CurvedAlignment(),
                       {Card({{1, "07"}, {3, "EA"}})});
