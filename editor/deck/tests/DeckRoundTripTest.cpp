@@ -555,6 +555,19 @@ TEST_P(DeckRoundTrip, SavedDeckReadsAsTheDeckDid) {
         ADD_FAILURE() << change;
 }
 
+// The deck of line ends holds what its case is for, whatever a checkout does
+// to text files.
+TEST(DeckRoundTripFixtures, TheLineEndDeckHoldsCrLfADegreeSignNoFinalLineEndAndLongLines) {
+    const std::string bytes = ReadFile(SourceFile("editor/deck/tests/decks/line-ends.dat"));
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_NE(bytes.find("\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find('\xB0'), std::string::npos);
+    EXPECT_NE(bytes.back(), '\n');
+    const std::vector<std::string> lines = LinesOf(bytes);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                            [](const std::string& line) { return line.size() > 80; }));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Decks, DeckRoundTrip,
     ::testing::Values(
