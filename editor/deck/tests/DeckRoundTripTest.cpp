@@ -306,7 +306,24 @@ std::vector<std::string> EngineView(const std::vector<std::string>& lines) {
 }
 
 // ---------------------------------------------------------------------------
-// The byte changes that a save may make, each a rule of the deck writer.
+// The byte changes that a save may make, each a rule of the deck writer:
+//
+//   - every line ends with a line feed alone (CRLF, a lone CR and a missing
+//     last line end go);
+//   - comment ("99") lines and lines of blanks are left out;
+//   - the units, project, designer and location cards stand after the first
+//     card in the editor's form, a key card of the deck among them as it was;
+//     a deck without description lines gets one empty description card;
+//   - a card is written up to its last field: the English first card ends
+//     after its identifier, columns that no field is written to are blank,
+//     columns past 80 are cut (description lines are kept whole);
+//   - numbers are written right-justified with the field's implied decimals:
+//     blank numbers become zero digits, leading zeros come and go, punched
+//     points become implied decimals, the radius is written with its point;
+//   - the curve and skew directions of the 01 and 04 cards are written L or
+//     R, the crown type and the metric mark in capitals, a set option as X,
+//     a blank reverse layout code as its item's digit 0;
+//   - a field that drew a warning may change.
 
 // Warnings of the card readers and the field each is about.
 struct WarnedField {
