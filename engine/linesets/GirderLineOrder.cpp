@@ -64,7 +64,8 @@ void MapExteriorGirders(EngineRun& run, const AlignmentState& alignment, Designa
             continue;
         }
         line.exteriorCode = 0;
-        WriteGirderBox(run, line, {{"EXTERIOR GIRDER DESIGNATIONS NOT UNIQUE"}, {"COL 52 IGNORED"}});
+        WriteGirderBox(run, line,
+                       {{"EXTERIOR GIRDER DESIGNATIONS NOT UNIQUE"}, {"COL 52 IGNORED"}});
     }
     if (!alignment.horizontal.horizontalTangent && weight > kCurvedExteriorWeight) {
         ListingWriter& out = run.listing;
@@ -121,8 +122,9 @@ void TakeRequests(EngineRun& run, Designations& d) {
         if (!IsDesignation(code) || d.owner[static_cast<size_t>(code)] != i) continue;
         d.owner[static_cast<size_t>(code)] = 0;
         line.exteriorCode = 0;
-        WriteGirderBox(run, line,
-                       {{"NO GIRDER LINE REQUESTING X-TYPE FRACTIONAL POINTS"}, {"COL 52 IGNORED"}});
+        WriteGirderBox(
+            run, line,
+            {{"NO GIRDER LINE REQUESTING X-TYPE FRACTIONAL POINTS"}, {"COL 52 IGNORED"}});
     }
 }
 
@@ -181,7 +183,8 @@ void OrderByDesignations(EngineRun& run, Designations& d) {
                 break;
             }
     }
-    for (int i = 1; i <= d.Count(); ++i) d.Line(i).xPointRequest = d.takesFrom[static_cast<size_t>(i)];
+    for (int i = 1; i <= d.Count(); ++i)
+        d.Line(i).xPointRequest = d.takesFrom[static_cast<size_t>(i)];
 }
 
 void ListSuppressedGirders(EngineRun& run, const LineSetState& lineSet, GirderLineScan& scan) {
@@ -194,7 +197,8 @@ void ListSuppressedGirders(EngineRun& run, const LineSetState& lineSet, GirderLi
     WriteSuppressTitle(run);
     WriteSuppressHeading(run, "GIRDER");
     for (int i = 1; i <= girders.count; ++i)
-        if (girders.Line(i).suppressCode != 0) WriteSuppressedName(run, Designation(girders.Line(i)));
+        if (girders.Line(i).suppressCode != 0)
+            WriteSuppressedName(run, Designation(girders.Line(i)));
     scan.suppressedListed = true;
 }
 
@@ -214,7 +218,8 @@ void WriteSuppressHeading(EngineRun& run, const char* kind) {
                   .Text(kind)
                   .Text(" LINES WILL NOT BE")
                   .str());
-    out.Write(ff::Record().Column(kHeadingColumn).Text("WRITTEN TO DECK ELEVATION PLOT FILE").str());
+    out.Write(
+        ff::Record().Column(kHeadingColumn).Text("WRITTEN TO DECK ELEVATION PLOT FILE").str());
     out.Write(
         ff::Record().Column(kHeadingColumn).Text("(WHEN ELEVATION SHEETS ARE REQUESTED)").str());
     out.WriteEmpty();

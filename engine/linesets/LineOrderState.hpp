@@ -55,12 +55,12 @@ struct FractionalSpans {
 
 // The type 4 offset rule of a line set.
 struct Type4Values {
-    double baseOffset = 0.0;          // the line of constant offset from the control
-    double averageCrossSlope = 0.0;   // right of the profile control line
-    geometry::Pair unit{0.0, 0.0};    // (cos, sin) of atan(average); (0, 0) without type 4 lines
-    double pivotOffset = 0.0;         // the pivot point's offset from the control
-    double firstRowFactor = 1.0;      // sqrt(1 + s1^2), s1 the first row's right slope
-    double firstRowSlope = 0.0;       // s1
+    double baseOffset = 0.0;         // the line of constant offset from the control
+    double averageCrossSlope = 0.0;  // right of the profile control line
+    geometry::Pair unit{0.0, 0.0};   // (cos, sin) of atan(average); (0, 0) without type 4 lines
+    double pivotOffset = 0.0;        // the pivot point's offset from the control
+    double firstRowFactor = 1.0;     // sqrt(1 + s1^2), s1 the first row's right slope
+    double firstRowSlope = 0.0;      // s1
 };
 
 }  // namespace quillon::engine

@@ -30,8 +30,8 @@ constexpr int kChordDistanceBoxRoom = 9;
 constexpr int kNoChordBoxRoom = 5;
 constexpr int kSevereBoxRoom = 5;
 constexpr int kSectionLines = 10;
-constexpr int kPastEndChords = 2;       // breaks beyond the ST that still end chords
-constexpr int kChordsBeforeTheTs = 2;   // chords before breaks at or before the TS end none
+constexpr int kPastEndChords = 2;      // breaks beyond the ST that still end chords
+constexpr int kChordsBeforeTheTs = 2;  // chords before breaks at or before the TS end none
 constexpr double kSkewRatioScale = 2500.0;
 constexpr double kKeepsDirection = 1e-15;
 constexpr int kNameColumn = 42;
@@ -219,7 +219,8 @@ struct BreakPass {
             const int k = order[position].slot;
             BentLine& bent = lineSet.bents.Slot(k);
             const int letter = bent.definesReference;
-            if (IsLetterCode(letter) && std::abs(lineSet.letterOwners[static_cast<size_t>(letter)]) == k)
+            if (IsLetterCode(letter) &&
+                std::abs(lineSet.letterOwners[static_cast<size_t>(letter)]) == k)
                 latestReference = static_cast<int>(position);
             if (bent.noBreak) continue;
             geometry::KernelStatus status;
@@ -303,10 +304,10 @@ void WriteSection(EngineRun& run, const LineSetState& lineSet, SkewVerdict verdi
                       .Text(" USE OF SEGMENTED GIRDER LINES IS MARGINALLY SUITABLE")
                       .str());
     } else if (verdict == SkewVerdict::Severe) {
-        WriteLineSetBox(run,
-                        {{"DUE TO SEVERE SKEW ANGLES, USE OF SEGMENTED"},
-                         {"GIRDER LINES IS NOT APPROPRIATE"}},
-                        kSevereBoxRoom);
+        WriteLineSetBox(
+            run,
+            {{"DUE TO SEVERE SKEW ANGLES, USE OF SEGMENTED"}, {"GIRDER LINES IS NOT APPROPRIATE"}},
+            kSevereBoxRoom);
     }
 }
 
