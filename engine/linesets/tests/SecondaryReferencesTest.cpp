@@ -19,6 +19,7 @@ using linesettest::ReferenceCard;
 using linesettest::StraightAlignment;
 using segmentedtest::At;
 using segmentedtest::Bent;
+using segmentedtest::Card;
 using segmentedtest::Girder;
 using segmentedtest::OrderNames;
 using segmentedtest::RunLineSet;
@@ -172,6 +173,33 @@ TEST(SecondaryReferences, AnUndefinedLetterLeavesItsBentLineWaiting) {
                                 {96, "ERROR"}}));
     EXPECT_EQ(lines[a + 2], At({{26, "ERROR"}, {41, "BENT Z    "}, {96, "ERROR"}}));
     EXPECT_EQ(lines[a + 3], At({{26, "ERROR"}, {96, "ERROR"}}));
+}
+
+TEST(SecondaryReferences, ALetterNothingHangsOnIsReported) {
+    auto run = RunLineSet(StraightAlignment(),
+                          {kReference, kGirder, Bent(" -100.00", "0", "BENT A", {{45, "A"}})});
+    const auto lines = run->Lines();
+    const int at = run->IndexOf("BENT LINE:  BENT A");
+    ASSERT_GE(at, 2);
+    const size_t a = static_cast<size_t>(at);
+    EXPECT_EQ(lines[a - 1], At({{26, "ERROR"}, {96, "ERROR"}}));
+    EXPECT_EQ(lines[a], At({{26, "ERROR"}, {52, "BENT LINE:  BENT A    "}, {96, "ERROR"}}));
+    EXPECT_EQ(lines[a + 1],
+              At({{26, "ERROR"}, {43, "IMPROPER USE OF SECONDARY REFERENCE LINE"}, {96, "ERROR"}}));
+    EXPECT_EQ(lines[a + 2], At({{26, "ERROR"}, {56, "COL 45 IGNORED"}, {96, "ERROR"}}));
+    EXPECT_EQ(lines[a + 3], At({{26, "ERROR"}, {90, "(B23)"}, {96, "ERROR"}}));
+    EXPECT_EQ(run->lineSet().bents.Slot(2).definesReference, 0);
+    EXPECT_FALSE(run->run.state.fatalFlag);
+}
+
+TEST(SecondaryReferences, AFatalLineSetWithDeadLoadGetsNoPoints) {
+    // The waiting bent line's fatal box stands; the 07 card does not lift it.
+    auto run = RunLineSet(StraightAlignment(),
+                          {kReference, kGirder, Bent(" -100.00", "0", "BENT A"),
+                           Bent("   10.00", "6", "BENT Z", {{46, "Z"}}),
+                           Card({{1, "07"}, {3, "AA"}, {15, "   100"}, {75, "     0"}})});
+    EXPECT_FALSE(run->lineSet().deadLoad.records.empty());
+    EXPECT_TRUE(run->run.state.fatalFlag);
 }
 
 TEST(SecondaryReferences, FortyFiveDependantsOfOneBentLineAreAllPlaced) {
