@@ -1,7 +1,8 @@
 // The exterior-girder designations (05 column 52), the requests for X-type
 // fractional points (column 53), the order of the girder lines and the
 // suppressed girder lines, with their boxes column by column (each inner
-// line centred in the 65 columns 31-95, the odd blank on the right).
+// line centred in the 65 columns 31-95, the odd blank on the right, the
+// frame words in columns 26-30 and 96-100).
 #include <gtest/gtest.h>
 
 #include "SegmentedTestSupport.hpp"
@@ -10,6 +11,7 @@ namespace quillon::engine {
 namespace {
 
 using linesettest::CurvedAlignment;
+using linesettest::ExpectBox;
 using linesettest::Fields;
 using linesettest::ReferenceCard;
 using linesettest::StraightAlignment;
@@ -36,21 +38,6 @@ std::unique_ptr<linesettest::LineSetRun> Order(
     return RunLineSet(alignment, cards);
 }
 
-// A box from its first inner line: the frame above, each inner line at its
-// column, the frame below.
-void ExpectBoxAt(const linesettest::LineSetRun& run, const Fields& inner) {
-    const auto lines = run.Lines();
-    const int at = run.IndexOf(inner[0].second);
-    ASSERT_GE(at, 2) << inner[0].second;
-    const size_t a = static_cast<size_t>(at);
-    ASSERT_LT(a + inner.size(), lines.size());
-    EXPECT_EQ(lines[a - 2], "");
-    EXPECT_EQ(lines[a - 1], At({{26, "ERROR"}, {96, "ERROR"}}));
-    for (size_t i = 0; i < inner.size(); ++i)
-        EXPECT_EQ(lines[a + i], At({{26, "ERROR"}, inner[i], {96, "ERROR"}})) << inner[i].second;
-    EXPECT_EQ(lines[a + inner.size()], At({{26, "ERROR"}, {96, "ERROR"}}));
-}
-
 // "GIRDER LINE:  " and the 20-character designation: 34 characters, from
 // column 46.
 std::pair<int, std::string> Name(const std::string& name) {
@@ -75,7 +62,7 @@ TEST(GirderLineOrder, ALineTakingPointsFollowsItsExteriorGirder) {
 TEST(GirderLineOrder, ADuplicateDesignationIsIgnored) {
     auto run = Order({G("G1", {{52, "A"}}), G("G2", {{52, "A"}}), G("G3", {{53, "A"}})});
     const LineSetState& lineSet = run->lineSet();
-    ExpectBoxAt(
+    ExpectBox(
         *run,
         {Name("G2"), {44, "EXTERIOR GIRDER DESIGNATIONS NOT UNIQUE"}, {56, "COL 52 IGNORED"}});
     EXPECT_EQ(lineSet.girders.Line(2).exteriorCode, 0);
@@ -85,16 +72,16 @@ TEST(GirderLineOrder, ADuplicateDesignationIsIgnored) {
 
 TEST(GirderLineOrder, AnUnusedDesignationIsIgnored) {
     auto run = Order({G("G1", {{52, "A"}}), G("G2", {{52, "B"}}), G("G3", {{53, "A"}})});
-    ExpectBoxAt(*run, {Name("G2"),
-                       {38, "NO GIRDER LINE REQUESTING X-TYPE FRACTIONAL POINTS"},
-                       {56, "COL 52 IGNORED"}});
+    ExpectBox(*run, {Name("G2"),
+                     {38, "NO GIRDER LINE REQUESTING X-TYPE FRACTIONAL POINTS"},
+                     {56, "COL 52 IGNORED"}});
     EXPECT_EQ(run->lineSet().girders.Line(2).exteriorCode, 0);
     EXPECT_EQ(run->lineSet().girders.Line(1).exteriorCode, 1);
 }
 
 TEST(GirderLineOrder, ARequestForNoDesignationIsIgnored) {
     auto run = Order({G("G1", {{53, "C"}}), G("G2", {})});
-    ExpectBoxAt(*run, {Name("G1"), {49, "NO EXTERIOR GIRDER DESIGNATED"}, {56, "COL 53 IGNORED"}});
+    ExpectBox(*run, {Name("G1"), {49, "NO EXTERIOR GIRDER DESIGNATED"}, {56, "COL 53 IGNORED"}});
     EXPECT_EQ(run->lineSet().girders.Line(1).xTypeRequestCode, 0);
 }
 
@@ -118,10 +105,10 @@ TEST(GirderLineOrder, ImproperNestingDropsTheSecondExteriorTaker) {
                       G("G3", {{52, "C"}, {53, "A"}}), G("G4", {{53, "B"}}), G("G5", {{53, "C"}})});
     const LineSetState& lineSet = run->lineSet();
     EXPECT_EQ(lineSet.girderOrder, (std::vector<int>{1, 2, 4, 3, 5}));
-    ExpectBoxAt(*run, {Name("G3"),
-                       {46, "IMPROPER NESTING OF EXTERIOR GIRDER"},
-                       {46, "LINES FOR X-TYPE FRACTIONAL POINTS"},
-                       {56, "COL 53 IGNORED"}});
+    ExpectBox(*run, {Name("G3"),
+                     {46, "IMPROPER NESTING OF EXTERIOR GIRDER"},
+                     {46, "LINES FOR X-TYPE FRACTIONAL POINTS"},
+                     {56, "COL 53 IGNORED"}});
     EXPECT_EQ(CountLines(*run, "IMPROPER NESTING"), 1);
     EXPECT_EQ(lineSet.girders.Line(3).xTypeRequestCode, 0);
     EXPECT_EQ(lineSet.girders.Line(3).xPointRequest, 0);
@@ -146,21 +133,21 @@ TEST(GirderLineOrder, ATwoLineCycleIsBrokenAtItsFirstLine) {
     const LineSetState& lineSet = run->lineSet();
     EXPECT_EQ(lineSet.girderOrder, (std::vector<int>{1, 2}));
     EXPECT_EQ(CountLines(*run, "IMPROPER NESTING OF EXTERIOR GIRDER"), 1);
-    ExpectBoxAt(*run, {Name("G1"),
-                       {46, "IMPROPER NESTING OF EXTERIOR GIRDER"},
-                       {46, "LINES FOR X-TYPE FRACTIONAL POINTS"},
-                       {56, "COL 53 IGNORED"}});
+    ExpectBox(*run, {Name("G1"),
+                     {46, "IMPROPER NESTING OF EXTERIOR GIRDER"},
+                     {46, "LINES FOR X-TYPE FRACTIONAL POINTS"},
+                     {56, "COL 53 IGNORED"}});
     EXPECT_EQ(lineSet.girders.Line(1).xPointRequest, 0);
     EXPECT_EQ(lineSet.girders.Line(2).xPointRequest, 1);
 }
 
 TEST(GirderLineOrder, ASuppressedExteriorGirderIsListedAfterAll) {
     auto run = Order({G("G1", {{52, "A"}, {57, "X"}}), G("G2", {{53, "A"}})});
-    ExpectBoxAt(*run, {Name("G1"),
-                       {45, "SUPPRESS LISTING CANNOT BE USED WHEN"},
-                       {47, "X-TYPE POINTS ARE PROJECTED TO A"},
-                       {46, "GIRDER LINE WHICH IS NOT SUPPRESSED"},
-                       {56, "COL 57 IGNORED"}});
+    ExpectBox(*run, {Name("G1"),
+                     {45, "SUPPRESS LISTING CANNOT BE USED WHEN"},
+                     {47, "X-TYPE POINTS ARE PROJECTED TO A"},
+                     {46, "GIRDER LINE WHICH IS NOT SUPPRESSED"},
+                     {56, "COL 57 IGNORED"}});
     EXPECT_EQ(run->lineSet().girders.Line(1).suppressCode, 0);
     EXPECT_EQ(run->IndexOf("SUPPRESS LISTING OPTION"), -1);
 }
