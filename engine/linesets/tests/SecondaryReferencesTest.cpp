@@ -8,6 +8,7 @@
 
 #include "SegmentedTestSupport.hpp"
 #include "engine/linesets/BentLineLocation.hpp"
+#include "engine/linesets/BentLinePlacement.hpp"
 #include "engine/linesets/SecondaryReferences.hpp"
 
 namespace quillon::engine {
@@ -247,6 +248,43 @@ TEST(SecondaryReferences, AParentThroughTheOriginKeepsTheDependantsDirection) {
     EXPECT_NEAR(dependant.station, 0.0, kLength);
     EXPECT_NEAR(std::abs(dependant.crossing), 0.0, kLength);
     EXPECT_EQ(listing.str(), "");
+}
+
+TEST(SecondaryReferences, AFailedPlacementIsMarkedAndReported) {
+    // A parent along the control (x = 5): its parallel never crosses the
+    // control, so the dependant gets code 63, no entry in the order, and is
+    // named among the bent lines not located.
+    AlignmentState alignment;
+    LineSetState lineSet;
+    lineSet.bents.slots.resize(3);
+    BentLine& parent = lineSet.bents.Slot(2);
+    parent.foot = Pair(5.0, 0.0);
+    parent.sigma = 0.2;
+    parent.definesReference = 1;
+    BentLine& dependant = lineSet.bents.Slot(3);
+    dependant.description = "LOST      ";
+    dependant.distanceType = kNormalOffset;
+    dependant.distance = 10.0;
+    dependant.hangsOnReference = 1;
+    lineSet.bentLineOrder = {{1, 0.0}, {2, 0.0}};
+    std::ostringstream listing;
+    EngineRun run(EngineVariant::English, listing, {});
+    int appended = 0;
+    EXPECT_TRUE(CheckSecondaryReferences(run, alignment, lineSet, 2, appended, 3));
+    EXPECT_EQ(appended, 0);
+    EXPECT_EQ(dependant.hangsOnReference, kLetterPlacementFailed);
+    EXPECT_EQ(lineSet.bentLineOrder.size(), 2u);
+    EXPECT_EQ(lineSet.letterOwners[1], 2);  // still unused
+    EXPECT_EQ(listing.str(), "");
+
+    BentLinePlacement placement;
+    placement.failed.assign(4, false);
+    ReportBentLines(run, lineSet, placement);
+    EXPECT_NE(listing.str().find("FATAL ERROR -- THE FOLLOWING  1 BENT LINE(S)"),
+              std::string::npos);
+    EXPECT_NE(listing.str().find(At({{26, "ERROR"}, {41, "LOST      "}, {96, "ERROR"}})),
+              std::string::npos);
+    EXPECT_TRUE(run.state.fatalFlag);
 }
 
 TEST(SecondaryReferences, ParallelAtDistance) {
