@@ -163,6 +163,7 @@ bool PlaceReferenceLine(EngineRun& run, AlignmentState& alignment, LineSetState&
         reference.station =
             geometry::StationOffsetOfPoint(h, frame, reference.point, status).imag();
         phi = frame.phi;
+        if (!(std::abs(reference.station) < kFarthestCrossing)) status.failed = true;
     } else if (reference.skewRespTo != kSkewFromControl) {
         reference.skewUsed = SkewOfDirection(h, direction, phi);
     }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "LineSetTestSupport.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -116,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlainCase{"DistanceThatIsNotANumber",
                   {Bent("PIER 2", {{3, "  5O.00"}})},
                   "INVALID NUMBER IN COLUMNS 3-10 (BENT DISTANCE) -- BENT LINE:  PIER 2    "}),
-    [](const auto& info) { return std::string(info.param.name); });
+    quillon::testsupport::CaseName());
 
 TEST(BentLineChecks, FlaredGirderLinesWithTheOnlyPunchOnTheReferenceLine) {
     // A bent line on the reference line itself is no flared offset bent line:

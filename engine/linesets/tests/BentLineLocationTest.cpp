@@ -40,7 +40,7 @@ struct Located {
 Located Locate(LineSetRun& run, int slot) {
     Located out;
     geometry::KernelStatus status;
-    LocateBentLine(run.horizontal(), run.problem.alignment.frame, run.lineSet(), slot, status,
+    LocateBentLine(run.horizontal(), run.alignmentState.frame, run.lineSet(), slot, status,
                    out.station, out.point);
     out.failed = status.failed;
     return out;
@@ -105,7 +105,7 @@ TEST(LocateBentLine, SkewFromTheControlMeetsAParallelBehindItsStation) {
     const BentLine& slot = run->lineSet().bents.Slot(2);
     geometry::KernelStatus status;
     const Pair q10 = geometry::IntersectLineWithParallel(
-        run->horizontal(), run->problem.alignment.frame, slot.foot, Pair(10.0, 0.0), status);
+        run->horizontal(), run->alignmentState.frame, slot.foot, Pair(10.0, 0.0), status);
     ASSERT_FALSE(status.failed);
     EXPECT_NEAR(q10.imag(), s - 10.0 * std::tan(Radians(20.0)), kLength);
     const Pair along = AlongBentLine(slot, 10.0);
@@ -171,8 +171,8 @@ TEST(LocateBentLine, LineAlongTheControlDoesNotCrossIt) {
     failed.failed = true;
     double station = -1.0;
     Pair point(7.0, 7.0);
-    LocateBentLine(run->horizontal(), run->problem.alignment.frame, run->lineSet(), 2, failed,
-                   station, point);
+    LocateBentLine(run->horizontal(), run->alignmentState.frame, run->lineSet(), 2, failed, station,
+                   point);
     EXPECT_EQ(station, -1.0);  // a failed status leaves everything as it is
     EXPECT_EQ(point, Pair(7.0, 7.0));
 }

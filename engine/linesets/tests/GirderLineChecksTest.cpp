@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "LineSetTestSupport.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -172,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {Girder("1", "5", "SEG"), Girder("0", "4", "BASE", {{50, "X"}}), kBad},
                 1},
         CutCase{"FlaredWithoutTerminalOffset", {kGood, Girder("3", "4", "FLARED")}, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    quillon::testsupport::CaseName());
 
 TEST(GirderLineChecks, FaultDropsTheDesignationsOfItsLineAndCopiesTheFirstLinesRequest) {
     LineSetRun run(CurvedAlignment(),

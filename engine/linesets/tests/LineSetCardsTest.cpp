@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "LineSetTestSupport.hpp"
-#include "engine/run/tests/EngineTestSupport.hpp"
+#include "engine/problem/tests/EngineTestSupport.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -113,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Codes, ReversedLayoutLine,
                                            ReversedCase{"Nine", "9", 9, true, -1.0},
                                            ReversedCase{"Letter", "C", -24, false, 1.0},
                                            ReversedCase{"Minus", "-", 33, true, -1.0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         quillon::testsupport::CaseName());
 
 TEST(GirderLineCard, EveryFieldAndTheEightCodes) {
     // Crown type A, so that the type 4 line is allowed.
@@ -221,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FractionCase{"NegativeSpacing", " -25000", kSpacingFromNextBent, 2.5},
                       FractionCase{"Zeros", "0000000", kNoFractionalPoints, 0.0},
                       FractionCase{"Blank", "       ", kNoFractionalPoints, 0.0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    quillon::testsupport::CaseName());
 
 TEST(DeadLoadCard, MarkersAndUnits) {
     // Initial card in inches: tenth point 0 punched "0" is not given, 1 is
@@ -315,7 +316,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DroppedCase{
                           "TwoBefore", {"E ", "E ", "EA"}, 51, "FIRST  2 07 CARDS IGNORED", 1},
                       DroppedCase{"NoInitialCard", {"E ", "E "}, 53, "ALL 07 CARDS IGNORED", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    quillon::testsupport::CaseName());
 
 TEST(LineSetCards, NinetyNineGirderLinesAreStoredAndTheHundredthIgnored) {
     std::vector<std::string> deck{ReferenceCard("1200.", "0", "1", "1")};

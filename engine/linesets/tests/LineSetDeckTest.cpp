@@ -9,7 +9,7 @@
 
 #include "LineSetTestSupport.hpp"
 #include "engine/geometry/tests/ReferenceAlignment.hpp"
-#include "engine/run/tests/EngineTestSupport.hpp"
+#include "engine/problem/tests/EngineTestSupport.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -175,15 +175,14 @@ TEST(SampleBridge, RadialLineTurnedTenDegreesMeetsTheBackTangent) {
     std::vector<std::string> deck;
     std::istringstream in(SampleDeck());
     for (std::string line; std::getline(in, line);) deck.push_back(line);
-    aligntest::AlignmentRun sample(deck);
-    ASSERT_TRUE(sample.Process());
-    ProcessLineSet(sample.run, sample.problem.alignment, sample.problem.lineSet,
-                   linesettest::NoSteps());
+    deck.erase(deck.begin());  // the run support writes its own 00 card
+    linesettest::LineSetRun sample({}, deck);
+    ASSERT_TRUE(sample.Run(linesettest::NoSteps()));
     ASSERT_FALSE(sample.run.state.fatalFlag);
-    const LayoutLine& layout = sample.problem.lineSet.layout;
+    const LayoutLine& layout = sample.lineSet().layout;
     EXPECT_EQ(layout.dir, Pair(1.0, 0.0));
     EXPECT_NEAR(std::abs(-layout.a - origin), 0.0, 1e-6);
-    EXPECT_NEAR(sample.problem.alignment.horizontal.tsStation, ts, 1e-6);
+    EXPECT_NEAR(sample.horizontal().tsStation, ts, 1e-6);
     // The listed station and offset of the origin, placed on the reference alignment.
     EXPECT_NEAR(std::abs(curve.Point(-17.7974149, 2353.0991 - ts) - origin), 0.0, 2e-4);
 }

@@ -47,7 +47,8 @@ struct LineSetRun : aligntest::AlignmentRun {
         return deck;
     }
 
-    // The alignment step and one line set; false when the run ended inside.
+    // The alignment step and one line set; false when the deck ended where
+    // cards were still expected.
     bool Run(const LineSetSteps& steps = EngineLineSetSteps()) {
         if (!Process()) return false;
         return Next(steps);
@@ -55,12 +56,8 @@ struct LineSetRun : aligntest::AlignmentRun {
 
     // One more line set, from the current card.
     bool Next(const LineSetSteps& steps = EngineLineSetSteps()) {
-        try {
-            ProcessLineSet(run, problem.alignment, problem.lineSet, steps);
-        } catch (const RunEnded&) {
-            return false;
-        }
-        return true;
+        const StepEnd end = ProcessLineSet(run, alignmentState, lineSetState, steps);
+        return end == StepEnd::AtNextCard || !CardsStillExpected(run.state);
     }
 
     // The listing lines from the first that holds `text` on.
@@ -77,8 +74,10 @@ struct LineSetRun : aligntest::AlignmentRun {
         run.listing.WritePageHeading(run.listing.PageLength(), run.listing.PageLength() - n);
     }
 
-    LineSetState& lineSet() { return problem.lineSet; }
-    const geometry::HorizontalAlignment& horizontal() const { return problem.alignment.horizontal; }
+    LineSetState& lineSet() { return lineSetState; }
+    const geometry::HorizontalAlignment& horizontal() const { return alignmentState.horizontal; }
+
+    LineSetState lineSetState;
 };
 
 // The alignment cards of a curved Problem and of a straight one.

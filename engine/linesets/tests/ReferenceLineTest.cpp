@@ -9,6 +9,7 @@
 
 #include "LineSetTestSupport.hpp"
 #include "fixedform/RecordWriter.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -185,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"SkewFromFive", ReferenceCard("1200.", "0", "5", "1")},
         RangeCase{"DefaultSkewThree", ReferenceCard("1200.", "0", "1", "1", {{25, "3"}})},
         RangeCase{"SameReferenceOnTheFirstLineSet", ReferenceCard("1200.", "3", "1", "1")}),
-    [](const auto& info) { return std::string(info.param.name); });
+    quillon::testsupport::CaseName());
 
 TEST(ReferenceLine, ChordReferenceOnATangentsExtensionIsRecursive) {
     // The box: an empty line, the frame, the message at 39, "(B21)" in
@@ -202,6 +203,38 @@ TEST(ReferenceLine, ChordReferenceOnATangentsExtensionIsRecursive) {
     EXPECT_EQ(lines[a], ErrorBoxLine({{39, "FATAL ERROR -- LAYOUT LINE IS RECURSIVELY DEFINED"}}));
     EXPECT_EQ(lines[a + 1], ErrorBoxLine({{90, "(B21)"}}));
     EXPECT_EQ(lines[a + 2], ErrorBoxLine());
+}
+
+TEST(ReferenceLine, LineAlongTheBackTangentsExtensionDoesNotCrossTheCurve) {
+    // Square to the back tangent turned 90 degrees to the left: the line runs
+    // along the back tangent's extension and meets the circle nowhere but in
+    // its tangent point. The box: the three lines at 41, 42, 44, then "(B21)"
+    // on a line of its own, the frame.
+    auto run = Placed(ReferenceCard("1500.", "1", "3", "1", {{15, "L"}, {16, "90"}}));
+    EXPECT_TRUE(run->run.state.fatalFlag);
+    const auto lines = run->Lines();
+    const int at = run->IndexOf("FATAL ERROR -- INTERSECTION OF REFERENCE LINE");
+    ASSERT_GE(at, 2);
+    const size_t a = static_cast<size_t>(at);
+    ASSERT_LT(a + 4, lines.size());
+    EXPECT_EQ(lines[a - 2], "");
+    EXPECT_EQ(lines[a - 1], ErrorBoxLine());
+    EXPECT_EQ(lines[a], ErrorBoxLine({{41, "FATAL ERROR -- INTERSECTION OF REFERENCE LINE"}}));
+    EXPECT_EQ(lines[a + 1], ErrorBoxLine({{42, "WITH HORIZONTAL CONTROL OR WITH LAYOUT LINE"}}));
+    EXPECT_EQ(lines[a + 2], ErrorBoxLine({{44, "OR WITH TANGENT LINE IS ILL-CONDITIONED"}}));
+    EXPECT_EQ(lines[a + 3], ErrorBoxLine({{90, "(B21)"}}));
+    EXPECT_EQ(lines[a + 4], ErrorBoxLine());
+    EXPECT_EQ(run->IndexOf("LAYOUT LINE DATA"), -1);
+}
+
+TEST(ReferenceLine, CrossingAllButParallelToTheControlIsNoCrossing) {
+    // 5000 before the TS, on the ahead tangent's extension, and turned 90
+    // degrees from square to the back tangent: the line runs 4737 left of the
+    // back tangent, which it meets (by rounding) some 1e19 ft away.
+    auto run = Placed(ReferenceCard("-4000.", "2", "3", "1", {{16, "90"}}));
+    EXPECT_TRUE(run->run.state.fatalFlag);
+    EXPECT_NE(run->IndexOf("FATAL ERROR -- INTERSECTION OF REFERENCE LINE"), -1);
+    EXPECT_EQ(run->IndexOf("*NEGATIVE*"), -1);
 }
 
 TEST(ReferenceLine, FieldThatIsNotANumberIsFatalAndTheCardsAreStillRead) {
