@@ -83,7 +83,7 @@ std::unique_ptr<linesettest::LineSetRun> WithALocated(const std::vector<std::str
     auto run = std::make_unique<linesettest::LineSetRun>(StraightAlignment(), cards);
     EXPECT_TRUE(run->Run(NoSteps()));
     LineSetState& lineSet = run->lineSet();
-    AlignmentState& alignment = run->problem.alignment;
+    AlignmentState& alignment = run->alignmentState;
     geometry::KernelStatus status;
     double station = 0.0;
     Pair point;
@@ -97,7 +97,7 @@ TEST(SecondaryReferences, OneCallCountsBothLevels) {
     // One call for A: B on the first level, C on the second.
     auto run = WithALocated(Chain());
     LineSetState& lineSet = run->lineSet();
-    AlignmentState& alignment = run->problem.alignment;
+    AlignmentState& alignment = run->alignmentState;
     int appended = 0;
     EXPECT_TRUE(
         CheckSecondaryReferences(run->run, alignment, lineSet, 2, appended, lineSet.bents.Count()));
@@ -115,7 +115,7 @@ TEST(SecondaryReferences, ResultTellsWhetherAPlacedLineBreaks) {
     cards[4] = Bent("   30.00", "6", "BENT C", {{39, "X"}, {46, "B"}});
     auto run = WithALocated(cards);
     LineSetState& lineSet = run->lineSet();
-    AlignmentState& alignment = run->problem.alignment;
+    AlignmentState& alignment = run->alignmentState;
     int appended = 0;
     EXPECT_FALSE(
         CheckSecondaryReferences(run->run, alignment, lineSet, 2, appended, lineSet.bents.Count()));
