@@ -2,7 +2,8 @@
 BUILD ?= build
 SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 4)
-PACKAGES = cmake g++ make libgtest-dev libgmock-dev clang-format python3-ezdxf
+PACKAGES = cmake g++ make libgtest-dev libgmock-dev clang-format python3-ezdxf \
+  qt6-base-dev fonts-dejavu-core
 # Extra options for configuring a build folder (CI turns warnings into errors).
 CMAKE_OPTIONS ?=
 # The sources held to the house format (.clang-format): the tracked ones, or
