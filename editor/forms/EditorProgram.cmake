@@ -11,3 +11,29 @@ quillon_test(editor_commands_tests
           tests/HelpCommandsTest.cpp
   LIBS quillon_editor_commands)
 target_compile_definitions(editor_commands_tests PRIVATE QUILLON_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+
+# The editor's windows on Qt 6.
+add_library(quillon_editor_windows
+  ProcessRunner.cpp FileDialogChooser.cpp MessageBoxes.cpp IniSettingsStore.cpp
+  ListingPrinter.cpp HelpWindow.cpp AboutBox.cpp RunForms.cpp MainWindow.cpp)
+set_target_properties(quillon_editor_windows PROPERTIES AUTOMOC ON)
+target_link_libraries(quillon_editor_windows
+  PUBLIC quillon_editor_commands quillon_environment Qt6::Widgets Qt6::PrintSupport)
+
+# A stand-in for the system's programs in the window tests.
+add_executable(quillon_fake_program tests/FakeProgram.cpp)
+
+set(QUILLON_SCREENSHOTS_DIR ${PROJECT_BINARY_DIR}/editor/screenshots)
+file(MAKE_DIRECTORY ${QUILLON_SCREENSHOTS_DIR})
+function(quillon_window_test name)
+  quillon_qt_test(${name} SOURCES tests/${name}.cpp tests/WindowTestSupport.cpp tests/CommandFakes.cpp
+                  LIBS quillon_editor_windows quillon_editor_commands)
+  target_compile_definitions(${name} PRIVATE
+    QUILLON_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    QUILLON_BIN_DIR="${PROJECT_BINARY_DIR}/bin"
+    QUILLON_FAKE_PROGRAM="$<TARGET_FILE:quillon_fake_program>"
+    QUILLON_SCREENSHOTS_DIR="${QUILLON_SCREENSHOTS_DIR}")
+  add_dependencies(${name} quillon_fake_program)
+endfunction()
+
+quillon_window_test(MainWindowTest)
