@@ -11,7 +11,7 @@ CMAKE_OPTIONS ?=
 FORMAT_FILES = $(shell git ls-files '*.cpp' '*.hpp' 2>/dev/null || \
   find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.hpp' \) -print)
 
-.PHONY: all deps build run test test-sanitize format-check ci clean
+.PHONY: all deps build run editor test test-sanitize format-check ci clean
 
 all: build
 
@@ -32,10 +32,14 @@ build: deps $(BUILD)/CMakeCache.txt
 
 run: build
 	@mkdir -p $(BUILD)/samples
-	@$(BUILD)/engine/QlEngl samples/bridge.dat $(BUILD)/samples/bridge.lis; \
+	@$(BUILD)/bin/QlEngl samples/bridge.dat $(BUILD)/samples/bridge.lis; \
 	  status=$$?; \
 	  echo "QlEngl exit status $$status; listing written to $(BUILD)/samples/bridge.lis"; \
 	  test $$status -eq 0
+
+# Builds everything and starts the editor of build/bin, the programs' folder.
+editor: build
+	$(BUILD)/bin/Quillon
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

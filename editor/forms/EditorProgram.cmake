@@ -15,10 +15,17 @@ target_compile_definitions(editor_commands_tests PRIVATE QUILLON_SOURCE_DIR="${P
 # The editor's windows on Qt 6.
 add_library(quillon_editor_windows
   ProcessRunner.cpp FileDialogChooser.cpp MessageBoxes.cpp IniSettingsStore.cpp
-  ListingPrinter.cpp HelpWindow.cpp AboutBox.cpp RunForms.cpp MainWindow.cpp)
+  ListingPrinter.cpp HelpWindow.cpp AboutBox.cpp RunForms.cpp MainWindow.cpp
+  MainWindowForms.cpp EditorProgram.cpp)
 set_target_properties(quillon_editor_windows PROPERTIES AUTOMOC ON)
 target_link_libraries(quillon_editor_windows
-  PUBLIC quillon_editor_commands quillon_environment Qt6::Widgets Qt6::PrintSupport)
+  PUBLIC quillon_editor_commands quillon_editor_forms quillon_environment Qt6::Widgets
+         Qt6::PrintSupport)
+
+# The editor, in the folder of the programs it starts, with its help page.
+add_executable(Quillon QuillonMain.cpp)
+target_link_libraries(Quillon PRIVATE quillon_editor_windows)
+configure_file(Quillon.html ${PROJECT_BINARY_DIR}/bin/Quillon.html COPYONLY)
 
 # A stand-in for the system's programs in the window tests.
 add_executable(quillon_fake_program tests/FakeProgram.cpp)
