@@ -44,3 +44,5 @@ function(quillon_window_test name)
 endfunction()
 
 quillon_window_test(MainWindowTest)
+quillon_window_test(GeometryRunWindowTest)
+add_dependencies(GeometryRunWindowTest QlEngl QlMetr QlM2e)
