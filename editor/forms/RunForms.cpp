@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace quillon::editor {
 
@@ -94,6 +95,13 @@ ProjectCoordForm::ProjectCoordForm(QWidget* owner)
     bearing->addWidget(Seconds);
     bearing->addWidget(Label(QStringLiteral("E/W"), EorW));
     bearing->addWidget(EorW);
+    bearing->addStretch(1);
+    // The bearing's boxes keep their narrow widths (with room for the frame).
+    for (auto [box, twips] :
+         {std::pair{NorS, 252}, std::pair{Degrees, 372}, std::pair{Minutes, 372},
+          std::pair{Seconds, 492}, std::pair{EorW, 252}}) {
+        box->setFixedWidth(Pixels(twips) + 14);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(offsets);
