@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -35,6 +36,7 @@ private slots:
     void oldListingIsNotThisRunsListing();
     void realProgramsFillTheViewer_data();
     void realProgramsFillTheViewer();
+    void newUserOpensEditsSavesAndRuns();
 
 private:
     // The window, shown, with the program folder as its AppFolder.
@@ -246,6 +248,48 @@ void GeometryRunWindowTest::realProgramsFillTheViewer() {
     }
     QVERIFY(SaveScreenshot(window,
                            QStringLiteral("MainWindow-listing-%1").arg(QTest::currentDataTag())));
+}
+
+// As a new user would: open the sample, change the initial offset of the
+// last girder line in the GirderLine form, save, run geometry on the saved
+// deck and read its listing; closing then asks nothing.
+void GeometryRunWindowTest::newUserOpensEditsSavesAndRuns() {
+    const QString deck = decks_->filePath("bridge.dat");
+    WriteBytes(deck, ReadBytes(SourceFile("samples/bridge.dat")));
+    Editor editor(Editor::Runner::Processes);
+    editor.UseRealForms();
+    editor.session.AppFolder = QUILLON_BIN_DIR;
+    MainWindow& window = editor.Window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    editor.chooser.answers = {deck.toStdString()};
+    ClickMenu(window, {"mnuFile", "mnuFileOpen"});
+    QTRY_COMPARE(QString::fromStdString(editor.session.CurrentFileName), deck);
+    ClickMenu(window, {"mnuForm", "mnuFormGird"});
+    QWidget* girders = editor.realForms->Owner().Created(Form::GirderLine);
+    QTRY_VERIFY(girders != nullptr && girders->isVisible());
+    auto* offset = girders->findChild<QLineEdit*>("Text1(4)");
+    QVERIFY(offset != nullptr);
+    QCOMPARE(offset->text(), QStringLiteral("20"));
+    QTest::mouseClick(offset, Qt::LeftButton);
+    offset->selectAll();
+    QTest::keyClicks(offset, "22.5");
+    QVERIFY(editor.session.deck.modified);
+
+    ClickMenu(window, {"mnuFile", "mnuFileSave"});
+    QTRY_VERIFY(!editor.session.deck.modified);
+    // The fifth girder line's initial offset, 8 columns with 4 decimals.
+    QVERIFY(ReadBytes(deck).contains("\n050  2250004"));
+
+    editor.messages.texts.clear();
+    editor.chooser.answers = {deck.toStdString()};
+    ClickMenu(window, {"mnuFile", "mnuFileRun", "mnuFileRunGeometry"});
+    QTRY_VERIFY_WITH_TIMEOUT(!window.Running(), 30000);
+    QCOMPARE(editor.messages.texts, std::vector<std::string>{});
+    QVERIFY(window.Output()->toPlainText().contains("STRUCTURE ID:  BR 47-0317"));
+    QVERIFY(window.close());
+    QCOMPARE(editor.question.asked, 0);
 }
 
 }  // namespace quillon::editor::test

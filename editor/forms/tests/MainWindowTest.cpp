@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -52,6 +54,8 @@ private slots:
     void unsavedEditsAsk_data();
     void unsavedEditsAsk();
     void closingClosesEverything();
+    void realFormsShowTickAndKeepTheirRows();
+    void anEditInAFormAsksBeforeClosing();
 };
 
 // The menu items: name, caption, shortcut, enabled, visible.
@@ -567,6 +571,62 @@ void MainWindowTest::closingClosesEverything() {
     QVERIFY(closedSignal);
     QCOMPARE(editor.settings.values.size(), size_t(4));
     QCOMPARE(editor.question.asked, 0);
+}
+
+// Data Entry > Bent Line, hidden and chosen again: the same form with the
+// rows entered before; the item stays ticked.
+void MainWindowTest::realFormsShowTickAndKeepTheirRows() {
+    Editor editor;
+    editor.UseRealForms();
+    MainWindow& window = editor.Window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ClickMenu(window, {"mnuForm", "mnuFormBent"});
+    QWidget* form = editor.realForms->Owner().Created(Form::BentLine);
+    QTRY_VERIFY(form != nullptr && form->isVisible());
+    QVERIFY(window.Item("mnuFormBent")->isChecked());
+    auto* distance = form->findChild<QLineEdit*>("Text1(2)");
+    QVERIFY(distance != nullptr);
+    QTest::mouseClick(distance, Qt::LeftButton);
+    QTest::keyClicks(distance, "123.5");
+    QCOMPARE(editor.session.deck.bentLine.rows.at(2).Text1, std::string("123.5"));
+    QVERIFY(editor.session.deck.modified);
+
+    QTest::mouseClick(form->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QTRY_VERIFY(!form->isVisible());
+    ClickMenu(window, {"mnuForm", "mnuFormBent"});
+    QTRY_VERIFY(form->isVisible());
+    QCOMPARE(editor.realForms->Owner().Created(Form::BentLine), form);
+    QCOMPARE(form->findChild<QLineEdit*>("Text1(2)")->text(), QStringLiteral("123.5"));
+    QVERIFY(window.Item("mnuFormBent")->isChecked());
+}
+
+// Typed into a form, then the window closed: the question comes; Cancel
+// keeps the window and the form; Discard closes both.
+void MainWindowTest::anEditInAFormAsksBeforeClosing() {
+    Editor editor;
+    editor.UseRealForms();
+    MainWindow& window = editor.Window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ClickMenu(window, {"mnuForm", "mnuFormDesc"});
+    QPointer<QWidget> form = editor.realForms->Owner().Created(Form::Description);
+    QTRY_VERIFY(form != nullptr && form->isVisible());
+    auto* id = form->findChild<QLineEdit*>("StructureID");
+    QVERIFY(id != nullptr);
+    QTest::mouseClick(id, Qt::LeftButton);
+    QTest::keyClicks(id, "BR 9");
+    QVERIFY(editor.session.deck.modified);
+
+    editor.question.answer = UnsavedEditsAnswer::Cancel;
+    QVERIFY(!window.close());
+    QCOMPARE(editor.question.asked, 1);
+    QVERIFY(form && form->isVisible());
+    QCOMPARE(editor.session.deck.description.StructureID, std::string("BR 9"));
+
+    editor.question.answer = UnsavedEditsAnswer::Discard;
+    QVERIFY(window.close());
+    QTRY_VERIFY(form == nullptr);
 }
 
 }  // namespace quillon::editor::test

@@ -14,7 +14,10 @@ namespace quillon::editor::test {
 
 Editor::Editor(Runner runner) : runnerKind(runner) {}
 
-Editor::~Editor() = default;
+Editor::~Editor() {
+    // The window goes before the forms it shows.
+    window.reset();
+}
 
 MainWindow& Editor::Window() {
     if (!window) {
@@ -23,7 +26,9 @@ MainWindow& Editor::Window() {
                                     : static_cast<ProgramRunner&>(processRunner);
         window = std::make_unique<MainWindow>(
             session, MainWindowServices{chooser, messages, question, runner, settings, printer,
-                                        help, environment, forms});
+                                        help, environment,
+                                        realForms ? static_cast<DataEntryForms&>(*realForms)
+                                                  : static_cast<DataEntryForms&>(forms)});
         processRunner.SetOwner(window.get());
     }
     return *window;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "editor/forms/MainWindow.hpp"
+#include "editor/forms/MainWindowForms.hpp"
 #include "editor/forms/ProcessRunner.hpp"
 #include "editor/forms/tests/CommandFakes.hpp"
 #include "environment/Environment.hpp"
@@ -42,6 +43,8 @@ struct Editor {
 
     // The window, made on first use (after the test has set up the settings).
     MainWindow& Window();
+    // The window shows the real data-entry forms in place of the fake ones.
+    void UseRealForms() { realForms = std::make_unique<MainWindowForms>(session.deck); }
 
     EditorSession session;
     FakeChooser chooser;
@@ -54,6 +57,7 @@ struct Editor {
     FakeHelpViewer help;
     FixedEnvironment environment{kTestTime};
     FakeForms forms;
+    std::unique_ptr<MainWindowForms> realForms;
     Runner runnerKind;
     std::unique_ptr<MainWindow> window;
 };
