@@ -10,6 +10,8 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStatusBar>
@@ -49,19 +51,48 @@ constexpr std::array<DataEntryItem, kDataEntryItems> kDataEntry = {{
     {"mnuFormRoadApp", "R&oadway Approach", &DataEntryTicks::mnuFormRoadApp},
 }};
 
+// A page with lines of text, for the drawn images.
+void DrawPage(QPainter& painter, const QRectF& page) {
+    painter.setBrush(Qt::white);
+    painter.drawRect(page);
+    for (double y = page.top() + 3; y < page.bottom() - 1; y += 3) {
+        painter.drawLine(QPointF(page.left() + 2.5, y), QPointF(page.right() - 2.5, y));
+    }
+}
+
+// The images of Print and Copy where the desktop's theme has none.
+QIcon DrawnIcon(const QString& key) {
+    QPixmap image(32, 32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(50, 50, 60), 1.4));
+    if (key == QLatin1String("Print")) {
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(9, 3, 14, 10));
+        painter.setBrush(QColor(150, 155, 170));
+        painter.drawRoundedRect(QRectF(3, 12, 26, 11), 2, 2);
+        DrawPage(painter, QRectF(8, 19, 16, 11));
+    } else {
+        DrawPage(painter, QRectF(4, 3, 15, 19));
+        DrawPage(painter, QRectF(13, 10, 15, 19));
+    }
+    return QIcon(image);
+}
+
 // The toolbar's keys, tool tips and images.
 struct ToolKey {
     const char* key;
     const char* toolTip;
     const char* themeIcon;
-    QStyle::StandardPixmap fallback;
+    QStyle::StandardPixmap fallback;  // NStandardPixmap: drawn
 };
 constexpr std::array<ToolKey, 5> kToolKeys = {{
     {"New", "New Quillon input file", "document-new", QStyle::SP_FileIcon},
     {"Open", "Open existing file", "document-open", QStyle::SP_DialogOpenButton},
     {"Save", "Save input file", "document-save", QStyle::SP_DialogSaveButton},
-    {"Print", "Print to the default printer", "document-print", QStyle::SP_FileDialogDetailedView},
-    {"Copy", "Copy text from the output area", "edit-copy", QStyle::SP_FileDialogContentsView},
+    {"Print", "Print to the default printer", "document-print", QStyle::NStandardPixmap},
+    {"Copy", "Copy text from the output area", "edit-copy", QStyle::NStandardPixmap},
 }};
 
 QAction* Separator(QMenu* menu, const char* name, bool visible = true) {
@@ -209,7 +240,9 @@ void MainWindow::BuildToolBar() {
     for (const ToolKey& tool : kToolKeys) {
         const QString key = QString::fromLatin1(tool.key);
         const QIcon icon = QIcon::fromTheme(QString::fromLatin1(tool.themeIcon),
-                                            style()->standardIcon(tool.fallback));
+                                            tool.fallback == QStyle::NStandardPixmap
+                                                ? DrawnIcon(key)
+                                                : style()->standardIcon(tool.fallback));
         QAction* button = toolBar_->addAction(icon, key);
         button->setObjectName(key);
         button->setToolTip(QString::fromLatin1(tool.toolTip));

@@ -170,6 +170,20 @@ TEST_F(FileCommandsTest, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
     EXPECT_EQ(ReadFile(In("locked/deck.dat")), "old deck\n");
 }
 
+TEST_F(FileCommandsTest, SaveOverAReadOnlyDeckFailsAndKeepsItsBytes) {
+    WriteFile(In("deck.dat"), "old deck\n");
+    ASSERT_EQ(::chmod(In("deck.dat").c_str(), 0444), 0);
+    HoldSample();
+    session.deck.modified = true;
+    session.CurrentFileName = In("deck.dat");
+    EXPECT_FALSE(FileSave(session, fakes.services));
+    EXPECT_EQ(fakes.messages.texts,
+              (std::vector<std::string>{"Cannot write " + In("deck.dat") + ": Permission denied"}));
+    EXPECT_EQ(ReadFile(In("deck.dat")), "old deck\n");
+    EXPECT_TRUE(session.deck.modified);
+    ::chmod(In("deck.dat").c_str(), 0644);
+}
+
 TEST_F(FileCommandsTest, FailedSaveAsKeepsTheOldName) {
     HoldSample();
     session.CurrentFileName = In("deck.dat");
