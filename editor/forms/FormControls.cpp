@@ -1,6 +1,5 @@
 #include "editor/forms/FormControls.hpp"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFrame>
@@ -23,6 +22,18 @@ public:
             if (c.unicode() > 0xFF) return Invalid;
         return Acceptable;
     }
+};
+
+// An option button whose group is kept by GroupOptions rather than by Qt's
+// exclusive groups, which take the tab focus on one button of the group only.
+class OptionButton : public QRadioButton {
+public:
+    OptionButton(const QString& text, QWidget* parent) : QRadioButton(text, parent) {
+        setAutoExclusive(false);
+    }
+
+protected:
+    void nextCheckState() override { setChecked(true); }
 };
 
 }  // namespace
@@ -92,23 +103,26 @@ void ShowChoice(QComboBox* box, const Choice& choice) {
     box->setCurrentIndex(index);
 }
 
-void GroupOptions(QRadioButton* first, QRadioButton* second, QWidget* owner) {
-    auto* group = new QButtonGroup(owner);
-    group->addButton(first);
-    group->addButton(second);
+QRadioButton* MakeOption(const QString& name, const QString& text, QWidget* parent) {
+    auto* button = new OptionButton(text, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+void GroupOptions(QRadioButton* first, QRadioButton* second) {
+    const auto offWhenOn = [](QRadioButton* on, QRadioButton* other) {
+        QObject::connect(on, &QRadioButton::toggled, other, [other](bool checked) {
+            if (checked) other->setChecked(false);
+        });
+    };
+    offWhenOn(first, second);
+    offWhenOn(second, first);
 }
 
 void ShowOptionPair(QRadioButton* first, QRadioButton* second, bool firstOn, bool secondOn) {
-    // An exclusive group keeps one button on; showing neither needs it off a moment.
-    QButtonGroup* group = first->group();
-    const bool exclusive = group && group->exclusive();
-    if (exclusive) group->setExclusive(false);
-    {
-        const QSignalBlocker quietFirst(first), quietSecond(second);
-        first->setChecked(firstOn);
-        second->setChecked(secondOn && !firstOn);
-    }
-    if (exclusive) group->setExclusive(true);
+    const QSignalBlocker quietFirst(first), quietSecond(second);
+    first->setChecked(firstOn);
+    second->setChecked(secondOn && !firstOn);
 }
 
 }  // namespace quillon::editor

@@ -50,8 +50,11 @@ QComboBox* MakeDropDown(const QString& name, const QStringList& items, const QSt
 // item, or none (the prompt).
 void ShowChoice(QComboBox* box, const Choice& choice);
 
-// Two option buttons made one exclusive group (owned by `owner`).
-void GroupOptions(QRadioButton* first, QRadioButton* second, QWidget* owner);
+// An option button named `name`. Each button of a group is a stop of its
+// own in the tab order, and clicking the button that is on leaves it on.
+QRadioButton* MakeOption(const QString& name, const QString& text, QWidget* parent);
+// Two option buttons made one group: one coming on puts the other off.
+void GroupOptions(QRadioButton* first, QRadioButton* second);
 // Two option buttons of one group: each checked as given, both may be off.
 void ShowOptionPair(QRadioButton* first, QRadioButton* second, bool firstOn, bool secondOn);
 

@@ -99,7 +99,7 @@ CellBinding OptionsColumn(FormWindow* form, std::vector<Row>& rows, int twips,
                 layout->setSpacing(2);
                 for (size_t k = 0; k < N; ++k) {
                     auto* box = new QCheckBox(cell);
-                    box->setObjectName(QString::number(k));
+                    box->setObjectName(QString("List1(%1)[%2]").arg(row).arg(k));
                     box->setToolTip(texts[static_cast<qsizetype>(k)]);
                     box->setAccessibleName(texts[static_cast<qsizetype>(k)]);
                     layout->addWidget(box);
@@ -113,10 +113,10 @@ CellBinding OptionsColumn(FormWindow* form, std::vector<Row>& rows, int twips,
             },
             [=, &rows](QWidget* cell, int row) {
                 const std::array<bool, N>& ticks = rows[static_cast<size_t>(row)].*list;
-                for (size_t k = 0; k < N; ++k) {
-                    auto* box = cell->findChild<QCheckBox*>(QString::number(k));
-                    const QSignalBlocker quiet(box);
-                    box->setChecked(ticks[k]);
+                const QList<QCheckBox*> boxes = cell->findChildren<QCheckBox*>();
+                for (size_t k = 0; k < N && k < static_cast<size_t>(boxes.size()); ++k) {
+                    const QSignalBlocker quiet(boxes[static_cast<qsizetype>(k)]);
+                    boxes[static_cast<qsizetype>(k)]->setChecked(ticks[k]);
                 }
             }};
 }

@@ -55,12 +55,18 @@ void RowFormWindow::Build(std::vector<CellBinding> bindings,
 
     // A click takes the focus from the cell being edited first, so its row
     // is the current row when the button acts.
-    connect(Table(), &RowTable::CellLeft, this, [this](int row) { CurrentRow() = row; });
+    connect(Table(), &RowTable::CellLeft, this,
+            [current = &CurrentRow()](int row) { *current = row; });
     connect(add, &QPushButton::clicked, this, [this] { Operate(&RowFormWindow::AddRecord); });
     connect(insert, &QPushButton::clicked, this, [this] { Operate(&RowFormWindow::InsertRow); });
     connect(remove, &QPushButton::clicked, this, [this] { Operate(&RowFormWindow::DeleteRow); });
     SetTabOrder({Table()->LastInTabOrder(), add, insert, remove, hide});
     Refresh();
+}
+
+RowFormWindow::~RowFormWindow() {
+    // Deleting the cells moves the focus: the rows say nothing more.
+    disconnect(Table(), nullptr, this, nullptr);
 }
 
 void RowFormWindow::Operate(void (RowFormWindow::*operation)()) {

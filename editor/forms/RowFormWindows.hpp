@@ -2,7 +2,7 @@
 // one row per card with Add Row, Insert Row and Delete Row, and CrossTrans
 // (the first 03 card and its override rows). The cell of a row is named for
 // its control and row, as "Combo1(3)"; the options list of a row is
-// "List1(3)" with one check box per item, named "0", "1", ...
+// "List1(3)" with one check box per item, "List1(3)[0]", "List1(3)[1]", ...
 #pragma once
 
 #include <memory>
@@ -22,6 +22,7 @@ class RowFormWindow : public FormWindow {
     Q_OBJECT
 
 public:
+    ~RowFormWindow() override;
     void Refresh() override;
     // Shows the deck from its first row, scrolled to the top.
     void DeckOpened() override;

@@ -17,6 +17,7 @@ namespace {
 
 constexpr int kColumnSpacing = 2;  // the cells of a row nearly touch, as on the cards
 constexpr int kRowSpacing = 1;
+constexpr int kHeadingGap = 8;  // between a heading and the next
 constexpr char kRowProperty[] = "row";
 
 // The controls of a cell that take the focus by Tab: the cell itself, or the
@@ -54,6 +55,7 @@ RowTable::RowTable(std::vector<Column> columns, std::vector<Heading> headings, C
     scroll_->setWidgetResizable(true);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scroll_->setFocusPolicy(Qt::NoFocus);  // Tab walks the cells, not the frame
     scroll_->verticalScrollBar()->setObjectName("VScroll1");
 
     auto* header = new QWidget(this);
@@ -91,7 +93,7 @@ void RowTable::FixColumnWidths(const std::vector<QWidget*>& firstRow) {
         QLabel* label =
             heading.bold ? MakeHeading(heading.text, this) : MakeLabel(heading.text, this);
         labels.push_back(label);
-        const int need = label->sizeHint().width();
+        const int need = label->sizeHint().width() + kHeadingGap;
         int have = kColumnSpacing * (heading.span - 1);
         for (int c = heading.first; c < heading.first + heading.span; ++c) have += widths_[c];
         if (need > have) widths_[heading.first + heading.span - 1] += need - have;

@@ -1,6 +1,5 @@
 #include "editor/forms/SingleRecordForms.hpp"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -46,12 +45,6 @@ QHBoxLayout* CentredButton(QPushButton* button, int twips) {
     return row;
 }
 
-QRadioButton* MakeOption(const QString& name, const QString& text, QWidget* parent) {
-    auto* button = new QRadioButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
-
 }  // namespace
 
 // Description ---------------------------------------------------------------
@@ -74,7 +67,7 @@ DescriptionForm::DescriptionForm(DeckModel& deck) : FormWindow(deck, "Descriptio
     english_ = MakeOption("Option2", "English", this);
     metric_->setMinimumWidth(Pixels(852));
     english_->setMinimumWidth(Pixels(852));
-    GroupOptions(metric_, english_, this);
+    GroupOptions(metric_, english_);
     auto* units = new QHBoxLayout;
     units->addWidget(metric_);
     units->addWidget(english_);
@@ -161,7 +154,7 @@ HorizontalForm::HorizontalForm(DeckModel& deck)
     right_ = MakeOption("Option2", "Right", this);
     left_->setMinimumWidth(Pixels(612));
     right_->setMinimumWidth(Pixels(852));
-    GroupOptions(left_, right_, this);
+    GroupOptions(left_, right_);
     auto* direction = new QHBoxLayout;
     direction->addWidget(left_);
     direction->addWidget(right_);
@@ -294,7 +287,7 @@ RefLineForm::RefLineForm(DeckModel& deck) : FormWindow(deck, "RefLine", "Referen
     skewRight_ = MakeOption("Option2", "Right", this);
     skewLeft_->setMinimumWidth(Pixels(732));
     skewRight_->setMinimumWidth(Pixels(732));
-    GroupOptions(skewLeft_, skewRight_, this);
+    GroupOptions(skewLeft_, skewRight_);
     auto* direction = new QHBoxLayout;
     direction->addWidget(skewLeft_);
     direction->addWidget(skewRight_);
@@ -313,7 +306,7 @@ RefLineForm::RefLineForm(DeckModel& deck) : FormWindow(deck, "RefLine", "Referen
     bentSkew->setContentsMargins(0, 0, 0, 0);
     parallel_ = MakeOption("Option3", "Parallel to Ref. Line", picture1);
     sameSkew_ = MakeOption("Option4", "Same Skew as Ref. Line", picture1);
-    GroupOptions(parallel_, sameSkew_, this);
+    GroupOptions(parallel_, sameSkew_);
     bentSkew->addWidget(parallel_);
     bentSkew->addWidget(sameSkew_);
     auto* bentSkewGroup = new QVBoxLayout;
