@@ -11,6 +11,7 @@
 #include "CardTestSupport.hpp"
 #include "DeckFileTestSupport.hpp"
 #include "editor/deck/DeckReader.hpp"
+#include "editor/deck/DeckWriter.hpp"
 #include "testsupport/CaseName.hpp"
 
 namespace quillon::editor::test {
@@ -401,7 +402,9 @@ TEST_F(DeckReaderFiles, ASecondDeckIsReadIntoAResetModel) {
     DeckModel fresh;
     ASSERT_TRUE(ReadInputFile(second, fresh, warnings).ok);
 
-    EXPECT_EQ(Saved(both), Saved(fresh));
+    ASSERT_TRUE(WriteInputFile(folder_.path() / "both.dat", both, warnings).ok);
+    ASSERT_TRUE(WriteInputFile(folder_.path() / "fresh.dat", fresh, warnings).ok);
+    EXPECT_EQ(ReadFile(folder_.path() / "both.dat"), ReadFile(folder_.path() / "fresh.dat"));
     EXPECT_EQ(Ticks(both.ticks), "..x.xx...");
     EXPECT_EQ(both.girderLine.rows.size(), 20u);
     EXPECT_FALSE(both.MetricFlag);
