@@ -2,6 +2,7 @@
 // the print dialog's Cancel, the help window, the message boxes and the file
 // dialog.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -259,18 +260,31 @@ void QtServicesTest::fileDialogAcceptsANewName() {
     bool seen = false;
     std::function<void()> choose = [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
+        // Typed only once the folder is listed and the offered name chosen in
+        // it: the listing selects that name when it arrives.
+        auto* list =
+            dialog == nullptr ? nullptr : dialog->findChild<QAbstractItemView*>("listView");
+        if (list == nullptr || !list->selectionModel()->hasSelection()) {
             Later(choose, 20);
             return;
         }
-        seen = true;
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Open New File"));
         QCOMPARE(dialog->nameFilters(), QStringList{"All Files (*.dat)"});
         QCOMPARE(dialog->directory().absolutePath(), folder_.path());
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         QVERIFY(name != nullptr);
+        // The user types into the focused name box (a box without the focus
+        // leaves the offered file chosen in the list).
+        QApplication::setActiveWindow(dialog);
+        name->setFocus();
+        if (!name->hasFocus()) {
+            Later(choose, 20);
+            return;
+        }
         QCOMPARE(name->text(), QStringLiteral("old.dat"));
-        name->setText(QFileInfo(wanted).fileName());
+        seen = true;
+        name->selectAll();
+        QTest::keyClicks(name, QFileInfo(wanted).fileName());
         QTest::keyClick(name, Qt::Key_Return);
     };
     Later(choose, 20);
