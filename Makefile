@@ -2,7 +2,8 @@
 BUILD ?= build
 SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 4)
-PACKAGES = cmake g++ make libgtest-dev libgmock-dev clang-format python3-ezdxf
+PACKAGES = cmake g++ make libgtest-dev libgmock-dev clang-format python3-ezdxf \
+  qt6-base-dev fonts-dejavu-core
 # Extra options for configuring a build folder (CI turns warnings into errors).
 CMAKE_OPTIONS ?=
 # The sources held to the house format (.clang-format): the tracked ones, or
@@ -10,7 +11,7 @@ CMAKE_OPTIONS ?=
 FORMAT_FILES = $(shell git ls-files '*.cpp' '*.hpp' 2>/dev/null || \
   find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.hpp' \) -print)
 
-.PHONY: all deps build run test test-sanitize format-check ci clean
+.PHONY: all deps build run editor test test-sanitize format-check ci clean
 
 all: build
 
@@ -31,10 +32,14 @@ build: deps $(BUILD)/CMakeCache.txt
 
 run: build
 	@mkdir -p $(BUILD)/samples
-	@$(BUILD)/engine/QlEngl samples/bridge.dat $(BUILD)/samples/bridge.lis; \
+	@$(BUILD)/bin/QlEngl samples/bridge.dat $(BUILD)/samples/bridge.lis; \
 	  status=$$?; \
 	  echo "QlEngl exit status $$status; listing written to $(BUILD)/samples/bridge.lis"; \
 	  test $$status -eq 0
+
+# Builds everything and starts the editor of build/bin, the programs' folder.
+editor: build
+	$(BUILD)/bin/Quillon
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

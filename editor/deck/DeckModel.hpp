@@ -31,6 +31,9 @@ struct DeckModel {
     int GirderLineCount = 0;
     int BentLineCount = 0;
     int DeadLoadCount = 0;
+    // Edits not saved yet: every edit in a form sets it; a deck read or saved
+    // clears it. Closing, File New and File Open ask before they go on.
+    bool modified = false;
 
     Description description;
     Horizontal horizontal;

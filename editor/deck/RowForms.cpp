@@ -4,16 +4,14 @@
 
 namespace quillon::editor {
 
-std::vector<GirderLineRow> GirderLine::DesignRows() {
-    GirderLineRow design;
-    design.Combo3Items = InitialOffsetTypes(std::nullopt);
-    return std::vector<GirderLineRow>(kDesignRows, design);
+GirderLineRow GirderLine::NewRow() {
+    GirderLineRow row;
+    row.Combo3Items = InitialOffsetTypes(std::nullopt);
+    return row;
 }
 
-void GirderLine::AddRecord() {
-    GirderLineRow added;
-    added.Combo3Items = rows.empty() ? InitialOffsetTypes(std::nullopt) : rows[0].Combo3Items;
-    rows.push_back(added);
+std::vector<GirderLineRow> GirderLine::DesignRows() {
+    return std::vector<GirderLineRow>(kDesignRows, NewRow());
 }
 
 std::vector<BentLineRow> BentLine::DesignRows() {

@@ -92,10 +92,13 @@ struct GirderLine {
     std::vector<GirderLineRow> rows = DesignRows();
     int CurrentRow = 0;  // the row whose control last lost the focus
 
-    // "Add New Row": one more row at the end. Its Combo3 offers the items
-    // that row 0's Combo3 offers now; nothing is chosen in it.
-    void AddRecord();
+    // "Add New Row": one more row at the end, a new row.
+    void AddRecord() { rows.push_back(NewRow()); }
 
+    // A row as the form starts with it: nothing chosen, so its Combo3 offers
+    // the four design items whatever row 0 offers, and its terminal offset
+    // takes edits.
+    static GirderLineRow NewRow();
     static std::vector<GirderLineRow> DesignRows();
 };
 

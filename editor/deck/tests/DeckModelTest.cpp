@@ -110,15 +110,18 @@ TEST(AddRow, HasNoLimit) {
     EXPECT_EQ(bentLine.rows.size(), 520u);
 }
 
-TEST(AddRow, NewGirderRowTakesRowZerosOffsetTypesButShowsThePrompt) {
+// A new row offered row 0's segmented list ("Normal from base"), and that
+// item chosen on a parallel line was saved as "Bent from LOL".
+TEST(AddRow, NewGirderRowOffersTheDesignOffsetTypesWhenRowZeroIsSegmented) {
     ed::GirderLine girderLine;
     ed::ChooseLineType(girderLine.rows[0], ed::GirderLine::kSegmented);
     girderLine.rows[0].Combo3.Choose(0);
     girderLine.AddRecord();
     const ed::GirderLineRow& added = girderLine.rows.back();
-    EXPECT_EQ(added.Combo3Items, kSegmented);
+    EXPECT_EQ(added.Combo3Items, kLolHcl);
     EXPECT_FALSE(added.Combo3.chosen.has_value());
     EXPECT_FALSE(added.Combo1.chosen.has_value());
+    EXPECT_TRUE(added.TerminalEnabled);
 }
 
 struct LineTypeCase {

@@ -1,0 +1,29 @@
+// The editor-wide values of one editor run, as the commands share them: the
+// deck in the forms, the deck file being edited, the editor's own folder and
+// the shared file dialog's properties.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "editor/deck/DeckModel.hpp"
+#include "editor/forms/CommandServices.hpp"
+
+namespace quillon::editor {
+
+struct EditorSession {
+    DeckModel deck;
+    // The deck file being edited: empty at start, set by File New, File Open
+    // and File Save As when they succeed, written by File Save.
+    std::string CurrentFileName;
+    // The folder of the editor's executable, where the programs it starts and
+    // its help page stand.
+    std::filesystem::path AppFolder;
+    FileDialogState dialog;
+};
+
+// Shows the shared file dialog; a chosen name stays in it as the name offered
+// next time. Empty when cancelled.
+std::string ShowFileDialog(FileChooser& chooser, FileDialogState& dialog, FileDialogMode mode);
+
+}  // namespace quillon::editor

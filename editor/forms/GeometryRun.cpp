@@ -1,0 +1,71 @@
+#include "editor/forms/GeometryRun.hpp"
+
+#include "converters/common/ConverterFiles.hpp"
+#include "converters/common/DeckUnits.hpp"
+#include "editor/forms/FileBytes.hpp"
+#include "editor/forms/ListingText.hpp"
+#include "editor/forms/ProgramRuns.hpp"
+
+namespace quillon::editor {
+
+namespace {
+
+// Runs the programs of the deck's units; true when the engine ran to its end.
+bool RunPrograms(const EditorSession& session, CommandServices& services, const std::string& deck,
+                 bool metric, const std::string& base, const std::string& listing) {
+    const std::filesystem::path folder = FolderOf(deck);
+    ProgramOutcome outcome;
+    if (!metric) {
+        return RunToItsEnd(services.runner, services.messages,
+                           CallOf(session.AppFolder, kQlEngl, {deck, listing}, folder), outcome);
+    }
+    const std::string english = converters::ConverterFileName(base, "BIP");
+    const ProgramCall m2e = CallOf(session.AppFolder, kQlM2e, {deck, english}, folder);
+    if (!RunToItsEnd(services.runner, services.messages, m2e, outcome)) return false;
+    if (outcome.exitStatus == kAbortedStatus) {
+        services.messages.Warning(std::string(kQlM2e) + " could not convert " + deck +
+                                  "; its messages are in " +
+                                  (folder / std::string(kM2eLogName)).string());
+        return false;
+    }
+    return RunToItsEnd(services.runner, services.messages,
+                       CallOf(session.AppFolder, kQlMetr, {english, listing}, folder), outcome);
+}
+
+}  // namespace
+
+std::optional<std::string> RunGeometry(EditorSession& session, CommandServices& services) {
+    session.dialog.filter = kGeometryRunFilter;
+    const std::string deck = ShowFileDialog(services.chooser, session.dialog, FileDialogMode::Open);
+    if (deck.empty()) return std::nullopt;
+    const std::string base = converters::BaseName(deck);
+    if (!converters::FileNameExtension(deck) || base.empty() || base.back() == '/') {
+        services.messages.Warning(kNoInputFileSelected);
+        return std::nullopt;
+    }
+    const FileBytes chosen = ReadFileBytes(deck);
+    if (!chosen.ok) {
+        services.messages.Warning("Cannot read " + deck + ": " + chosen.reason);
+        return std::nullopt;
+    }
+    const bool metric = converters::IsMetricDeck(SplitLines(chosen.bytes));
+
+    const std::string listing = converters::ConverterFileName(base, "lis");
+    const FileStamp before = StampOf(listing);
+    if (!RunPrograms(session, services, deck, metric, base, listing)) return std::string();
+
+    if (!WrittenSince(before, listing)) {
+        services.messages.Warning(std::string(kOutputFileNotFound) + listing);
+        return std::string();
+    }
+    const FileBytes written = ReadFileBytes(listing);
+    if (!written.ok) {
+        services.messages.Warning("Cannot read " + listing + ": " + written.reason);
+        return std::string();
+    }
+    ListingDisplay display = ListingForDisplay(written.bytes);
+    if (display.tooLarge) services.messages.Warning(kListingTooLarge);
+    return std::move(display.text);
+}
+
+}  // namespace quillon::editor

@@ -1,0 +1,23 @@
+// Help > Contents and Help > Search For Help On...: the editor's help page,
+// Quillon.html beside the program, in the help viewer (for a search with its
+// find box focused). A page that cannot be read gives "Cannot open the help
+// file <path>: <reason>".
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "editor/deck/MessageSink.hpp"
+#include "editor/forms/CommandServices.hpp"
+
+namespace quillon::editor {
+
+inline constexpr std::string_view kHelpPageName = "Quillon.html";
+
+std::filesystem::path HelpPage(const std::filesystem::path& appFolder);
+
+void HelpContents(const std::filesystem::path& appFolder, HelpViewer& viewer,
+                  MessageSink& messages);
+void HelpSearch(const std::filesystem::path& appFolder, HelpViewer& viewer, MessageSink& messages);
+
+}  // namespace quillon::editor

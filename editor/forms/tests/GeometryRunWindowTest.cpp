@@ -1,0 +1,298 @@
+// Run Geometry from the menu with real processes: the stand-in program in a
+// program folder of the test's own (arguments, working folder, failures,
+// Cancel, closing refused), then the system's programs of build/bin on the
+// sample decks; a screenshot of the main window with a listing.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
+
+#include "editor/forms/tests/WindowTestSupport.hpp"
+
+namespace quillon::editor::test {
+
+namespace {
+
+const QByteArray kEnglishDeck = "00BRIDGE-1\n01\n";
+const QByteArray kMetricDeck = "00BRIDGE-M" + QByteArray(69, ' ') + "M\n01\n";
+
+}  // namespace
+
+class GeometryRunWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void programsAndArguments_data();
+    void programsAndArguments();
+    void m2eAbortedNamesItsLog();
+    void missingExecutable();
+    void crashedProgram();
+    void cancelKillsTheProgramAndClosingIsRefused();
+    void oldListingIsNotThisRunsListing();
+    void realProgramsFillTheViewer_data();
+    void realProgramsFillTheViewer();
+    void newUserOpensEditsSavesAndRuns();
+
+private:
+    // The window, shown, with the program folder as its AppFolder.
+    MainWindow& Shown(Editor& editor);
+    // Chooses `deck` (made with `bytes`) and runs Run Geometry from the menu.
+    void RunGeometryOn(Editor& editor, const QString& deck, const QByteArray& bytes);
+
+    std::unique_ptr<QTemporaryDir> programs_;
+    std::unique_ptr<QTemporaryDir> decks_;
+};
+
+void GeometryRunWindowTest::init() {
+    programs_ = std::make_unique<QTemporaryDir>();
+    decks_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(programs_->isValid() && decks_->isValid());
+}
+
+MainWindow& GeometryRunWindowTest::Shown(Editor& editor) {
+    editor.session.AppFolder = programs_->path().toStdString();
+    MainWindow& window = editor.Window();
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) qWarning("the main window was not exposed");
+    return window;
+}
+
+void GeometryRunWindowTest::RunGeometryOn(Editor& editor, const QString& deck,
+                                          const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(deck).absolutePath());
+    WriteBytes(deck, bytes);
+    editor.chooser.answers = {deck.toStdString()};
+    ClickMenu(*editor.window, {"mnuFile", "mnuFileRun", "mnuFileRunGeometry"});
+}
+
+// The deck's place below the test's deck folder, and its base name there.
+void GeometryRunWindowTest::programsAndArguments_data() {
+    QTest::addColumn<QString>("deck");
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<bool>("metric");
+    QTest::newRow("English") << "deck.dat"
+                             << "deck" << false;
+    QTest::newRow("Metric") << "deck.dat"
+                            << "deck" << true;
+    QTest::newRow("BlanksAndQuotes") << "my \"jobs\"/deck one.dat"
+                                     << "my \"jobs\"/deck one" << true;
+    QTest::newRow("DottedFolder") << "run.1/deck.dat"
+                                  << "run.1/deck" << false;
+    QTest::newRow("SecondDot") << "deck.v2.dat"
+                               << "deck" << true;
+}
+
+void GeometryRunWindowTest::programsAndArguments() {
+    QFETCH(QString, deck);
+    QFETCH(QString, base);
+    QFETCH(bool, metric);
+    const QString app = programs_->path();
+    InstallFakeProgram(app, "QlEngl", {"write 1"});
+    InstallFakeProgram(app, "QlM2e", {"write 1", "exit 0"});
+    InstallFakeProgram(app, "QlMetr", {"write 1"});
+    Editor editor(Editor::Runner::Processes);
+    MainWindow& window = Shown(editor);
+    editor.session.deck.MetricFlag = !metric;
+
+    const QString chosen = decks_->filePath(deck);
+    const QString stem = decks_->filePath(base);
+    const QString folder = QFileInfo(chosen).absolutePath();
+    RunGeometryOn(editor, chosen, metric ? kMetricDeck : kEnglishDeck);
+
+    QTRY_VERIFY(!window.Running());
+    QCOMPARE(editor.messages.texts, std::vector<std::string>{});
+    if (metric) {
+        const auto m2e = RecordedRuns(app, "QlM2e");
+        const auto metr = RecordedRuns(app, "QlMetr");
+        QCOMPARE(m2e.size(), size_t(1));
+        QCOMPARE(metr.size(), size_t(1));
+        QCOMPARE(m2e[0].arguments, (QStringList{chosen, stem + ".BIP"}));
+        QCOMPARE(metr[0].arguments, (QStringList{stem + ".BIP", stem + ".lis"}));
+        QCOMPARE(m2e[0].folder, folder);
+        QCOMPARE(metr[0].folder, folder);
+        QVERIFY(RecordedRuns(app, "QlEngl").empty());
+        QCOMPARE(window.Output()->toPlainText(), QStringLiteral("written by QlMetr\n"));
+    } else {
+        const auto engl = RecordedRuns(app, "QlEngl");
+        QCOMPARE(engl.size(), size_t(1));
+        QCOMPARE(engl[0].arguments, (QStringList{chosen, stem + ".lis"}));
+        QCOMPARE(engl[0].folder, folder);
+        QVERIFY(RecordedRuns(app, "QlM2e").empty());
+        QCOMPARE(window.Output()->toPlainText(), QStringLiteral("written by QlEngl\n"));
+    }
+    // The forms' units are the forms' own.
+    QCOMPARE(editor.session.deck.MetricFlag, !metric);
+}
+
+void GeometryRunWindowTest::m2eAbortedNamesItsLog() {
+    InstallFakeProgram(programs_->path(), "QlM2e", {"exit 255"});
+    InstallFakeProgram(programs_->path(), "QlMetr", {"write 1"});
+    Editor editor(Editor::Runner::Processes);
+    Shown(editor);
+    const QString deck = decks_->filePath("deck.dat");
+    RunGeometryOn(editor, deck, kMetricDeck);
+    QTRY_COMPARE(editor.messages.texts.size(), size_t(1));
+    QCOMPARE(QString::fromStdString(editor.messages.texts[0]), "QlM2e could not convert " + deck +
+                                                                   "; its messages are in " +
+                                                                   decks_->filePath("QlvrM2E.ELF"));
+    QVERIFY(RecordedRuns(programs_->path(), "QlMetr").empty());
+}
+
+void GeometryRunWindowTest::missingExecutable() {
+    Editor editor(Editor::Runner::Processes);
+    MainWindow& window = Shown(editor);
+    RunGeometryOn(editor, decks_->filePath("deck.dat"), kEnglishDeck);
+    QTRY_COMPARE(editor.messages.texts.size(), size_t(1));
+    QCOMPARE(QString::fromStdString(editor.messages.texts[0]),
+             "Cannot start " + programs_->filePath("QlEngl") + ": No such file or directory");
+    QCOMPARE(window.Output()->toPlainText(), QString());
+}
+
+void GeometryRunWindowTest::crashedProgram() {
+    InstallFakeProgram(programs_->path(), "QlEngl", {"write 1", "crash"});
+    Editor editor(Editor::Runner::Processes);
+    MainWindow& window = Shown(editor);
+    RunGeometryOn(editor, decks_->filePath("deck.dat"), kEnglishDeck);
+    QTRY_COMPARE(editor.messages.texts.size(), size_t(1));
+    QCOMPARE(QString::fromStdString(editor.messages.texts[0]),
+             programs_->filePath("QlEngl") + " stopped before its end: Process crashed");
+    QCOMPARE(window.Output()->toPlainText(), QString());
+}
+
+void GeometryRunWindowTest::cancelKillsTheProgramAndClosingIsRefused() {
+    InstallFakeProgram(programs_->path(), "QlEngl", {"sleep", "write 1"});
+    Editor editor(Editor::Runner::Processes);
+    MainWindow& window = Shown(editor);
+    bool checked = false;
+    std::function<void()> whileWaiting = [&] {
+        QProgressDialog* wait = editor.processRunner.WaitDialog();
+        if (wait == nullptr || !wait->isVisible()) {
+            Later(whileWaiting, 20);
+            return;
+        }
+        QCOMPARE(wait->labelText(), QStringLiteral("Running QlEngl..."));
+        QVERIFY(wait->isModal());
+        QVERIFY(window.Running());
+        QVERIFY(!window.close());
+        QVERIFY(window.isVisible());
+        auto* cancel = wait->findChild<QPushButton*>();
+        QVERIFY(cancel != nullptr);
+        QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
+        checked = true;
+        QTest::mouseClick(cancel, Qt::LeftButton);
+    };
+    Later(whileWaiting, 20);
+    QElapsedTimer clock;
+    clock.start();
+    RunGeometryOn(editor, decks_->filePath("deck.dat"), kEnglishDeck);
+    QTRY_VERIFY(checked);
+    QTRY_VERIFY(!window.Running());
+    QVERIFY(clock.elapsed() < 30000);
+    QCOMPARE(editor.messages.texts, std::vector<std::string>{});
+    QVERIFY(!QFile::exists(decks_->filePath("deck.lis")));
+    QCOMPARE(window.Output()->toPlainText(), QString());
+    // Once the run has ended the window closes again.
+    QVERIFY(window.close());
+}
+
+void GeometryRunWindowTest::oldListingIsNotThisRunsListing() {
+    InstallFakeProgram(programs_->path(), "QlEngl", {"exit 4"});
+    WriteBytes(decks_->filePath("deck.lis"), "an old listing\n");
+    Editor editor(Editor::Runner::Processes);
+    MainWindow& window = Shown(editor);
+    RunGeometryOn(editor, decks_->filePath("deck.dat"), kEnglishDeck);
+    QTRY_COMPARE(editor.messages.texts.size(), size_t(1));
+    QCOMPARE(QString::fromStdString(editor.messages.texts[0]),
+             "Output file not found " + decks_->filePath("deck.lis"));
+    QCOMPARE(window.Output()->toPlainText(), QString());
+}
+
+void GeometryRunWindowTest::realProgramsFillTheViewer_data() {
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<QString>("structure");
+    QTest::newRow("English") << "samples/bridge.dat"
+                             << "BR 47-0317";
+    QTest::newRow("Metric") << "converters/m2e/tests/bridge-metric.dat"
+                            << "M2E-DEMO";
+}
+
+void GeometryRunWindowTest::realProgramsFillTheViewer() {
+    QFETCH(QString, sample);
+    QFETCH(QString, structure);
+    Editor editor(Editor::Runner::Processes);
+    editor.session.AppFolder = QUILLON_BIN_DIR;
+    MainWindow& window = editor.Window();
+    window.resize(900, 640);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QString deck = decks_->filePath(QFileInfo(sample).fileName());
+    RunGeometryOn(editor, deck, ReadBytes(SourceFile(sample)));
+    QTRY_VERIFY_WITH_TIMEOUT(!window.Running(), 30000);
+    QCOMPARE(editor.messages.texts, std::vector<std::string>{});
+
+    const QString listing = QString::fromLatin1(ReadBytes(
+        decks_->filePath(QFileInfo(sample).completeBaseName().section('.', 0, 0) + ".lis")));
+    QVERIFY(listing.contains("STRUCTURE ID:  " + structure));
+    const QString shown = window.Output()->toPlainText();
+    QCOMPARE(shown + QString(), listing.left(shown.size()));
+    QVERIFY(shown.contains(QLatin1Char('\f')));
+    QVERIFY(shown.size() > 1000);
+    if (QTest::currentDataTag() == QLatin1String("Metric")) {
+        QVERIFY(QFile::exists(decks_->filePath("bridge-metric.BIP")));
+        QVERIFY(QFile::exists(decks_->filePath("QlvrM2E.ELF")));
+    }
+    QVERIFY(SaveScreenshot(window,
+                           QStringLiteral("MainWindow-listing-%1").arg(QTest::currentDataTag())));
+}
+
+// As a new user would: open the sample, change the initial offset of the
+// last girder line in the GirderLine form, save, run geometry on the saved
+// deck and read its listing; closing then asks nothing.
+void GeometryRunWindowTest::newUserOpensEditsSavesAndRuns() {
+    const QString deck = decks_->filePath("bridge.dat");
+    WriteBytes(deck, ReadBytes(SourceFile("samples/bridge.dat")));
+    Editor editor(Editor::Runner::Processes);
+    editor.UseRealForms();
+    editor.session.AppFolder = QUILLON_BIN_DIR;
+    MainWindow& window = editor.Window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    editor.chooser.answers = {deck.toStdString()};
+    ClickMenu(window, {"mnuFile", "mnuFileOpen"});
+    QTRY_COMPARE(QString::fromStdString(editor.session.CurrentFileName), deck);
+    ClickMenu(window, {"mnuForm", "mnuFormGird"});
+    QWidget* girders = editor.realForms->Owner().Created(Form::GirderLine);
+    QTRY_VERIFY(girders != nullptr && girders->isVisible());
+    auto* offset = girders->findChild<QLineEdit*>("Text1(4)");
+    QVERIFY(offset != nullptr);
+    QCOMPARE(offset->text(), QStringLiteral("20"));
+    QTest::mouseClick(offset, Qt::LeftButton);
+    offset->selectAll();
+    QTest::keyClicks(offset, "22.5");
+    QVERIFY(editor.session.deck.modified);
+
+    ClickMenu(window, {"mnuFile", "mnuFileSave"});
+    QTRY_VERIFY(!editor.session.deck.modified);
+    // The fifth girder line's initial offset, 8 columns with 4 decimals.
+    QVERIFY(ReadBytes(deck).contains("\n050  2250004"));
+
+    editor.messages.texts.clear();
+    editor.chooser.answers = {deck.toStdString()};
+    ClickMenu(window, {"mnuFile", "mnuFileRun", "mnuFileRunGeometry"});
+    QTRY_VERIFY_WITH_TIMEOUT(!window.Running(), 30000);
+    QCOMPARE(editor.messages.texts, std::vector<std::string>{});
+    QVERIFY(window.Output()->toPlainText().contains("STRUCTURE ID:  BR 47-0317"));
+    QVERIFY(window.close());
+    QCOMPARE(editor.question.asked, 0);
+}
+
+}  // namespace quillon::editor::test
+
+QTEST_MAIN(quillon::editor::test::GeometryRunWindowTest)
+#include "GeometryRunWindowTest.moc"
