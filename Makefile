@@ -4,7 +4,7 @@ SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 4)
 PACKAGES = cmake g++ make libgtest-dev libgmock-dev
 
-.PHONY: all deps build run test test-sanitize clean
+.PHONY: all deps build run test test-sanitize bench clean
 
 all: build
 
@@ -37,6 +37,12 @@ test-sanitize: deps
 	cmake -S . -B $(SAN_BUILD) -DQUILLON_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The engine on long generated decks beside cat, and the Fw.d writer's two
+# roads on ten million values (not part of test or CI).
+bench: build
+	cmake --build $(BUILD) --target quillon_bench -j $(JOBS)
+	$(BUILD)/bench/quillon_bench $(BUILD) bench/make-bench-deck.sh
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD)
