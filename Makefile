@@ -2,9 +2,15 @@
 BUILD ?= build
 SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 4)
-PACKAGES = cmake g++ make libgtest-dev libgmock-dev
+PACKAGES = cmake g++ make libgtest-dev libgmock-dev clang-format python3-ezdxf
+# Extra options for configuring a build folder (CI turns warnings into errors).
+CMAKE_OPTIONS ?=
+# The sources held to the house format (.clang-format): the tracked ones, or
+# every one outside the build folders where the tree is not a git checkout.
+FORMAT_FILES = $(shell git ls-files '*.cpp' '*.hpp' 2>/dev/null || \
+  find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.hpp' \) -print)
 
-.PHONY: all deps build run test test-sanitize bench clean
+.PHONY: all deps build run test test-sanitize format-check ci bench clean
 
 all: build
 
@@ -18,7 +24,7 @@ deps:
 	fi
 
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD)
+	cmake -S . -B $(BUILD) $(CMAKE_OPTIONS)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -34,7 +40,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 test-sanitize: deps
-	cmake -S . -B $(SAN_BUILD) -DQUILLON_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B $(SAN_BUILD) -DQUILLON_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(CMAKE_OPTIONS)
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
@@ -44,5 +50,20 @@ bench: build
 	cmake --build $(BUILD) --target quillon_bench -j $(JOBS)
 	$(BUILD)/bench/quillon_bench $(BUILD) bench/make-bench-deck.sh
 
+# Fails on the first source that clang-format would change.
+format-check: deps
+	@echo "Checking the house format of $(words $(FORMAT_FILES)) sources"
+	@clang-format --dry-run -Werror $(FORMAT_FILES)
+
+# What .ci/run does: the format, then build, tests, the sample and the
+# sanitizer tests with warnings as errors, in build folders of their own so
+# that a plain `make` keeps warnings as warnings.
+CI_BUILD = build-ci
+CI_SAN_BUILD = build-ci-sanitize
+ci: format-check
+	cmake -S . -B $(CI_BUILD) -DQUILLON_WERROR=ON
+	$(MAKE) test run test-sanitize BUILD=$(CI_BUILD) SAN_BUILD=$(CI_SAN_BUILD) \
+	  CMAKE_OPTIONS=-DQUILLON_WERROR=ON
+
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(CI_BUILD) $(CI_SAN_BUILD)

@@ -8,9 +8,9 @@
 #include "camber/CamberInput.hpp"
 #include "camber/CamberListing.hpp"
 #include "camber/CamberRefusals.hpp"
-#include "camber/ReplacingFile.hpp"
 #include "fixedform/RecordWriter.hpp"
 #include "fixedform/TextLines.hpp"
+#include "platform/ReplacingFile.hpp"
 
 namespace quillon::camber {
 

@@ -4,6 +4,7 @@
 
 #include "CamberTestSupport.hpp"
 #include "camber/CamberInput.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::camber {
 namespace {
@@ -75,6 +76,7 @@ TEST(CamberInput, ListsLongerThanElevenValuesGoOnOverLines) {
 }
 
 struct CardCase {
+    const char* name;
     const char* card1;
     const char* card2;
     int IFLAG, IPTS, ISPAN, ISPL;
@@ -94,19 +96,22 @@ TEST_P(CardTable, ReadsBlanksAsZeros) {
     EXPECT_EQ(p.ISPL, c.ISPL);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CardTable,
-                         ::testing::Values(
-                             // only 2 in column 2 means twentieth points
-                             CardCase{" 2G", "    2    3", 0, 2, 2, 3},
-                             CardCase{"10G", "    2    3", 1, 1, 2, 3},
-                             CardCase{" 1G", "    2    3", 0, 1, 2, 3},
-                             CardCase{"  G", "    2    3", 0, 1, 2, 3},
-                             CardCase{"93G", "    2    3", 9, 1, 2, 3},
-                             // blanks after the digits are zeros: "3    " is 30000
-                             CardCase{"", "3    4    ", 0, 1, 30000, 40000},
-                             // a card shorter than its fields is padded with blanks
-                             CardCase{"1", "    1", 1, 1, 1, 0}, CardCase{"", "", 0, 1, 0, 0},
-                             CardCase{"", "   -1   -2", 0, 1, -1, -2}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CardTable,
+    ::testing::Values(
+        // only 2 in column 2 means twentieth points
+        CardCase{"TwoInColumnTwoIsTwentiethPoints", " 2G", "    2    3", 0, 2, 2, 3},
+        CardCase{"FlagInColumnOne", "10G", "    2    3", 1, 1, 2, 3},
+        CardCase{"OneInColumnTwoIsTenthPoints", " 1G", "    2    3", 0, 1, 2, 3},
+        CardCase{"BlankColumnTwoIsTenthPoints", "  G", "    2    3", 0, 1, 2, 3},
+        CardCase{"OtherDigitInColumnTwoIsTenthPoints", "93G", "    2    3", 9, 1, 2, 3},
+        // blanks after the digits are zeros: "3    " is 30000
+        CardCase{"TrailingBlanksAreZeros", "", "3    4    ", 0, 1, 30000, 40000},
+        // a card shorter than its fields is padded with blanks
+        CardCase{"ShortCardsPaddedWithBlanks", "1", "    1", 1, 1, 1, 0},
+        CardCase{"EmptyCardsAreZeros", "", "", 0, 1, 0, 0},
+        CardCase{"NegativeCounts", "", "   -1   -2", 0, 1, -1, -2}),
+    quillon::testsupport::CaseName());
 
 TEST(CamberInput, ValueFieldsTakeImpliedDecimalsUnlessAPointIsPunched) {
     // SPEL, F7.4: "1234567" = 123.4567; " 12.5  " = 12.5 (the blanks after the
@@ -158,6 +163,7 @@ TEST(CamberInput, LastLineWithoutLineEndIsStillRead) {
 }
 
 struct EndCase {
+    const char* name;
     const char* fixture;
     int keepLines;  // lines of the fixture left in the input
 };
@@ -173,17 +179,20 @@ TEST_P(EndInsideProblem, SaysSoAndListsNothingOfTheProblem) {
     EXPECT_EQ(listing.status, 4);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, EndInsideProblem,
-                         ::testing::Values(EndCase{"level-span.cmb", 1},    // after card 1
-                                           EndCase{"level-span.cmb", 2},    // after card 2
-                                           EndCase{"level-span.cmb", 4},    // after SPLOC
-                                           EndCase{"many-splices.cmb", 3},  // inside the SPEL list
-                                           // tenth points: after span 1's elevation line
-                                           EndCase{"two-spans-splice.cmb", 6},
-                                           // twentieth points: between a span's two lines
-                                           EndCase{"twentieth-splice-over-pier.cmb", 6},
-                                           // before the last deflection line
-                                           EndCase{"twentieth-splice-over-pier.cmb", 12}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EndInsideProblem,
+    ::testing::Values(EndCase{"AfterCardOne", "level-span.cmb", 1},          // after card 1
+                      EndCase{"AfterCardTwo", "level-span.cmb", 2},          // after card 2
+                      EndCase{"AfterSpliceLocations", "level-span.cmb", 4},  // after SPLOC
+                      // inside the SPEL list
+                      EndCase{"InsideSpliceElevationList", "many-splices.cmb", 3},
+                      // tenth points: after span 1's elevation line
+                      EndCase{"AfterFirstSpanElevationLine", "two-spans-splice.cmb", 6},
+                      // twentieth points: between a span's two lines
+                      EndCase{"BetweenTwentiethPointLines", "twentieth-splice-over-pier.cmb", 6},
+                      // before the last deflection line
+                      EndCase{"BeforeLastDeflectionLine", "twentieth-splice-over-pier.cmb", 12}),
+    quillon::testsupport::CaseName());
 
 // --- fields that cannot be read ----------------------------------------------
 

@@ -7,6 +7,7 @@
 #include "CamberTestSupport.hpp"
 #include "camber/CamberRefusals.hpp"
 #include "camber/CamberRun.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::camber {
 namespace {
@@ -90,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"DecreasingSplices",
                     " 1\n    1    4\n\n   0000  60000  40000 100000\n1000000\n\n\n",
                     Refusal::SpliceLocationsNotIncreasing}),
-    [](const ::testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
+    quillon::testsupport::CaseName());
 
 TEST(CamberRun, SpliceCheckBlockComesBeforeTheSpanError) {
     // No spans but a last location of 100.0: the block, then the span error.

@@ -1,4 +1,5 @@
-// File naming and safe output for the converters.
+// File naming for the converters; their outputs are written whole through
+// platform/ReplacingFile.hpp.
 //
 // The base name of a file is its path with the FILE NAME cut before the file
 // name's first "." (a "." in a folder name does not cut): "/home/a.b/deck.dat"
@@ -6,7 +7,6 @@
 // limit and every character but "/" is ordinary.
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,12 +20,5 @@ std::optional<std::string> FileNameExtension(std::string_view path);
 
 // The name of a converter file: base name, ".", extension.
 std::string ConverterFileName(std::string_view base, std::string_view extension);
-
-// Writes `content` to `path` through a temporary file in the same folder that
-// is renamed over `path` only when all of it was written, so `path` is never
-// left half-written. False, with the reason in `error`, when it fails; the
-// temporary file is then removed and `path` is as it was.
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content,
-                         std::string& error);
 
 }  // namespace quillon::converters

@@ -3,16 +3,18 @@
 // the override rows, then the horizontal alignment, the limits, the vertical
 // profile, the cross-slope table and the LIMITS section.
 #include <algorithm>
+#include <optional>
 
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
 #include "engine/alignment/AlignmentCardReader.hpp"
 #include "engine/alignment/AlignmentState.hpp"
+#include "engine/alignment/AlignmentStep.hpp"
 #include "engine/alignment/HorizontalAlignmentListing.hpp"
 #include "engine/alignment/HorizontalAlignmentStep.hpp"
 #include "engine/alignment/ValidDataLimits.hpp"
 #include "engine/geometry/Tolerance.hpp"
 #include "engine/run/CardStream.hpp"
-#include "engine/run/EngineSteps.hpp"
-#include "engine/run/ProblemState.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
 
@@ -26,8 +28,6 @@ constexpr int kReferenceLineCard = 4;
 constexpr size_t kMostOverrideRows = 15;
 constexpr double kOverrideSpacing = 1.0;  // feet: rows closer than this are one row
 constexpr int kCrownParabolic = 5;
-// Stations below this mean no Problem has reached its alignment.
-constexpr double kLowestMarker = -90000.0;
 
 void WriteDescriptionHeading(EngineRun& run) {
     run.listing.WritePageHeading(5, 4);
@@ -39,7 +39,9 @@ void WriteDescriptionHeading(EngineRun& run) {
 
 void WriteDescriptionLine(EngineRun& run) {
     run.listing.WritePageHeading(1, 1);
-    run.listing.Write(ff::Record().X(27).Text(ff::ReadText(run.state.cardImage, 3, 78)).str());
+    const std::string text =
+        cards::Text(run.state.cardImage, cards::kDescriptionTextCard["Description.Text"]);
+    run.listing.Write(ff::Record().X(27).Text(text).str());
 }
 
 // A field of card `cardType` that is not a number: the card's fatal box
@@ -80,9 +82,12 @@ bool InsertOverrideRow(std::vector<CrossSlopeOverrideRow>& rows, const CrossSlop
 }
 
 // The further 03 cards up to the first 04 card.
-void ReadOverrideRows(EngineRun& run, AlignmentState& alignment) {
+StepEnd ReadOverrideRows(EngineRun& run, AlignmentState& alignment) {
     AlignmentCards& cards = alignment.cards;
-    while (ReadNextCard(run) != kReferenceLineCard) {
+    for (;;) {
+        const std::optional<int> type = ReadNextCard(run);
+        if (!type) return StepEnd::AtDeckEnd;
+        if (*type == kReferenceLineCard) return StepEnd::AtNextCard;
         if (cards.crossSlope.crownCode == kCrownParabolic ||
             cards.overrides.size() >= kMostOverrideRows) {
             RecordIgnoredLine(run.state);
@@ -98,16 +103,15 @@ void ReadOverrideRows(EngineRun& run, AlignmentState& alignment) {
 
 }  // namespace
 
-void ProcessAlignmentCards(EngineRun& run, ProblemState& problem) {
+StepEnd ProcessAlignmentCards(EngineRun& run, AlignmentState& alignment) {
     RunState& state = run.state;
-    AlignmentState& alignment = problem.alignment;
     alignment = AlignmentState{};
     state.fatalFlag = false;
 
     // Further 00 cards are the description; an 01 card may follow them.
     bool described = false;
     bool horizontalFailed = false;
-    int type = ReadNextCard(run);
+    std::optional<int> type = ReadNextCard(run);
     while (type == 0 || type == 1) {
         if (type == 0) {
             if (!described) WriteDescriptionHeading(run);
@@ -120,22 +124,23 @@ void ProcessAlignmentCards(EngineRun& run, ProblemState& problem) {
         }
         type = ReadNextCard(run);
     }
+    if (!type) return StepEnd::AtDeckEnd;
 
     // The card order lets only the 02 card and then an 03 card through here.
     const bool verticalFailed = ReportProfileCardFailure(
         run, alignment, ReadVerticalAlignmentCard(state.cardImage, alignment.cards.vertical), 2,
         22);
-    ReadNextCard(run);
+    if (!ReadNextCard(run)) return StepEnd::AtDeckEnd;
     const bool crossSlopeFailed = ReportProfileCardFailure(
         run, alignment, ReadCrossSlopeCard(state.cardImage, alignment.cards.crossSlope), 3, 21);
-    ReadOverrideRows(run, alignment);
+    if (ReadOverrideRows(run, alignment) == StepEnd::AtDeckEnd) return StepEnd::AtDeckEnd;
     SetUpCrossSlopeTable(alignment.cards.crossSlope, alignment.cards.overrides,
                          alignment.crossSlope);
 
     const bool superelevation =
         alignment.cards.crossSlope.crownCode != kCrownParabolic && !crossSlopeFailed;
     BuildHorizontalAlignment(run, alignment, horizontalFailed, superelevation);
-    state.alignmentMarker = std::max(alignment.horizontal.tsStation, kLowestMarker);
+    state.alignmentMarker = std::max(alignment.horizontal.tsStation, kAlignmentMarkerFloor);
 
     const Stationing stationing = alignment.Stationing();
     ReadValidDataLimits(run, stationing, alignment.limits);
@@ -146,6 +151,7 @@ void ProcessAlignmentCards(EngineRun& run, ProblemState& problem) {
                                alignment.limits);
     WriteLimitsSection(run, alignment.limits);
     WidenValidDataLimits(alignment.limits);
+    return StepEnd::AtNextCard;
 }
 
 }  // namespace quillon::engine

@@ -16,7 +16,7 @@ namespace quillon::engine {
 // as held in the English build.
 inline double ListedLength(const RunState& state, double feet) {
     if (state.variant != EngineVariant::Metric) return feet;
-    return ConvertLength(state.units.fromUnit, state.units.toUnit, 'S', feet);
+    return ConvertLength(state.units.fromUnit, state.units.toUnit, kSurveyFoot, feet);
 }
 
 // The station text of an internal station as a table prints it: the first

@@ -1,8 +1,9 @@
 #include "engine/alignment/ValidDataLimits.hpp"
 
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
 #include "engine/alignment/ElevationListing.hpp"
 #include "engine/run/StationText.hpp"
-#include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
 
 namespace quillon::engine {
@@ -34,8 +35,9 @@ std::string LimitsRecord(const std::string (&begin)[2], const std::string (&end)
 
 // A limit that does not read: the box that says the limits stay as they
 // were. The run then cannot end cleanly.
-void WriteUnreadableLimit(EngineRun& run, const char* columns) {
-    const std::string message = std::string("INVALID NUMBER IN COLUMNS ") + columns;
+void WriteUnreadableLimit(EngineRun& run, const cards::Field& field, const char* name) {
+    const std::string message = "INVALID NUMBER IN COLUMNS " + std::to_string(field.first) + "-" +
+                                std::to_string(field.last) + " (" + name + ")";
     const auto centred = [](const std::string& text) {
         return std::make_pair(31 + (65 - static_cast<int>(text.size())) / 2, text);
     };
@@ -47,16 +49,16 @@ void WriteUnreadableLimit(EngineRun& run, const char* columns) {
 
 void ReadValidDataLimits(EngineRun& run, const Stationing& stationing, ValidDataLimits& limits) {
     const std::string& card = run.state.cardImage;
-    const std::string beginText = ff::ReadText(card, 59, 11);
-    const std::string endText = ff::ReadText(card, 70, 11);
-    const auto begin = ff::ReadFwd(beginText, 4);
-    const auto end = ff::ReadFwd(endText, 4);
+    const cards::Field& beginField = cards::kReferenceLineCard["RefLine.LimitBegSta"];
+    const cards::Field& endField = cards::kReferenceLineCard["RefLine.LimitEndSta"];
+    const auto begin = cards::Number(card, beginField);
+    const auto end = cards::Number(card, endField);
     if (!begin.ok())
-        WriteUnreadableLimit(run, "59-69 (LIMIT BEGIN STATION)");
+        WriteUnreadableLimit(run, beginField, "LIMIT BEGIN STATION");
     else if (!end.ok())
-        WriteUnreadableLimit(run, "70-80 (LIMIT END STATION)");
+        WriteUnreadableLimit(run, endField, "LIMIT END STATION");
     if (begin.ok() && end.ok()) {
-        if (!ff::IsBlank(beginText)) {
+        if (!cards::IsBlank(card, beginField)) {
             const double station =
                 StationToDistance(run, stationing, begin.value, kReferenceLineCard);
             if (station + kLimitSlack >= limits.begin) {
@@ -64,7 +66,7 @@ void ReadValidDataLimits(EngineRun& run, const Stationing& stationing, ValidData
                 SetLimitText(run.state, stationing, station, limits.beginText, limits.beginLabel);
             }
         }
-        if (!ff::IsBlank(endText)) {
+        if (!cards::IsBlank(card, endField)) {
             const double station =
                 StationToDistance(run, stationing, end.value, kReferenceLineCard);
             if (station - kLimitSlack <= limits.end) {

@@ -33,23 +33,25 @@ double& M(NormalEquations& normal, int j, int l) {
     return normal.m[static_cast<std::size_t>((j - 1) + (l - 1) * kNormalSize)];
 }
 
-double SolveNormal(const NormalEquations& normal, int d, std::span<double> c) {
-    return SolveLinearSystem(d + 1, normal.m, kNormalSize, c, 1, normal.b, kNormalSize, 1);
+bool SolveNormal(const NormalEquations& normal, int d, std::span<double> c) {
+    return SolveLinearSystem(d + 1, normal.m, kNormalSize, c, 1, normal.b, kNormalSize, 1).Solved();
 }
 
 }  // namespace
 
-double SolveLinearSystem(int n, std::span<const double> a, int ldA, std::span<double> x, int ldX,
-                         std::span<const double> b, int ldB, int m) {
-    if (n <= 1 || m <= 0 || n > ldA) return 0.0;
-    if (m > 1 && (n > ldX || n > ldB)) return 0.0;
-    if (static_cast<long>(ldA + m) * n >= kMostSolverWork) return 0.0;
+LinearSolve SolveLinearSystem(int n, std::span<const double> a, int ldA, std::span<double> x,
+                              int ldX, std::span<const double> b, int ldB, int m) {
+    constexpr LinearSolve kRefused{SolveStatus::Refused, 0.0};
+    constexpr LinearSolve kSingular{SolveStatus::Singular, 0.0};
+    if (n <= 1 || m <= 0 || n > ldA) return kRefused;
+    if (m > 1 && (n > ldX || n > ldB)) return kRefused;
+    if (static_cast<long>(ldA + m) * n >= kMostSolverWork) return kRefused;
     auto needs = [n, m](int ld, int columns) {
         return static_cast<std::size_t>(columns - 1) * static_cast<std::size_t>(ld) +
                static_cast<std::size_t>(n);
     };
     if (a.size() < needs(ldA, n) || b.size() < needs(ldB, m) || x.size() < needs(ldX, m))
-        return 0.0;
+        return kRefused;
 
     // Work matrix [A | B], row-major; column k of it holds unknown `unknown[k]`.
     const std::size_t rows = static_cast<std::size_t>(n);
@@ -84,7 +86,7 @@ double SolveLinearSystem(int n, std::span<const double> a, int ldA, std::span<do
         if ((pr != k) != (pc != k)) det = -det;
         double pivot = at(k, k);
         det *= pivot;
-        if (det == 0.0) return 0.0;
+        if (det == 0.0) return kSingular;
         for (std::size_t j = k; j < cols; ++j) at(k, j) /= pivot;
         for (std::size_t i = k + 1; i < rows; ++i) {
             double factor = at(i, k);
@@ -93,7 +95,7 @@ double SolveLinearSystem(int n, std::span<const double> a, int ldA, std::span<do
     }
     double last = at(rows - 1, rows - 1);
     det *= last;
-    if (det == 0.0 || !std::isfinite(det)) return 0.0;
+    if (det == 0.0 || !std::isfinite(det)) return kSingular;
 
     std::vector<double> solution(rows * static_cast<std::size_t>(m));
     for (std::size_t r = 0; r < static_cast<std::size_t>(m); ++r) {
@@ -106,11 +108,11 @@ double SolveLinearSystem(int n, std::span<const double> a, int ldA, std::span<do
         }
     }
     for (double v : solution)
-        if (!std::isfinite(v)) return 0.0;
+        if (!std::isfinite(v)) return kSingular;
     for (std::size_t r = 0; r < static_cast<std::size_t>(m); ++r)
         for (std::size_t k = 0; k < rows; ++k)
             x[unknown[k] + r * static_cast<std::size_t>(ldX)] = solution[r * rows + k];
-    return det;
+    return {SolveStatus::Solved, det};
 }
 
 bool FitPolynomial(NormalEquations& normal, int d, std::span<double> c, int& npts,
@@ -154,7 +156,7 @@ bool FitPolynomial(NormalEquations& normal, int d, std::span<double> c, int& npt
     }
 
     if (normal.distinctX < d + 1) return Fail(npts);
-    if (SolveNormal(normal, d, c) == 0.0) return Fail(npts);
+    if (!SolveNormal(normal, d, c)) return Fail(npts);
     return true;
 }
 
@@ -162,7 +164,7 @@ bool RefitPolynomial(const NormalEquations& normal, int d, std::span<double> c, 
     if (d < 1 || d >= normal.degree || c.size() < static_cast<std::size_t>(d + 1) ||
         normal.distinctX < d + 1)
         return Fail(npts);
-    if (SolveNormal(normal, d, c) == 0.0) return Fail(npts);
+    if (!SolveNormal(normal, d, c)) return Fail(npts);
     return true;
 }
 

@@ -2,8 +2,8 @@
 // the normal equations, solved by Gaussian elimination with complete
 // pivoting, and refits of lower degree from the same normal equations.
 //
-// Failures are silent: a failed fit or refit sets npts to 0, a failed solve
-// gives the determinant 0.0; the caller writes its own message.
+// Failures are silent: a failed fit or refit returns false and sets npts to
+// 0, a failed solve returns its status; the caller writes its own message.
 #pragma once
 
 #include <array>
@@ -47,15 +47,26 @@ bool FitPolynomial(NormalEquations& normal, int d, std::span<double> c, int& npt
 // distinct x values, or on a singular block. Returns true on success.
 bool RefitPolynomial(const NormalEquations& normal, int d, std::span<double> c, int& npts);
 
+enum class SolveStatus {
+    Solved,
+    Refused,   // the arguments: see SolveLinearSystem
+    Singular,  // a pivot product of exactly 0, or a non-finite determinant or solution
+};
+
+struct LinearSolve {
+    SolveStatus status = SolveStatus::Refused;
+    double determinant = 0.0;  // of A when solved (never 0); 0.0 otherwise
+    bool Solved() const { return status == SolveStatus::Solved; }
+};
+
 // Solves A*X = B for m right-hand sides. A is n x n (column-major, leading
 // dimension ldA), B and X are n x m (leading dimensions ldB and ldX; with
 // one right-hand side these may be 1). Complete pivoting: at each step the
 // largest remaining element (first found on ties, scanning rows then
-// columns) is the pivot. Returns the determinant of A, or 0.0 when it
-// fails: n below 2, m below 1, a leading dimension below n (with several
-// right-hand sides also ldX and ldB), (ldA + m) * n of 32001 or more, spans
-// too short, a singular or non-finite matrix. X is written only on success.
-double SolveLinearSystem(int n, std::span<const double> a, int ldA, std::span<double> x, int ldX,
-                         std::span<const double> b, int ldB, int m);
+// columns) is the pivot. Refused: n below 2, m below 1, a leading dimension
+// below n (with several right-hand sides also ldX and ldB), (ldA + m) * n of
+// 32001 or more, spans too short. X is written only when solved.
+LinearSolve SolveLinearSystem(int n, std::span<const double> a, int ldA, std::span<double> x,
+                              int ldX, std::span<const double> b, int ldB, int m);
 
 }  // namespace quillon::geometry

@@ -9,13 +9,11 @@
 namespace quillon::engine {
 
 using geometry::kHalfPi;
-using geometry::kPi;
 
 double SkewOfDirection(const geometry::HorizontalAlignment& h, Pair direction, double phi) {
-    double skew = h.f * kHalfPi + std::atan2(direction.real(), direction.imag()) - phi;
-    for (int step = 0; step < 4 && std::abs(skew) > kHalfPi; ++step)
-        skew -= std::copysign(kPi, skew);
-    return skew;
+    // A direction turned by a whole number of half turns is the same line.
+    return geometry::WithinQuarterTurn(geometry::WithinHalfTurn(
+        h.f * kHalfPi + std::atan2(direction.real(), direction.imag()) - phi));
 }
 
 double OrientationSigma(const geometry::HorizontalAlignment& h, Pair foot, double phi,
@@ -95,6 +93,7 @@ void LocateBentLine(const geometry::HorizontalAlignment& h, geometry::AlignmentF
         geometry::IntersectLineWithParallelSkew(h, frame, foot, Pair(0.0, 0.0), skewUsed, status);
     if (bent.distanceType != kOnControl)
         station = geometry::StationOffsetOfPoint(h, frame, crossing, status).imag();
+    if (!(std::abs(station) < kFarthestCrossing)) status.failed = true;
     if (status.failed) return;
 
     bent.foot = foot;

@@ -16,6 +16,11 @@
 
 namespace quillon::engine {
 
+// A crossing with the control this far (feet) from the TS or farther comes
+// from a line all but parallel to the control: no station text can show it,
+// and it counts as no crossing.
+inline constexpr double kFarthestCrossing = 10999900.0;
+
 // The direction `normal` turned by the skew `skew` (clockwise for a positive
 // skew).
 inline Pair TurnedBySkew(Pair normal, double skew) { return normal * geometry::UnitAt(-skew); }
@@ -68,7 +73,8 @@ inline Pair PointOfLayoutCoordinates(const LayoutLine& layout, Pair w) {
 // 4 the back and ahead tangent's normal, each turned by the skew. Marks the
 // tangents it uses in TangentsUsed. Stores the line, its skew and crossing,
 // its station and orientation sign in the slot; `station` and `point` are
-// the crossing's station and point. Leaves the frame at the crossing.
+// the crossing's station and point. A crossing at kFarthestCrossing or
+// farther fails. Leaves the frame at the crossing.
 void LocateBentLine(const geometry::HorizontalAlignment& h, geometry::AlignmentFrame& frame,
                     LineSetState& lineSet, int slot, geometry::KernelStatus& status,
                     double& station, Pair& point);

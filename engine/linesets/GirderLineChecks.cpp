@@ -24,7 +24,20 @@ void WriteGirderBox(EngineRun& run, const GirderLine& line, const char* conflict
 struct GirderDesignations {
     int constantOffset = 0;  // the line of column 56, once found
     bool chordSearchEnded = false;
+    int noBaseFrom = kMostGirderLines + 1;  // lines from here on cannot be the base line
 };
+
+// The line that is or will be the base line (column 50 on a line of type
+// 0), or 0.
+int BaseLine(const LineSetState& lineSet, const GirderDesignations& kept) {
+    if (lineSet.baseGirderLine > 0) return lineSet.baseGirderLine;
+    const GirderLineTable& girders = lineSet.girders;
+    for (int j = 1; j < kept.noBaseFrom && j <= static_cast<int>(girders.lines.size()); ++j) {
+        const GirderLine& line = girders.Line(j);
+        if (line.baseLineCode != 0 && line.lineType == kParallelToControl) return j;
+    }
+    return 0;
+}
 
 // A fatal fault of line i: the girder lines are cut to none (i = 1) or to
 // the first (and to none when the first is segmented and its base line is at
@@ -34,12 +47,13 @@ void CutGirderLines(EngineRun& run, LineSetState& lineSet, GirderDesignations& k
     GirderLineTable& girders = lineSet.girders;
     run.state.runErrorFlag = true;
     int keep = i == 1 ? 0 : 1;
-    if (girders.Line(1).lineType == kSegmentedLine && lineSet.baseGirderLine >= i) keep = 0;
+    if (girders.Line(1).lineType == kSegmentedLine && BaseLine(lineSet, kept) >= i) keep = 0;
     girders.count = std::min(girders.count, keep);
     girders.Line(1).exteriorCode = girders.Line(1).xTypeRequestCode;
     if (kept.constantOffset == i) kept.constantOffset = 0;
     if (lineSet.chordGirderLine == i) lineSet.chordGirderLine = 0;
     if (lineSet.baseGirderLine >= i) lineSet.baseGirderLine = 0;
+    kept.noBaseFrom = std::min(kept.noBaseFrom, i);
 }
 
 bool InRange(const GirderLine& line) {
@@ -69,7 +83,7 @@ void CheckGirderLine(EngineRun& run, LineSetState& lineSet, GirderDesignations& 
         WriteGirderBox(run, line, "COL 3 CONFLICTS WITH COL 12", "COL 12 ASSUMED TO BE 5");
         line.initialOffsetType = kNormalFromBase;
     }
-    if (lineSet.baseGirderLine == 0 && line.baseLineCode != 0) {
+    if (lineSet.baseGirderLine == 0 && i < kept.noBaseFrom && line.baseLineCode != 0) {
         if (type == kParallelToControl) {
             lineSet.baseGirderLine = i;
         } else {

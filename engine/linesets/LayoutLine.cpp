@@ -98,10 +98,7 @@ void PlaceReferenceSlot(LineSetState& lineSet) {
 double AxisSkew(const Layout& layout, double phi) {
     const Pair axis =
         std::conj(layout.lineSet.layout.dir) * layout.lineSet.reference.axisSign.real();
-    double skew = -std::arg(axis) - phi;
-    for (int step = 0; step < 4 && skew > geometry::kPi; ++step) skew -= 2.0 * geometry::kPi;
-    for (int step = 0; step < 4 && skew <= -geometry::kPi; ++step) skew += 2.0 * geometry::kPi;
-    return skew;
+    return geometry::WithinHalfTurn(-std::arg(axis) - phi);
 }
 
 double LayoutY(const Layout& layout, Pair z) {

@@ -1,6 +1,6 @@
-// The fields of the 04-07 cards as they stand on the card. Every column of
-// these cards that the line sets read is named here, once: numbers read with
-// blanks as zeros and their implied decimals, characters as punched.
+// The fields of the 04-07 cards as the line sets read them, by the names of
+// the card layouts (cards/CardLayouts.hpp): numbers with blanks as zeros and
+// their implied decimals in a deck in feet, characters as punched.
 //
 // A numeric field that is not a number reads as 0 and the first such field
 // is named in the FieldFailure the reader returns; the card's own rules

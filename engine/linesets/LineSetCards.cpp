@@ -4,7 +4,9 @@
 #include "engine/linesets/LineSetCards.hpp"
 
 #include <cmath>
+#include <optional>
 
+#include "angles/Angles.hpp"
 #include "engine/linesets/LineSetCardChecks.hpp"
 #include "engine/linesets/LineSetCardFields.hpp"
 #include "engine/linesets/LineSetMessages.hpp"
@@ -27,7 +29,7 @@ constexpr double kInchesPerFoot = 12.0;
 bool IsLeft(char direction) { return direction == 'L' || direction == 'l' || direction == '-'; }
 
 double SignedSkew(char direction, double degrees, double minutes, double seconds) {
-    const double skew = AngleFromDegreesMinutesSeconds(degrees, minutes, seconds);
+    const double skew = geometry::AngleFromDegreesMinutesSeconds(degrees, minutes, seconds);
     return IsLeft(direction) ? -skew : skew;
 }
 
@@ -77,10 +79,12 @@ GirderLine GirderLineOf(const GirderLineFields& fields) {
     return line;
 }
 
-// Step 2: the 05 cards, up to the first 06 card.
-int ReadGirderLineCards(EngineRun& run, LineSetState& lineSet, LineSetReadFailures& failures) {
+// Step 2: the 05 cards, up to the first 06 card (none at the end of the
+// deck).
+std::optional<int> ReadGirderLineCards(EngineRun& run, LineSetState& lineSet,
+                                       LineSetReadFailures& failures) {
     RunState& state = run.state;
-    int type = state.currentCardType;
+    std::optional<int> type = state.currentCardType;
     while (type == kGirderLineCard) {
         if (static_cast<int>(lineSet.girders.lines.size()) < kMostGirderLines) {
             GirderLineFields fields;
@@ -150,12 +154,13 @@ void SettleBentSkewAndDistance(EngineRun& run, bool straight, const BentLineFiel
     }
 }
 
-// Step 3: the 06 cards. Returns the type of the card that ended them.
-int ReadBentLineCards(EngineRun& run, const AlignmentState& alignment, LineSetState& lineSet,
-                      LineSetReadFailures& failures) {
+// Step 3: the 06 cards. Returns the type of the card that ended them (none
+// at the end of the deck).
+std::optional<int> ReadBentLineCards(EngineRun& run, const AlignmentState& alignment,
+                                     LineSetState& lineSet, LineSetReadFailures& failures) {
     RunState& state = run.state;
     const bool straight = alignment.horizontal.horizontalTangent;
-    int type = state.currentCardType;
+    std::optional<int> type = state.currentCardType;
     while (type == kBentLineCard) {
         if (lineSet.bents.Count() <= kMostBentLines) {
             BentLineFields fields;
@@ -231,12 +236,13 @@ void StoreDeadLoadCard(EngineRun& run, LineSetState& lineSet, DeadLoadReading& r
     ++records[reading.setStart].cardCount;
 }
 
-// Step 4: the 07 cards. Returns the type of the card that ended them.
-int ReadDeadLoadCards(EngineRun& run, LineSetState& lineSet) {
+// Step 4: the 07 cards. Returns the type of the card that ended them (none
+// at the end of the deck).
+std::optional<int> ReadDeadLoadCards(EngineRun& run, LineSetState& lineSet) {
     RunState& state = run.state;
     std::vector<DeadLoadRecord>& records = lineSet.deadLoad.records;
     DeadLoadReading reading;
-    int type = state.currentCardType;
+    std::optional<int> type = state.currentCardType;
     while (type == kDeadLoadCard) {
         if (static_cast<int>(records.size()) < kMostDeadLoadCards)
             StoreDeadLoadCard(run, lineSet, reading);
@@ -255,7 +261,7 @@ int ReadDeadLoadCards(EngineRun& run, LineSetState& lineSet) {
 
 }  // namespace
 
-void ReadLineSetCards(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet) {
+StepEnd ReadLineSetCards(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet) {
     RunState& state = run.state;
     state.fatalFlag = true;
     const bool reuse = lineSet.sameReferenceAllowed;
@@ -268,20 +274,23 @@ void ReadLineSetCards(EngineRun& run, AlignmentState& alignment, LineSetState& l
         ReferenceLineFields fields;
         failures.reference = ReadReferenceLineFields(state.cardImage, fields);
         SetReferenceLine(lineSet.reference, fields);
-        ReadNextCard(run);
+        if (!ReadNextCard(run)) return StepEnd::AtDeckEnd;
     }
     lineSet.defaultSkewOption =
         alignment.horizontal.horizontalTangent ? 0 : lineSet.reference.defaultSkewColumn;
 
-    int type = ReadGirderLineCards(run, lineSet, failures);
+    std::optional<int> type = ReadGirderLineCards(run, lineSet, failures);
+    if (!type) return StepEnd::AtDeckEnd;  // the deck ended where 06 cards were expected
     if (type == kBentLineCard) type = ReadBentLineCards(run, alignment, lineSet, failures);
-    if (type == kDeadLoadCard) ReadDeadLoadCards(run, lineSet);
+    if (type == kDeadLoadCard) type = ReadDeadLoadCards(run, lineSet);
+    const StepEnd end = type ? StepEnd::AtNextCard : StepEnd::AtDeckEnd;
 
     CheckGirderLines(run, alignment, lineSet, failures.girders);
-    if (!reuse && !PlaceReferenceLine(run, alignment, lineSet, failures.reference)) return;
-    if (!CheckBentLines(run, alignment, lineSet, failures.bents)) return;
-    if (!reuse && !CheckChordDefinition(run, alignment, lineSet)) return;
+    if (!reuse && !PlaceReferenceLine(run, alignment, lineSet, failures.reference)) return end;
+    if (!CheckBentLines(run, alignment, lineSet, failures.bents)) return end;
+    if (!reuse && !CheckChordDefinition(run, alignment, lineSet)) return end;
     state.fatalFlag = !CheckFlaredOffsetBents(run, lineSet);
+    return end;
 }
 
 }  // namespace quillon::engine

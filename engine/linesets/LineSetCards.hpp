@@ -7,15 +7,18 @@
 
 #include "engine/alignment/AlignmentState.hpp"
 #include "engine/linesets/LineSetState.hpp"
+#include "engine/run/CardStream.hpp"
 #include "engine/run/EngineRun.hpp"
 
 namespace quillon::engine {
 
 // Called with the line set's 04 card current (its first 05 card when the
 // reference line is reused: lineSet.sameReferenceAllowed); returns with the
-// first card after the line set current. Leaves run.state.fatalFlag set when
-// the line set cannot be computed; the girder-line faults that cut the line
-// set set run.state.runErrorFlag.
-void ReadLineSetCards(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet);
+// first card after the line set current, or at the end of the deck: at once
+// when the deck ends after the 04 or a 05 card (the run then ends), after the
+// checks when it ends after the 06 or 07 cards. Leaves run.state.fatalFlag set
+// when the line set cannot be computed; the girder-line faults that cut the
+// line set set run.state.runErrorFlag.
+StepEnd ReadLineSetCards(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet);
 
 }  // namespace quillon::engine

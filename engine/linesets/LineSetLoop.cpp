@@ -7,8 +7,6 @@
 #include "engine/linesets/LineSetCardFields.hpp"
 #include "engine/linesets/LineSetCards.hpp"
 #include "engine/run/CardStream.hpp"
-#include "engine/run/EngineSteps.hpp"
-#include "engine/run/ProblemState.hpp"
 #include "engine/run/TextHelpers.hpp"
 #include "fixedform/FieldReader.hpp"
 
@@ -21,11 +19,11 @@ constexpr int kReferenceLineCard = 4;
 // Step 5: a 04 card follows. It lends columns 25 and 27-29 to the line set
 // that may reuse this reference line; with 3 in column 14 (and a layout line
 // computed) the card is consumed and the next line set reuses it.
-void LookAtNextReferenceCard(EngineRun& run, LineSetState& lineSet) {
+StepEnd LookAtNextReferenceCard(EngineRun& run, LineSetState& lineSet) {
     ReuseFields fields;
     if (ReadReuseFields(run.state.cardImage, fields).failed) {
         lineSet.sameReferenceAllowed = false;  // the next line set reads the card and reports it
-        return;
+        return StepEnd::AtNextCard;
     }
     ReferenceLine& reference = lineSet.reference;
     reference.defaultSkewColumn = fields.defaultSkew;
@@ -34,7 +32,8 @@ void LookAtNextReferenceCard(EngineRun& run, LineSetState& lineSet) {
     reference.patternShiftColumn = fields.patternShiftColumn;
     lineSet.sameReferenceAllowed =
         lineSet.sameReferenceAllowed && fields.staOn == kSameReferenceLine;
-    if (lineSet.sameReferenceAllowed) ReadNextCard(run);
+    if (lineSet.sameReferenceAllowed && !ReadNextCard(run)) return StepEnd::AtDeckEnd;
+    return StepEnd::AtNextCard;
 }
 
 }  // namespace
@@ -43,17 +42,20 @@ LineSetSteps EngineLineSetSteps() {
     return {ProcessSegmentedGirderLines, ProcessType4GirderLines, ProcessDeadLoad};
 }
 
-void ProcessLineSet(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet,
-                    const LineSetSteps& steps) {
+StepEnd ProcessLineSet(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet,
+                       const LineSetSteps& steps) {
     RunState& state = run.state;
+    StepEnd end = StepEnd::AtNextCard;
     for (;;) {
         ++state.sectionCounter;
         if (!fixedform::IsBlank(state.headings.SectionNumber()))
             state.headings.SectionNumber() = MakeSectionNumberText(state.sectionCounter);
-        ReadLineSetCards(run, alignment, lineSet);
+        end = ReadLineSetCards(run, alignment, lineSet);
+        if (end == StepEnd::AtDeckEnd && CardsStillExpected(state)) return end;
         if (!state.fatalFlag) ProcessLayoutLine(run, alignment, lineSet);
-        if (state.currentCardType == kReferenceLineCard && !run.deck.Ended()) {
-            LookAtNextReferenceCard(run, lineSet);
+        if (end == StepEnd::AtNextCard && state.currentCardType == kReferenceLineCard) {
+            end = LookAtNextReferenceCard(run, lineSet);
+            if (end == StepEnd::AtDeckEnd) return end;
             if (state.fatalFlag) {
                 state.runErrorFlag = true;
                 continue;
@@ -61,7 +63,7 @@ void ProcessLineSet(EngineRun& run, AlignmentState& alignment, LineSetState& lin
         }
         break;
     }
-    if (state.fatalFlag) return;
+    if (state.fatalFlag) return end;
 
     steps.segmentedGirderLines(run, alignment, lineSet);
     steps.type4GirderLines(run, alignment, lineSet);
@@ -70,7 +72,7 @@ void ProcessLineSet(EngineRun& run, AlignmentState& alignment, LineSetState& lin
     bool deadLoadFailed = lineSet.deadLoadUnreadable;
     if (!deadLoadFailed && !lineSet.deadLoad.records.empty()) {
         steps.deadLoad(run, alignment, lineSet);
-        if (!state.fatalFlag || earlierFatal) return;
+        if (!state.fatalFlag || earlierFatal) return end;
         deadLoadFailed = true;
     }
     if (deadLoadFailed) {
@@ -81,10 +83,11 @@ void ProcessLineSet(EngineRun& run, AlignmentState& alignment, LineSetState& lin
         state.fatalFlag = earlierFatal;
     }
     for (BentLine& bent : lineSet.bents.slots) bent.deadLoadCode = 0;
+    return end;
 }
 
-void ProcessLineSet(EngineRun& run, ProblemState& problem) {
-    ProcessLineSet(run, problem.alignment, problem.lineSet, EngineLineSetSteps());
+StepEnd ProcessLineSet(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet) {
+    return ProcessLineSet(run, alignment, lineSet, EngineLineSetSteps());
 }
 
 }  // namespace quillon::engine

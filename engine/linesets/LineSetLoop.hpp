@@ -9,6 +9,7 @@
 
 #include "engine/alignment/AlignmentState.hpp"
 #include "engine/linesets/LineSetState.hpp"
+#include "engine/run/CardStream.hpp"
 #include "engine/run/EngineRun.hpp"
 
 namespace quillon::engine {
@@ -32,8 +33,13 @@ void ProcessType4GirderLines(EngineRun& run, AlignmentState& alignment, LineSetS
 
 // Runs with the line set's 04 card current (or its first 05 card when it
 // reuses the reference line) and returns with the first card after the line
-// set current; run.state.fatalFlag tells whether its points can be computed.
-void ProcessLineSet(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet,
-                    const LineSetSteps& steps);
+// set current, or at the end of the deck (at once when the deck ends where
+// the line set still expects cards); run.state.fatalFlag tells whether its
+// points can be computed.
+StepEnd ProcessLineSet(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet,
+                       const LineSetSteps& steps);
+
+// The same with the engine's own steps, as the Problem loop calls it.
+StepEnd ProcessLineSet(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet);
 
 }  // namespace quillon::engine

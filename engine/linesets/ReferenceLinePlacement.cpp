@@ -46,7 +46,9 @@ void WriteReferenceIllConditioned(EngineRun& run) {
 bool SettleReferenceCodes(EngineRun& run, const AlignmentState& alignment, LineSetState& lineSet) {
     ReferenceLine& reference = lineSet.reference;
     if (alignment.horizontal.horizontalTangent) {
-        reference.staOn = kStationOnControl;
+        // A station on a tangent is a station on the control; "same reference
+        // line" stays, to be refused below: there is none to reuse here.
+        if (reference.staOn != kSameReferenceLine) reference.staOn = kStationOnControl;
         if (reference.skewRespTo != kSkewFromLayoutLine)
             reference.skewRespTo = kSkewFromBackTangent;
         if (!FlaredChordOffsetsDiffer(lineSet)) {
@@ -161,6 +163,7 @@ bool PlaceReferenceLine(EngineRun& run, AlignmentState& alignment, LineSetState&
         reference.station =
             geometry::StationOffsetOfPoint(h, frame, reference.point, status).imag();
         phi = frame.phi;
+        if (!(std::abs(reference.station) < kFarthestCrossing)) status.failed = true;
     } else if (reference.skewRespTo != kSkewFromControl) {
         reference.skewUsed = SkewOfDirection(h, direction, phi);
     }

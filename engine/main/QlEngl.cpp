@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/run/EngineRun.hpp"
+#include "engine/problem/EngineMain.hpp"
 
 int main(int argc, char** argv) {
     try {

@@ -1,8 +1,8 @@
 // The points of a line set and their tables (not computed yet).
-#include "engine/run/EngineSteps.hpp"
+#include "engine/points/LineSetPoints.hpp"
 
 namespace quillon::engine {
 
-void ComputeLineSetPoints(EngineRun&, ProblemState&) {}
+void ComputeLineSetPoints(EngineRun&) {}
 
 }  // namespace quillon::engine

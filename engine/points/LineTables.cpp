@@ -150,7 +150,7 @@ void MakeBaseChordText(RunState& state, LineTableState& tables, GirderLine& line
             tables.firstShift = x;
             tables.firstShiftSet = true;
         } else if (geometry::CompareWithTolerance(tables.firstShift, x, kShiftsDiffer) != 0) {
-            state.auxOutputStatus = 'E';
+            state.auxOutputStatus = AuxOutputStatus::ShiftNotConstant;
         }
     }
     auto& t = tables.titleTexts;

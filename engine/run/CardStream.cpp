@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
 #include "engine/run/TextHelpers.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
@@ -39,15 +41,14 @@ bool FollowsInOrder(int last, int next) {
 
 }  // namespace
 
-int ReadNextCard(EngineRun& run) {
+std::optional<int> ReadNextCard(EngineRun& run) {
     RunState& state = run.state;
-    if (run.deck.Ended()) return -1;
+    if (run.deck.Ended()) return std::nullopt;
     std::string line;
     while (run.deck.NextLine(line)) {
         state.cardImage = ff::CardColumns(line);
-        std::string type = state.cardImage.substr(0, 2);
-        if (type == "99") continue;
-        auto read = ff::ReadIw(type, ff::Blanks::Ignored);
+        if (cards::Text(state.cardImage, cards::kCardType) == "99") continue;
+        auto read = cards::Integer(state.cardImage, cards::kCardType);
         if (!read.ok() || read.value < 0 || read.value > 8 ||
             !FollowsInOrder(state.currentCardType, read.value)) {
             RecordIgnoredLine(state);
@@ -56,9 +57,13 @@ int ReadNextCard(EngineRun& run) {
         state.currentCardType = read.value;
         return read.value;
     }
-    if (state.currentCardType < 6) EndOfInputError(run);
     run.deck.MarkEnded();
-    return -1;
+    return std::nullopt;
+}
+
+bool CardsStillExpected(const RunState& state) {
+    constexpr int kFirstTypeThatMayEndTheDeck = 6;
+    return state.currentCardType < kFirstTypeThatMayEndTheDeck;
 }
 
 void RecordIgnoredLine(RunState& state) {
@@ -98,14 +103,17 @@ void ProcessDescriptionCard(EngineRun& run) {
     if (state.ignored.count > 0) {
         run.listing.WritePageHeading(IgnoredReportLines(state.ignored.count), 0);
         WriteIgnoredLinesReport(run);
-        if (state.alignmentMarker > -90000.0) run.listing.WritePageHeading(-1, 0);
+        // An earlier Problem has reached its alignment (strictly above the
+        // floor): the next Problem starts on a new page.
+        if (state.alignmentMarker > kAlignmentMarkerFloor) run.listing.WritePageHeading(-1, 0);
         state.runErrorFlag = true;
     }
     std::string previous = state.headings.StructureId();
-    std::string id = state.cardImage.substr(2, 10);
+    std::string id =
+        cards::Text(state.cardImage, cards::kDescriptionCard["Description.StructureID"]);
     bool blankId = ff::IsBlank(id);
     if (!blankId) state.headings.StructureId() = id;
-    if (state.alignmentMarker < -90000.0) return;
+    if (state.NoAlignmentReached()) return;
     if (blankId || WithoutBlanks(id) == WithoutBlanks(previous)) {
         state.sectionCounter = std::max(state.sectionCounter + 1, 2);
         state.headings.SectionNumber() = MakeSectionNumberText(state.sectionCounter);

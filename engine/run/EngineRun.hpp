@@ -1,5 +1,5 @@
 // One run of the geometry engine: the deck, the listing and the run state,
-// and the program entry RunEngine shared by QlEngl and QlMetr.
+// and the two ends of a run.
 #pragma once
 
 #include <ostream>
@@ -41,28 +41,18 @@ struct EngineRun {
     DeckInput deck;
 };
 
-// Thrown by FinishRun and EndOfInputError to end the run with a status; only
-// RunEngine catches it. It stands for the end of the program, nothing else.
-struct RunEnded {
-    int status;
-};
-
-// args: the deck and the listing (without the program name). Returns the exit
-// status: 0 after a clean run, 4 otherwise.
-int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
-              const Environment& environment, std::ostream& console, std::ostream& errors);
-
 // " yy/mm/dd " from the clock.
 std::string MakeDateText(const LocalTime& now);
 // "hh:mm ss  " (the second colon blanked; the heading prints "hh:mm ").
 std::string MakeTimeText(const LocalTime& now);
 
-// The main loop over Problems and line sets, once the files are open.
-void EngineMain(EngineRun& run);
-
-// The input ended where the deck rules still expect cards. Never returns.
-[[noreturn]] void EndOfInputError(EngineRun& run);
-// The end of every run. Never returns.
-[[noreturn]] void FinishRun(EngineRun& run);
+// The deck ended where the deck rules still expect cards: the box of the
+// missing card (or of a blank last line), then FinishRun. Returns the run's
+// exit status.
+[[nodiscard]] int EndOfInputError(EngineRun& run);
+// The end of every run: the end-of-run boxes and the ignored lines still
+// pending. Returns the exit status, 0 after a clean run and 4 otherwise; the
+// caller ends the run with it and writes nothing more to the listing.
+[[nodiscard]] int FinishRun(EngineRun& run);
 
 }  // namespace quillon::engine

@@ -80,20 +80,20 @@ std::vector<std::string> ListingWriter::TitleBlock() const {
 }
 
 std::string ListingWriter::HeadingLine() const {
-    const auto& h = headings_.text;
+    const HeadingTexts& h = headings_;
     return ff::Record()
         .X(1)
         .Text("STRUCTURE ID:  ")
-        .A(ff::PadRight(h[0], 10), 10)
+        .A(ff::PadRight(h[HeadingTexts::kStructureId], 10), 10)
         .X(5)
-        .A(ff::PadRight(h[1], 6), 6)
+        .A(ff::PadRight(h[HeadingTexts::kSectionNumber], 6), 6)
         .X(8)
         .Text("QUILLON         (")
-        .A(ff::PadRight(h[2], 10), 10)
+        .A(ff::PadRight(h[HeadingTexts::kVersion], 10), 10)
         .X(18)
-        .A(ff::PadRight(h[3], 9), 9)
+        .A(ff::PadRight(h[HeadingTexts::kDate], 9), 9)
         .X(1)
-        .A(ff::PadRight(h[4], 6), 6)
+        .A(ff::PadRight(h[HeadingTexts::kTime], 6), 6)
         .X(19)
         .Text("PAGE")
         .I(pageCounter_, 4)

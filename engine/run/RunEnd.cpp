@@ -1,3 +1,5 @@
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
 #include "engine/run/CardStream.hpp"
 #include "engine/run/EngineRun.hpp"
 #include "fixedform/FieldReader.hpp"
@@ -57,10 +59,9 @@ std::string MakeTimeText(const LocalTime& now) {
         .str();
 }
 
-void FinishRun(EngineRun& run) {
+int FinishRun(EngineRun& run) {
     RunState& state = run.state;
-    char aux = state.auxOutputStatus;
-    if (aux == 'B' || aux == 'C' || aux == 'E' || aux == 'F') {
+    if (IsAuxOutputFault(state.auxOutputStatus)) {
         state.runErrorFlag = true;
         WriteAuxiliaryOutputBox(run);
     }
@@ -71,15 +72,15 @@ void FinishRun(EngineRun& run) {
     }
     // A clean run ends with status 0; RunEngine then prints the console
     // message once the listing is safely closed.
-    if (!pending && !state.runErrorFlag) throw RunEnded{0};
-    throw RunEnded{4};
+    if (!pending && !state.runErrorFlag) return 0;
+    return 4;
 }
 
-void EndOfInputError(EngineRun& run) {
+int EndOfInputError(EngineRun& run) {
     RunState& state = run.state;
     ListingWriter& out = run.listing;
     if (state.ignored.count == 0 && state.currentCardType == 0 &&
-        ff::IsBlank(state.cardImage.substr(2))) {
+        cards::IsBlank(state.cardImage, cards::kDescriptionTextCard["Description.Text"])) {
         // The last "card" was a blank line, which reads as a 00 card.
         out.WritePageHeading(5, 5);
         out.WriteEmpty();
@@ -89,8 +90,8 @@ void EndOfInputError(EngineRun& run) {
         out.Write(ErrorBoxLine());
         // A deck that never reached an alignment is no clean run; one that did
         // still has to pass the end-of-run checks.
-        if (state.alignmentMarker < -90000.0) state.runErrorFlag = true;
-        FinishRun(run);
+        if (state.NoAlignmentReached()) state.runErrorFlag = true;
+        return FinishRun(run);
     }
     state.runErrorFlag = true;
     constexpr int kKeptAtEnd = 5;
@@ -109,7 +110,7 @@ void EndOfInputError(EngineRun& run) {
     out.Write(
         ErrorBoxLine({{56, ff::Record().Text("NO").I(missing, 3, 2).Text(" CARD FOUND").str()}}));
     out.Write(ErrorBoxLine());
-    FinishRun(run);
+    return FinishRun(run);
 }
 
 }  // namespace quillon::engine

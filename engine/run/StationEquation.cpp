@@ -38,16 +38,22 @@ EnteredEquation MakeStationEquation(const RunState& state, double backStation,
     const double length = aheadStation - backStation;
     if (std::fabs(length) < kNoEquationLength) return result;
 
-    double shift = length;
-    if (length < 0.0) {
-        const double equationNumber = state.variant == EngineVariant::Metric
-                                          ? ConvertLength('m', '\'', 'S', kEquationNumberUnits)
-                                          : kEquationNumberUnits;
-        shift = equationNumber / state.stationDivisor + length;
-    }
-    if (!std::isfinite(length) || !std::isfinite(shift) || shift <= 0.0) {
+    // Whether an overlap is valid is decided in feet in both builds, so that
+    // a deck is valid in QlMetr exactly when it is valid in QlEngl: the
+    // overlap must be shorter than 1,000,000 ft.
+    const double shiftInFeet =
+        length < 0.0 ? kEquationNumberUnits / state.stationDivisor + length : length;
+    if (!std::isfinite(length) || !std::isfinite(shiftInFeet) || shiftInFeet <= 0.0) {
         result.entry = EquationEntry::Invalid;
         return result;
+    }
+    // QlMetr prints the stations past an overlap with the equation number 1
+    // in their millions of metres.
+    double shift = shiftInFeet;
+    if (length < 0.0 && state.variant == EngineVariant::Metric) {
+        const double millionMetres =
+            ConvertLength(kMetresUnit, kFeetUnit, kSurveyFoot, kEquationNumberUnits);
+        shift = millionMetres / state.stationDivisor + length;
     }
     result.entry = EquationEntry::Entered;
     result.equation = {backStation, length, backStation - kSwitchBelowBack, shift};

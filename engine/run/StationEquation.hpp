@@ -11,7 +11,7 @@ namespace quillon::engine {
 enum class EquationEntry {
     None,     // back station 0 or less, or ahead within 0.00014 ft of back
     Entered,  // `equation` holds the equation
-    Invalid,  // the shift past an overlapping equation would be 0 or less
+    Invalid,  // an overlap of 1,000,000 ft or more, in both builds
 };
 
 struct EnteredEquation {
@@ -34,7 +34,10 @@ inline constexpr double kSwitchBelowBack = 0.00000005;
 // stations by its length; an overlap shifts them by one million stationing
 // units less the overlap, so that stations past it print with the equation
 // number 1 in their millions: 1,000,000 ft in QlEngl, 1,000,000 m (expressed
-// in feet) in QlMetr, each divided by the run's station divisor.
+// in feet) in QlMetr, each divided by the run's station divisor. An overlap
+// is invalid when 1,000,000 ft (divided by the divisor) less the overlap is
+// 0 or less, in both builds, so that QlEngl and QlMetr accept and refuse the
+// same decks.
 EnteredEquation MakeStationEquation(const RunState& state, double backStation, double aheadStation);
 
 }  // namespace quillon::engine

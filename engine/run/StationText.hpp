@@ -1,10 +1,11 @@
-// Station and angle texts of the listing, and the engine's one length
-// conversion and station-equation resolution.
+// Station and angle texts of the listing, and the station-equation
+// resolution; ConvertLength (LengthUnits.hpp) comes with them.
 #pragma once
 
 #include <string>
 
 #include "engine/run/EngineRun.hpp"
+#include "engine/run/LengthUnits.hpp"
 #include "engine/run/Stationing.hpp"
 
 namespace quillon::engine {
@@ -24,9 +25,6 @@ TextPair MakeStationTextAllEquations(const RunState& state, const Stationing& st
                                      double distance);
 // Degrees, minutes and seconds of a signed angle in radians.
 TextPair MakeAngleText(double radians);
-
-// from/to: "'" feet or "m" metres; kind "S" selects the US survey foot.
-double ConvertLength(char fromUnit, char toUnit, char footKind, double length);
 
 // A deck station without equations; reports an ambiguous or nonexistent
 // station in the listing (naming the card type) and still resolves it.

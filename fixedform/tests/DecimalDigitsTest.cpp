@@ -3,6 +3,7 @@
 #include "fixedform/DecimalDigits.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace ff = quillon::fixedform;
 
@@ -13,6 +14,7 @@ std::string Show(const ff::DecimalDigits& d) {
 }
 
 struct DigitsCase {
+    const char* name;
     const char* field;
     int decimals;
     ff::Blanks blanks;
@@ -33,20 +35,26 @@ constexpr auto N = ff::Blanks::Ignored;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReadFwdDigitsTable,
-    ::testing::Values(DigitsCase{"0003", 4, Z, ".0003"},  // would be 2.9999...e-4 in binary
-                      DigitsCase{"1537", 2, Z, "15.37"}, DigitsCase{"  123456", 2, Z, "1234.56"},
-                      DigitsCase{"     -12", 2, Z, "-.12"},
-                      DigitsCase{"  12  ", 2, Z, "12.00"},  // trailing blanks are zeros
-                      DigitsCase{"  12  ", 2, N, ".12"},
-                      DigitsCase{" 1.5", 4, Z, "1.5"},  // a punched point wins
-                      DigitsCase{"2.5 ", 2, Z, "2.50"},
-                      DigitsCase{"  5", 4, Z, ".0005"},  // implied decimals reach past the digits
-                      DigitsCase{"   ", 3, Z, ".000"},   // blank is zero
-                      DigitsCase{" -0000", 4, Z, ".0000"},  // a zero has no sign
-                      DigitsCase{"15D-1", 1, N, ".15"},     // 1.5 x 10^-1
-                      DigitsCase{"3.E3", 0, N, "3000."},
-                      DigitsCase{"-31E2", 3, N, "-3.1"},  // implied decimals on the mantissa,
-                      DigitsCase{"007", 0, Z, "7."}));
+    ::testing::Values(
+        // would be 2.9999...e-4 in binary
+        DigitsCase{"SmallFractionKeepsItsDigits", "0003", 4, Z, ".0003"},
+        DigitsCase{"TwoImpliedDecimals", "1537", 2, Z, "15.37"},
+        DigitsCase{"LeadingBlanksSkipped", "  123456", 2, Z, "1234.56"},
+        DigitsCase{"NegativeFraction", "     -12", 2, Z, "-.12"},
+        DigitsCase{"TrailingBlanksAreZeros", "  12  ", 2, Z, "12.00"},  // trailing blanks are zeros
+        DigitsCase{"TrailingBlanksIgnored", "  12  ", 2, N, ".12"},
+        DigitsCase{"PunchedPointWins", " 1.5", 4, Z, "1.5"},  // a punched point wins
+        DigitsCase{"PunchedPointTrailingBlankIsZero", "2.5 ", 2, Z, "2.50"},
+        // implied decimals reach past the digits
+        DigitsCase{"DecimalsReachPastTheDigits", "  5", 4, Z, ".0005"},
+        DigitsCase{"BlankIsZero", "   ", 3, Z, ".000"},               // blank is zero
+        DigitsCase{"NegativeZeroUnsigned", " -0000", 4, Z, ".0000"},  // a zero has no sign
+        DigitsCase{"DExponent", "15D-1", 1, N, ".15"},                // 1.5 x 10^-1
+        DigitsCase{"EExponentAfterPoint", "3.E3", 0, N, "3000."},
+        // implied decimals on the mantissa,
+        DigitsCase{"ImpliedDecimalsOnTheMantissa", "-31E2", 3, N, "-3.1"},
+        DigitsCase{"LeadingZerosDropped", "007", 0, Z, "7."}),
+    quillon::testsupport::CaseName());
 
 TEST(ReadFwdDigits, ReportsTextsThatAreNotNumbersAndHugeExponents) {
     EXPECT_EQ(ff::ReadFwdDigits("12A4", 2).status, ff::FieldStatus::NotANumber);

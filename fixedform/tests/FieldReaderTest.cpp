@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "fixedform/FieldReader.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace ff = quillon::fixedform;
 
 namespace {
 
 struct RealCase {
+    const char* name;
     const char* field;
     int decimals;
     ff::Blanks blanks;
@@ -26,28 +28,34 @@ TEST_P(ReadFwdTable, ReadsTheValueWorkedOutByHand) {
 constexpr auto Z = ff::Blanks::AsZeros;
 constexpr auto N = ff::Blanks::Ignored;
 
-INSTANTIATE_TEST_SUITE_P(Cases, ReadFwdTable,
-                         ::testing::Values(
-                             // implied decimals: the last d digits are decimals
-                             RealCase{"  123456", 2, Z, 0, 1234.56},
-                             RealCase{"     -12", 2, Z, 0, -0.12},
-                             // a punched point overrides the implied decimals
-                             RealCase{"  12.5  ", 2, N, 0, 12.5}, RealCase{"   1.5", 4, Z, 0, 1.5},
-                             // blanks after the first digit are zeros, or are dropped
-                             RealCase{"  12  ", 2, Z, 0, 12.0},  // "1200" with two decimals
-                             RealCase{"  12  ", 2, N, 0, 0.12},  // "12"
-                             RealCase{" 1 2", 0, Z, 0, 102.0}, RealCase{" 1 2", 0, N, 0, 12.0},
-                             RealCase{"  12.5  ", 2, Z, 0, 12.5},  // "12.500"
-                             // a blank field is zero under both rules
-                             RealCase{"      ", 3, Z, 0, 0.0}, RealCase{"      ", 3, N, 0, 0.0},
-                             RealCase{"", 3, Z, 0, 0.0},
-                             // exponents, E or D, with implied decimals on the mantissa
-                             RealCase{"1.5E2", 0, N, 0, 150.0},
-                             RealCase{"15D-1", 1, N, 0, 0.15},  // 1.5 x 10^-1
-                             RealCase{"+2.5e+1", 3, N, 0, 25.0},
-                             // kP: a percent read as a fraction unless an exponent is given
-                             RealCase{"  250", 2, Z, 2, 0.025},  // 2.50 % -> 0.025
-                             RealCase{" -2.5", 2, Z, 2, -0.025}, RealCase{"2.5E0", 2, N, 2, 2.5}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReadFwdTable,
+    ::testing::Values(
+        // implied decimals: the last d digits are decimals
+        RealCase{"ImpliedDecimals", "  123456", 2, Z, 0, 1234.56},
+        RealCase{"NegativeImpliedDecimals", "     -12", 2, Z, 0, -0.12},
+        // a punched point overrides the implied decimals
+        RealCase{"PunchedPointOverridesDecimals", "  12.5  ", 2, N, 0, 12.5},
+        RealCase{"PunchedPointOverridesFourDecimals", "   1.5", 4, Z, 0, 1.5},
+        // blanks after the first digit are zeros, or are dropped
+        RealCase{"TrailingBlanksAreZeros", "  12  ", 2, Z, 0, 12.0},  // "1200" with two decimals
+        RealCase{"TrailingBlanksDropped", "  12  ", 2, N, 0, 0.12},   // "12"
+        RealCase{"InnerBlankIsZero", " 1 2", 0, Z, 0, 102.0},
+        RealCase{"InnerBlankDropped", " 1 2", 0, N, 0, 12.0},
+        RealCase{"BlanksAfterPointAreZeros", "  12.5  ", 2, Z, 0, 12.5},  // "12.500"
+        // a blank field is zero under both rules
+        RealCase{"BlankIsZeroUnderBlanksAsZeros", "      ", 3, Z, 0, 0.0},
+        RealCase{"BlankIsZeroUnderBlanksIgnored", "      ", 3, N, 0, 0.0},
+        RealCase{"EmptyIsZero", "", 3, Z, 0, 0.0},
+        // exponents, E or D, with implied decimals on the mantissa
+        RealCase{"EExponent", "1.5E2", 0, N, 0, 150.0},
+        RealCase{"DExponentWithImpliedDecimal", "15D-1", 1, N, 0, 0.15},  // 1.5 x 10^-1
+        RealCase{"SignedLowerCaseExponent", "+2.5e+1", 3, N, 0, 25.0},
+        // kP: a percent read as a fraction unless an exponent is given
+        RealCase{"ScaledPercentIsFraction", "  250", 2, Z, 2, 0.025},  // 2.50 % -> 0.025
+        RealCase{"NegativeScaledPercent", " -2.5", 2, Z, 2, -0.025},
+        RealCase{"ExponentCancelsScale", "2.5E0", 2, N, 2, 2.5}),
+    quillon::testsupport::CaseName());
 
 TEST(ReadFwd, RejectsTextsThatAreNotNumbers) {
     for (const char* field : {"  1A", "1.2.3", "12-", "E5", "1E", "1E+", "--1", "1,5", "0x10"}) {

@@ -4,12 +4,14 @@
 #include <limits>
 
 #include "fixedform/RecordWriter.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace ff = quillon::fixedform;
 
 namespace {
 
 struct FCase {
+    const char* name;
     double value;
     int width;
     int decimals;
@@ -25,20 +27,30 @@ TEST_P(FormatFTable, PrintsAsWorkedOutByHand) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FormatFTable,
-    ::testing::Values(FCase{1234.5678, 10, 2, "   1234.57"}, FCase{-1234.5678, 10, 2, "  -1234.57"},
+    ::testing::Values(FCase{"PositiveToTwoDecimals", 1234.5678, 10, 2, "   1234.57"},
+                      FCase{"NegativeToTwoDecimals", -1234.5678, 10, 2, "  -1234.57"},
                       // exact binary ties round away from zero: 0.125 and 2.5 are exact
-                      FCase{0.125, 6, 2, "  0.13"}, FCase{-0.125, 6, 2, " -0.13"},
-                      FCase{2.5, 4, 0, "  3."}, FCase{-2.5, 4, 0, " -3."},
+                      FCase{"TieRoundsAwayFromZero", 0.125, 6, 2, "  0.13"},
+                      FCase{"NegativeTieRoundsAwayFromZero", -0.125, 6, 2, " -0.13"},
+                      FCase{"TieToNoDecimals", 2.5, 4, 0, "  3."},
+                      FCase{"NegativeTieToNoDecimals", -2.5, 4, 0, " -3."},
                       // 0.005 is stored a little above 0.005, 1.005 a little below 1.005
-                      FCase{0.005, 5, 2, " 0.01"}, FCase{1.005, 5, 2, " 1.00"},
+                      FCase{"StoredAboveHalfRoundsUp", 0.005, 5, 2, " 0.01"},
+                      FCase{"StoredBelowHalfRoundsDown", 1.005, 5, 2, " 1.00"},
                       // negative zero and values that print as zero carry no minus sign
-                      FCase{-0.0, 5, 2, " 0.00"}, FCase{-0.004, 5, 2, " 0.00"},
+                      FCase{"NegativeZeroUnsigned", -0.0, 5, 2, " 0.00"},
+                      FCase{"NegativePrintingAsZeroUnsigned", -0.004, 5, 2, " 0.00"},
                       // below one: the leading zero goes first when room is short
-                      FCase{0.5, 4, 2, "0.50"}, FCase{0.5, 3, 2, ".50"}, FCase{-0.5, 4, 2, "-.50"},
+                      FCase{"BelowOneKeepsLeadingZero", 0.5, 4, 2, "0.50"},
+                      FCase{"BelowOneShortDropsLeadingZero", 0.5, 3, 2, ".50"},
+                      FCase{"NegativeBelowOneDropsLeadingZero", -0.5, 4, 2, "-.50"},
                       // no room: asterisks, never a wider field
-                      FCase{-0.5, 3, 2, "***"}, FCase{12345.6, 7, 2, "*******"},
-                      FCase{99.995, 5, 2, "*****"},  // stored as 99.99500000000000454747: 100.00
-                      FCase{9.9996, 6, 3, "10.000"}));
+                      FCase{"NegativeWithoutRoomIsAsterisks", -0.5, 3, 2, "***"},
+                      FCase{"TooWideIsAsterisks", 12345.6, 7, 2, "*******"},
+                      // stored as 99.99500000000000454747: 100.00
+                      FCase{"RoundingPastWidthIsAsterisks", 99.995, 5, 2, "*****"},
+                      FCase{"RoundingUpToTenFits", 9.9996, 6, 3, "10.000"}),
+    quillon::testsupport::CaseName());
 
 TEST(FormatF, NonFiniteValuesPrintAsterisks) {
     EXPECT_EQ(ff::FormatF(std::numeric_limits<double>::quiet_NaN(), 6, 2), "******");

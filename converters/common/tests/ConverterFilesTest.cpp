@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "converters/common/ConverterFiles.hpp"
-#include "converters/common/tests/TempFolder.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace qc = quillon::converters;
 namespace fs = std::filesystem;
@@ -9,6 +9,7 @@ namespace fs = std::filesystem;
 namespace {
 
 struct NameCase {
+    const char* name;
     const char* path;
     const char* base;
     const char* extension;  // nullptr: the file name has no "."
@@ -28,62 +29,21 @@ TEST_P(BaseNameTable, CutsTheFileNameBeforeItsFirstDot) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, BaseNameTable,
-    ::testing::Values(NameCase{"deck", "deck", nullptr},                        // no dot
-                      NameCase{"/home/a.b/deck.dat", "/home/a.b/deck", "dat"},  // a dotted folder
-                      NameCase{"/home/a.b/deck", "/home/a.b/deck", nullptr},
-                      NameCase{"./deck.dat", "./deck", "dat"},
-                      NameCase{"../x/deck.dat", "../x/deck", "dat"},
-                      NameCase{"my deck.dat", "my deck", "dat"},  // a blank in the name
-                      NameCase{"x.y.dat", "x", "y.dat"},
-                      NameCase{"disk]deck.dat", "disk]deck", "dat"},  // "]" is ordinary
-                      NameCase{"deck.", "deck", ""}));
+    ::testing::Values(
+        NameCase{"NoDot", "deck", "deck", nullptr},                               // no dot
+        NameCase{"DottedFolder", "/home/a.b/deck.dat", "/home/a.b/deck", "dat"},  // a dotted folder
+        NameCase{"DottedFolderNoExtension", "/home/a.b/deck", "/home/a.b/deck", nullptr},
+        NameCase{"DotSlashPrefix", "./deck.dat", "./deck", "dat"},
+        NameCase{"ParentFolderPrefix", "../x/deck.dat", "../x/deck", "dat"},
+        NameCase{"BlankInName", "my deck.dat", "my deck", "dat"},  // a blank in the name
+        NameCase{"CutAtFirstOfTwoDots", "x.y.dat", "x", "y.dat"},
+        NameCase{"BracketIsOrdinary", "disk]deck.dat", "disk]deck", "dat"},  // "]" is ordinary
+        NameCase{"TrailingDotEmptyExtension", "deck.", "deck", ""}),
+    quillon::testsupport::CaseName());
 
 TEST(ConverterFileName, JoinsBaseAndExtension) {
     EXPECT_EQ(qc::ConverterFileName("/home/a.b/deck", "BIP"), "/home/a.b/deck.BIP");
     EXPECT_EQ(qc::ConverterFileName("QlvrM2E", "ELF"), "QlvrM2E.ELF");
-}
-
-class AtomicWrite : public ::testing::Test {
-protected:
-    static std::string Read(const fs::path& path) { return qc::testing::ReadFile(path); }
-    size_t EntryCount() const { return temp_.EntryCount(); }
-
-    qc::testing::TempFolder temp_;
-    const fs::path& folder_ = temp_.path();
-};
-
-TEST_F(AtomicWrite, WritesANewFileAndReplacesAnOldOne) {
-    fs::path out = folder_ / "deck.BIP";
-    std::string error;
-    ASSERT_TRUE(qc::WriteFileAtomically(out, "first\n", error)) << error;
-    EXPECT_EQ(Read(out), "first\n");
-    ASSERT_TRUE(qc::WriteFileAtomically(out, "second\n", error)) << error;
-    EXPECT_EQ(Read(out), "second\n");
-    EXPECT_EQ(EntryCount(), 1u);  // no temporary file is left beside it
-}
-
-TEST_F(AtomicWrite, FailsWithoutLeavingAnythingWhenTheNameIsAFolder) {
-    fs::path out = folder_ / "deck.BIP";
-    fs::create_directory(out);
-    std::string error;
-    EXPECT_FALSE(qc::WriteFileAtomically(out, "text\n", error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_TRUE(fs::is_directory(out));
-    EXPECT_EQ(EntryCount(), 1u);
-}
-
-TEST_F(AtomicWrite, OutputWithAFileNameAsLongAsAllowedIsWritten) {
-    fs::path out = folder_ / (std::string(251, 'd') + ".BIP");  // 255 bytes, the usual limit
-    std::string error;
-    ASSERT_TRUE(qc::WriteFileAtomically(out, "text\n", error)) << error;
-    EXPECT_EQ(Read(out), "text\n");
-    EXPECT_EQ(EntryCount(), 1u);
-}
-
-TEST_F(AtomicWrite, FailsInAFolderThatDoesNotExist) {
-    std::string error;
-    EXPECT_FALSE(qc::WriteFileAtomically(folder_ / "missing" / "deck.BIP", "text\n", error));
-    EXPECT_FALSE(error.empty());
 }
 
 }  // namespace

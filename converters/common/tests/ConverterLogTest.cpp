@@ -2,6 +2,7 @@
 
 #include "converters/common/ConverterLog.hpp"
 #include "converters/common/tests/TempFolder.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace qc = quillon::converters;
 namespace fs = std::filesystem;
@@ -13,6 +14,7 @@ std::string Read(const fs::path& path) { return qc::testing::ReadFile(path); }
 const std::string kRule(80, '-');
 
 struct TimeCase {
+    const char* name;
     quillon::LocalTime time;
     const char* text;
 };
@@ -27,9 +29,11 @@ TEST_P(RunTimeTextTable, HasTheAsctimeForm) {
 // Tuesday, 31 December 1999 a Friday.
 INSTANTIATE_TEST_SUITE_P(
     Times, RunTimeTextTable,
-    ::testing::Values(TimeCase{{2026, 6, 3, 9, 5, 7}, "Wed Jun  3 09:05:07 2026\n"},
-                      TimeCase{{2000, 2, 29, 23, 59, 59}, "Tue Feb 29 23:59:59 2000\n"},
-                      TimeCase{{1999, 12, 31, 0, 0, 0}, "Fri Dec 31 00:00:00 1999\n"}));
+    ::testing::Values(
+        TimeCase{"DayPaddedWithBlank", {2026, 6, 3, 9, 5, 7}, "Wed Jun  3 09:05:07 2026\n"},
+        TimeCase{"LeapDayLastSecond", {2000, 2, 29, 23, 59, 59}, "Tue Feb 29 23:59:59 2000\n"},
+        TimeCase{"MidnightAtEndOfYear", {1999, 12, 31, 0, 0, 0}, "Fri Dec 31 00:00:00 1999\n"}),
+    quillon::testsupport::CaseName());
 
 class LogTest : public ::testing::Test {
 protected:

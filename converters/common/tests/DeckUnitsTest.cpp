@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "converters/common/DeckUnits.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace qc = quillon::converters;
 
@@ -14,6 +15,7 @@ std::string FirstCard(const char* mark) {
 }
 
 struct UnitsCase {
+    const char* name;
     const char* what;
     std::vector<std::string> lines;
     bool metric;
@@ -28,28 +30,45 @@ TEST_P(DeckUnitsTable, JudgesTheDeck) {
 
 INSTANTIATE_TEST_SUITE_P(
     Decks, DeckUnitsTable,
-    ::testing::Values(
-        UnitsCase{"M in column 80", {FirstCard("M"), "01"}, true},
-        UnitsCase{"m in column 80", {FirstCard("m")}, true},
-        UnitsCase{"blank column 80", {FirstCard(" "), "01"}, false},
-        UnitsCase{"short first line", {"00B-17"}, false},
-        UnitsCase{"M in column 81 only", {FirstCard(" ") + "M"}, false},
-        UnitsCase{"a units card says metric", {"00B-17", "00 units: METRIC;", "01"}, true},
-        UnitsCase{"units card after the first line's column 80 mark says feet",
-                  {FirstCard("M"), "00 Units: feet;"},
-                  true},
-        UnitsCase{"a later units card says feet",
-                  {"00B-17", "00 Units: metric;", "00 Units: feet;"},
-                  false},
-        UnitsCase{"Metric before Units: does not count", {"00B-17", "00 Metric Units:"}, false},
-        UnitsCase{"Units: on the first line alone", {"00 Units: metric;"}, false},
-        UnitsCase{"the first line after the 00 group is still searched",
-                  {"00B-17", "01 Units: metric"},
-                  true},
-        UnitsCase{"a card after a non-00 line is not searched",
-                  {"00B-17", "01", "00 Units: metric;"},
-                  false},
-        UnitsCase{"Units: in columns 1-2 is not searched", {"00B-17", "Units: metric"}, false},
-        UnitsCase{"empty deck", {}, false}));
+    ::testing::Values(UnitsCase{"MInColumn80", "M in column 80", {FirstCard("M"), "01"}, true},
+                      UnitsCase{"LowerCaseMInColumn80", "m in column 80", {FirstCard("m")}, true},
+                      UnitsCase{"BlankColumn80", "blank column 80", {FirstCard(" "), "01"}, false},
+                      UnitsCase{"ShortFirstLine", "short first line", {"00B-17"}, false},
+                      UnitsCase{
+                          "MInColumn81Only", "M in column 81 only", {FirstCard(" ") + "M"}, false},
+                      UnitsCase{"UnitsCardSaysMetric",
+                                "a units card says metric",
+                                {"00B-17", "00 units: METRIC;", "01"},
+                                true},
+                      UnitsCase{"UnitsCardFeetAfterColumn80Mark",
+                                "units card after the first line's column 80 mark says feet",
+                                {FirstCard("M"), "00 Units: feet;"},
+                                true},
+                      UnitsCase{"LaterUnitsCardSaysFeet",
+                                "a later units card says feet",
+                                {"00B-17", "00 Units: metric;", "00 Units: feet;"},
+                                false},
+                      UnitsCase{"MetricBeforeUnitsDoesNotCount",
+                                "Metric before Units: does not count",
+                                {"00B-17", "00 Metric Units:"},
+                                false},
+                      UnitsCase{"UnitsOnFirstLineAlone",
+                                "Units: on the first line alone",
+                                {"00 Units: metric;"},
+                                false},
+                      UnitsCase{"FirstLineAfter00GroupSearched",
+                                "the first line after the 00 group is still searched",
+                                {"00B-17", "01 Units: metric"},
+                                true},
+                      UnitsCase{"CardAfterNon00LineNotSearched",
+                                "a card after a non-00 line is not searched",
+                                {"00B-17", "01", "00 Units: metric;"},
+                                false},
+                      UnitsCase{"UnitsInColumnsOneTwoNotSearched",
+                                "Units: in columns 1-2 is not searched",
+                                {"00B-17", "Units: metric"},
+                                false},
+                      UnitsCase{"EmptyDeck", "empty deck", {}, false}),
+    quillon::testsupport::CaseName());
 
 }  // namespace

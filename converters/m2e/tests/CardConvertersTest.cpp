@@ -3,9 +3,11 @@
 #include <functional>
 #include <map>
 
+#include "cards/CardLayouts.hpp"
 #include "converters/m2e/CardConverters.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace m2e = quillon::converters::m2e;
 namespace ff = quillon::fixedform;
@@ -46,6 +48,7 @@ m2e::CardConversion Convert(const std::string& kind, const std::string& card) {
 }
 
 struct FieldCase {
+    const char* name;
     const char* kind;
     int first;        // first column of the metric text and of the expected text
     const char* in;   // placed on an otherwise blank card
@@ -72,122 +75,170 @@ TEST_P(CardFieldTable, WritesTheHandWorkedValueInTheSameColumns) {
 INSTANTIATE_TEST_SUITE_P(
     HorizontalAlignment, CardFieldTable,
     ::testing::Values(
-        FieldCase{"01", 3, "L", "L", "CurveDirection copied"},
-        FieldCase{"01", 4, " 30", " 30", "Delta degrees as read"},
-        FieldCase{"01", 4, " 3 ", " 30", "a blank after a digit is a zero"},
-        FieldCase{"01", 9, "1537", "1537", "seconds 15.37 as read"},
-        FieldCase{"01", 9, "0003", " 003", "seconds 0.03: integer 0 in 2 columns, 03"},
-        FieldCase{"01", 13, "  125000000", "   41010416", "PI 1250 m = 4101.041666 ft, 7,4"},
-        FieldCase{"01", 24, " 1", " 1", "Degree degrees as read"},
-        FieldCase{"01", 32, " 60000", " 19685", "spiral 60 m = 196.85 ft, 4,2"},
-        FieldCase{"01", 44, " -150000", "  -49212", "-1.5 m = -4.92125 ft, 4,4"},
-        FieldCase{"01", 52, "    300", "984.250", "radius 300 m = 984.25 ft, three decimals"},
-        FieldCase{"01", 52, "       ", "       ", "blank radius"},
-        FieldCase{"01", 59, "  100000000", "   32808333", "back 1000 m = 3280.833333 ft"},
-        FieldCase{"01", 70, "  100500000", "   32972375", "ahead 1005 m = 3297.2375 ft"}));
+        FieldCase{"CurveDirectionCopied", "01", 3, "L", "L", "CurveDirection copied"},
+        FieldCase{"DeltaDegreesAsRead", "01", 4, " 30", " 30", "Delta degrees as read"},
+        FieldCase{"DeltaDegreesBlankAfterDigitIsZero", "01", 4, " 3 ", " 30",
+                  "a blank after a digit is a zero"},
+        FieldCase{"DeltaSecondsAsRead", "01", 9, "1537", "1537", "seconds 15.37 as read"},
+        FieldCase{"DeltaSecondsBelowOne", "01", 9, "0003", " 003",
+                  "seconds 0.03: integer 0 in 2 columns, 03"},
+        FieldCase{"PIStationToFeet", "01", 13, "  125000000", "   41010416",
+                  "PI 1250 m = 4101.041666 ft, 7,4"},
+        FieldCase{"DegreeDegreesAsRead", "01", 24, " 1", " 1", "Degree degrees as read"},
+        FieldCase{"InSpiralToFeet", "01", 32, " 60000", " 19685", "spiral 60 m = 196.85 ft, 4,2"},
+        FieldCase{"NegativeProfOffsetToFeet", "01", 44, " -150000", "  -49212",
+                  "-1.5 m = -4.92125 ft, 4,4"},
+        FieldCase{"RadiusThreeDecimals", "01", 52, "    300", "984.250",
+                  "radius 300 m = 984.25 ft, three decimals"},
+        FieldCase{"BlankRadius", "01", 52, "       ", "       ", "blank radius"},
+        FieldCase{"BackToFeet", "01", 59, "  100000000", "   32808333",
+                  "back 1000 m = 3280.833333 ft"},
+        FieldCase{"AheadToFeet", "01", 70, "  100500000", "   32972375",
+                  "ahead 1005 m = 3297.2375 ft"}),
+    quillon::testsupport::CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     VerticalAlignment, CardFieldTable,
     ::testing::Values(
-        FieldCase{"02", 3, "  2000000", "  2000000", "grade +2 % as read, 3,6"},
-        FieldCase{"02", 3, " -1500000", " -1500000", "grade -1.5 %: -1 in 3 columns"},
-        FieldCase{"02", 3, "  -500000", "-  500000", "grade -0.5 %: '-', 2 blanks, 500000"},
-        FieldCase{"02", 12, "120000", " 39370", "120 m = 393.7 ft, 4,2"},
-        FieldCase{"02", 18, "  1300000", "   426508", "PI 1300 m = 4265.083333 ft, 7,2"},
-        FieldCase{"02", 27, " 10550000", "  3461279", "105.5 m = 346.127916 ft, 5,4"},
-        FieldCase{"02", 48, "         ", "         ", "blank PI station stays blank"},
-        FieldCase{"02", 66, " 80000", " 26246", "80 m = 262.466666 ft"},
-        FieldCase{"02", 72, " -1500000", " -1500000", "grade out as read"}));
+        FieldCase{"GradeInAsRead", "02", 3, "  2000000", "  2000000", "grade +2 % as read, 3,6"},
+        FieldCase{"NegativeGradeIn", "02", 3, " -1500000", " -1500000",
+                  "grade -1.5 %: -1 in 3 columns"},
+        FieldCase{"NegativeGradeInBelowOne", "02", 3, "  -500000", "-  500000",
+                  "grade -0.5 %: '-', 2 blanks, 500000"},
+        FieldCase{"InLength1ToFeet", "02", 12, "120000", " 39370", "120 m = 393.7 ft, 4,2"},
+        FieldCase{"PISta1ToFeet", "02", 18, "  1300000", "   426508",
+                  "PI 1300 m = 4265.083333 ft, 7,2"},
+        FieldCase{"PIElev1ToFeet", "02", 27, " 10550000", "  3461279",
+                  "105.5 m = 346.127916 ft, 5,4"},
+        FieldCase{"BlankPISta2StaysBlank", "02", 48, "         ", "         ",
+                  "blank PI station stays blank"},
+        FieldCase{"OutLength2ToFeet", "02", 66, " 80000", " 26246", "80 m = 262.466666 ft"},
+        FieldCase{"GradeOutAsRead", "02", 72, " -1500000", " -1500000", "grade out as read"}),
+    quillon::testsupport::CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     CrossSlope, CardFieldTable,
     ::testing::Values(
-        FieldCase{"03", 3, "B", "B", "CrownType copied"},
-        FieldCase{"03", 4, "00200", "00200", "cross slope 0.02, 1,4"},
-        FieldCase{"03", 4, "-0200", "-0200", "cross slope -0.02"},
-        FieldCase{"03", 9, "0600", "0600", "super rate 0.06: its four decimals"},
-        FieldCase{"03", 9, "06  ", "0600", "blanks after the digits are zeros"},
-        FieldCase{"03", 9, "-600", "0600", "the engine takes the size of the rate"},
-        FieldCase{"03", 13, " -350000", " -114829", "pivot -3.5 m = -11.482916 ft, 4,4"},
-        FieldCase{"03", 21, " 5000", " 5000", "run-out 50.00 as read, 3,2"},
-        FieldCase{"03", 26, "30000", " 9842", "transition 30 m = 98.425 ft, 3,2"},
-        FieldCase{"03", 31, " 5000", " 5000", "percent as read"},
-        FieldCase{"03", 51, "50000", "164.0", "MaxTransVC 50 m = 164.0416 ft, one decimal"},
-        FieldCase{"03", 51, "3047.", "9997.",
+        FieldCase{"CrownTypeCopied", "03", 3, "B", "B", "CrownType copied"},
+        FieldCase{"CrossSlopeAsRead", "03", 4, "00200", "00200", "cross slope 0.02, 1,4"},
+        FieldCase{"NegativeCrossSlope", "03", 4, "-0200", "-0200", "cross slope -0.02"},
+        FieldCase{"SuperRateFourDecimals", "03", 9, "0600", "0600",
+                  "super rate 0.06: its four decimals"},
+        FieldCase{"SuperRateBlanksAreZeros", "03", 9, "06  ", "0600",
+                  "blanks after the digits are zeros"},
+        FieldCase{"SuperRateTakesItsSize", "03", 9, "-600", "0600",
+                  "the engine takes the size of the rate"},
+        FieldCase{"PivotOffsetToFeet", "03", 13, " -350000", " -114829",
+                  "pivot -3.5 m = -11.482916 ft, 4,4"},
+        FieldCase{"InRunOutAsRead", "03", 21, " 5000", " 5000", "run-out 50.00 as read, 3,2"},
+        FieldCase{"InTransLengthToFeet", "03", 26, "30000", " 9842",
+                  "transition 30 m = 98.425 ft, 3,2"},
+        FieldCase{"InTransPerAsRead", "03", 31, " 5000", " 5000", "percent as read"},
+        FieldCase{"MaxTransVCOneDecimal", "03", 51, "50000", "164.0",
+                  "MaxTransVC 50 m = 164.0416 ft, one decimal"},
+        FieldCase{"MaxTransVCFourDigitsAndPoint", "03", 51, "3047.", "9997.",
                   "3047 m = 9996.699 ft passes: four digits and a point"},
-        FieldCase{"03", 51, "     ", "     ", "blank MaxTransVC"},
-        FieldCase{"03", 56, "X", "X", "VCLengthFlag copied"},
-        FieldCase{"03", 57, "  1200000", "   393700", "crown width 12 m = 39.37 ft, 5,4"},
-        FieldCase{"03", 66, "10000", " 3937", "crown height 100 mm = 3.937 in, 2,3"},
-        FieldCase{"03", 71, " 0200", "-0200", "crown slope always negative"},
-        FieldCase{"03", 71, "X0200", "-0200", "column 71 is not read"},
-        FieldCase{"03", 71, "     ", "-    ", "blank crown slope: '-' and 4 blanks"},
-        FieldCase{"03", 76, " 0150", "-0150", "right crown slope"}));
+        FieldCase{"BlankMaxTransVC", "03", 51, "     ", "     ", "blank MaxTransVC"},
+        FieldCase{"VCLengthFlagCopied", "03", 56, "X", "X", "VCLengthFlag copied"},
+        FieldCase{"CrownWidthToFeet", "03", 57, "  1200000", "   393700",
+                  "crown width 12 m = 39.37 ft, 5,4"},
+        FieldCase{"CrownHeightToInches", "03", 66, "10000", " 3937",
+                  "crown height 100 mm = 3.937 in, 2,3"},
+        FieldCase{"CrownLeftAlwaysNegative", "03", 71, " 0200", "-0200",
+                  "crown slope always negative"},
+        FieldCase{"CrownLeftColumn71NotRead", "03", 71, "X0200", "-0200", "column 71 is not read"},
+        FieldCase{"BlankCrownLeft", "03", 71, "     ", "-    ",
+                  "blank crown slope: '-' and 4 blanks"},
+        FieldCase{"CrownRightAlwaysNegative", "03", 76, " 0150", "-0150", "right crown slope"}),
+    quillon::testsupport::CaseName());
 
-INSTANTIATE_TEST_SUITE_P(
-    CrossSlopeOverride, CardFieldTable,
-    ::testing::Values(FieldCase{"03+", 3, "  1100000", "   360891", "1100 m = 3608.916666 ft, 7,2"},
-                      FieldCase{"03+", 12, "-0150", "-0150", "left slope as read"},
-                      FieldCase{"03+", 17, "00150", "00150", "right slope as read"},
-                      FieldCase{"03+", 22, "ABCZ", "ABCZ", "columns 22-25 copied"}));
+INSTANTIATE_TEST_SUITE_P(CrossSlopeOverride, CardFieldTable,
+                         ::testing::Values(FieldCase{"OverStaToFeet", "03+", 3, "  1100000",
+                                                     "   360891", "1100 m = 3608.916666 ft, 7,2"},
+                                           FieldCase{"OverLeftAsRead", "03+", 12, "-0150", "-0150",
+                                                     "left slope as read"},
+                                           FieldCase{"OverRightAsRead", "03+", 17, "00150", "00150",
+                                                     "right slope as read"},
+                                           FieldCase{"Columns22To25Copied", "03+", 22, "ABCZ",
+                                                     "ABCZ", "columns 22-25 copied"}),
+                         quillon::testsupport::CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     ReferenceLine, CardFieldTable,
-    ::testing::Values(
-        FieldCase{"04", 3, "  115000000", "   37729583", "1150 m = 3772.958333 ft, 7,4"},
-        FieldCase{"04", 14, "2L123015503", "2L123015503",
-                  "StaOn, direction, skew 12 30 15.50, codes"},
-        FieldCase{"04", 24, "3122XYZ1", "3122XYZ1", "SkewRespTo .. RevLayoutLine"},
-        FieldCase{"04", 30, "A", "A", "a letter in a code field is passed on for the engine"},
-        FieldCase{"04", 31, "1234567890", "1234567890", "columns 31-40 copied"},
-        FieldCase{"04", 41, "  1000000", "   328083", "TransX 10 m = 32.808333 ft, 5,4"},
-        FieldCase{"04", 50, " -1000000", "  -328083", "TransY -10 m"},
-        FieldCase{"04", 59, "  108000000", "   35433000", "1080 m = 3543.3 ft exactly"},
-        FieldCase{"04", 70, "  142000000", "   46587833", "1420 m = 4658.783333 ft"}));
+    ::testing::Values(FieldCase{"RefLineStaToFeet", "04", 3, "  115000000", "   37729583",
+                                "1150 m = 3772.958333 ft, 7,4"},
+                      FieldCase{"StaOnDirectionSkewAndCodes", "04", 14, "2L123015503",
+                                "2L123015503", "StaOn, direction, skew 12 30 15.50, codes"},
+                      FieldCase{"SkewRespToThroughRevLayoutLine", "04", 24, "3122XYZ1", "3122XYZ1",
+                                "SkewRespTo .. RevLayoutLine"},
+                      FieldCase{"LetterInCodeFieldPassedOn", "04", 30, "A", "A",
+                                "a letter in a code field is passed on for the engine"},
+                      FieldCase{"Columns31To40Copied", "04", 31, "1234567890", "1234567890",
+                                "columns 31-40 copied"},
+                      FieldCase{"TransXToFeet", "04", 41, "  1000000", "   328083",
+                                "TransX 10 m = 32.808333 ft, 5,4"},
+                      FieldCase{"NegativeTransY", "04", 50, " -1000000", "  -328083",
+                                "TransY -10 m"},
+                      FieldCase{"LimitBegStaExactFeet", "04", 59, "  108000000", "   35433000",
+                                "1080 m = 3543.3 ft exactly"},
+                      FieldCase{"LimitEndStaToFeet", "04", 70, "  142000000", "   46587833",
+                                "1420 m = 4658.783333 ft"}),
+    quillon::testsupport::CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     GirderLine, CardFieldTable,
-    ::testing::Values(
-        FieldCase{"05", 3, "0 -3500001", "0 -1148291",
-                  "type, offset -3.5 m = -11.482916 ft, type 1"},
-        FieldCase{"05", 13, "  3500003", "  1148293", "terminal 3.5 m, type 3"},
-        FieldCase{"05", 22, "   25400", "   09999",
-                  "shift 25.4 mm = 0.999998 in, cut to 4 decimals"},
-        FieldCase{"05/4", 22, "  150000", "   49212", "type 4: shift 1.5 m = 4.92125 ft"},
-        FieldCase{"05", 30, "GIRDER ONE          ABCDEFGHXY", "GIRDER ONE          ABCDEFGHXY",
-                  "description, options and columns 58-59 copied"}));
+    ::testing::Values(FieldCase{"NegativeInitialOffsetToFeet", "05", 3, "0 -3500001", "0 -1148291",
+                                "type, offset -3.5 m = -11.482916 ft, type 1"},
+                      FieldCase{"TerminalOffsetToFeet", "05", 13, "  3500003", "  1148293",
+                                "terminal 3.5 m, type 3"},
+                      FieldCase{"ElevationShiftMillimetresCut", "05", 22, "   25400", "   09999",
+                                "shift 25.4 mm = 0.999998 in, cut to 4 decimals"},
+                      FieldCase{"TypeFourElevationShiftInFeet", "05/4", 22, "  150000", "   49212",
+                                "type 4: shift 1.5 m = 4.92125 ft"},
+                      FieldCase{"DescriptionAndOptionsCopied", "05", 30,
+                                "GIRDER ONE          ABCDEFGHXY", "GIRDER ONE          ABCDEFGHXY",
+                                "description, options and columns 58-59 copied"}),
+    quillon::testsupport::CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     BentLine, CardFieldTable,
-    ::testing::Values(
-        FieldCase{"06", 3, " 30000002L", "  9842502L",
-                  "30 m = 98.425 ft, 4,4; columns 11-12 copied"},
-        FieldCase{"06", 13, "45 7 0031", "45 7 0031", "skew 45 7' 0.03\", skew type 1"},
-        FieldCase{"06", 22, " 10    ", " 10    ", "a count of 10: %3d and 4 blanks"},
-        FieldCase{"06", 22, "  12500", "  41010", "a length of 1.25 m = 4.101041 ft, 3,4"},
-        FieldCase{"06", 29, "PIER 1    ABCDEFQR", "PIER 1    ABCDEFQR",
-                  "description and codes copied"},
-        FieldCase{"06", 47, "TAIL OF THE CARD", "TAIL OF THE CARD", "columns 47-80 copied"}));
+    ::testing::Values(FieldCase{"BentDistanceToFeet", "06", 3, " 30000002L", "  9842502L",
+                                "30 m = 98.425 ft, 4,4; columns 11-12 copied"},
+                      FieldCase{"BentSkewAndSkewType", "06", 13, "45 7 0031", "45 7 0031",
+                                "skew 45 7' 0.03\", skew type 1"},
+                      FieldCase{"FractionalPointsCount", "06", 22, " 10    ", " 10    ",
+                                "a count of 10: %3d and 4 blanks"},
+                      FieldCase{"FractionalPointsLength", "06", 22, "  12500", "  41010",
+                                "a length of 1.25 m = 4.101041 ft, 3,4"},
+                      FieldCase{"DescriptionAndCodesCopied", "06", 29, "PIER 1    ABCDEFQR",
+                                "PIER 1    ABCDEFQR", "description and codes copied"},
+                      FieldCase{"Columns47To80Copied", "06", 47, "TAIL OF THE CARD",
+                                "TAIL OF THE CARD", "columns 47-80 copied"}),
+    quillon::testsupport::CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     DeadLoad, CardFieldTable,
-    ::testing::Values(FieldCase{"07", 3, "A1M123456789  0125", "A1F123456789  0041",
-                                "M: 0.0125 m = 0.041010 ft, 3,3, letter F"},
-                      FieldCase{"07", 3, "A1 123456789  1250", "A1 123456789  0492",
-                                "mm: 12.50 mm = 0.492125 in"},
-                      FieldCase{"07", 5, "m           1250", "            0492",
-                                "lower-case m means millimetres"},
-                      FieldCase{"07", 5, "M", "F", "the letter F"},
-                      FieldCase{"07", 69, "        0125", "        0049",
-                                "Deflection9 blank, Deflection10 1.25 mm = 0.049212 in"}));
+    ::testing::Values(FieldCase{"MetresToFeetWithLetterF", "07", 3, "A1M123456789  0125",
+                                "A1F123456789  0041", "M: 0.0125 m = 0.041010 ft, 3,3, letter F"},
+                      FieldCase{"MillimetresToInches", "07", 3, "A1 123456789  1250",
+                                "A1 123456789  0492", "mm: 12.50 mm = 0.492125 in"},
+                      FieldCase{"LowerCaseMIsMillimetres", "07", 5, "m           1250",
+                                "            0492", "lower-case m means millimetres"},
+                      FieldCase{"LetterMBecomesF", "07", 5, "M", "F", "the letter F"},
+                      FieldCase{"Deflection10ToInches", "07", 69, "        0125", "        0049",
+                                "Deflection9 blank, Deflection10 1.25 mm = 0.049212 in"}),
+    quillon::testsupport::CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     RoadApproach, CardFieldTable,
-    ::testing::Values(FieldCase{"08", 3, "   1150   1250", "   3772   4101",
-                                "3772.958 and 4101.041 ft, whole"},
-                      FieldCase{"08", 17, "    5000", "    1640", "50 m = 164.041666 ft, 7,1"},
-                      FieldCase{"08", 25, " -500000", " -164041", "-5 m = -16.404166 ft, 4,4"},
-                      FieldCase{"08", 73, "  500000", "  164041", "Off7 5 m"}));
+    ::testing::Values(FieldCase{"BegStrAndEndStrWholeFeet", "08", 3, "   1150   1250",
+                                "   3772   4101", "3772.958 and 4101.041 ft, whole"},
+                      FieldCase{"LengthOneDecimal", "08", 17, "    5000", "    1640",
+                                "50 m = 164.041666 ft, 7,1"},
+                      FieldCase{"NegativeOff1ToFeet", "08", 25, " -500000", " -164041",
+                                "-5 m = -16.404166 ft, 4,4"},
+                      FieldCase{"Off7ToFeet", "08", 73, "  500000", "  164041", "Off7 5 m"}),
+    quillon::testsupport::CaseName());
 
 TEST(CardConverters, ABlankCardKeepsItsTypeAndBlanksToItsLastField) {
     struct Length {
@@ -353,6 +404,45 @@ TEST(CardConverters, EveryFourDigitSlopeAndSecondsValuePassesThroughUnchanged) {
             ASSERT_EQ(written, outLead + digits) << kind << " column " << place.first;
         }
     }
+}
+
+// The converted fields keep the columns of the card layouts, are read with the
+// decimals of a metric deck and written with those of a deck in feet.
+TEST(CardConverters, TheFieldTablesTakeColumnsAndDecimalsFromTheCardLayouts) {
+    namespace cards = quillon::cards;
+    using Length = cards::MetricLength;
+    struct Table {
+        const cards::CardLayout* layout;
+        std::vector<m2e::CardField> fields;
+        Length length;
+    };
+    const Table tables[] = {
+        {&cards::kHorizontalAlignmentCard, m2e::HorizontalAlignmentFields(), Length::Millimetres},
+        {&cards::kVerticalAlignmentCard, m2e::VerticalAlignmentFields(), Length::Millimetres},
+        {&cards::kCrossSlopeCard, m2e::CrossSlopeFields(), Length::Millimetres},
+        {&cards::kCrossSlopeOverrideCard, m2e::CrossSlopeOverrideFields(), Length::Millimetres},
+        {&cards::kReferenceLineCard, m2e::ReferenceLineFields(), Length::Millimetres},
+        {&cards::kGirderLineCard, m2e::GirderLineFields(false), Length::Millimetres},
+        {&cards::kGirderLineCard, m2e::GirderLineFields(true), Length::Metres},
+        {&cards::kBentLineCard, m2e::BentLineFields(), Length::Millimetres},
+        {&cards::kDeadLoadCard, m2e::DeadLoadFields(false), Length::Millimetres},
+        {&cards::kDeadLoadCard, m2e::DeadLoadFields(true), Length::Metres},
+        {&cards::kRoadApproachCard, m2e::RoadApproachFields(), Length::Millimetres}};
+    int converted = 0;
+    for (const Table& table : tables) {
+        for (const m2e::CardField& field : table.fields) {
+            if (field.rule == m2e::FieldRule::Copied) continue;
+            ASSERT_TRUE(table.layout->Has(field.name)) << field.name;
+            const cards::Field& layout = (*table.layout)[field.name];
+            EXPECT_EQ(field.first, layout.first) << field.name;
+            EXPECT_EQ(field.last, layout.last) << field.name;
+            EXPECT_EQ(field.decimalsIn, layout.Decimals(cards::DeckUnits::Metric, table.length))
+                << field.name;
+            EXPECT_EQ(field.decimals, layout.Decimals(cards::DeckUnits::Feet)) << field.name;
+            ++converted;
+        }
+    }
+    EXPECT_GT(converted, 0);
 }
 
 }  // namespace

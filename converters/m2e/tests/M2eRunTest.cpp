@@ -4,6 +4,7 @@
 
 #include "converters/common/tests/TempFolder.hpp"
 #include "converters/m2e/M2eRun.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace m2e = quillon::converters::m2e;
 namespace qc = quillon::converters;
@@ -101,6 +102,7 @@ protected:
 };
 
 struct NameCase {
+    const char* name;
     const char* argument;
     const char* input;
     const char* output;
@@ -116,14 +118,17 @@ TEST_P(DeckNamingTable, NamesTheInputAndTheBip) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, DeckNamingTable,
-    ::testing::Values(NameCase{"deck", "deck.DAT", "deck.BIP"},
-                      NameCase{"/home/a.b/deck.dat", "/home/a.b/deck.dat", "/home/a.b/deck.BIP"},
-                      NameCase{"/home/a.b/deck", "/home/a.b/deck.DAT", "/home/a.b/deck.BIP"},
-                      NameCase{"./deck.dat", "./deck.dat", "./deck.BIP"},
-                      NameCase{"my deck.dat", "my deck.dat", "my deck.BIP"},
-                      NameCase{"x.y.dat", "x.y.dat", "x.BIP"},
-                      NameCase{"dka0:[user]deck.dat", "dka0:[user]deck.dat",
-                               "dka0:[user]deck.BIP"}));
+    ::testing::Values(NameCase{"NoExtensionGetsDat", "deck", "deck.DAT", "deck.BIP"},
+                      NameCase{"DottedFolderKeepsExtension", "/home/a.b/deck.dat",
+                               "/home/a.b/deck.dat", "/home/a.b/deck.BIP"},
+                      NameCase{"DottedFolderNoExtensionGetsDat", "/home/a.b/deck",
+                               "/home/a.b/deck.DAT", "/home/a.b/deck.BIP"},
+                      NameCase{"DotSlashPrefix", "./deck.dat", "./deck.dat", "./deck.BIP"},
+                      NameCase{"BlankInName", "my deck.dat", "my deck.dat", "my deck.BIP"},
+                      NameCase{"CutAtFirstOfTwoDots", "x.y.dat", "x.y.dat", "x.BIP"},
+                      NameCase{"ColonAndBracketsAreOrdinary", "dka0:[user]deck.dat",
+                               "dka0:[user]deck.dat", "dka0:[user]deck.BIP"}),
+    quillon::testsupport::CaseName());
 
 TEST_F(M2eRunTest, ConvertsAMetricDeckAndLogsTheRun) {
     Write("deck.dat", Lines(MetricDeck()));

@@ -3,8 +3,10 @@
 
 #include <cmath>
 
+#include "angles/Angles.hpp"
 #include "engine/alignment/AlignmentCardReader.hpp"
 #include "engine/alignment/tests/AlignmentCardsTestSupport.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -67,18 +69,19 @@ TEST(HorizontalCardReader, ShortCardReadsAsBlanks) {
 
 TEST(AngleFromDegreesMinutesSeconds, QuarterTurnAndSeconds) {
     // 90 degrees is pi/2; 0 00 36 is 0.01 degree.
-    EXPECT_DOUBLE_EQ(AngleFromDegreesMinutesSeconds(90, 0, 0), 1.5707963267948966);
-    EXPECT_NEAR(AngleFromDegreesMinutesSeconds(0, 0, 36), 0.01 * M_PI / 180.0, 1e-15);
-    EXPECT_NEAR(AngleFromDegreesMinutesSeconds(-28, 30, -0), 28.5 * M_PI / 180.0, 1e-15);
+    EXPECT_DOUBLE_EQ(geometry::AngleFromDegreesMinutesSeconds(90, 0, 0), 1.5707963267948966);
+    EXPECT_NEAR(geometry::AngleFromDegreesMinutesSeconds(0, 0, 36), 0.01 * M_PI / 180.0, 1e-15);
+    EXPECT_NEAR(geometry::AngleFromDegreesMinutesSeconds(-28, 30, -0), 28.5 * M_PI / 180.0, 1e-15);
 }
 
 // The first failing field is named with its columns; the other fields are
 // still read.
 struct FailureCase {
+    const char* name;
     std::string card;
     int first;
     int last;
-    const char* name;
+    const char* field;
 };
 
 class HorizontalCardFailure : public ::testing::TestWithParam<FailureCase> {};
@@ -90,16 +93,18 @@ TEST_P(HorizontalCardFailure, NamesTheFirstBadField) {
     ASSERT_TRUE(failure.failed);
     EXPECT_EQ(failure.firstColumn, c.first);
     EXPECT_EQ(failure.lastColumn, c.last);
-    EXPECT_EQ(failure.name, c.name);
+    EXPECT_EQ(failure.name, c.field);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, HorizontalCardFailure,
-    ::testing::Values(FailureCase{Card({{1, "01"}, {4, "2X8"}}), 4, 6, "DELTA DEGREES"},
-                      FailureCase{Card({{1, "01"}, {13, "25+00"}, {59, "ABC"}}), 13, 23,
-                                  "PI STATION"},
-                      FailureCase{Card({{1, "01"}, {52, "1.5.0"}}), 52, 58, "RADIUS"},
-                      FailureCase{Card({{1, "01"}, {70, "3050 X"}}), 70, 80, "AHEAD STATION"}));
+    ::testing::Values(
+        FailureCase{"DeltaDegrees", Card({{1, "01"}, {4, "2X8"}}), 4, 6, "DELTA DEGREES"},
+        FailureCase{"PIStationFirstOfTwo", Card({{1, "01"}, {13, "25+00"}, {59, "ABC"}}), 13, 23,
+                    "PI STATION"},
+        FailureCase{"Radius", Card({{1, "01"}, {52, "1.5.0"}}), 52, 58, "RADIUS"},
+        FailureCase{"AheadStation", Card({{1, "01"}, {70, "3050 X"}}), 70, 80, "AHEAD STATION"}),
+    quillon::testsupport::CaseName());
 
 TEST(HorizontalCardFailure, OtherFieldsStillReadAndTheBadOneIsZero) {
     HorizontalAlignmentCard h;
@@ -174,6 +179,7 @@ TEST(VerticalCardReader, BadGradeIsNamed) {
 }
 
 struct CrownCase {
+    const char* name;
     char column3;
     int code;
 };
@@ -184,14 +190,18 @@ TEST_P(CrownCodeTable, FromColumnThree) {
     EXPECT_EQ(CrownCodeOf(GetParam().column3), GetParam().code) << GetParam().column3;
 }
 
-INSTANTIATE_TEST_SUITE_P(Characters, CrownCodeTable,
-                         ::testing::Values(CrownCase{'A', 1}, CrownCase{'a', 1}, CrownCase{'1', 1},
-                                           CrownCase{'B', 2}, CrownCase{'b', 2}, CrownCase{'2', 2},
-                                           CrownCase{'C', 3}, CrownCase{'c', 3}, CrownCase{'3', 3},
-                                           CrownCase{'D', 4}, CrownCase{'d', 4}, CrownCase{'4', 4},
-                                           CrownCase{' ', 5}, CrownCase{'P', 5}, CrownCase{'E', 5},
-                                           CrownCase{'5', 5}, CrownCase{'0', 5},
-                                           CrownCase{'-', 5}));
+INSTANTIATE_TEST_SUITE_P(
+    Characters, CrownCodeTable,
+    ::testing::Values(CrownCase{"UpperAIsOne", 'A', 1}, CrownCase{"LowerAIsOne", 'a', 1},
+                      CrownCase{"DigitOne", '1', 1}, CrownCase{"UpperBIsTwo", 'B', 2},
+                      CrownCase{"LowerBIsTwo", 'b', 2}, CrownCase{"DigitTwo", '2', 2},
+                      CrownCase{"UpperCIsThree", 'C', 3}, CrownCase{"LowerCIsThree", 'c', 3},
+                      CrownCase{"DigitThree", '3', 3}, CrownCase{"UpperDIsFour", 'D', 4},
+                      CrownCase{"LowerDIsFour", 'd', 4}, CrownCase{"DigitFour", '4', 4},
+                      CrownCase{"BlankIsFive", ' ', 5}, CrownCase{"LetterPIsFive", 'P', 5},
+                      CrownCase{"LetterEIsFive", 'E', 5}, CrownCase{"DigitFive", '5', 5},
+                      CrownCase{"DigitZeroIsFive", '0', 5}, CrownCase{"MinusIsFive", '-', 5}),
+    quillon::testsupport::CaseName());
 
 TEST(CrossSlopeCardReader, FieldsAndDefaults) {
     const std::string card = Card({{1, "03B"},

@@ -6,7 +6,8 @@
 #include <algorithm>
 
 #include "engine/alignment/tests/AlignmentCardsTestSupport.hpp"
-#include "engine/run/tests/EngineTestSupport.hpp"
+#include "engine/problem/tests/EngineTestSupport.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -135,6 +136,7 @@ TEST(OverrideRows, IgnoredRowsAreReportedAndTheRunFails) {
 
 // A numeric field that does not read: the card's fatal box naming the field.
 struct BadFieldCase {
+    const char* name;
     const char* what;
     std::vector<std::string> cards;
     const char* title;
@@ -172,30 +174,32 @@ TEST_P(BadField, BoxNamesTheFieldAndTheProblemIsFatal) {
 INSTANTIATE_TEST_SUITE_P(
     Cards, BadField,
     ::testing::Values(
-        BadFieldCase{"01",
+        BadFieldCase{"HorizontalPIStation",
+                     "01",
                      {Card({{1, "01"}, {4, "30."}, {13, "50+00"}, {24, "5."}}), kVerticalCard,
                       kCrossSlopeCard},
                      "FATAL ERROR -- 01 CARD",
                      53,
                      "INVALID NUMBER IN COLUMNS 13-23 (PI STATION)"},
-        BadFieldCase{"02",
+        BadFieldCase{"VerticalPIElevation2",
+                     "02",
                      {Card({{1, "02"}, {3, "2."}, {48, "1000."}, {57, "1OO."}}), kCrossSlopeCard},
                      "FATAL ERROR -- 02 CARD",
                      53,
                      "INVALID NUMBER IN COLUMNS 57-65 (ELEVATION OF PI 2)"},
-        BadFieldCase{"03",
+        BadFieldCase{"CrossSlopeSuperRate",
+                     "03",
                      {kVerticalCard, Card({{1, "03"}, {3, "C"}, {4, ".02"}, {9, "6%"}})},
                      "FATAL ERROR -- 03 CARD",
                      52,
                      "INVALID NUMBER IN COLUMNS 9-12 (SUPERELEVATION RATE)"},
-        BadFieldCase{"override",
+        BadFieldCase{"OverrideSlopeRight",
+                     "override",
                      {kVerticalCard, kCrossSlopeCard, Card({{1, "03"}, {3, "100."}, {17, "-.O2"}})},
                      "FATAL ERROR -- 03 CARD",
                      52,
                      "INVALID NUMBER IN COLUMNS 17-21 (OVERRIDE SLOPE RIGHT)"}),
-    [](const ::testing::TestParamInfo<BadFieldCase>& info) {
-        return std::string(info.param.what);
-    });
+    quillon::testsupport::CaseName());
 
 TEST(BadField, HorizontalCardIsTakenAsATangent) {
     AlignmentRun run(Deck({Card({{1, "01"}, {4, "30."}, {13, "5000."}, {24, "5."}, {32, "2OO."}}),

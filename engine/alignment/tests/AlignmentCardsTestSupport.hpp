@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
+#include "engine/alignment/AlignmentState.hpp"
+#include "engine/alignment/AlignmentStep.hpp"
 #include "engine/run/CardStream.hpp"
 #include "engine/run/EngineRun.hpp"
-#include "engine/run/EngineSteps.hpp"
-#include "engine/run/ProblemState.hpp"
 
 namespace quillon::engine::aligntest {
 
@@ -45,16 +45,11 @@ struct AlignmentRun {
     AlignmentRun& operator=(const AlignmentRun&) = delete;
 
     // Takes the first 00 card and runs the alignment step; false when the
-    // run ended inside it (the deck ran out).
+    // deck ran out before the step's end.
     bool Process() {
-        try {
-            ReadNextCard(run);
-            ProcessDescriptionCard(run);
-            ProcessAlignmentCards(run, problem);
-        } catch (const RunEnded&) {
-            return false;
-        }
-        return true;
+        if (!ReadNextCard(run)) return false;
+        ProcessDescriptionCard(run);
+        return ProcessAlignmentCards(run, alignmentState) == StepEnd::AtNextCard;
     }
 
     // The listing's lines after the six heading records of page 1.
@@ -87,11 +82,11 @@ struct AlignmentRun {
         return -1;
     }
 
-    const AlignmentState& alignment() const { return problem.alignment; }
+    const AlignmentState& alignment() const { return alignmentState; }
 
     std::ostringstream listing;
     EngineRun run;
-    ProblemState problem;
+    AlignmentState alignmentState;
 };
 
 // A deck: the 00 card, the given alignment cards, and a 04 card (with the

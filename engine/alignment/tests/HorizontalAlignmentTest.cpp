@@ -12,6 +12,7 @@
 #include "engine/alignment/AlignmentState.hpp"
 #include "engine/alignment/tests/AlignmentCardsTestSupport.hpp"
 #include "engine/run/StationText.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -239,6 +240,7 @@ TEST(HorizontalAlignment, UnequalSpiralsToTheLeft) {
 }
 
 struct HandCase {
+    const char* name;
     std::string column3;
     const char* direction;
 };
@@ -258,9 +260,13 @@ TEST_P(CurveHand, ColumnThreeChoosesTheHand) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Column3, CurveHand,
-                         ::testing::Values(HandCase{"L", "LT"}, HandCase{"l", "LT"},
-                                           HandCase{"-", "LT"}, HandCase{"R", "RT"},
-                                           HandCase{" ", "RT"}, HandCase{"X", "RT"}));
+                         ::testing::Values(HandCase{"UpperLIsLeft", "L", "LT"},
+                                           HandCase{"LowerLIsLeft", "l", "LT"},
+                                           HandCase{"MinusIsLeft", "-", "LT"},
+                                           HandCase{"UpperRIsRight", "R", "RT"},
+                                           HandCase{"BlankIsRight", " ", "RT"},
+                                           HandCase{"OtherLetterIsRight", "X", "RT"}),
+                         quillon::testsupport::CaseName());
 
 TEST(HorizontalAlignment, RightAngleDeltaUsesTheShiftedRadius) {
     // Delta of exactly 90 degrees: T1 = |R+p2| + k1; a simple curve gives T = R.
@@ -289,6 +295,7 @@ TEST(HorizontalAlignment, RadiusWhenTheDegreeIsBlank) {
 }
 
 struct SpiralLabelCase {
+    const char* name;
     std::string ls1, ls2;
     std::vector<std::string> labels;
 };
@@ -309,13 +316,15 @@ TEST_P(SpiralLabels, PointsOfTheCurve) {
     EXPECT_EQ(labels, GetParam().labels);
 }
 
-INSTANTIATE_TEST_SUITE_P(Spirals, SpiralLabels,
-                         ::testing::Values(
-                             // a spiral of 0.009 is no spiral
-                             SpiralLabelCase{"0.009", "0.009", {" PC", " PI", " PT"}},
-                             SpiralLabelCase{"", "150.", {"TSC", " PI", " CS", " ST"}},
-                             SpiralLabelCase{"150.", "", {" TS", " SC", " PI", "CST"}},
-                             SpiralLabelCase{"150.", "150.", {" TS", " SC", " PI", " CS", " ST"}}));
+INSTANTIATE_TEST_SUITE_P(
+    Spirals, SpiralLabels,
+    ::testing::Values(
+        // a spiral of 0.009 is no spiral
+        SpiralLabelCase{"ShortSpiralsAreNone", "0.009", "0.009", {" PC", " PI", " PT"}},
+        SpiralLabelCase{"OutSpiralOnly", "", "150.", {"TSC", " PI", " CS", " ST"}},
+        SpiralLabelCase{"InSpiralOnly", "150.", "", {" TS", " SC", " PI", "CST"}},
+        SpiralLabelCase{"BothSpirals", "150.", "150.", {" TS", " SC", " PI", " CS", " ST"}}),
+    quillon::testsupport::CaseName());
 
 TEST(HorizontalAlignment, NoSpiralPointIsAtTheSpiralLengthFromTheTS) {
     // Ls1 = 0.009 counts as no spiral; the PC is printed Ls1 beyond the TS.
@@ -404,6 +413,7 @@ TEST(HorizontalAlignment, NoCardIsATangent) {
 // "ERROR", the message at its own indent), the Problem fatal, and the
 // alignment taken as a tangent with "ASSUMED FOR FURTHER PROCESSING".
 struct FatalCase {
+    const char* name;
     const char* what;
     Card01 card;
     const char* message;
@@ -464,40 +474,35 @@ INSTANTIATE_TEST_SUITE_P(
     Variants, CurveFatal,
     ::testing::Values(
         // delta of 180 degrees is not below 3.14157 rad
-        FatalCase{"delta 180", With({{&Card01::delta, "180"}}), kRange, 42},
+        FatalCase{"Delta180", "delta 180", With({{&Card01::delta, "180"}}), kRange, 42},
         // no delta at all is not above 0.00002 rad
-        FatalCase{"delta zero", With({{&Card01::delta, ""}, {&Card01::deltaMinutes, ""}}), kRange,
-                  42},
+        FatalCase{"DeltaZero", "delta zero",
+                  With({{&Card01::delta, ""}, {&Card01::deltaMinutes, ""}}), kRange, 42},
         // radius 200000: D = 0.0005 rad, not above 0.00099
-        FatalCase{"flat curve", With({{&Card01::degree, ""}, {&Card01::radius, "200000."}}), kRange,
-                  42},
+        FatalCase{"FlatCurve", "flat curve",
+                  With({{&Card01::degree, ""}, {&Card01::radius, "200000."}}), kRange, 42},
         // spirals need D below 0.714286: radius 130 gives 0.769
-        FatalCase{"sharp spiralled",
+        FatalCase{"SharpSpiralled", "sharp spiralled",
                   With({{&Card01::degree, ""}, {&Card01::radius, "130."}, {&Card01::ls1, "50."}}),
                   kRange, 42},
         // a simple curve needs D below 10.01: radius 9.9 gives 10.1
-        FatalCase{"sharp simple", With({{&Card01::degree, ""}, {&Card01::radius, "9.9"}}), kRange,
-                  42},
+        FatalCase{"SharpSimple", "sharp simple",
+                  With({{&Card01::degree, ""}, {&Card01::radius, "9.9"}}), kRange, 42},
         // degree blank and radius 0.5: R = 1.0, D = 100
-        FatalCase{"radius below one", With({{&Card01::degree, ""}, {&Card01::radius, "0.5"}}),
-                  kRange, 42},
+        FatalCase{"RadiusBelowOne", "radius below one",
+                  With({{&Card01::degree, ""}, {&Card01::radius, "0.5"}}), kRange, 42},
         // radius 150 (D = 0.667) with a spiral of 500: theta = 500/300 = 1.667 rad
-        FatalCase{"long spiral",
+        FatalCase{"LongSpiral", "long spiral",
                   With({{&Card01::degree, ""}, {&Card01::radius, "150."}, {&Card01::ls1, "500."}}),
                   kSpiralRange, 51},
         // delta 10 degrees, spirals of 5.25 degrees each on D = 5: Lc < 0
-        FatalCase{"spirals lap",
+        FatalCase{"SpiralsLap", "spirals lap",
                   With({{&Card01::delta, "10."},
                         {&Card01::degree, "5."},
                         {&Card01::ls1, "210."},
                         {&Card01::ls2, "210."}}),
                   kLap, 58}),
-    [](const ::testing::TestParamInfo<FatalCase>& info) {
-        std::string name;
-        for (char c : std::string(info.param.what))
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return name;
-    });
+    quillon::testsupport::CaseName());
 
 TEST(CurveFatal, DeltaOfThreeSecondsIsOutOfRange) {
     // 3 seconds = 0.0000145 rad is not above 0.00002.
@@ -737,7 +742,7 @@ TEST(HorizontalAlignment, EachProblemStartsFresh) {
     AlignmentRun run(deck);
     ASSERT_TRUE(run.Process());
     EXPECT_TRUE(run.alignment().horizontal.curveFlag);
-    // The second Problem reuses the same ProblemState as the run loop would not;
+    // The second Problem reuses the same alignment state as the run loop would not;
     // the step itself must still clear it.
     run.run.deck = DeckInput({"00BRIDGE 2", kVerticalCard, kCrossSlopeCard, "04"});
     run.run.state.currentCardType = 8;

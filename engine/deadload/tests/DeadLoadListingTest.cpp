@@ -7,7 +7,7 @@
 #include "engine/deadload/DeadLoad.hpp"
 #include "engine/deadload/tests/DeadLoadTestSupport.hpp"
 #include "engine/run/TextHelpers.hpp"
-#include "engine/run/tests/EngineTestSupport.hpp"
+#include "engine/run/tests/RunTestSupport.hpp"
 
 namespace quillon::engine {
 namespace {

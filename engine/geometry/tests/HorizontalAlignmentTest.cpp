@@ -5,6 +5,7 @@
 
 #include "ReferenceAlignment.hpp"
 #include "engine/geometry/HorizontalAlignment.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace g = quillon::geometry;
 using g::testing::Radians;
@@ -130,7 +131,7 @@ TEST_P(CurveThroughIntegration, TangentLengthsMeetAtThePI) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, CurveThroughIntegration,
                          ::testing::ValuesIn(g::testing::kCurveCases),
-                         [](const auto& info) { return g::testing::CaseName(info.param); });
+                         quillon::testsupport::CaseName());
 
 TEST(SpiralledCurve, RightAngleUsesTheShiftedRadiiAsTangents) {
     // delta exactly 90 deg: T1 = |R+p2| + k1 and T2 = |R+p1| + k2.
@@ -204,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"NaNSpiral", 0.1, 0, 30, kNaN, 0, E::SpiralLengthOutOfRange},
         ErrorCase{"NaNDelta", 0.1, 0, kNaN, 0, 0, E::DegreeOrDeltaOutOfRange},
         ErrorCase{"NaNDegree", kNaN, 0, 30, 0, 0, E::DegreeOrDeltaOutOfRange}),
-    [](const auto& info) { return std::string(info.param.name); });
+    quillon::testsupport::CaseName());
 
 TEST(SpiralledCurve, AnArcShorterThanFourHundredThousandthsCountsAsNone) {
     // delta = theta1 + theta2 exactly: Lc rounds to 0, the CS is the SC.

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "engine/geometry/Lines.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace g = quillon::geometry;
 using g::Pair;
@@ -19,6 +20,7 @@ void ExpectPair(Pair actual, Pair expected, double tol = kLength) {
 }
 
 struct CrossCase {
+    const char* name;
     Pair a, b, expected;
 };
 
@@ -31,19 +33,21 @@ TEST_P(LineCrossings, MeetWhereBothLineEquationsHold) {
     EXPECT_FALSE(status.failed);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, LineCrossings,
-                         ::testing::Values(
-                             // x = 0 with x + y = 10 (foot (5, 5)): (0, 10), in either order
-                             CrossCase{Pair(0, 0), Pair(5, 5), Pair(0, 10)},
-                             CrossCase{Pair(5, 5), Pair(0, 0), Pair(0, 10)},
-                             // x + y = 10 with y = 3 (foot (0, 3)): (7, 3)
-                             CrossCase{Pair(5, 5), Pair(0, 3), Pair(7, 3)},
-                             // x = 4 (foot (4, 0)) with x - y = -2 (foot (-1, 1)): (4, 6)
-                             CrossCase{Pair(4, 0), Pair(-1, 1), Pair(4, 6)},
-                             // a line through the origin held as 1e-15 times its normal (y = x,
-                             // normal (-1, 1)/sqrt 2) with y = 3: (3, 3)
-                             CrossCase{Pair(-1e-15 / std::sqrt(2.0), 1e-15 / std::sqrt(2.0)),
-                                       Pair(0, 3), Pair(3, 3)}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LineCrossings,
+    ::testing::Values(
+        // x = 0 with x + y = 10 (foot (5, 5)): (0, 10), in either order
+        CrossCase{"VerticalWithDiagonal", Pair(0, 0), Pair(5, 5), Pair(0, 10)},
+        CrossCase{"DiagonalWithVertical", Pair(5, 5), Pair(0, 0), Pair(0, 10)},
+        // x + y = 10 with y = 3 (foot (0, 3)): (7, 3)
+        CrossCase{"DiagonalWithHorizontal", Pair(5, 5), Pair(0, 3), Pair(7, 3)},
+        // x = 4 (foot (4, 0)) with x - y = -2 (foot (-1, 1)): (4, 6)
+        CrossCase{"VerticalWithRisingLine", Pair(4, 0), Pair(-1, 1), Pair(4, 6)},
+        // a line through the origin held as 1e-15 times its normal (y = x,
+        // normal (-1, 1)/sqrt 2) with y = 3: (3, 3)
+        CrossCase{"LineThroughOriginHeldByTinyFoot",
+                  Pair(-1e-15 / std::sqrt(2.0), 1e-15 / std::sqrt(2.0)), Pair(0, 3), Pair(3, 3)}),
+    quillon::testsupport::CaseName());
 
 TEST(IntersectLines, FailsOnParallelAndDegenerateLines) {
     struct {

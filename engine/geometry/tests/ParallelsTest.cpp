@@ -8,6 +8,7 @@
 #include "engine/geometry/Lines.hpp"
 #include "engine/geometry/Parallels.hpp"
 #include "engine/geometry/StationOffset.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace g = quillon::geometry;
 using g::Pair;
@@ -99,7 +100,7 @@ TEST_P(AlongParallels, StationAlongParallelUndoesParallelLength) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, AlongParallels, ::testing::ValuesIn(g::testing::kCurveCases),
-                         [](const auto& info) { return g::testing::CaseName(info.param); });
+                         quillon::testsupport::CaseName());
 
 TEST(ParallelLength, OnTheArcScalesByTheRatioOfRadii) {
     // Simple curve R = 1000, delta 30 deg: arc from 0 to 523.6. From 100 to
@@ -232,7 +233,7 @@ TEST_P(ParallelCrossings, ALineTurnedFromTheNormalGivesThatSkew) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ParallelCrossings, ::testing::ValuesIn(g::testing::kCurveCases),
-                         [](const auto& info) { return g::testing::CaseName(info.param); });
+                         quillon::testsupport::CaseName());
 
 TEST(IntersectLineWithParallel, AFreshFrameStartsFromTheLineXZero) {
     // Tangent control; the line y = 50 (foot (0, 50)) and the parallel at

@@ -195,7 +195,7 @@ TEST(SolveLinearSystem, SolvesWithCompletePivotingAndGivesTheDeterminant) {
     auto a = ColumnMajor({{0, 2, 1}, {1, -1, 0}, {3, 0, 2}}, 4);
     std::vector<double> b{7, -1, 9, 5, -1, 7};
     std::vector<double> x(6, 0.0);
-    double det = g::SolveLinearSystem(3, a, 4, x, 3, b, 3, 2);
+    double det = g::SolveLinearSystem(3, a, 4, x, 3, b, 3, 2).determinant;
     EXPECT_NEAR(det, -1.0, 1e-12);
     const double expected[] = {1, 2, 3, -1, 0, 5};
     for (int i = 0; i < 6; ++i)
@@ -208,23 +208,43 @@ TEST(SolveLinearSystem, RefusesWhatItCannotSolve) {
     std::vector<double> x(4, 42.0);
     auto singular = ColumnMajor({{1, 2}, {2, 4}}, 2);
     auto withNaN = ColumnMajor({{1, std::numeric_limits<double>::quiet_NaN()}, {3, 4}}, 2);
-    EXPECT_EQ(g::SolveLinearSystem(1, a, 2, x, 1, b, 2, 1), 0.0);  // one equation
-    EXPECT_EQ(g::SolveLinearSystem(2, a, 2, x, 1, b, 2, 0), 0.0);  // no right-hand side
-    EXPECT_EQ(g::SolveLinearSystem(2, a, 1, x, 1, b, 2, 1), 0.0);  // ldA below n
-    EXPECT_EQ(g::SolveLinearSystem(2, a, 2, x, 1, b, 2, 2), 0.0);  // ldX below n, two sides
-    EXPECT_EQ(g::SolveLinearSystem(2, singular, 2, x, 1, b, 2, 1), 0.0);
-    EXPECT_EQ(g::SolveLinearSystem(2, withNaN, 2, x, 1, b, 2, 1), 0.0);
-    EXPECT_EQ(g::SolveLinearSystem(3, a, 3, x, 1, b, 3, 1), 0.0);  // spans too short
+    EXPECT_EQ(g::SolveLinearSystem(1, a, 2, x, 1, b, 2, 1).determinant, 0.0);  // one equation
+    EXPECT_EQ(g::SolveLinearSystem(2, a, 2, x, 1, b, 2, 0).determinant, 0.0);  // no right-hand side
+    EXPECT_EQ(g::SolveLinearSystem(2, a, 1, x, 1, b, 2, 1).determinant, 0.0);  // ldA below n
+    EXPECT_EQ(g::SolveLinearSystem(2, a, 2, x, 1, b, 2, 2).determinant,
+              0.0);  // ldX below n, two sides
+    EXPECT_EQ(g::SolveLinearSystem(2, singular, 2, x, 1, b, 2, 1).determinant, 0.0);
+    EXPECT_EQ(g::SolveLinearSystem(2, withNaN, 2, x, 1, b, 2, 1).determinant, 0.0);
+    EXPECT_EQ(g::SolveLinearSystem(3, a, 3, x, 1, b, 3, 1).determinant, 0.0);  // spans too short
     std::vector<double> wide(16002, 0.0);
     wide[0] = 1;
     wide[16000 + 1] = 1;
-    EXPECT_EQ(g::SolveLinearSystem(2, wide, 16000, x, 1, b, 2, 1), 0.0);  // (ldA + m) n >= 32001
-    for (double v : x) EXPECT_EQ(v, 42.0);                                // X untouched
+    EXPECT_EQ(g::SolveLinearSystem(2, wide, 16000, x, 1, b, 2, 1).determinant,
+              0.0);                         // (ldA + m) n >= 32001
+    for (double v : x) EXPECT_EQ(v, 42.0);  // X untouched
     // the same wide layout just inside the limit solves
     std::vector<double> narrower(16001, 0.0);
     narrower[0] = 1;
     narrower[15999 + 1] = 1;
-    EXPECT_EQ(g::SolveLinearSystem(2, narrower, 15999, x, 1, b, 2, 1), 1.0);
+    EXPECT_EQ(g::SolveLinearSystem(2, narrower, 15999, x, 1, b, 2, 1).determinant, 1.0);
+}
+
+TEST(SolveLinearSystem, StatusSaysWhetherItSolvedAndWhyNot) {
+    // A = [2 0; 0 3]: det 6, x = (1, 1) for b = (2, 3).
+    auto a = ColumnMajor({{2, 0}, {0, 3}}, 2);
+    std::vector<double> b{2, 3};
+    std::vector<double> x(2, 0.0);
+    const g::LinearSolve solved = g::SolveLinearSystem(2, a, 2, x, 1, b, 2, 1);
+    EXPECT_TRUE(solved.Solved());
+    EXPECT_EQ(solved.status, g::SolveStatus::Solved);
+    EXPECT_NEAR(solved.determinant, 6.0, 1e-12);
+    // [1 2; 2 4]: the second row is twice the first.
+    auto singular = ColumnMajor({{1, 2}, {2, 4}}, 2);
+    EXPECT_EQ(g::SolveLinearSystem(2, singular, 2, x, 1, b, 2, 1).status, g::SolveStatus::Singular);
+    auto withNaN = ColumnMajor({{1, std::numeric_limits<double>::quiet_NaN()}, {3, 4}}, 2);
+    EXPECT_EQ(g::SolveLinearSystem(2, withNaN, 2, x, 1, b, 2, 1).status, g::SolveStatus::Singular);
+    EXPECT_EQ(g::SolveLinearSystem(1, a, 2, x, 1, b, 2, 1).status, g::SolveStatus::Refused);
+    EXPECT_FALSE(g::SolveLinearSystem(2, a, 1, x, 1, b, 2, 1).Solved());
 }
 
 }  // namespace

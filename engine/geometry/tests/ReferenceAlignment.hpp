@@ -7,7 +7,6 @@
 #pragma once
 
 #include <cmath>
-#include <string>
 
 #include "engine/geometry/HorizontalAlignment.hpp"
 #include "engine/geometry/Pair.hpp"
@@ -21,8 +20,6 @@ struct CurveCase {
     double deltaDeg;  // |deflection|, degrees
     double ls1, ls2;  // spiral lengths, feet
 };
-
-inline std::string CaseName(const CurveCase& c) { return c.name; }
 
 inline double Radians(double degrees) { return degrees * kPi / 180.0; }
 

@@ -5,6 +5,7 @@
 
 #include "ReferenceAlignment.hpp"
 #include "engine/geometry/SpiralSeries.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace g = quillon::geometry;
 
@@ -26,17 +27,27 @@ double IntegratedX(double theta) {
     return 1.0 - g::testing::Simpson(drop, 0.0, 1.0, 4000);
 }
 
-class SeriesAgainstIntegration : public ::testing::TestWithParam<double> {};
+struct AngleCase {
+    const char* name;
+    double theta;  // radians
+};
+
+class SeriesAgainstIntegration : public ::testing::TestWithParam<AngleCase> {};
 
 TEST_P(SeriesAgainstIntegration, MatchesSimpsonOfTheClothoidAngle) {
-    double theta = GetParam();
+    double theta = GetParam().theta;
     EXPECT_NEAR(g::SpiralYOverL(theta), IntegratedY(theta), 1e-14);
     EXPECT_NEAR(g::SpiralXOverL(theta), IntegratedX(theta), 1e-14);
 }
 
-INSTANTIATE_TEST_SUITE_P(Angles, SeriesAgainstIntegration,
-                         ::testing::Values(1e-6, 0.01, 0.1, 0.35, 0.75, 1.0, 1.3, 1.5707, -0.1,
-                                           -1.2));
+INSTANTIATE_TEST_SUITE_P(
+    Angles, SeriesAgainstIntegration,
+    ::testing::Values(AngleCase{"ThetaOneMillionth", 1e-6}, AngleCase{"ThetaHundredth", 0.01},
+                      AngleCase{"ThetaTenth", 0.1}, AngleCase{"Theta0_35", 0.35},
+                      AngleCase{"Theta0_75", 0.75}, AngleCase{"ThetaOne", 1.0},
+                      AngleCase{"Theta1_3", 1.3}, AngleCase{"ThetaJustBelowQuarterTurn", 1.5707},
+                      AngleCase{"NegativeThetaTenth", -0.1}, AngleCase{"NegativeTheta1_2", -1.2}),
+    quillon::testsupport::CaseName());
 
 TEST(SpiralSeries, ZeroAngleIsAStraightLine) {
     EXPECT_EQ(g::SpiralYOverL(0.0), 0.0);

@@ -6,6 +6,7 @@
 
 #include "ReferenceAlignment.hpp"
 #include "engine/geometry/StationOffset.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace g = quillon::geometry;
 using g::Pair;
@@ -134,7 +135,7 @@ TEST_P(Positions, TheControlIsContinuousAtTsScCsAndSt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Positions, ::testing::ValuesIn(g::testing::kCurveCases),
-                         [](const auto& info) { return g::testing::CaseName(info.param); });
+                         quillon::testsupport::CaseName());
 
 TEST(PointAtStationOffset, WithoutACurveTheStationOffsetIsThePoint) {
     g::HorizontalAlignment h;  // a tangent

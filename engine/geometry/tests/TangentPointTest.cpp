@@ -7,6 +7,7 @@
 #include "ReferenceAlignment.hpp"
 #include "engine/geometry/Lines.hpp"
 #include "engine/geometry/TangentPoint.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace g = quillon::geometry;
 using g::Pair;
@@ -72,7 +73,7 @@ TEST_P(TangentPoints, LineAlongTheTangentAtAStationIsFoundThere) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Curves, TangentPoints, ::testing::ValuesIn(g::testing::kCurveCases),
-                         [](const auto& info) { return g::testing::CaseName(info.param); });
+                         quillon::testsupport::CaseName());
 
 TEST(TangentPointOnCurve, FailsWhereNoCurvePointIsParallel) {
     g::HorizontalAlignment h = SimpleCurve();

@@ -9,7 +9,8 @@
 
 #include "engine/deadload/tests/DeadLoadTestSupport.hpp"
 #include "engine/points/LineTables.hpp"
-#include "engine/run/tests/EngineTestSupport.hpp"
+#include "engine/run/tests/RunTestSupport.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -101,14 +102,12 @@ TEST_P(GroupsPerPage, FollowFromTheRowsOfAGroup) {
     EXPECT_EQ(tail, Joined({kTableHeading, GroupTitle("    * AHEAD  TANGENT", 6)}));
 }
 
-std::string CaseName(const ::testing::TestParamInfo<GroupsCase>& info) { return info.param.name; }
-
 INSTANTIATE_TEST_SUITE_P(Slots, GroupsPerPage,
                          ::testing::Values(GroupsCase{"OneSlot", 1, 7},
                                            GroupsCase{"EighteenSlots", 18, 2},
                                            GroupsCase{"NineteenSlots", 19, 1},
                                            GroupsCase{"EightyOneSlots", 81, 1}),
-                         CaseName);
+                         testsupport::CaseName());
 
 TEST(BentLineTable, ControlGroupContinuesBeforeRow43) {
     EXPECT_FALSE(ControlGroupBreaksBefore(42, 50));
@@ -242,10 +241,11 @@ TEST(LongitudinalTitle, ShiftsThatDifferBy0_00021MarkTheAuxiliaryOutput) {
     struct Case {
         double second;
         bool fatal;
-        char status;
+        AuxOutputStatus status;
     };
-    for (const Case& c :
-         {Case{0.00021, false, 'E'}, Case{0.000209, false, 'A'}, Case{0.00021, true, 'A'}}) {
+    for (const Case& c : {Case{0.00021, false, AuxOutputStatus::ShiftNotConstant},
+                          Case{0.000209, false, AuxOutputStatus::NoFault},
+                          Case{0.00021, true, AuxOutputStatus::NoFault}}) {
         ListingRun r;
         LineTableState tables;
         double normalShift = 0.0;

@@ -2,9 +2,10 @@
 
 #include <sstream>
 
-#include "EngineTestSupport.hpp"
 #include "engine/run/EngineRun.hpp"
 #include "engine/run/ListingWriter.hpp"
+#include "engine/run/tests/RunTestSupport.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -77,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, PageControl,
                              PageCase{"end_then_block", 5, true, 1, 1, 2, 49},
                              // arguments out of range are ignored
                              PageCase{"need_below_minus_one", 5, false, -2, 0, 1, 45},
-                             PageCase{"use_below_zero", 5, false, 3, -1, 1, 45}));
+                             PageCase{"use_below_zero", 5, false, 3, -1, 1, 45}),
+                         quillon::testsupport::CaseName());
 
 TEST(WritePageHeading, BlockLongerThanAPageStaysOnAFreshPage) {
     Pages p;

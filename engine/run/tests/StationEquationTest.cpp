@@ -11,6 +11,7 @@
 
 #include "engine/run/StationEquation.hpp"
 #include "engine/run/StationText.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -92,11 +93,17 @@ TEST(MakeStationEquation, OverlapOfAMillionUnitsIsInvalid) {
     const RunState english(EngineVariant::English);
     EXPECT_EQ(MakeStationEquation(english, 1000001.0, 1.0).entry, EquationEntry::Invalid);
     EXPECT_EQ(MakeStationEquation(english, 1000000.0, 1.0).entry, EquationEntry::Entered);
-    // Metric: the million is in metres, 3,280,833.33 ft; an overlap of
-    // 2,000,000 ft still leaves a positive shift, 3,300,000 ft does not.
+    // Metric: the same test in feet, although the shift printed past a valid
+    // overlap takes its million in metres (3,280,833.33 ft), so that a deck
+    // is valid in QlMetr exactly when it is valid in QlEngl.
     const RunState metric(EngineVariant::Metric);
-    EXPECT_EQ(MakeStationEquation(metric, 2000001.0, 1.0).entry, EquationEntry::Entered);
+    EXPECT_EQ(MakeStationEquation(metric, 1000001.0, 1.0).entry, EquationEntry::Invalid);
+    EXPECT_EQ(MakeStationEquation(metric, 1000000.0, 1.0).entry, EquationEntry::Entered);
+    EXPECT_EQ(MakeStationEquation(metric, 2000001.0, 1.0).entry, EquationEntry::Invalid);
     EXPECT_EQ(MakeStationEquation(metric, 3300001.0, 1.0).entry, EquationEntry::Invalid);
+    // 1,000,000 m = 3,280,833.33 ft, less the overlap of 999,999 ft.
+    EXPECT_NEAR(MakeStationEquation(metric, 1000000.0, 1.0).equation.shift,
+                3280833.3333333333 - 999999.0, 1e-6);
     const double nan = std::numeric_limits<double>::quiet_NaN();
     EXPECT_EQ(MakeStationEquation(english, 1000.0, nan).entry, EquationEntry::Invalid);
 }
@@ -112,6 +119,7 @@ TEST(ResolveStation, WithoutEquationReturnsTheStationAndWritesNothing) {
 }
 
 struct ResolveCase {
+    const char* name;
     double station;
     double resolved;
     bool reported;
@@ -134,11 +142,16 @@ TEST_P(GapEquation, Resolves) { ExpectResolves(WithEquation(1000.0, 1050.0), Get
 // stations strictly between the two do not exist.
 INSTANTIATE_TEST_SUITE_P(
     BackAt1000AheadAt1050, GapEquation,
-    ::testing::Values(ResolveCase{990.0, 990.0, false}, ResolveCase{999.9999, 999.9999, false},
-                      ResolveCase{1000.0, 1000.0, false}, ResolveCase{1000.0001, 1000.0001, true},
-                      ResolveCase{1020.0, 1020.0, true}, ResolveCase{1049.9999, 1049.9999, true},
-                      ResolveCase{1050.0, 1000.0, false}, ResolveCase{1050.0001, 1000.0001, false},
-                      ResolveCase{1070.0, 1020.0, false}));
+    ::testing::Values(ResolveCase{"BeforeBack", 990.0, 990.0, false},
+                      ResolveCase{"JustBeforeBack", 999.9999, 999.9999, false},
+                      ResolveCase{"AtBack", 1000.0, 1000.0, false},
+                      ResolveCase{"JustPastBackIsReported", 1000.0001, 1000.0001, true},
+                      ResolveCase{"InsideGapIsReported", 1020.0, 1020.0, true},
+                      ResolveCase{"JustBeforeAheadIsReported", 1049.9999, 1049.9999, true},
+                      ResolveCase{"AtAheadMovesBack", 1050.0, 1000.0, false},
+                      ResolveCase{"JustPastAheadMovesBack", 1050.0001, 1000.0001, false},
+                      ResolveCase{"PastAheadMovesBack", 1070.0, 1020.0, false}),
+    quillon::testsupport::CaseName());
 
 class OverlapEquation : public ::testing::TestWithParam<ResolveCase> {};
 
@@ -149,13 +162,18 @@ TEST_P(OverlapEquation, Resolves) { ExpectResolves(WithEquation(1000.0, 950.0), 
 // them, are ambiguous.
 INSTANTIATE_TEST_SUITE_P(
     BackAt1000AheadAt950, OverlapEquation,
-    ::testing::Values(ResolveCase{940.0, 940.0, false}, ResolveCase{949.9998, 949.9998, false},
-                      ResolveCase{949.99995, 949.99995, true}, ResolveCase{950.0, 950.0, true},
-                      ResolveCase{950.00005, 950.00005, true}, ResolveCase{975.0, 975.0, true},
-                      ResolveCase{999.99995, 999.99995, true}, ResolveCase{1000.0, 1050.0, true},
-                      ResolveCase{1000.00005, 1050.00005, true},
-                      ResolveCase{1000.0002, 1050.0002, false},
-                      ResolveCase{1020.0, 1070.0, false}));
+    ::testing::Values(ResolveCase{"BeforeAhead", 940.0, 940.0, false},
+                      ResolveCase{"JustOutsideBeforeAhead", 949.9998, 949.9998, false},
+                      ResolveCase{"WithinToleranceOfAheadIsReported", 949.99995, 949.99995, true},
+                      ResolveCase{"AtAheadIsReported", 950.0, 950.0, true},
+                      ResolveCase{"JustPastAheadIsReported", 950.00005, 950.00005, true},
+                      ResolveCase{"InsideOverlapIsReported", 975.0, 975.0, true},
+                      ResolveCase{"JustBeforeBackIsReported", 999.99995, 999.99995, true},
+                      ResolveCase{"AtBackMovesAheadIsReported", 1000.0, 1050.0, true},
+                      ResolveCase{"NearBackMovesAheadIsReported", 1000.00005, 1050.00005, true},
+                      ResolveCase{"JustOutsidePastBackMovesAhead", 1000.0002, 1050.0002, false},
+                      ResolveCase{"PastBackMovesAhead", 1020.0, 1070.0, false}),
+    quillon::testsupport::CaseName());
 
 TEST(ResolveStation, ReportsInAnErrorBoxNamingTheCard) {
     Listing listing;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/run/StationText.hpp"
+#include "testsupport/CaseName.hpp"
 
 namespace quillon::engine {
 namespace {
@@ -41,6 +42,7 @@ std::string MetricStation(double feet) {
 }
 
 struct StationCase {
+    const char* name;
     double value;
     const char* text;
 };
@@ -51,31 +53,43 @@ TEST_P(EnglishStationText, Prints) {
     EXPECT_EQ(EnglishStation(GetParam().value), GetParam().text) << GetParam().value;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Feet, EnglishStationText,
-    ::testing::Values(
-        // F17.4 "       12345.6789": characters 6-10 "  123", 11-17 "45.6789".
-        StationCase{12345.6789, "  123+45.6789"}, StationCase{123456.78, " 1234+56.7800"},
-        // Below one station: "     + 5.2500" gets its zeros at 5 and 7.
-        StationCase{5.25, "    0+05.2500"}, StationCase{0.5, "    0+00.5000"},
-        StationCase{99.99994, "    0+99.9999"},
-        // 99.99996 rounds to 100.0000: the carry reaches the station digit.
-        StationCase{99.99996, "    1+00.0000"}, StationCase{9999999.9999, "99999+99.9999"},
-        // Stations in the millions: characters 2-4 blanked while they are
-        // zeros, so an equation number stands alone in character 1.
-        StationCase{1001020.0, "1  10+20.0000"}, StationCase{1000020.0, "1   0+20.0000"},
-        StationCase{1234567.0, "12345+67.0000"},
-        // Zero and negative texts at their thresholds.
-        StationCase{0.00003, "    0+00.0000"}, StationCase{0.00004, "    0+00.0000"},
-        StationCase{0.00006, "    0+00.0001"},  // past the zero text: F17.4 rounds up
-        StationCase{0.0, "    0+00.0000"}, StationCase{-0.00004, "    0+00.0000"},
-        StationCase{-0.00005, "   *NEGATIVE*"}, StationCase{-0.0001, "   *NEGATIVE*"},
-        StationCase{-1234.0, "   *NEGATIVE*"},
-        // Overflow at the limit, and (mend) wherever the whole part needs a
-        // sixth station digit that the text cannot show.
-        StationCase{10999900.0, "   *OVERFLOW*"}, StationCase{11000000.0, "   *OVERFLOW*"},
-        StationCase{10000000.0, "   *OVERFLOW*"}, StationCase{10999899.99, "   *OVERFLOW*"},
-        StationCase{9999999.99996, "   *OVERFLOW*"}));  // rounds to 10000000.0000
+INSTANTIATE_TEST_SUITE_P(Feet, EnglishStationText,
+                         ::testing::Values(
+                             // F17.4 "       12345.6789": characters 6-10 "  123", 11-17 "45.6789".
+                             StationCase{"Ordinary", 12345.6789, "  123+45.6789"},
+                             StationCase{"FourStationDigits", 123456.78, " 1234+56.7800"},
+                             // Below one station: "     + 5.2500" gets its zeros at 5 and 7.
+                             StationCase{"BelowOneStationGetsZeros", 5.25, "    0+05.2500"},
+                             StationCase{"BelowOneFoot", 0.5, "    0+00.5000"},
+                             StationCase{"JustBelowTheCarry", 99.99994, "    0+99.9999"},
+                             // 99.99996 rounds to 100.0000: the carry reaches the station digit.
+                             StationCase{"CarryIntoTheStationDigit", 99.99996, "    1+00.0000"},
+                             StationCase{"LargestPrintable", 9999999.9999, "99999+99.9999"},
+                             // Stations in the millions: characters 2-4 blanked while they are
+                             // zeros, so an equation number stands alone in character 1.
+                             StationCase{"MillionsEquationNumberStandsAlone", 1001020.0,
+                                         "1  10+20.0000"},
+                             StationCase{"MillionsAtStationZero", 1000020.0, "1   0+20.0000"},
+                             StationCase{"MillionsWithAllDigits", 1234567.0, "12345+67.0000"},
+                             // Zero and negative texts at their thresholds.
+                             StationCase{"TinyPositiveIsZero", 0.00003, "    0+00.0000"},
+                             StationCase{"ZeroTextAtThreshold", 0.00004, "    0+00.0000"},
+                             // past the zero text: F17.4 rounds up
+                             StationCase{"PastTheZeroTextRoundsUp", 0.00006, "    0+00.0001"},
+                             StationCase{"Zero", 0.0, "    0+00.0000"},
+                             StationCase{"TinyNegativeIsZero", -0.00004, "    0+00.0000"},
+                             StationCase{"NegativeAtThreshold", -0.00005, "   *NEGATIVE*"},
+                             StationCase{"SmallNegative", -0.0001, "   *NEGATIVE*"},
+                             StationCase{"Negative", -1234.0, "   *NEGATIVE*"},
+                             // Overflow at the limit, and (mend) wherever the whole part needs a
+                             // sixth station digit that the text cannot show.
+                             StationCase{"OverflowAtTheLimit", 10999900.0, "   *OVERFLOW*"},
+                             StationCase{"OverflowAboveTheLimit", 11000000.0, "   *OVERFLOW*"},
+                             StationCase{"OverflowSixthStationDigit", 10000000.0, "   *OVERFLOW*"},
+                             StationCase{"OverflowJustBelowTheLimit", 10999899.99, "   *OVERFLOW*"},
+                             // rounds to 10000000.0000
+                             StationCase{"OverflowByRounding", 9999999.99996, "   *OVERFLOW*"}),
+                         quillon::testsupport::CaseName());
 
 class MetricStationText : public ::testing::TestWithParam<StationCase> {};
 
@@ -85,19 +99,25 @@ TEST_P(MetricStationText, Prints) {
     EXPECT_EQ(MetricStation(metres * kFeetPerSurveyMetre), GetParam().text) << metres;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Metres, MetricStationText,
-    ::testing::Values(
-        // F17.4 "        1234.5678": characters 6-9 "   1", 10-17 "234.5678".
-        StationCase{1234.5678, "   1+234.5678"},
-        // Below one kilometre: "    + 34.5678" gets zeros at 4 and 6.
-        StationCase{34.5678, "   0+034.5678"}, StationCase{5.25, "   0+005.2500"},
-        StationCase{0.5, "   0+000.5000"}, StationCase{999.99994, "   0+999.9999"},
-        StationCase{99.99996, "   0+100.0000"},  // carry into the hundreds of metres
-        StationCase{999.99996, "   1+000.0000"}, StationCase{1234567.8912, "1234+567.8912"},
-        // The equation-number display: 1,001,020 m is 1 km 20 m past
-        // equation 1; 1,000,020 m is 20 m past it.
-        StationCase{1001020.0, "1  1+020.0000"}, StationCase{1000020.0, "1  0+020.0000"}));
+INSTANTIATE_TEST_SUITE_P(Metres, MetricStationText,
+                         ::testing::Values(
+                             // F17.4 "        1234.5678": characters 6-9 "   1", 10-17 "234.5678".
+                             StationCase{"Ordinary", 1234.5678, "   1+234.5678"},
+                             // Below one kilometre: "    + 34.5678" gets zeros at 4 and 6.
+                             StationCase{"BelowOneKilometreGetsZeros", 34.5678, "   0+034.5678"},
+                             StationCase{"BelowTenMetres", 5.25, "   0+005.2500"},
+                             StationCase{"BelowOneMetre", 0.5, "   0+000.5000"},
+                             StationCase{"JustBelowTheCarry", 999.99994, "   0+999.9999"},
+                             // carry into the hundreds of metres
+                             StationCase{"CarryIntoTheHundreds", 99.99996, "   0+100.0000"},
+                             StationCase{"CarryIntoTheKilometre", 999.99996, "   1+000.0000"},
+                             StationCase{"ThousandsOfKilometres", 1234567.8912, "1234+567.8912"},
+                             // The equation-number display: 1,001,020 m is 1 km 20 m past
+                             // equation 1; 1,000,020 m is 20 m past it.
+                             StationCase{"EquationNumberStandsAlone", 1001020.0, "1  1+020.0000"},
+                             StationCase{"EquationNumberAtKilometreZero", 1000020.0,
+                                         "1  0+020.0000"}),
+                         quillon::testsupport::CaseName());
 
 TEST(MetricStationText, SpecialTextsAreTestedInFeet) {
     EXPECT_EQ(MetricStation(0.00003), "    +000.0000");
@@ -209,6 +229,7 @@ double Radians(double degrees, double minutes, double seconds) {
 }
 
 struct AngleCase {
+    const char* name;
     double radians;
     const char* text;
     const char* what;
@@ -223,31 +244,42 @@ TEST_P(AngleText, Prints) {
 INSTANTIATE_TEST_SUITE_P(
     DegreesMinutesSeconds, AngleText,
     ::testing::Values(
-        AngleCase{Radians(12, 34, 56.78), "  12 34 56.78", "ordinary"},
-        AngleCase{-Radians(12, 34, 56.78), " -12 34 56.78", "negative"},
-        AngleCase{0.0, "   0 00 00.00", "zero"},
-        AngleCase{Radians(0, 0, 5.25), "   0 00 05.25", "seconds get two digits"},
-        AngleCase{Radians(0, 0, 0.5), "   0 00 00.50", "below one second"},
-        AngleCase{std::numbers::pi / 2.0, "  90 00 00.00", "quarter turn: 5400 minutes"},
-        AngleCase{std::numbers::pi, " 180 00 00.00", "half turn"},
+        AngleCase{"Ordinary", Radians(12, 34, 56.78), "  12 34 56.78", "ordinary"},
+        AngleCase{"Negative", -Radians(12, 34, 56.78), " -12 34 56.78", "negative"},
+        AngleCase{"Zero", 0.0, "   0 00 00.00", "zero"},
+        AngleCase{"SecondsGetTwoDigits", Radians(0, 0, 5.25), "   0 00 05.25",
+                  "seconds get two digits"},
+        AngleCase{"BelowOneSecond", Radians(0, 0, 0.5), "   0 00 00.50", "below one second"},
+        AngleCase{"QuarterTurn", std::numbers::pi / 2.0, "  90 00 00.00",
+                  "quarter turn: 5400 minutes"},
+        AngleCase{"HalfTurn", std::numbers::pi, " 180 00 00.00", "half turn"},
         // 59.996" would print as 60.00: the carry gives the next minute,
         // and here the next degree.
-        AngleCase{Radians(0, 59, 59.996), "   1 00 00.00", "carry into the degree"},
-        AngleCase{Radians(10, 0, 59.995), "  10 01 00.00", "carry at 59.995"},
-        AngleCase{Radians(10, 0, 59.9949), "  10 00 59.99", "just below the carry"},
-        AngleCase{Radians(0, 59, 59.994), "   0 59 59.99", "no carry at 59.994"},
-        AngleCase{-Radians(0, 59, 59.996), "  -1 00 00.00", "negative carry into the degree"},
+        AngleCase{"CarryIntoTheDegree", Radians(0, 59, 59.996), "   1 00 00.00",
+                  "carry into the degree"},
+        AngleCase{"CarryAt59_995", Radians(10, 0, 59.995), "  10 01 00.00", "carry at 59.995"},
+        AngleCase{"JustBelowTheCarry", Radians(10, 0, 59.9949), "  10 00 59.99",
+                  "just below the carry"},
+        AngleCase{"NoCarryAt59_994", Radians(0, 59, 59.994), "   0 59 59.99", "no carry at 59.994"},
+        AngleCase{"NegativeCarryIntoTheDegree", -Radians(0, 59, 59.996), "  -1 00 00.00",
+                  "negative carry into the degree"},
         // Negative angles below one degree: a minus sign before the 0.
-        AngleCase{-Radians(0, 30, 0), "  -0 30 00.00", "minus 30 minutes"},
-        AngleCase{-Radians(0, 0, 0.007), "  -0 00 00.01", "tiny negative above 0.006"},
+        AngleCase{"MinusThirtyMinutes", -Radians(0, 30, 0), "  -0 30 00.00", "minus 30 minutes"},
+        AngleCase{"TinyNegativeAbove0_006", -Radians(0, 0, 0.007), "  -0 00 00.01",
+                  "tiny negative above 0.006"},
         // 0.0055" is not above 0.006 but its decimals print as .01.
-        AngleCase{-Radians(0, 0, 0.0055), "  -0 00 00.01", "tiny negative printing .01"},
-        AngleCase{-Radians(0, 0, 0.004), "   0 00 00.00", "tiny negative printing as zero"},
-        AngleCase{-0.0, "   0 00 00.00", "negative zero"},
+        AngleCase{"TinyNegativePrinting0_01", -Radians(0, 0, 0.0055), "  -0 00 00.01",
+                  "tiny negative printing .01"},
+        AngleCase{"TinyNegativePrintingAsZero", -Radians(0, 0, 0.004), "   0 00 00.00",
+                  "tiny negative printing as zero"},
+        AngleCase{"NegativeZero", -0.0, "   0 00 00.00", "negative zero"},
         // Degrees that do not fit I4 print asterisks; the rest stays.
-        AngleCase{-Radians(1000, 0, 0), "**** 00 00.00", "degrees beyond I4"},
-        AngleCase{std::numeric_limits<double>::quiet_NaN(), "*************", "not a number"},
-        AngleCase{std::numeric_limits<double>::infinity(), "*************", "infinite"}));
+        AngleCase{"DegreesBeyondI4", -Radians(1000, 0, 0), "**** 00 00.00", "degrees beyond I4"},
+        AngleCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(), "*************",
+                  "not a number"},
+        AngleCase{"Infinite", std::numeric_limits<double>::infinity(), "*************",
+                  "infinite"}),
+    quillon::testsupport::CaseName());
 
 TEST(AngleText, SplitsAfterTheWholeSeconds) {
     const TextPair texts = MakeAngleText(Radians(12, 34, 56.78));

@@ -1,0 +1,128 @@
+// The engine program: the run's files, the Problem loop over the steps, and
+// the exit status.
+#include "engine/problem/EngineMain.hpp"
+
+#include <filesystem>
+#include <fstream>
+
+#include "engine/alignment/AlignmentStep.hpp"
+#include "engine/approaches/RoadApproaches.hpp"
+#include "engine/linesets/LineSetLoop.hpp"
+#include "engine/points/LineSetPoints.hpp"
+#include "engine/problem/ProblemState.hpp"
+#include "engine/run/CardStream.hpp"
+#include "fixedform/TextLines.hpp"
+
+namespace quillon::engine {
+
+namespace ff = quillon::fixedform;
+
+namespace {
+
+constexpr const char* kNormalTermination = "  Normal termination -- QUILLON";
+
+void SetBuild(RunState& state) {
+    if (state.variant == EngineVariant::Metric) {
+        state.units = {kFeetUnit, kMetresUnit};
+        state.headings.Version() = "WIN2.1.0m)";
+    } else {
+        state.headings.Version() = "WIN2.1.0e)";
+    }
+}
+
+bool ReadDeck(const std::string& name, std::vector<std::string>& lines) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(name, ec)) return false;
+    std::ifstream in(name, std::ios::binary);
+    if (!in) return false;
+    std::string line;
+    while (ff::ReadTextLine(in, line)) lines.push_back(line);
+    return !in.bad();
+}
+
+}  // namespace
+
+int EngineMain(EngineRun& run) {
+    RunState& state = run.state;
+    ProblemState problem;
+    if (!ReadNextCard(run)) return EndOfInputError(run);  // not even a 00 card
+    for (;;) {
+        // A Problem begins with the 00 card just read.
+        problem = ProblemState{};
+        ProcessDescriptionCard(run);
+        if (ProcessAlignmentCards(run, problem.alignment) == StepEnd::AtDeckEnd)
+            return EndOfInputError(run);  // the alignment cards still expect a 04 card
+        state.runErrorFlag = state.runErrorFlag || state.fatalFlag;
+        bool nextProblem = state.fatalFlag;
+        while (!nextProblem) {
+            const StepEnd end = ProcessLineSet(run, problem.alignment, problem.lineSet);
+            if (end == StepEnd::AtDeckEnd && CardsStillExpected(state)) return EndOfInputError(run);
+            state.runErrorFlag = state.runErrorFlag || state.fatalFlag;
+            if (!state.fatalFlag) ComputeLineSetPoints(run);
+            state.fatalFlag = true;
+            // The deck ended after the line set's 06 or 07 cards.
+            if (end == StepEnd::AtDeckEnd) return FinishRun(run);
+            const int t = state.currentCardType;
+            if (t >= 0 && t <= 3) break;     // a new Problem begins
+            if (t == 4 || t == 5) continue;  // another line set
+            ProcessRoadApproaches(run);      // t is 8
+            nextProblem = true;
+        }
+        if (nextProblem) {
+            state.currentCardType = 8;
+            if (!ReadNextCard(run)) return FinishRun(run);
+        }
+    }
+}
+
+int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
+              const Environment& environment, std::ostream& console, std::ostream& errors) {
+    const char* program = variant == EngineVariant::Metric ? "QlMetr" : "QlEngl";
+    if (args.size() < 2 || args[0].empty() || args[1].empty()) {
+        errors << "usage: " << program << " <input deck> <listing>\n";
+        return 4;
+    }
+    const std::string& inputName = args[0];
+    const std::string& listingName = args[1];
+    // Replacing the listing must never destroy the deck it is made from.
+    std::error_code sameFile;
+    if (std::filesystem::equivalent(inputName, listingName, sameFile)) {
+        errors << program << ": the listing '" << listingName << "' is the input deck itself\n";
+        return 4;
+    }
+    std::ofstream listingFile(listingName, std::ios::binary | std::ios::trunc);
+    if (!listingFile) {
+        errors << program << ": cannot create the listing '" << listingName << "'\n";
+        return 4;
+    }
+    std::error_code ec;
+    if (!std::filesystem::exists(inputName, ec)) {
+        listingFile << "Error: Input file not found\n";
+        listingFile.close();
+        errors << program << ": input file '" << inputName << "' not found\n";
+        return 4;
+    }
+    std::vector<std::string> lines;
+    if (!ReadDeck(inputName, lines)) {
+        errors << program << ": cannot read the input file '" << inputName << "'\n";
+        return 4;
+    }
+
+    EngineRun run(variant, listingFile, std::move(lines));
+    SetBuild(run.state);
+    LocalTime now = environment.Now();
+    run.state.headings.Date() = MakeDateText(now);
+    run.state.headings.Time() = MakeTimeText(now);
+    run.state.stationDivisor = 1.0;
+
+    const int status = EngineMain(run);
+    listingFile.close();
+    if (!listingFile) {
+        errors << program << ": cannot write the listing '" << listingName << "'\n";
+        return 4;
+    }
+    if (status == 0) console << kNormalTermination << '\n';
+    return status;
+}
+
+}  // namespace quillon::engine
