@@ -26,8 +26,11 @@ struct LineSetSteps {
 // The engine's own steps.
 LineSetSteps EngineLineSetSteps();
 
-// The segmented girder lines and the bent-line order; the type 4 girder
-// lines. (Not computed yet: they leave the line set as it is.)
+// The girder-line order, the bent lines placed in station order and the
+// segmented girder lines (SegmentedGirderLines.cpp); the span table, the
+// bent-line description check and the type 4 girder lines
+// (Type4GirderLines.cpp). Each writes its sections and boxes and may set
+// run.state.fatalFlag or cut the girder lines.
 void ProcessSegmentedGirderLines(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet);
 void ProcessType4GirderLines(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet);
 

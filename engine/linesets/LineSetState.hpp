@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "engine/geometry/Pair.hpp"
+#include "engine/linesets/LineOrderState.hpp"
 
 namespace quillon::engine {
 
@@ -264,6 +265,13 @@ struct LineSetState {
     int baseGirderLine = 0;  // first line with column 50 punched and kept
     bool patternShift = false;
     bool deadLoadUnreadable = false;  // an 07 card with a field that is not a number
+
+    // Left by the segmented and type 4 girder lines.
+    std::vector<int> girderOrder;  // girder lines in the order their points are computed
+    LetterOwners letterOwners{};
+    SegmentTable segments;
+    FractionalSpans spans;
+    Type4Values type4;
 };
 
 // The description of slot 1.
