@@ -75,7 +75,7 @@ private:
     bool StartFromReference();
 
     // The walk.
-    void Walk(int firstPosition, int lastPosition, int storeFrom);
+    void Walk(int firstPosition, int lastPosition);
     void ParallelFractionalPoints(int position, const Crossing& at, double s2);
     void StraightFractionalPoints(int position, const Crossing& at, const Crossing& next);
     void ProjectXPoints(int limit);
@@ -284,9 +284,9 @@ bool GirderWalk::StartFromReference() {
     return true;
 }
 
-// Steps 1-8 of the walk at positions first .. last; crossings are stored
-// from `storeFrom` on.
-void GirderWalk::Walk(int first, int last, int storeFrom) {
+// Steps 1-8 of the walk at positions first .. last. A segment's last
+// position starts no span: the span beyond it belongs to the next segment.
+void GirderWalk::Walk(int first, int last) {
     const ValidDataLimits& limits = w_.Limits();
     const int positions = w_.Positions();
     const bool xRequest = girder_.xPointRequest != 0;
@@ -299,7 +299,8 @@ void GirderWalk::Walk(int first, int last, int storeFrom) {
         if (s > limits.end) continue;
         if (bent.fractionalPointKind != kNoFractionalPoints) walk_.chained = 0;
         Crossing next;
-        if (k != positions && bent.fractionalPointKind >= 0) {
+        const bool spanHere = k != positions && (kind_ != Kind::Segmented || k < last);
+        if (spanHere && bent.fractionalPointKind >= 0) {
             const int j = NextApplying(k);
             next = CrossBent(j);
             if (next.ok) {
@@ -311,7 +312,7 @@ void GirderWalk::Walk(int first, int last, int storeFrom) {
         }
         const double g = GirderLengthTo(at);
         if (s < limits.begin) OpenDeadLoadSpan(w_, k, g);
-        if (s >= limits.begin && k >= storeFrom) {
+        if (s >= limits.begin) {
             StoredPoint p;
             p.kind = Parallel() ? PointKind::BentOnParallel : PointKind::BentOnStraight;
             p.position = k;
@@ -330,9 +331,12 @@ void GirderWalk::Walk(int first, int last, int storeFrom) {
             if (!StoreLinePoint(w_, p)) return;
         }
         if (xRequest) {
-            if (walk_.chained != 0) ProjectXPoints(walk_.chained);
+            // Segmented and type 4 lines project theirs after the segment or the line.
+            if (kind_ != Kind::Segmented && kind_ != Kind::Type4 && walk_.chained != 0)
+                ProjectXPoints(walk_.chained);
             continue;
         }
+        if (!spanHere && k != positions) continue;  // a segment's end: the next segment's start
         if (Parallel()) {
             if (bent.fractionalPointKind >= 0 && k != walk_.spanEndedOn &&
                 std::fabs(at.skew) >= kLeastXSkew && girder_.exteriorCode != 0 && w_.CheckX0() &&
@@ -566,7 +570,7 @@ void GirderWalk::SegmentedLinePoints() {
         segmentStart_ = start.point;
         if (firstSegment) walk_.startPoint = start.point;
         const int firstPoint = w_.points.Count();
-        Walk(startPosition, endPosition, firstSegment ? startPosition : startPosition + 1);
+        Walk(startPosition, endPosition);
         if (xRequest) ProjectXPoints(endPosition);
         walk_.spanEndedOn = walk_.chained = 0;
         walk_.deadLoad.open = 0;
@@ -600,7 +604,7 @@ void GirderWalk::Run() {
         WriteReferenceBox();
         return;
     }
-    Walk(1, w_.Positions(), 1);
+    Walk(1, w_.Positions());
     if (girder_.xPointRequest != 0 && !walk_.full) ProjectXPoints(w_.Positions());
     ListSortedLinePoints(w_, true);
 }

@@ -1,5 +1,7 @@
 #include "engine/points/PointListing.hpp"
 
+#include <algorithm>
+
 #include "engine/geometry/TaggedSort.hpp"
 
 namespace quillon::engine {
@@ -7,7 +9,7 @@ namespace quillon::engine {
 namespace {
 
 void ListRows(PointsWork& w, std::vector<int> order, bool paged) {
-    if (w.lineSet.reference.decreasing) order.assign(order.rbegin(), order.rend());
+    if (w.lineSet.reference.decreasing) std::reverse(order.begin(), order.end());
     ListingWriter& out = w.run.listing;
     const int n = static_cast<int>(order.size());
     LongitudinalRowPager pager(n, out.PageLength());
