@@ -47,6 +47,10 @@ Pair CrossLineThrough(Pair p, Pair normal) {
     return Dot2(f, f) < kTinyFootSquared ? kTinyFoot * along : f;
 }
 
+// A crossing this far from the TS or farther (feet) comes from lines all but
+// parallel: no station text could show it, and it counts as none.
+bool Reachable(Pair point) { return std::abs(point) < kFarthestCrossing; }
+
 struct Crossing {
     bool ok = false;
     Pair point{0.0, 0.0};
@@ -102,7 +106,7 @@ Crossing GirderWalk::CrossParallel(Pair foot, double stationHint) {
                                                       Pair(walk_.lineOffset, 0.0), c.skew, status);
     c.qs = geometry::LocatePoint(w_.H(), w_.Frame(), c.point, status);
     c.normal = w_.Frame().normal;
-    c.ok = !status.failed;
+    c.ok = !status.failed && Reachable(c.point);
     if (c.ok) c.qs = Pair(walk_.lineOffset, c.qs.imag());  // the line's own offset
     return c;
 }
@@ -113,7 +117,7 @@ Crossing GirderWalk::CrossStraight(Pair foot) {
     c.point = geometry::IntersectLines(foot, walk_.foot, status);
     c.qs = geometry::LocatePoint(w_.H(), w_.Frame(), c.point, status);
     c.normal = w_.Frame().normal;
-    c.ok = !status.failed;
+    c.ok = !status.failed && Reachable(c.point);
     return c;
 }
 
@@ -502,7 +506,7 @@ void GirderWalk::ProjectXPoints(int limit) {
         if (Parallel()) {
             c.point = geometry::IntersectLineWithParallel(w_.H(), w_.Frame(), record.crossLine,
                                                           Pair(walk_.lineOffset, 0.0), status);
-            if (status.failed) continue;
+            if (status.failed || !Reachable(c.point)) continue;
             c.qs = geometry::LocatePoint(w_.H(), w_.Frame(), c.point, status);
             c.normal = w_.Frame().normal;
             c.qs = Pair(walk_.lineOffset, c.qs.imag());
