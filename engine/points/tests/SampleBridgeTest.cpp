@@ -92,6 +92,51 @@ TEST(SampleBridge, CentreGirderLiesTenAndAHalfInchesBelowGradeWithItsDeadLoad) {
     EXPECT_EQ(ElevationWithDeadLoad(rows[10]), " " + Columns(rows[10], 43, 50));
 }
 
+TEST(SampleBridge, DeadLoadCurvesGiveTheHandTenthPointsAndSlopes) {
+    // README "Dead load": each card fitted as t (t - 1) times a quadratic;
+    // the deflections at tenth points 1-9 (inches) and the end slopes.
+    struct Card {
+        double tenths[9];
+        double start, end;
+    };
+    const Card cards[6] = {
+        {{0.4731, 0.8861, 1.1937, 1.3667, 1.3922, 1.2738, 1.0312, 0.7004, 0.3338},
+         0.403214,
+         -0.242031},
+        {{0.4496, 1.0231, 1.5527, 1.9184, 2.0483, 1.9184, 1.5527, 1.0231, 0.4496},
+         0.266378,
+         -0.266378},
+        {{0.3338, 0.7004, 1.0312, 1.2738, 1.3922, 1.3667, 1.1937, 0.8861, 0.4731},
+         0.242031,
+         -0.403214},
+        {{0.4228, 0.7916, 1.0660, 1.2202, 1.2428, 1.1370, 0.9204, 0.6252, 0.2980},
+         0.360580,
+         -0.216207},
+        {{0.4058, 0.9235, 1.4015, 1.7317, 1.8489, 1.7317, 1.4015, 0.9235, 0.4058},
+         0.240404,
+         -0.240404},
+        {{0.2980, 0.6252, 0.9204, 1.1370, 1.2428, 1.2202, 1.0660, 0.7916, 0.4228},
+         0.216207,
+         -0.360580}};
+    const auto records = Records(Sample(EngineVariant::English).listing);
+    std::vector<std::string> inches, slopes;
+    for (const std::string& r : records) {
+        if (r.compare(0, 5, " INCH") == 0) inches.push_back(r);
+        if (r.compare(0, 6, " SLOPE") == 0) slopes.push_back(r);
+    }
+    ASSERT_EQ(inches.size(), 6u);
+    ASSERT_EQ(slopes.size(), 6u);
+    for (size_t c = 0; c < 6; ++c) {
+        EXPECT_NEAR(Number(inches[c], 6, 14), 0.0, 0.00005) << c;  // the supports
+        EXPECT_NEAR(Number(inches[c], 96, 104), 0.0, 0.00005) << c;
+        for (int p = 1; p <= 9; ++p)
+            EXPECT_NEAR(Number(inches[c], 6 + 9 * p, 14 + 9 * p), cards[c].tenths[p - 1], 0.00005)
+                << c << " " << p;
+        EXPECT_NEAR(Number(slopes[c], 7, 16), cards[c].start, 0.0000005) << c;
+        EXPECT_NEAR(Number(slopes[c], 97, 106), cards[c].end, 0.0000005) << c;
+    }
+}
+
 TEST(SampleBridge, MetricListingHoldsTheSameLengthsInMetres) {
     // Column by column, every length of every girder row is the English
     // listing's times 0.3048006096012192 (each rounded to 4 decimals).
