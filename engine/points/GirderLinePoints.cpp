@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "angles/Angles.hpp"
 #include "engine/geometry/Lines.hpp"
 #include "engine/geometry/Parallels.hpp"
 #include "engine/geometry/StationOffset.hpp"
@@ -420,13 +421,13 @@ void GirderWalk::StraightFractionalPoints(int position, const Crossing& at, cons
     const BentLine& bent = w_.BentAt(position);
     const ValidDataLimits& limits = w_.Limits();
     const Pair u = walk_.direction;
-    const Pair lineNormal = Pair(0.0, -1.0) * u;
     const double s = at.qs.imag();
-    const double crossingAngle = std::atan2((bent.foot * std::conj(lineNormal)).imag(),
-                                            (bent.foot * std::conj(lineNormal)).real());
+    // The bent line's normal against the line's direction: 0 for a square
+    // crossing, either way round.
+    const double crossingAngle = geometry::WithinQuarterTurn(std::arg(bent.foot * std::conj(u)));
     if (bent.fractionalPointKind >= 0 && position != walk_.spanEndedOn &&
-        std::fabs(std::remainder(crossingAngle, geometry::kPi)) >= kLeastXSkew &&
-        girder_.exteriorCode != 0 && w_.CheckX0() && s >= limits.begin)
+        std::fabs(crossingAngle) >= kLeastXSkew && girder_.exteriorCode != 0 && w_.CheckX0() &&
+        s >= limits.begin)
         WriteX(0, walk_.chained, CrossLineThrough(at.point, u), at.point);
     const int fk = bent.fractionalPointKind;
     if (!next.ok || fk < kEqualParts || walk_.chained == 0 ||

@@ -118,6 +118,29 @@ TEST(CurvedPoints, ChordLayoutLineListsTheBentLinesOnItAndOnBothTangents) {
     EXPECT_NEAR(GirderLength(ahead[4]), kR * std::tan(delta - phi), kFeet);
 }
 
+TEST(CurvedPoints, LineParallelToTheLayoutLineIsStraight) {
+    // The layout line is the back tangent (x = 0); the line parallel to it
+    // passes 10 ft right of the control on the reference radius (phi0 =
+    // 0.1), at x0 = R - (R - 10) cos(phi0). A radius at phi meets it at
+    // y = (R - x0) tan(phi), so its girder length from the reference line is
+    // (R - x0)(tan(phi) - tan(phi0)); the F point halves that straight.
+    const auto result = RunCurved("1", {Girder("GIRDER P", "10.", "2", "4"),
+                                        Bent("BENT 1", "0.", "  2"), Bent("BENT 2", "100.")});
+    EXPECT_EQ(result.status, 0) << result.listing;
+    const auto rows = GirderRows(result.listing, "GIRDER P");
+    ASSERT_EQ(rows.size(), 3u);
+    const double phi0 = (1100.0 - kTs) / kR, phi1 = phi0 + 0.1;
+    const double x0 = kR - (kR - 10.0) * std::cos(phi0);
+    const double length = (kR - x0) * (std::tan(phi1) - std::tan(phi0));
+    EXPECT_NEAR(X(rows[0]), x0, kFeet);
+    EXPECT_NEAR(X(rows[2]), x0, kFeet);
+    EXPECT_NEAR(GirderLength(rows[0]), 0.0, kFeet);
+    EXPECT_NEAR(GirderLength(rows[1]), length / 2.0, kFeet);
+    EXPECT_NEAR(GirderLength(rows[2]), length, kFeet);
+    EXPECT_NEAR(Y(rows[2]) - Y(rows[0]), length, kFeet);
+    EXPECT_EQ(Name(rows[1]), "    F-1   ");
+}
+
 TEST(CurvedPoints, BackTangentLayoutLineStartsItsGroupAtTheTs) {
     // With the back tangent as layout line the layout group is the back
     // tangent's: the TS lies R tan(phi) before the reference line on it.
