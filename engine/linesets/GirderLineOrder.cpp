@@ -67,18 +67,10 @@ void MapExteriorGirders(EngineRun& run, const AlignmentState& alignment, Designa
         WriteGirderBox(run, line,
                        {{"EXTERIOR GIRDER DESIGNATIONS NOT UNIQUE"}, {"COL 52 IGNORED"}});
     }
-    if (!alignment.horizontal.horizontalTangent && weight > kCurvedExteriorWeight) {
-        ListingWriter& out = run.listing;
-        out.WritePageHeading(4, 4);
-        out.WriteEmpty();
-        out.WriteEmpty();
-        out.WriteEmpty();
-        out.Write(ff::Record()
-                      .Column(9)
-                      .Text("WARNING:  X-TYPE FRACTIONAL POINTS SHOULD NOT BE")
-                      .Text(" TAKEN FROM A CURVED EXTERIOR GIRDER")
-                      .str());
-    }
+    if (!alignment.horizontal.horizontalTangent && weight > kCurvedExteriorWeight)
+        WriteWarningLine(run,
+                         "WARNING:  X-TYPE FRACTIONAL POINTS SHOULD NOT BE TAKEN FROM A CURVED "
+                         "EXTERIOR GIRDER");
 }
 
 // A request that names no other girder line must name a bent line's

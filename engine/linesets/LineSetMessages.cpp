@@ -56,6 +56,13 @@ void WritePlainFatal(EngineRun& run, const std::vector<std::string>& details, in
     out.WritePageHeading(-1, 0);
 }
 
+void WriteWarningLine(EngineRun& run, const std::string& text) {
+    ListingWriter& out = run.listing;
+    out.WritePageHeading(4, 4);
+    for (int i = 0; i < 3; ++i) out.WriteEmpty();
+    out.Write(ff::Record().Column(9).Text(text).str());
+}
+
 std::string GirderLineName(const GirderLine& line) {
     return "GIRDER LINE:  " + ff::PadRight(line.description[0], 10) +
            ff::PadRight(line.description[1], 10);

@@ -55,6 +55,10 @@ inline constexpr int kDeadLoadBoxRoom = 7;
 // new page).
 void WritePlainFatal(EngineRun& run, const std::vector<std::string>& details, int cardType);
 
+// A warning: page control 4, 4, three empty records and the text from
+// column 9.
+void WriteWarningLine(EngineRun& run, const std::string& text);
+
 // "GIRDER LINE:  " and the two description halves; "BENT LINE:  " and the
 // description.
 std::string GirderLineName(const GirderLine& line);

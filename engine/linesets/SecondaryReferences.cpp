@@ -30,22 +30,30 @@ void WriteLetterDefinedTwice(EngineRun& run, const BentLine& bent) {
     out.Write(ErrorBoxLine({{kLetterCodeColumn, "(LBNT)"}}));
 }
 
-// Bent line `slot` parallel to `parent` at its BentDistance. False when a
-// crossing fails (the slot is then unchanged).
+// Bent line `slot` parallel to `parent` at its BentDistance, crossed with
+// the control from the parent's station.
 bool PlaceOnParent(AlignmentState& alignment, LineSetState& lineSet, const BentLine& parent,
                    int slot) {
-    const geometry::HorizontalAlignment& h = alignment.horizontal;
-    geometry::AlignmentFrame& frame = alignment.frame;
-    BentLine& bent = lineSet.bents.Slot(slot);
     geometry::KernelStatus status;
-    const Pair foot = ParallelAtDistance(parent.foot, parent.sigma, bent.distance);
+    geometry::PointAtStationOffset(alignment.horizontal, alignment.frame, Pair(0.0, parent.station),
+                                   status);
+    const Pair foot =
+        ParallelAtDistance(parent.foot, parent.sigma, lineSet.bents.Slot(slot).distance);
+    return PutBentLineOn(alignment.horizontal, alignment.frame, lineSet, slot, foot);
+}
+
+}  // namespace
+
+bool PutBentLineOn(const geometry::HorizontalAlignment& h, geometry::AlignmentFrame& frame,
+                   LineSetState& lineSet, int slot, Pair foot) {
+    geometry::KernelStatus status;
     const Pair layoutPoint = geometry::IntersectLines(foot, lineSet.layout.foot, status);
-    geometry::PointAtStationOffset(h, frame, Pair(0.0, parent.station), status);
     double skew = 0.0;
     const Pair crossing =
         geometry::IntersectLineWithParallelSkew(h, frame, foot, Pair(0.0, 0.0), skew, status);
     const double station = geometry::StationOffsetOfPoint(h, frame, crossing, status).imag();
     if (status.failed) return false;
+    BentLine& bent = lineSet.bents.Slot(slot);
     bent.foot = foot;
     bent.layoutPoint = layoutPoint;
     bent.crossing = crossing;
@@ -54,8 +62,6 @@ bool PlaceOnParent(AlignmentState& alignment, LineSetState& lineSet, const BentL
     bent.sigma = OrientationSigma(h, foot, frame.phi, skew);
     return true;
 }
-
-}  // namespace
 
 Pair ParallelAtDistance(Pair foot, double sigma, double distance) {
     const Pair moved = foot * (1.0 + distance * sigma);

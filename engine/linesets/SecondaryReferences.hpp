@@ -19,6 +19,13 @@ inline constexpr double kThroughOrigin = 1e-30;
 // sigma) at the signed normal distance `distance` toward sigma * foot.
 geometry::Pair ParallelAtDistance(geometry::Pair foot, double sigma, double distance);
 
+// Bent line `slot` on the line `foot` (foot form): its point on the layout
+// line, its crossing with the control (from the frame as the caller left
+// it) with the skew used and station, and its orientation sign. False, and
+// the slot unchanged, when a crossing fails.
+bool PutBentLineOn(const geometry::HorizontalAlignment& h, geometry::AlignmentFrame& frame,
+                   LineSetState& lineSet, int slot, geometry::Pair foot);
+
 // Places the bent lines that hang, directly or through others, on the
 // letter of bent line `defining` (already placed), scanning slots 2 to
 // `lastSlot` level by level: each gets its line, its point on the layout

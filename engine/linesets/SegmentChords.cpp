@@ -142,28 +142,14 @@ struct BreakPass {
     // A bent line of distance type 7 placed at its chord distance from the
     // first break, parallel to the first break's bent line.
     bool PlaceByChord(int slot) {
-        const geometry::HorizontalAlignment& curve = h();
-        geometry::AlignmentFrame& at = frame();
-        BentLine& bent = lineSet.bents.Slot(slot);
         const BentLine& first = lineSet.bents.Slot(lineSet.segments.startSlot);
         geometry::KernelStatus status;
-        const Pair point = geometry::PointAtChordDistance(curve, at, BaseOffset(), bent.distance,
-                                                          firstPoint, status);
+        const Pair point = geometry::PointAtChordDistance(
+            h(), frame(), BaseOffset(), lineSet.bents.Slot(slot).distance, firstPoint, status);
         const Pair foot =
             geometry::LineThroughPointAndDirection(point, DirectionOfLine(first.foot), status);
-        const Pair onLayout = geometry::IntersectLines(foot, lineSet.layout.foot, status);
-        double skew = 0.0;
-        const Pair crossing =
-            geometry::IntersectLineWithParallelSkew(curve, at, foot, Pair(0.0, 0.0), skew, status);
-        const double station = geometry::StationOffsetOfPoint(curve, at, crossing, status).imag();
-        if (status.failed) return false;
-        bent.foot = foot;
-        bent.layoutPoint = onLayout;
-        bent.crossing = crossing;
-        bent.skewUsed = skew;
-        bent.station = station;
-        bent.sigma = OrientationSigma(curve, foot, at.phi, skew);
-        lineSet.bentLineOrder.push_back({slot, station});
+        if (status.failed || !PutBentLineOn(h(), frame(), lineSet, slot, foot)) return false;
+        lineSet.bentLineOrder.push_back({slot, lineSet.bents.Slot(slot).station});
         return true;
     }
 
@@ -294,15 +280,9 @@ void WriteSection(EngineRun& run, const LineSetState& lineSet, SkewVerdict verdi
         out.Write(name(chord.endSlot));
     }
     if (verdict == SkewVerdict::Marginal) {
-        out.WritePageHeading(4, 4);
-        out.WriteEmpty();
-        out.WriteEmpty();
-        out.WriteEmpty();
-        out.Write(ff::Record()
-                      .Column(9)
-                      .Text("WARNING:  DUE TO LARGE SKEW ANGLES,")
-                      .Text(" USE OF SEGMENTED GIRDER LINES IS MARGINALLY SUITABLE")
-                      .str());
+        WriteWarningLine(run,
+                         "WARNING:  DUE TO LARGE SKEW ANGLES, USE OF SEGMENTED GIRDER LINES IS "
+                         "MARGINALLY SUITABLE");
     } else if (verdict == SkewVerdict::Severe) {
         WriteLineSetBox(
             run,

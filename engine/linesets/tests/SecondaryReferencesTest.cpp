@@ -150,6 +150,22 @@ TEST(SecondaryReferences, ALetterDefinedTwiceIsRefused) {
     EXPECT_FALSE(run->run.state.fatalFlag);
 }
 
+TEST(SecondaryReferences, EachLineSetHasLettersOfItsOwn) {
+    // The second line set defines "A" again: no box, its dependant hangs on
+    // its own bent line.
+    std::vector<std::string> cards = Chain();
+    const std::vector<std::string> again = Chain();
+    cards.insert(cards.end(), again.begin(), again.end());
+    auto run = std::make_unique<linesettest::LineSetRun>(StraightAlignment(), cards);
+    ASSERT_TRUE(run->Run());
+    ASSERT_TRUE(run->Next());
+    const LineSetState& lineSet = run->lineSet();
+    EXPECT_EQ(run->IndexOf("IMPROPER USE OF SECONDARY REFERENCE LINE"), -1);
+    EXPECT_EQ(lineSet.letterOwners[1], -SlotNamed(lineSet, "BENT A"));
+    EXPECT_NEAR(DeckStation(*run, SlotNamed(lineSet, "BENT C")), 900.0 + 80.0 / kCos20, kLength);
+    EXPECT_FALSE(run->run.state.fatalFlag);
+}
+
 TEST(SecondaryReferences, AnUndefinedLetterLeavesItsBentLineWaiting) {
     // Z is defined by nobody: the bent line stays unresolved and the fatal
     // box names it (from column 41).
