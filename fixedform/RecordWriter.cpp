@@ -257,18 +257,25 @@ std::string PadRight(std::string_view text, int width) {
 
 Record& Record::Put(std::string_view piece) {
     if (text_.size() < cursor_) text_.resize(cursor_, ' ');
-    for (char c : piece) {
-        if (cursor_ < text_.size())
-            text_[cursor_] = c;
-        else
-            text_.push_back(c);
-        ++cursor_;
-    }
+    const size_t over = std::min(piece.size(), text_.size() - cursor_);  // overwritten
+    text_.replace(cursor_, over, piece.data(), over);
+    text_.append(piece.data() + over, piece.size() - over);
+    cursor_ += piece.size();
     return *this;
 }
 
+Record& Record::A(std::string_view text, int width) {
+    if (width <= 0) return *this;
+    const size_t w = static_cast<size_t>(width);
+    if (text.size() >= w) return Put(text.substr(0, w));
+    X(width - static_cast<int>(text.size()));
+    return Put(text);
+}
+
 Record& Record::X(int count) {
-    if (count > 0) Put(std::string(static_cast<size_t>(count), ' '));
+    static constexpr std::string_view kBlanks = "                                ";
+    for (; count > 0; count -= static_cast<int>(kBlanks.size()))
+        Put(kBlanks.substr(0, std::min(static_cast<size_t>(count), kBlanks.size())));
     return *this;
 }
 

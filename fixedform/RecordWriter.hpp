@@ -68,7 +68,7 @@ public:
     Record& G(double value, int width, int decimals) {
         return Put(FormatG(value, width, decimals));
     }
-    Record& A(std::string_view text, int width) { return Put(FormatA(text, width)); }
+    Record& A(std::string_view text, int width);               // as FormatA
     Record& Text(std::string_view text) { return Put(text); }  // a literal
     Record& X(int count);
     Record& Column(int column);
