@@ -60,6 +60,19 @@ struct Crossing {
     Pair normal{1.0, 0.0};  // the control's unit normal at the crossing
 };
 
+// A fractional point of the span from `position`, at the crossing `c`.
+StoredPoint FractionalPoint(PointKind kind, int position, char letter, long long count,
+                            const Crossing& c) {
+    StoredPoint p;
+    p.kind = kind;
+    p.position = position;
+    p.letter = letter;
+    p.count = count;
+    p.qs = c.qs;
+    p.z = c.point;
+    return p;
+}
+
 class GirderWalk {
 public:
     GirderWalk(PointsWork& w) : w_(w), walk_(w.walk), girder_(w.Girder()) {}
@@ -403,13 +416,8 @@ void GirderWalk::ParallelFractionalPoints(int position, const Crossing& at, doub
                    CrossLineAcrossControl(c.point, c.normal), c.point);
         }
         if (atEnd) return;
-        StoredPoint p;
-        p.kind = PointKind::FractionalOnParallel;
-        p.position = position;
-        p.letter = letter;
-        p.count = count;
-        p.qs = c.qs;
-        p.z = c.point;
+        StoredPoint p =
+            FractionalPoint(PointKind::FractionalOnParallel, position, letter, count, c);
         p.girderLength = GirderLengthTo(c);
         if (!StoreLinePoint(w_, p)) return;
     }
@@ -475,13 +483,8 @@ void GirderWalk::StraightFractionalPoints(int position, const Crossing& at, cons
         if (station < limits.begin) continue;
         if (girder_.exteriorCode != 0)
             WriteX(static_cast<int>(count), walk_.chained, CrossLineThrough(point, u), point);
-        StoredPoint p;
-        p.kind = PointKind::FractionalOnStraight;
-        p.position = position;
-        p.letter = letter;
-        p.count = count;
-        p.qs = c.qs;
-        p.z = point;
+        StoredPoint p =
+            FractionalPoint(PointKind::FractionalOnStraight, position, letter, count, c);
         p.a = point - walk_.startPoint;
         p.b = u;
         if (kind_ == Kind::Segmented) {
