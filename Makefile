@@ -11,7 +11,7 @@ CMAKE_OPTIONS ?=
 FORMAT_FILES = $(shell git ls-files '*.cpp' '*.hpp' 2>/dev/null || \
   find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.hpp' \) -print)
 
-.PHONY: all deps build run editor test test-sanitize format-check ci clean
+.PHONY: all deps build run editor test test-sanitize format-check ci bench clean
 
 all: build
 
@@ -48,6 +48,12 @@ test-sanitize: deps
 	cmake -S . -B $(SAN_BUILD) -DQUILLON_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(CMAKE_OPTIONS)
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The engine on long generated decks beside cat, and the Fw.d writer's two
+# roads on ten million values (not part of test or CI).
+bench: build
+	cmake --build $(BUILD) --target quillon_bench -j $(JOBS)
+	$(BUILD)/bench/quillon_bench $(BUILD) bench/make-bench-deck.sh
 
 # Fails on the first source that clang-format would change.
 format-check: deps

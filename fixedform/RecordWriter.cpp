@@ -1,6 +1,7 @@
 #include "fixedform/RecordWriter.hpp"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -24,11 +25,15 @@ std::string RightJustify(const std::string& body, int width) {
 // of the exact decimal expansion, so no binary rounding comes in between.
 void RoundExact(double magnitude, int decimals, std::string& whole, std::string& fraction,
                 int scale = 0) {
-    // The exact decimal expansion of a double ends within 1074 places; ask for
-    // more than enough so that the digits after the cut are exact.
-    int width = std::snprintf(nullptr, 0, "%.1100f", magnitude);
+    // The whole decimal expansion: a double is M * 2^(E - 53) with a 53-bit
+    // integer M (frexp's E), so its expansion ends within 53 - E places (at
+    // most 1074). Asking for all of them leaves printf nothing to round.
+    int exponent = 0;
+    std::frexp(magnitude, &exponent);
+    int places = std::max(53 - exponent, 0) + 1;
+    int width = std::snprintf(nullptr, 0, "%.*f", places, magnitude);
     std::vector<char> buffer(static_cast<size_t>(width) + 1);
-    std::snprintf(buffer.data(), buffer.size(), "%.1100f", magnitude);
+    std::snprintf(buffer.data(), buffer.size(), "%.*f", places, magnitude);
     std::string exact(buffer.data());
     size_t point = exact.find('.');
     std::string high = exact.substr(0, point), low = exact.substr(point + 1);
@@ -46,6 +51,65 @@ void RoundExact(double magnitude, int decimals, std::string& whole, std::string&
     DecimalDigits rounded = RoundDigits({false, high, low}, decimals);
     whole = rounded.whole.empty() ? "0" : rounded.whole;
     fraction = rounded.fraction;
+}
+
+// The short road to the same digits. std::to_chars with a precision rounds
+// the exact binary value to the nearest text, so it agrees with rounding half
+// away from zero everywhere except on an exact tie, where it may round to
+// even. The value x lies exactly halfway between two texts of d decimals when
+// x * 10^d is an odd multiple of 1/2, that is, when x * 2^(d+1) is an odd
+// integer (5^d is odd and x is a binary fraction). Those values, and values
+// outside the range below, are left to the exact expansion: the result is
+// false and nothing is written.
+constexpr int kShortestDecimals = 40;
+constexpr double kShortestMagnitude = 1e30;
+constexpr size_t kShortBuffer = 32 + kShortestDecimals;  // 31 whole digits, the point, decimals
+
+bool MayBeATie(double magnitude, int decimals) {
+    double scaled = std::ldexp(magnitude, decimals + 1);  // exact: no overflow below 1e30 * 2^41
+    return scaled == std::floor(scaled) && std::fmod(scaled, 2.0) == 1.0;
+}
+
+// Writes the rounded magnitude into `out` ("123.4560", "0.50", "7" for
+// d = 0) and returns its length, or 0 when the exact expansion must do it.
+size_t RoundShort(double magnitude, int decimals, char (&out)[kShortBuffer]) {
+    if (decimals > kShortestDecimals || !(magnitude < kShortestMagnitude)) return 0;
+    if (MayBeATie(magnitude, decimals)) return 0;
+    std::to_chars_result r =
+        std::to_chars(out, out + kShortBuffer, magnitude, std::chars_format::fixed, decimals);
+    if (r.ec != std::errc()) return 0;
+    return static_cast<size_t>(r.ptr - out);
+}
+
+// Fw.d without a scale by the short road; false when it cannot be taken.
+bool FormatFShort(double value, int width, int decimals, PlusSign plus, std::string& out) {
+    char digits[kShortBuffer];
+    size_t length = RoundShort(std::fabs(value), decimals, digits);
+    if (length == 0) return false;
+    bool allZero = true;
+    for (size_t i = 0; i < length && allZero; ++i) allZero = digits[i] == '0' || digits[i] == '.';
+    char sign = 0;
+    if (std::signbit(value) && !allZero)
+        sign = '-';
+    else if (plus == PlusSign::Show)
+        sign = '+';
+    std::string_view body(digits, length);
+    bool point = decimals > 0;  // to_chars writes no point for d = 0; Fw.0 does
+    size_t size = (sign ? 1 : 0) + length + (point ? 0 : 1);
+    // Below one the leading zero goes first when room is short.
+    if (size > static_cast<size_t>(width) && body.size() > 1 && body[0] == '0' && body[1] == '.') {
+        body.remove_prefix(1);
+        --size;
+    }
+    if (size > static_cast<size_t>(width)) {
+        out = Stars(width);
+        return true;
+    }
+    out.assign(static_cast<size_t>(width) - size, ' ');
+    if (sign) out.push_back(sign);
+    out.append(body);
+    if (!point) out.push_back('.');
+    return true;
 }
 
 }  // namespace
@@ -66,7 +130,7 @@ std::string FormatI(long long value, int width, int minDigits, PlusSign plus) {
     return RightJustify(body + digits, width);
 }
 
-std::string FormatF(double value, int width, int decimals, PlusSign plus, int scale) {
+std::string FormatFExact(double value, int width, int decimals, PlusSign plus, int scale) {
     if (width <= 0) return std::string();
     if (decimals < 0) decimals = 0;
     if (!std::isfinite(value)) return Stars(width);
@@ -87,6 +151,15 @@ std::string FormatF(double value, int width, int decimals, PlusSign plus, int sc
     return RightJustify(body, width);
 }
 
+std::string FormatF(double value, int width, int decimals, PlusSign plus, int scale) {
+    if (width <= 0) return std::string();
+    if (decimals < 0) decimals = 0;
+    if (!std::isfinite(value)) return Stars(width);
+    std::string out;
+    if (scale == 0 && FormatFShort(value, width, decimals, plus, out)) return out;
+    return FormatFExact(value, width, decimals, plus, scale);
+}
+
 DecimalDigits RoundToDigits(double value, int decimals) {
     if (decimals < 0) decimals = 0;
     DecimalDigits out;
@@ -94,7 +167,17 @@ DecimalDigits RoundToDigits(double value, int decimals) {
         out.fraction.assign(static_cast<size_t>(decimals), '0');
         return out;
     }
-    RoundExact(std::fabs(value), decimals, out.whole, out.fraction);
+    char digits[kShortBuffer];
+    size_t length = RoundShort(std::fabs(value), decimals, digits);
+    if (length > 0) {
+        std::string_view text(digits, length);
+        size_t point = text.find('.');
+        out.whole.assign(text.substr(0, point));
+        out.fraction.assign(point == std::string_view::npos ? std::string_view()
+                                                            : text.substr(point + 1));
+    } else {
+        RoundExact(std::fabs(value), decimals, out.whole, out.fraction);
+    }
     out.negative = std::signbit(value);
     return TruncateDigits(out, decimals);  // drops leading zeros and the sign of a zero
 }
@@ -174,18 +257,25 @@ std::string PadRight(std::string_view text, int width) {
 
 Record& Record::Put(std::string_view piece) {
     if (text_.size() < cursor_) text_.resize(cursor_, ' ');
-    for (char c : piece) {
-        if (cursor_ < text_.size())
-            text_[cursor_] = c;
-        else
-            text_.push_back(c);
-        ++cursor_;
-    }
+    const size_t over = std::min(piece.size(), text_.size() - cursor_);  // overwritten
+    text_.replace(cursor_, over, piece.data(), over);
+    text_.append(piece.data() + over, piece.size() - over);
+    cursor_ += piece.size();
     return *this;
 }
 
+Record& Record::A(std::string_view text, int width) {
+    if (width <= 0) return *this;
+    const size_t w = static_cast<size_t>(width);
+    if (text.size() >= w) return Put(text.substr(0, w));
+    X(width - static_cast<int>(text.size()));
+    return Put(text);
+}
+
 Record& Record::X(int count) {
-    if (count > 0) Put(std::string(static_cast<size_t>(count), ' '));
+    static constexpr std::string_view kBlanks = "                                ";
+    for (; count > 0; count -= static_cast<int>(kBlanks.size()))
+        Put(kBlanks.substr(0, std::min(static_cast<size_t>(count), kBlanks.size())));
     return *this;
 }
 

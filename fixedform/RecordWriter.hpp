@@ -27,6 +27,14 @@ std::string FormatI(long long value, int width, int minDigits = -1,
 std::string FormatF(double value, int width, int decimals, PlusSign plus = PlusSign::Suppress,
                     int scale = 0);
 
+// Fw.d through the whole decimal expansion of the double, digit by digit:
+// the reference that FormatF is proven against. FormatF takes a shorter
+// road to the same text (std::to_chars at the field's precision) and comes
+// here only where the value may lie on a tie or far outside the listing's
+// range, and for every kP scale other than 0.
+std::string FormatFExact(double value, int width, int decimals, PlusSign plus = PlusSign::Suppress,
+                         int scale = 0);
+
 // The exact binary value of `value` rounded half away from zero to `decimals`
 // places, as digits (the digits FormatF prints). NaN and infinities give zero.
 DecimalDigits RoundToDigits(double value, int decimals);
@@ -60,7 +68,7 @@ public:
     Record& G(double value, int width, int decimals) {
         return Put(FormatG(value, width, decimals));
     }
-    Record& A(std::string_view text, int width) { return Put(FormatA(text, width)); }
+    Record& A(std::string_view text, int width);               // as FormatA
     Record& Text(std::string_view text) { return Put(text); }  // a literal
     Record& X(int count);
     Record& Column(int column);

@@ -30,7 +30,9 @@ inline constexpr int kMostDeadLoadCards = 200;
 // A deflection that is not given (a deflection is present when it is 9000.0
 // or less).
 inline constexpr double kNoDeflection = 9900.0;
-inline constexpr int kTenthPoints = 11;  // deflections at tenth points 0 to 10
+inline constexpr int kTenthPoints = 11;       // deflections at tenth points 0 to 10
+inline constexpr int kCurveTerms = 7;         // a DeadLoadCurve's coefficients A0 to A6
+inline constexpr int kNoDeadLoadGirder = 61;  // girder code of a record that serves no bent line
 
 // The marks of TangentsUsed, set with OR.
 inline constexpr int kAheadTangentMark = 1;
@@ -184,6 +186,17 @@ struct DeadLoadRecord {
     std::string label = kBlankTen;
     std::array<double, kTenthPoints> deflections{};  // feet; kNoDeflection when not given
     int cardCount = 0;                               // on the initial record of a set: its cards
+
+    // Left by the dead-load step. The codes of the initial record of a set
+    // that serves a bent line: CharacterCode of column 3 and of column 4 (61
+    // for "0"); of every other record: kNoDeadLoadGirder and 0.
+    int girderCode = kNoDeadLoadGirder;
+    int bentCode = 0;
+    // DeadLoadCurve: deflection (feet) = curve[0] + curve[1] t + ... +
+    // curve[6] t^6, t the fraction of the set's span (0 at its first tenth
+    // point, 1 at its last); only on an initial record whose fit succeeded.
+    bool fitted = false;
+    std::array<double, kCurveTerms> curve{};
 };
 
 struct DeadLoadTable {

@@ -58,7 +58,7 @@ int EngineMain(EngineRun& run) {
             const StepEnd end = ProcessLineSet(run, problem.alignment, problem.lineSet);
             if (end == StepEnd::AtDeckEnd && CardsStillExpected(state)) return EndOfInputError(run);
             state.runErrorFlag = state.runErrorFlag || state.fatalFlag;
-            if (!state.fatalFlag) ComputeLineSetPoints(run);
+            if (!state.fatalFlag) ComputeLineSetPoints(run, problem.alignment, problem.lineSet);
             state.fatalFlag = true;
             // The deck ended after the line set's 06 or 07 cards.
             if (end == StepEnd::AtDeckEnd) return FinishRun(run);

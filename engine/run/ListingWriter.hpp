@@ -27,6 +27,24 @@ public:
     void Write(std::string_view record);
     void WriteEmpty() { Write(""); }
 
+    // Pages `lines` shorter for as long as the scope lasts (the bent-line
+    // groups below the horizontal control are listed so); the page length
+    // comes back when it ends.
+    class ShorterPages {
+    public:
+        ShorterPages(ListingWriter& writer, int lines)
+            : writer_(writer), saved_(writer.pageLength_) {
+            writer_.pageLength_ = saved_ - lines;
+        }
+        ~ShorterPages() { writer_.pageLength_ = saved_; }
+        ShorterPages(const ShorterPages&) = delete;
+        ShorterPages& operator=(const ShorterPages&) = delete;
+
+    private:
+        ListingWriter& writer_;
+        int saved_;
+    };
+
     int PageCounter() const { return pageCounter_; }
     int LinesLeft() const { return linesLeft_; }
     int PageLength() const { return pageLength_; }

@@ -46,13 +46,17 @@ const std::string kPier =
     Card({{1, "06"}, {3, "  100.00"}, {22, " 10"}, {29, "PIER 2"}, {44, "B"}});
 const std::string kEnd = Card({{1, "06"}, {3, "  200.00"}, {29, "ABUT 3"}});
 const std::string kDeadLoad = Card({{1, "07"}, {3, "AA"}, {15, "   100"}, {75, "     0"}});
+// Sets for the bent lines alone (column 3 blank), as the girder lines ask
+// for no dead load: one for each span that asks for it.
+const std::string kBentDeadLoadA = Card({{1, "07"}, {4, "A"}, {15, "   100"}, {75, "     0"}});
+const std::string kBentDeadLoadB = Card({{1, "07"}, {4, "B"}, {15, "   100"}, {75, "     0"}});
 const std::string kApproach = "08";
 
 TEST(LineSetDecks, StraightBridgeEndsNormally) {
-    const auto result =
-        testing::RunOnDeck(Deck({kHeader, linesettest::kVerticalCard, linesettest::kCrossSlopeCard,
-                                 ReferenceCard("1200.", "0", "1", "1"), kGirderA, kGirderB,
-                                 kAbutment, kPier, kEnd, kDeadLoad, kApproach}));
+    const auto result = testing::RunOnDeck(
+        Deck({kHeader, linesettest::kVerticalCard, linesettest::kCrossSlopeCard,
+              ReferenceCard("1200.", "0", "1", "1"), kGirderA, kGirderB, kAbutment, kPier, kEnd,
+              kBentDeadLoadA, kBentDeadLoadB, kApproach}));
     EXPECT_EQ(result.status, 0) << result.listing;
     EXPECT_EQ(result.console, "  Normal termination -- QUILLON\n");
     EXPECT_TRUE(
