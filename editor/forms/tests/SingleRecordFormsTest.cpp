@@ -103,19 +103,14 @@ const std::vector<TypingCase>& TypingCases() {
 
 }  // namespace
 
-class SingleRecordFormsTest : public QObject {
+class SingleRecordFormsTest : public FormsTestCase {
     Q_OBJECT
 
 private slots:
     void init() {
-        deck_ = std::make_unique<DeckModel>();
-        forms_ = std::make_unique<Forms>(*deck_);
+        SetUp();
         edits_ = 0;
         connect(forms_.get(), &Forms::Edited, this, [this] { ++edits_; });
-    }
-    void cleanup() {
-        forms_.reset();
-        deck_.reset();
     }
 
     void typing_data();
@@ -129,8 +124,6 @@ private slots:
     void formsShowTheModelWhenADeckIsOpened();
 
 private:
-    std::unique_ptr<DeckModel> deck_;
-    std::unique_ptr<Forms> forms_;
     int edits_ = 0;
 };
 
