@@ -85,7 +85,11 @@ DescriptionForm::DescriptionForm(DeckModel& deck) : FormWindow(deck, "Descriptio
     AddField(grid, 1, 2, "Designer:", designer, true);
     AddField(grid, 2, 0, "Subaccount:", subAcc, true);
     AddField(grid, 2, 2, "Detailer:", detailer, true);
-    AddField(grid, 3, 0, "Location:", location, true);
+    // Nothing stands right of the location: its box takes the row.
+    QLabel* locationLabel = MakeHeading("Location:", this);
+    locationLabel->setBuddy(location);
+    grid->addWidget(locationLabel, 3, 0, Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(location, 3, 1, 1, 3);
 
     QLabel* descLabel = MakeLabel("General Description:", this);
     QFont descFont = descLabel->font();
