@@ -184,17 +184,11 @@ HorizontalForm::HorizontalForm(DeckModel& deck)
     AddField(grid, 4, 0, "Profile Offset:", profOffset, true);
     grid->addWidget(MakeLabel("(negative values for left)", this), 5, 1);
 
-    layout->addSpacing(Pixels(240));
-    layout->addWidget(MakeHeading("Station Equation", this));
-    auto* equation = new QGridLayout;
-    layout->addLayout(equation);
-    AddField(equation, 0, 0, "Back:", back);
-    AddField(equation, 0, 2, "Ahead:", ahead);
-    // Both grids keep their label and box columns aligned.
-    for (QGridLayout* g : {grid, equation}) {
-        g->setColumnMinimumWidth(0, Pixels(1440));
-        g->setColumnMinimumWidth(2, Pixels(1260));
-    }
+    // The station equation under its heading, in the columns of the curve data.
+    grid->setRowMinimumHeight(6, Pixels(240));
+    grid->addWidget(MakeHeading("Station Equation", this), 7, 0, 1, 4);
+    AddField(grid, 8, 0, "Back:", back);
+    AddField(grid, 8, 2, "Ahead:", ahead);
 
     QPushButton* hide = MakeHideButton("Command2");
     layout->addLayout(CentredButton(hide, 1212));
@@ -391,7 +385,7 @@ RoadApprForm::RoadApprForm(DeckModel& deck) : FormWindow(deck, "RoadAppr", "Road
     RoadAppr& form = deck_.roadAppr;
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(2);
+    grid->setHorizontalSpacing(6);
     layout->addLayout(grid);
 
     const struct {
