@@ -10,7 +10,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTextCursor>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "cards/CardLayouts.hpp"
 #include "editor/forms/FormControls.hpp"
@@ -124,7 +126,28 @@ DescriptionForm::DescriptionForm(DeckModel& deck) : FormWindow(deck, "Descriptio
 }
 
 void DescriptionForm::TypedDescription() {
-    std::vector<std::string> lines = SplitTypedLines(FromControlText(genDesc_->toPlainText()));
+    QString text = genDesc_->toPlainText();
+    // A deck holds single-byte characters only: others typed or pasted are
+    // taken out again, the cursor staying where it was among the rest.
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; })) {
+        const int position = genDesc_->textCursor().position();
+        QString kept;
+        int cursorAt = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i].unicode() > 0xFF) continue;
+            kept += text[i];
+            if (i < position) ++cursorAt;
+        }
+        {
+            const QSignalBlocker quiet(genDesc_);
+            genDesc_->setPlainText(kept);
+        }
+        QTextCursor cursor = genDesc_->textCursor();
+        cursor.setPosition(cursorAt);
+        genDesc_->setTextCursor(cursor);
+        text = kept;
+    }
+    std::vector<std::string> lines = SplitTypedLines(FromControlText(text));
     if (lines == deck_.description.GenDesc) return;
     deck_.description.GenDesc = std::move(lines);
     emit Edited();
