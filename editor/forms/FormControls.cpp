@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QValidator>
+#include <algorithm>
 
 namespace quillon::editor {
 
@@ -71,16 +72,23 @@ QLineEdit* MakeTextBox(const QString& name, int twips, QWidget* parent, int maxL
                        bool fixedPitch) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
-    box->setMinimumWidth(Pixels(twips));
+    if (fixedPitch) box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // Wide enough for the Part's width, and for a full field of characters.
+    int width = Pixels(twips);
+    if (maxLength > 0)
+        width = std::max(width, box->fontMetrics().horizontalAdvance(QString(maxLength, 'O')) +
+                                    box->minimumSizeHint().width() - box->fontMetrics().maxWidth());
+    box->setMinimumWidth(width);
     box->setValidator(new DeckCharacters(box));
     if (maxLength >= 0) box->setMaxLength(maxLength);
-    if (fixedPitch) box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     return box;
 }
 
 void ShowText(QLineEdit* box, std::string_view bytes) {
     const QString text = ToControlText(bytes);
-    if (box->text() != text) box->setText(text);
+    if (box->text() == text) return;
+    box->setText(text);
+    if (!box->hasFocus()) box->setCursorPosition(0);  // a long text shows from its start
 }
 
 QComboBox* MakeDropDown(const QString& name, const QStringList& items, const QString& prompt,
@@ -93,6 +101,7 @@ QComboBox* MakeDropDown(const QString& name, const QStringList& items, const QSt
     box->addItems(items);
     if (!prompt.isEmpty()) box->setPlaceholderText(prompt);
     box->setCurrentIndex(-1);  // filling the list chose its first item
+    box->setMinimumWidth(std::max(Pixels(twips), box->sizeHint().width()));  // no item clipped
     return box;
 }
 

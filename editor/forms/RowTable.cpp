@@ -33,8 +33,9 @@ std::vector<QWidget*> Focusable(QWidget* cell) {
 // The least width that shows a cell's content: a text box needs room for a
 // character or two, a drop-down for its longest item or prompt.
 int NaturalWidth(QWidget* cell) {
-    if (qobject_cast<QLineEdit*>(cell)) return cell->minimumSizeHint().width();
-    return cell->sizeHint().width();
+    if (qobject_cast<QLineEdit*>(cell))
+        return std::max(cell->minimumWidth(), cell->minimumSizeHint().width());
+    return std::max(cell->minimumWidth(), cell->sizeHint().width());
 }
 
 }  // namespace

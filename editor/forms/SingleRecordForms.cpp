@@ -10,7 +10,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTextCursor>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "cards/CardLayouts.hpp"
 #include "editor/forms/FormControls.hpp"
@@ -85,7 +87,11 @@ DescriptionForm::DescriptionForm(DeckModel& deck) : FormWindow(deck, "Descriptio
     AddField(grid, 1, 2, "Designer:", designer, true);
     AddField(grid, 2, 0, "Subaccount:", subAcc, true);
     AddField(grid, 2, 2, "Detailer:", detailer, true);
-    AddField(grid, 3, 0, "Location:", location, true);
+    // Nothing stands right of the location: its box takes the row.
+    QLabel* locationLabel = MakeHeading("Location:", this);
+    locationLabel->setBuddy(location);
+    grid->addWidget(locationLabel, 3, 0, Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(location, 3, 1, 1, 3);
 
     QLabel* descLabel = MakeLabel("General Description:", this);
     QFont descFont = descLabel->font();
@@ -120,7 +126,28 @@ DescriptionForm::DescriptionForm(DeckModel& deck) : FormWindow(deck, "Descriptio
 }
 
 void DescriptionForm::TypedDescription() {
-    std::vector<std::string> lines = SplitTypedLines(FromControlText(genDesc_->toPlainText()));
+    QString text = genDesc_->toPlainText();
+    // A deck holds single-byte characters only: others typed or pasted are
+    // taken out again, the cursor staying where it was among the rest.
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; })) {
+        const int position = genDesc_->textCursor().position();
+        QString kept;
+        int cursorAt = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i].unicode() > 0xFF) continue;
+            kept += text[i];
+            if (i < position) ++cursorAt;
+        }
+        {
+            const QSignalBlocker quiet(genDesc_);
+            genDesc_->setPlainText(kept);
+        }
+        QTextCursor cursor = genDesc_->textCursor();
+        cursor.setPosition(cursorAt);
+        genDesc_->setTextCursor(cursor);
+        text = kept;
+    }
+    std::vector<std::string> lines = SplitTypedLines(FromControlText(text));
     if (lines == deck_.description.GenDesc) return;
     deck_.description.GenDesc = std::move(lines);
     emit Edited();
@@ -180,17 +207,11 @@ HorizontalForm::HorizontalForm(DeckModel& deck)
     AddField(grid, 4, 0, "Profile Offset:", profOffset, true);
     grid->addWidget(MakeLabel("(negative values for left)", this), 5, 1);
 
-    layout->addSpacing(Pixels(240));
-    layout->addWidget(MakeHeading("Station Equation", this));
-    auto* equation = new QGridLayout;
-    layout->addLayout(equation);
-    AddField(equation, 0, 0, "Back:", back);
-    AddField(equation, 0, 2, "Ahead:", ahead);
-    // Both grids keep their label and box columns aligned.
-    for (QGridLayout* g : {grid, equation}) {
-        g->setColumnMinimumWidth(0, Pixels(1440));
-        g->setColumnMinimumWidth(2, Pixels(1260));
-    }
+    // The station equation under its heading, in the columns of the curve data.
+    grid->setRowMinimumHeight(6, Pixels(240));
+    grid->addWidget(MakeHeading("Station Equation", this), 7, 0, 1, 4);
+    AddField(grid, 8, 0, "Back:", back);
+    AddField(grid, 8, 2, "Ahead:", ahead);
 
     QPushButton* hide = MakeHideButton("Command2");
     layout->addLayout(CentredButton(hide, 1212));
@@ -387,7 +408,7 @@ RoadApprForm::RoadApprForm(DeckModel& deck) : FormWindow(deck, "RoadAppr", "Road
     RoadAppr& form = deck_.roadAppr;
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(2);
+    grid->setHorizontalSpacing(6);
     layout->addLayout(grid);
 
     const struct {

@@ -316,6 +316,26 @@ TEST(EmptiedRow, KeepsNothingOfTheRowThatStoodThere) {
     EXPECT_EQ(deck.deadLoad.rows[0].HiddenCode, ' ');
 }
 
+// A row read from a deck is written back without a description: its mark
+// moves with it, and the row emptied in its place has none.
+TEST(ReadFromDeckMark, MovesWithItsRowAndLeavesTheEmptiedRow) {
+    ed::DeckModel deck;
+    deck.girderLine.rows[2].readFromDeck = true;
+    deck.bentLine.rows[2].readFromDeck = true;
+    deck.girderLine.CurrentRow = deck.bentLine.CurrentRow = 2;
+    ed::InsertRow(deck.girderLine);
+    ed::InsertRow(deck.bentLine);
+    EXPECT_FALSE(deck.girderLine.rows[2].readFromDeck);
+    EXPECT_TRUE(deck.girderLine.rows[3].readFromDeck);
+    EXPECT_FALSE(deck.bentLine.rows[2].readFromDeck);
+    EXPECT_TRUE(deck.bentLine.rows[3].readFromDeck);
+    EXPECT_EQ(ed::WriteGirderLineCards(deck).lines.size(), 1u);
+    ed::DeleteRow(deck.girderLine);
+    ed::DeleteRow(deck.girderLine);
+    EXPECT_FALSE(deck.girderLine.rows[2].readFromDeck);
+    EXPECT_TRUE(ed::WriteGirderLineCards(deck).lines.empty());
+}
+
 // The card columns of a written line, by the card's layout.
 std::string Field(const std::string& line, const cards::CardLayout& layout, const char* name) {
     return cards::Text(line, layout[name]);

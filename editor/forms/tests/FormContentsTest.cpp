@@ -52,19 +52,10 @@ const QStringList kDeadColumns = {
 
 }  // namespace
 
-class FormContentsTest : public QObject {
+class FormContentsTest : public FormsTestCase {
     Q_OBJECT
 
 private slots:
-    void init() {
-        deck_ = std::make_unique<DeckModel>();
-        forms_ = std::make_unique<Forms>(*deck_);
-    }
-    void cleanup() {
-        forms_.reset();
-        deck_.reset();
-    }
-
     void contents_data();
     void contents();
     void items_data();
@@ -76,10 +67,6 @@ private slots:
     void tabOrder();
     void hideAndCloseBoxHide_data();
     void hideAndCloseBoxHide();
-
-private:
-    std::unique_ptr<DeckModel> deck_;
-    std::unique_ptr<Forms> forms_;
 };
 
 void FormContentsTest::contents_data() {

@@ -6,6 +6,16 @@
 
 namespace quillon::editor::test {
 
+void FormsTestCase::SetUp() {
+    deck_ = std::make_unique<DeckModel>();
+    forms_ = std::make_unique<Forms>(*deck_);
+}
+
+void FormsTestCase::TearDown() {
+    forms_.reset();
+    deck_.reset();
+}
+
 void Settle() {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QtTest>
+#include <memory>
 #include <string>
 
 #include "cards/CardLayout.hpp"
@@ -17,6 +18,22 @@
 #include "editor/forms/Forms.hpp"
 
 namespace quillon::editor::test {
+
+// A test case with a fresh deck model and its forms for each test function.
+class FormsTestCase : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { SetUp(); }
+    void cleanup() { TearDown(); }
+
+protected:
+    void SetUp();
+    void TearDown();
+
+    std::unique_ptr<DeckModel> deck_;
+    std::unique_ptr<Forms> forms_;
+};
 
 // Shows the form, makes it the active window and lets its layouts settle.
 QWidget* ShowActive(Forms& forms, Form form);

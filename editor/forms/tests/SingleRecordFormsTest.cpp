@@ -103,25 +103,21 @@ const std::vector<TypingCase>& TypingCases() {
 
 }  // namespace
 
-class SingleRecordFormsTest : public QObject {
+class SingleRecordFormsTest : public FormsTestCase {
     Q_OBJECT
 
 private slots:
     void init() {
-        deck_ = std::make_unique<DeckModel>();
-        forms_ = std::make_unique<Forms>(*deck_);
+        SetUp();
         edits_ = 0;
         connect(forms_.get(), &Forms::Edited, this, [this] { ++edits_; });
-    }
-    void cleanup() {
-        forms_.reset();
-        deck_.reset();
     }
 
     void typing_data();
     void typing();
     void numberBoxTakesAnyTextAndSaveNamesIt();
     void typedLinesOfTheDescription();
+    void charactersADeckCannotHoldAreRefused();
     void keyboardAndMouseChoices();
     void unitsSetMetricFlagAndDegreeFollows();
     void degreeOfAFormCreatedWhileMetric();
@@ -129,8 +125,6 @@ private slots:
     void formsShowTheModelWhenADeckIsOpened();
 
 private:
-    std::unique_ptr<DeckModel> deck_;
-    std::unique_ptr<Forms> forms_;
     int edits_ = 0;
 };
 
@@ -182,6 +176,31 @@ void SingleRecordFormsTest::typedLinesOfTheDescription() {
     QVERIFY(written.lines.size() > 2);  // the first card and the key cards come first
     QCOMPARE(written.lines[written.lines.size() - 2], std::string("00SPAN OVER CREEK"));
     QCOMPARE(written.lines.back(), std::string("00THREE GIRDERS"));
+}
+
+namespace {
+
+// Types `text` a character at a time, as a keyboard sends characters beyond ASCII.
+void TypeCharacters(QWidget* box, const QString& text) {
+    for (QChar c : text) QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, c, Qt::NoModifier);
+}
+
+}  // namespace
+
+// A deck holds single-byte characters: others are refused in every box.
+void SingleRecordFormsTest::charactersADeckCannotHoldAreRefused() {
+    QWidget* description = ShowActive(*forms_, Form::Description);
+    auto* genDesc = Find<QPlainTextEdit>(description, "GenDesc");
+    QTest::mouseClick(genDesc->viewport(), Qt::LeftButton);
+    TypeCharacters(genDesc, QString::fromUtf8("A\u20ACB\u00B0C"));
+    QCOMPARE(genDesc->toPlainText(), QString::fromUtf8("AB\u00B0C"));
+    QCOMPARE(deck_->description.GenDesc, (std::vector<std::string>{"AB\xB0"
+                                                                   "C"}));
+    auto* structure = Find<QLineEdit>(description, "StructureID");
+    ClickCell(structure);
+    TypeCharacters(structure, QString::fromUtf8("B\u2013R"));
+    QCOMPARE(structure->text(), QString("BR"));
+    QCOMPARE(deck_->description.StructureID, std::string("BR"));
 }
 
 // Drop-down items chosen by the keyboard, a list row and buttons clicked.
