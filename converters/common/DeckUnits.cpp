@@ -4,6 +4,9 @@
 #include <cctype>
 #include <string_view>
 
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
+
 namespace quillon::converters {
 
 namespace {
@@ -20,19 +23,24 @@ size_t FindIgnoringCase(std::string_view text, std::string_view key, size_t from
     return at == text.end() ? std::string_view::npos : static_cast<size_t>(at - text.begin());
 }
 
-bool IsDescriptionCard(std::string_view line) { return line.substr(0, 2) == "00"; }
+bool IsDescriptionCard(std::string_view line) {
+    return cards::Text(line, cards::kCardType) == cards::TypeText(cards::kDescriptionCard);
+}
 
 }  // namespace
 
 bool IsMetricDeck(const std::vector<std::string>& lines) {
     if (lines.empty()) return false;
-    const std::string& first = lines.front();
-    if (first.size() >= 80 && (first[79] == 'M' || first[79] == 'm')) return true;
+    const char mark = cards::Character(lines.front(), cards::kDescriptionCard["MetricMark"]);
+    if (mark == 'M' || mark == 'm') return true;
+    // The text of a 00 card, where the editor's units card carries its key.
+    const size_t text =
+        static_cast<size_t>(cards::kDescriptionTextCard["Description.Text"].first - 1);
     bool metric = false;
     for (size_t i = 1; i < lines.size() && IsDescriptionCard(lines[i - 1]); ++i) {
         std::string_view line = lines[i];
         constexpr std::string_view kUnits = "Units:";
-        size_t units = FindIgnoringCase(line, kUnits, 2);
+        size_t units = FindIgnoringCase(line, kUnits, text);
         if (units == std::string_view::npos) continue;
         metric = FindIgnoringCase(line, "Metric", units + kUnits.size()) != std::string_view::npos;
     }

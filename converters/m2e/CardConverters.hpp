@@ -16,10 +16,10 @@
 
 namespace quillon::converters::m2e {
 
-// 00, the first of the run: "00", the structure identifier (columns 3-12),
-// columns 13-79 and a blank in column 80, so the metric mark is gone.
+// 00, the first of the run: "00", the structure identifier, the unused
+// columns after it and a blank metric mark, so the deck is no longer metric.
 std::string convertFirstDescriptionCard(std::string_view card);
-// 00, later ones: "00" and columns 3-80.
+// 00, later ones: "00" and the card's text.
 std::string convertDescriptionCard(std::string_view card);
 
 CardConversion convertHorizontalAlignmentCard(std::string_view card);  // 01
@@ -33,7 +33,7 @@ CardConversion convertBentLineCard(std::string_view card);            // 06
 CardConversion convertDeadLoadCard(std::string_view card);            // 07
 CardConversion convertRoadApproachCard(std::string_view card);        // 08
 
-// The field tables, left to right (the type columns 1-2 are not in them).
+// The field tables, left to right (the card type is not in them).
 const std::vector<CardField>& HorizontalAlignmentFields();
 const std::vector<CardField>& VerticalAlignmentFields();
 const std::vector<CardField>& CrossSlopeFields();
@@ -42,7 +42,7 @@ const std::vector<CardField>& ReferenceLineFields();
 // `ElevationShift` is in metres on a type "4" line and in millimetres otherwise.
 std::vector<CardField> GirderLineFields(bool lineTypeFour);
 const std::vector<CardField>& BentLineFields();
-// The deflections are in metres when column 5 holds "M", else in millimetres.
+// The deflections are in metres when DeflectionUnits is "M", else in millimetres.
 std::vector<CardField> DeadLoadFields(bool metres);
 const std::vector<CardField>& RoadApproachFields();
 

@@ -2,8 +2,11 @@
 
 #include <cmath>
 
-#include "converters/m2e/ImpliedDecimal.hpp"
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
+#include "converters/m2e/MetricValues.hpp"
 #include "fixedform/FieldReader.hpp"
+#include "fixedform/ImpliedDecimal.hpp"
 #include "fixedform/RecordWriter.hpp"
 
 namespace quillon::converters::m2e {
@@ -42,9 +45,9 @@ FieldOutput NotANumber(const CardField& field, std::string_view text) {
 }
 
 FieldOutput AsRead(const CardField& field, const std::string& text) {
-    auto read = parseImpliedDecimal(text, field.decimalsIn);
+    auto read = ff::ReadFwdDigits(text, field.decimalsIn);
     if (!read.ok()) return {text, {}};  // not a number: the engine judges it
-    auto written = formatImpliedDecimal(read.value, field.width, field.decimals);
+    auto written = ff::FormatImpliedDecimal(read.value, field.width, field.decimals);
     if (!written) return TooWide(field, read.value, "");
     return {*written, {}};
 }
@@ -57,7 +60,7 @@ FieldOutput Converted(const CardField& field, const std::string& text, bool mill
     double value = millimetres ? millimetresToInches(read.value) : metresToFeet(read.value);
     if (!std::isfinite(value)) return TooLarge(field, text);
     ff::DecimalDigits digits = convertedDigits(value, field.decimals);
-    auto written = formatImpliedDecimal(digits, field.width, field.decimals);
+    auto written = ff::FormatImpliedDecimal(digits, field.width, field.decimals);
     if (!written) return TooWide(field, digits, millimetres ? "in" : "ft");
     return {*written, {}};
 }
@@ -77,7 +80,7 @@ FieldOutput BySize(const CardField& field, const std::string& text) {
 
 FieldOutput FourDigits(std::string_view card, const CardField& field, const std::string& text,
                        bool crown) {
-    auto read = parseImpliedDecimal(text, field.decimalsIn);
+    auto read = ff::ReadFwdDigits(text, field.decimalsIn);
     // Not a number: the columns are passed on as they stand, for the engine to judge.
     if (!read.ok()) return {ff::Columns(card, field.first, field.Columns()), {}};
     auto digits = formatFourDecimals(read.value);
@@ -85,13 +88,17 @@ FieldOutput FourDigits(std::string_view card, const CardField& field, const std:
     return {crown ? "-" + *digits : *digits, {}};
 }
 
-FieldOutput PartsOrLength(const CardField& field, const std::string& text) {
-    if (!fieldIsBlank(text.substr(3))) return Converted(field, text, false);
-    auto read = parseImpliedDecimal(text, field.decimalsIn);
+// A count of equal parts when the field's decimals are blank (the count is
+// written in the count's columns, the decimals stay blank), else a length.
+FieldOutput PartsOrLength(std::string_view card, const CardField& field, const std::string& text) {
+    const cards::CardLayout& layout = cards::kBentLineCard;
+    if (!cards::IsBlank(card, layout["FractionalPoints decimals"]))
+        return Converted(field, text, false);
+    auto read = ff::ReadFwdDigits(text, field.decimalsIn);
     if (!read.ok()) return {text, {}};
-    auto count = formatImpliedDecimal(read.value, 3, 0);
+    auto count = ff::FormatImpliedDecimal(read.value, layout["FractionalPoints count"].Width(), 0);
     if (!count) return TooWide(field, read.value, "");
-    return {*count + "    ", {}};
+    return {ff::PadRight(*count, field.Columns()), {}};
 }
 
 FieldOutput ConvertField(std::string_view card, const CardField& field) {
@@ -100,7 +107,7 @@ FieldOutput ConvertField(std::string_view card, const CardField& field) {
     std::string text = crown ? ff::Columns(card, field.first + 1, field.Columns() - 1)
                              : ff::Columns(card, field.first, field.Columns());
     if (field.rule == FieldRule::Copied) return {text, {}};
-    if (fieldIsBlank(text)) return {(crown ? "-" : "") + text, {}};
+    if (ff::IsBlank(text)) return {(crown ? "-" : "") + text, {}};
     switch (field.rule) {
         case FieldRule::AsRead:
             return AsRead(field, text);
@@ -115,7 +122,7 @@ FieldOutput ConvertField(std::string_view card, const CardField& field) {
         case FieldRule::FourDecimals:
             return FourDigits(card, field, text, crown);
         case FieldRule::PartsOrLength:
-            return PartsOrLength(field, text);
+            return PartsOrLength(card, field, text);
         case FieldRule::Copied:
             break;
     }

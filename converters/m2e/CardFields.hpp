@@ -1,9 +1,9 @@
 // The fields of a metric card and how each is written on the English card.
 //
-// Every field keeps its columns. A blank field is written as blanks of its
-// width. A number that is not converted and does not read as a number is
-// passed on as it stands, so that the engine reports it at its card. Each
-// card type is a table of these fields, left to right.
+// Every field keeps its columns, which come from the card layouts. A blank field is written as
+// blanks of its width. A number that is not converted and does not read as a number is passed on as
+// it stands, so that the engine reports it at its card. Each card type is a table of these fields,
+// left to right.
 #pragma once
 
 #include <optional>
@@ -24,12 +24,12 @@ enum class FieldRule {
                       // at most kLongestTransitionCurve metres in size
     CrownSlope,       // read from its second column on; written "-" and its 4 decimals
     FourDecimals,     // a slope written as its four decimals (formatFourDecimals)
-    PartsOrLength,    // `FractionalPoints`: a count when its last 4 columns are blank
-                      // (written "%3d" and 4 blanks), else a length in metres, "3,4"
+    PartsOrLength,    // `FractionalPoints`: a count when its decimals are blank
+                      // (written "%3d" and blanks), else a length in metres, "3,4"
 };
 
 struct CardField {
-    std::string name;  // the field's name, for messages
+    std::string name;  // the field's name in its card layout, for messages
     int first = 0;     // first column
     int last = 0;      // last column
     FieldRule rule = FieldRule::Copied;

@@ -6,9 +6,12 @@
 #include <optional>
 #include <system_error>
 
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
 #include "converters/common/ConverterFiles.hpp"
 #include "converters/common/ConverterLog.hpp"
 #include "converters/common/DeckUnits.hpp"
+#include "converters/common/StaleOutput.hpp"
 #include "converters/common/TextRoutines.hpp"
 #include "converters/m2e/CardConverters.hpp"
 #include "fixedform/FieldReader.hpp"
@@ -109,12 +112,7 @@ int M2eRun::Abort() {
 }
 
 void M2eRun::RemoveStaleOutput() {
-    if (!named_ || files_.input == files_.output) return;
-    std::error_code ignored;
-    // Only a file of its own: never the input under another name, never a folder.
-    if (fs::equivalent(files_.input, files_.output, ignored)) return;
-    if (!fs::is_regular_file(fs::symlink_status(files_.output, ignored))) return;
-    fs::remove(files_.output, ignored);
+    if (named_) converters::RemoveStaleOutput(files_.input, files_.output);
 }
 
 int M2eRun::endRun(int status) {
@@ -255,8 +253,8 @@ DeckFiles convertDeck(std::string_view argument) {
 }
 
 ClassifiedCard classifyCard(std::string_view card) {
-    if (ff::Columns(card, 1, 2) == "99") return {CardClass::Comment, 99};
-    auto type = ff::ReadInteger(card, 1, 2, ff::Blanks::Ignored);
+    if (cards::Text(card, cards::kCardType) == "99") return {CardClass::Comment, 99};
+    auto type = cards::Integer(card, cards::kCardType);
     if (!type.ok() || type.value < 0 || type.value > 8) return {CardClass::Foreign, type.value};
     return {CardClass::Typed, type.value};
 }

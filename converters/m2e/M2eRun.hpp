@@ -43,8 +43,8 @@ struct DeckFiles {
 };
 DeckFiles convertDeck(std::string_view argument);
 
-// How the card loop treats a line, from its columns 1-2 as the engine reads
-// them (blanks ignored, so blank columns give a 00 card).
+// How the card loop treats a line, from its card type read as the engine
+// reads it (blanks ignored, so a blank type is a 00 card).
 enum class CardClass {
     Comment,  // "99": left out of the English deck
     Foreign,  // no number, or a number outside 0-8: passed on as it stands

@@ -2,8 +2,11 @@
 
 #include <cmath>
 
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
 #include "engine/run/TextHelpers.hpp"
 #include "fixedform/FieldReader.hpp"
+#include "fixedform/RecordWriter.hpp"
 
 namespace quillon::engine {
 
@@ -11,23 +14,21 @@ namespace ff = quillon::fixedform;
 
 namespace {
 
-// A numeric field Fw.d, blanks as zeros, read into `member`.
+// A numeric field of the card, blanks as zeros, read into `member`; `name`
+// is how the listing names it.
 template <class Card>
 struct NumberField {
-    int first;
-    int width;
-    int decimals;
+    const cards::Field* field;
     const char* name;
     double Card::*member;
 };
 
 // A field read first as text: blank = not given (`member` takes
-// `blankValue`), else the text read as Fw.d (kP `scale`) with its blank rule.
+// `blankValue`), else the text read with the field's implied decimals, kP
+// `scale` and the engine's blank rule.
 template <class Card>
 struct OptionalField {
-    int first;
-    int width;
-    int decimals;
+    const cards::Field* field;
     int scale;
     ff::Blanks blanks;
     const char* name;
@@ -36,107 +37,134 @@ struct OptionalField {
     double blankValue;
 };
 
-void NoteFailure(FieldFailure& failure, int first, int width, const char* name) {
+void NoteFailure(FieldFailure& failure, const cards::Field& field, const char* name) {
     if (failure.failed) return;  // the first failing field is the one named
     failure.failed = true;
-    failure.firstColumn = first;
-    failure.lastColumn = first + width - 1;
+    failure.firstColumn = field.first;
+    failure.lastColumn = field.last;
     failure.name = name;
 }
 
-template <class Card>
-bool Reads(std::string_view card, const NumberField<Card>& field) {
-    return ff::ReadReal(card, field.first, field.width, field.decimals).ok();
+bool Reads(std::string_view card, const cards::Field& field) {
+    return cards::Number(card, field).ok();
 }
 
 template <class Card, size_t N>
 void ReadNumbers(std::string_view card, const NumberField<Card> (&fields)[N], Card& out,
                  FieldFailure& failure) {
     for (const NumberField<Card>& field : fields) {
-        auto read = ff::ReadReal(card, field.first, field.width, field.decimals);
+        auto read = cards::Number(card, *field.field);
         out.*field.member = read.ok() ? read.value : 0.0;
-        if (!read.ok()) NoteFailure(failure, field.first, field.width, field.name);
+        if (!read.ok()) NoteFailure(failure, *field.field, field.name);
     }
 }
 
 template <class Card>
 void ReadOptional(std::string_view card, const OptionalField<Card>& field, Card& out,
                   FieldFailure& failure) {
-    const std::string text = ff::ReadText(card, field.first, field.width);
-    const bool given = !ff::IsBlank(text);
+    const bool given = !cards::IsBlank(card, *field.field);
     if (field.given != nullptr) out.*field.given = given;
     out.*field.member = field.blankValue;
     if (!given) return;
-    auto read = ff::ReadFwd(text, field.decimals, field.blanks, field.scale);
+    auto read =
+        ff::ReadFwd(cards::Text(card, *field.field), field.field->Decimals(cards::DeckUnits::Feet),
+                    field.blanks, field.scale);
     if (read.ok())
         out.*field.member = read.value;
     else
-        NoteFailure(failure, field.first, field.width, field.name);
+        NoteFailure(failure, *field.field, field.name);
 }
 
+// Grades and transition percents are percents on the card, fractions once read.
+constexpr int kPercent = 2;
+
+constexpr const cards::CardLayout& k01 = cards::kHorizontalAlignmentCard;
+constexpr const cards::CardLayout& k02 = cards::kVerticalAlignmentCard;
+constexpr const cards::CardLayout& k03 = cards::kCrossSlopeCard;
+constexpr const cards::CardLayout& kOverride = cards::kCrossSlopeOverrideCard;
+
 using H = HorizontalAlignmentCard;
-constexpr NumberField<H> kBackStationField = {59, 11, 4, "BACK STATION", &H::back};
-constexpr NumberField<H> kAheadStationField = {70, 11, 4, "AHEAD STATION", &H::ahead};
+constexpr const cards::Field& kBackStation = k01["Horizontal.Back"];
+constexpr const cards::Field& kAheadStation = k01["Horizontal.Ahead"];
 constexpr NumberField<H> kHorizontalFields[] = {
-    {4, 3, 0, "DELTA DEGREES", &H::deltaDegrees},
-    {7, 2, 0, "DELTA MINUTES", &H::deltaMinutes},
-    {9, 4, 2, "DELTA SECONDS", &H::deltaSeconds},
-    {13, 11, 4, "PI STATION", &H::piStation},
-    {24, 2, 0, "DEGREE OF CURVE DEGREES", &H::degreeDegrees},
-    {26, 2, 0, "DEGREE OF CURVE MINUTES", &H::degreeMinutes},
-    {28, 4, 2, "DEGREE OF CURVE SECONDS", &H::degreeSeconds},
-    {32, 6, 2, "ENTERING SPIRAL", &H::inSpiral},
-    {38, 6, 2, "LEAVING SPIRAL", &H::outSpiral},
-    {44, 8, 4, "PROFILE OFFSET", &H::profOffset},
-    {52, 7, 0, "RADIUS", &H::radius},
-    kBackStationField,
-    kAheadStationField,
+    {&k01["Horizontal.Delta degrees"], "DELTA DEGREES", &H::deltaDegrees},
+    {&k01["Horizontal.Delta minutes"], "DELTA MINUTES", &H::deltaMinutes},
+    {&k01["Horizontal.Delta seconds"], "DELTA SECONDS", &H::deltaSeconds},
+    {&k01["Horizontal.PIStation"], "PI STATION", &H::piStation},
+    {&k01["Horizontal.Degree degrees"], "DEGREE OF CURVE DEGREES", &H::degreeDegrees},
+    {&k01["Horizontal.Degree minutes"], "DEGREE OF CURVE MINUTES", &H::degreeMinutes},
+    {&k01["Horizontal.Degree seconds"], "DEGREE OF CURVE SECONDS", &H::degreeSeconds},
+    {&k01["Horizontal.InSpiral"], "ENTERING SPIRAL", &H::inSpiral},
+    {&k01["Horizontal.OutSpiral"], "LEAVING SPIRAL", &H::outSpiral},
+    {&k01["Horizontal.ProfOffset"], "PROFILE OFFSET", &H::profOffset},
+    {&k01["Horizontal.Radius"], "RADIUS", &H::radius},
+    {&kBackStation, "BACK STATION", &H::back},
+    {&kAheadStation, "AHEAD STATION", &H::ahead},
 };
 
 using V = VerticalAlignmentCard;
 constexpr NumberField<V> kVerticalFields[] = {
-    {12, 6, 2, "CURVE LENGTH BEFORE PI 1", &V::inLength1},
-    {27, 9, 4, "ELEVATION OF PI 1", &V::piElev1},
-    {36, 6, 2, "CURVE LENGTH AFTER PI 1", &V::outLength1},
-    {42, 6, 2, "CURVE LENGTH BEFORE PI 2", &V::inLength2},
-    {57, 9, 4, "ELEVATION OF PI 2", &V::piElev2},
-    {66, 6, 2, "CURVE LENGTH AFTER PI 2", &V::outLength2},
+    {&k02["Vertical.InLength1"], "CURVE LENGTH BEFORE PI 1", &V::inLength1},
+    {&k02["Vertical.PIElev1"], "ELEVATION OF PI 1", &V::piElev1},
+    {&k02["Vertical.OutLength1"], "CURVE LENGTH AFTER PI 1", &V::outLength1},
+    {&k02["Vertical.InLength2"], "CURVE LENGTH BEFORE PI 2", &V::inLength2},
+    {&k02["Vertical.PIElev2"], "ELEVATION OF PI 2", &V::piElev2},
+    {&k02["Vertical.OutLength2"], "CURVE LENGTH AFTER PI 2", &V::outLength2},
 };
 constexpr OptionalField<V> kVerticalOptionalFields[] = {
-    {3, 9, 6, 2, ff::Blanks::AsZeros, "GRADE IN", &V::gradeIn, &V::gradeInGiven, 0.0},
-    {18, 9, 2, 0, ff::Blanks::AsZeros, "STATION OF PI 1", &V::piSta1, &V::pi1Given, 0.0},
-    {48, 9, 2, 0, ff::Blanks::AsZeros, "STATION OF PI 2", &V::piSta2, &V::pi2Given, 0.0},
-    {72, 9, 6, 2, ff::Blanks::AsZeros, "GRADE OUT", &V::gradeOut, &V::gradeOutGiven, 0.0},
+    {&k02["Vertical.GradeIn"], kPercent, ff::Blanks::AsZeros, "GRADE IN", &V::gradeIn,
+     &V::gradeInGiven, 0.0},
+    {&k02["Vertical.PISta1"], 0, ff::Blanks::AsZeros, "STATION OF PI 1", &V::piSta1, &V::pi1Given,
+     0.0},
+    {&k02["Vertical.PISta2"], 0, ff::Blanks::AsZeros, "STATION OF PI 2", &V::piSta2, &V::pi2Given,
+     0.0},
+    {&k02["Vertical.GradeOut"], kPercent, ff::Blanks::AsZeros, "GRADE OUT", &V::gradeOut,
+     &V::gradeOutGiven, 0.0},
 };
 
 using C = CrossSlopeCard;
 constexpr NumberField<C> kCrossSlopeFields[] = {
-    {4, 5, 4, "NORMAL CROSS SLOPE", &C::crossSlope},
-    {13, 8, 4, "PIVOT OFFSET", &C::pivotOffset},
-    {26, 5, 2, "ENTERING TRANSITION LENGTH", &C::inTransLength},
-    {41, 5, 2, "LEAVING TRANSITION LENGTH", &C::outTransLength},
-    {57, 9, 4, "CROWN WIDTH", &C::crownWidth},
-    {66, 5, 3, "CROWN HEIGHT", &C::crownHeight},
-    {71, 5, 4, "CROWN SLOPE LEFT", &C::crownLeft},
-    {76, 5, 4, "CROWN SLOPE RIGHT", &C::crownRight},
+    {&k03["CrossTrans.CrossSlope"], "NORMAL CROSS SLOPE", &C::crossSlope},
+    {&k03["CrossTrans.PivotOffset"], "PIVOT OFFSET", &C::pivotOffset},
+    {&k03["CrossTrans.InTransLength"], "ENTERING TRANSITION LENGTH", &C::inTransLength},
+    {&k03["CrossTrans.OutTransLength"], "LEAVING TRANSITION LENGTH", &C::outTransLength},
+    {&k03["CrossTrans.CrownWidth"], "CROWN WIDTH", &C::crownWidth},
+    {&k03["CrossTrans.CrownHeight"], "CROWN HEIGHT", &C::crownHeight},
+    {&k03["CrossTrans.CrownLeft"], "CROWN SLOPE LEFT", &C::crownLeft},
+    {&k03["CrossTrans.CrownRight"], "CROWN SLOPE RIGHT", &C::crownRight},
 };
+// The superelevation rate alone is read with its blanks ignored.
 constexpr OptionalField<C> kSuperRateField = {
-    9, 4, 4, 0, ff::Blanks::Ignored, "SUPERELEVATION RATE", &C::superRate, &C::superRateGiven, 0.0};
+    &k03["CrossTrans.SuperRate"], 0,  ff::Blanks::Ignored, "SUPERELEVATION RATE", &C::superRate,
+    &C::superRateGiven,           0.0};
+constexpr double kTransitionOnTangent = 0.6;  // blank transition percents
 constexpr OptionalField<C> kTransitionPercentFields[] = {
-    {31, 5, 2, 2, ff::Blanks::AsZeros, "ENTERING TRANSITION PERCENT", &C::inTransPer, nullptr, 0.6},
-    {46, 5, 2, 2, ff::Blanks::AsZeros, "LEAVING TRANSITION PERCENT", &C::outTransPer, nullptr, 0.6},
+    {&k03["CrossTrans.InTransPer"], kPercent, ff::Blanks::AsZeros, "ENTERING TRANSITION PERCENT",
+     &C::inTransPer, nullptr, kTransitionOnTangent},
+    {&k03["CrossTrans.OutTransPer"], kPercent, ff::Blanks::AsZeros, "LEAVING TRANSITION PERCENT",
+     &C::outTransPer, nullptr, kTransitionOnTangent},
 };
-constexpr OptionalField<C> kMaxTransVCField = {
-    51,      5,   3, 0, ff::Blanks::AsZeros, "MAXIMUM TRANSITION VC LENGTH", &C::maxTransVC,
-    nullptr, 50.0};
+constexpr double kBlankMaxTransVC = 50.0;
+constexpr OptionalField<C> kMaxTransVCField = {&k03["CrossTrans.MaxTransVC"],
+                                               0,
+                                               ff::Blanks::AsZeros,
+                                               "MAXIMUM TRANSITION VC LENGTH",
+                                               &C::maxTransVC,
+                                               nullptr,
+                                               kBlankMaxTransVC};
 
 using O = CrossSlopeOverrideRow;
 constexpr NumberField<O> kOverrideFields[] = {
-    {3, 9, 2, "OVERRIDE STATION", &O::station},
-    {17, 5, 4, "OVERRIDE SLOPE RIGHT", &O::right},
+    {&kOverride["CrossTrans.OverSta"], "OVERRIDE STATION", &O::station},
+    {&kOverride["CrossTrans.OverRight"], "OVERRIDE SLOPE RIGHT", &O::right},
 };
-constexpr OptionalField<O> kOverrideLeftField = {
-    12, 5, 4, 0, ff::Blanks::AsZeros, "OVERRIDE SLOPE LEFT", &O::left, nullptr, 0.0};
+constexpr OptionalField<O> kOverrideLeftField = {&kOverride["CrossTrans.OverLeft"],
+                                                 0,
+                                                 ff::Blanks::AsZeros,
+                                                 "OVERRIDE SLOPE LEFT",
+                                                 &O::left,
+                                                 nullptr,
+                                                 0.0};
 
 constexpr int kCrownParabolic = 5;
 
@@ -155,14 +183,8 @@ std::string FieldFailureText(const FieldFailure& failure) {
            std::to_string(failure.lastColumn) + " (" + failure.name + ")";
 }
 
-double AngleFromDegreesMinutesSeconds(double degrees, double minutes, double seconds) {
-    constexpr double kHalfPi = 1.5707963267948966;
-    return ((std::fabs(seconds) / 60.0 + std::fabs(minutes)) / 60.0 + std::fabs(degrees)) *
-           kHalfPi / 90.0;
-}
-
-int CrownCodeOf(char column3) {
-    const int code = CharacterCode(column3);
+int CrownCodeOf(char crownType) {
+    const int code = CharacterCode(crownType);
     if (code >= 1 && code <= 4) return code;
     if (code >= 28 && code <= 31) return code - 27;  // the digits "1"-"4"
     return kCrownParabolic;
@@ -172,10 +194,10 @@ FieldFailure ReadHorizontalAlignmentCard(std::string_view card, HorizontalAlignm
     FieldFailure failure;
     out = HorizontalAlignmentCard{};
     out.present = true;
-    out.curveDirection = ff::ReadText(card, 3, 1)[0];
+    out.curveDirection = cards::Character(card, k01["CurveDirection"]);
     ReadNumbers(card, kHorizontalFields, out, failure);
     // An equation is never made up from a station that did not read.
-    out.equationRead = Reads(card, kBackStationField) && Reads(card, kAheadStationField);
+    out.equationRead = Reads(card, kBackStation) && Reads(card, kAheadStation);
     for (double* angle : {&out.deltaDegrees, &out.deltaMinutes, &out.deltaSeconds,
                           &out.degreeDegrees, &out.degreeMinutes, &out.degreeSeconds})
         *angle = std::fabs(*angle);
@@ -187,8 +209,8 @@ FieldFailure ReadVerticalAlignmentCard(std::string_view card, VerticalAlignmentC
     out = VerticalAlignmentCard{};
     for (const auto& field : kVerticalOptionalFields) ReadOptional(card, field, out, failure);
     ReadNumbers(card, kVerticalFields, out, failure);
-    out.piSta1Text = ff::ReadText(card, 18, 9) + " ";
-    out.piSta2Text = ff::ReadText(card, 48, 9) + " ";
+    out.piSta1Text = cards::Text(card, k02["Vertical.PISta1"]) + " ";
+    out.piSta2Text = cards::Text(card, k02["Vertical.PISta2"]) + " ";
     OneLengthServesBoth(out.inLength1, out.outLength1);
     OneLengthServesBoth(out.inLength2, out.outLength2);
     return failure;
@@ -197,7 +219,7 @@ FieldFailure ReadVerticalAlignmentCard(std::string_view card, VerticalAlignmentC
 FieldFailure ReadCrossSlopeCard(std::string_view card, CrossSlopeCard& out) {
     FieldFailure failure;
     out = CrossSlopeCard{};
-    out.crownCode = CrownCodeOf(ff::ReadText(card, 3, 1)[0]);
+    out.crownCode = CrownCodeOf(cards::Character(card, k03["CrossTrans.CrownType"]));
     ReadNumbers(card, kCrossSlopeFields, out, failure);
     ReadOptional(card, kSuperRateField, out, failure);
     for (const auto& field : kTransitionPercentFields) ReadOptional(card, field, out, failure);
@@ -205,7 +227,7 @@ FieldFailure ReadCrossSlopeCard(std::string_view card, CrossSlopeCard& out) {
     out.crossSlope = std::fabs(out.crossSlope);
     out.superRate = std::fabs(out.superRate);
     out.maxTransVC = std::fabs(out.maxTransVC);
-    out.vcLengthFlag = ff::ReadText(card, 56, 1)[0];
+    out.vcLengthFlag = cards::Character(card, k03["VCLengthFlag"]);
     if (out.pivotOffset > 0.0) {
         out.pivotSide = "RIGHT     ";
     } else if (out.pivotOffset < 0.0) {
@@ -222,7 +244,7 @@ FieldFailure ReadCrossSlopeOverrideCard(std::string_view card, CrossSlopeOverrid
     out = CrossSlopeOverrideRow{};
     ReadNumbers(card, kOverrideFields, out, failure);
     ReadOptional(card, kOverrideLeftField, out, failure);
-    out.leftText = ff::ReadText(card, 12, 5) + std::string(5, ' ');
+    out.leftText = ff::PadRight(cards::Text(card, kOverride["CrossTrans.OverLeft"]), 10);
     return failure;
 }
 

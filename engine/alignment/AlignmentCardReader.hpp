@@ -1,8 +1,11 @@
 // Decoding the alignment cards: the 01 horizontal curve, the 02 vertical PIs,
 // the first 03 cross-slope card and its override rows, into the records of
-// AlignmentCards.hpp. Each card is a table of fields (columns, edit, blank
-// rule); every numeric field reads blanks as zeros unless its table says
-// otherwise, and a field without a punched point has its implied decimals.
+// AlignmentCards.hpp. The columns and implied decimals of every field are the
+// card layouts' (cards/CardLayouts.hpp); the tables here say what the engine
+// makes of a field: its name in the listing, what a blank stands for, the
+// percent scale. Every numeric field reads blanks as zeros unless its table
+// says otherwise, and a field without a punched point has its implied
+// decimals.
 //
 // A field that is not a number reads as 0 (or its blank default) and is
 // reported back as the card's first failing field; the caller writes the
@@ -28,13 +31,10 @@ struct FieldFailure {
 // "INVALID NUMBER IN COLUMNS 13-23 (PI STATION)".
 std::string FieldFailureText(const FieldFailure& failure);
 
-// An angle of degrees, minutes and seconds (absolute values taken) in
-// radians: ((|s|/60 + |m|)/60 + |d|) * (pi/2) / 90.
-double AngleFromDegreesMinutesSeconds(double degrees, double minutes, double seconds);
-
-// CrownCode of column 3 of the first 03 card: "A"/"a"/"1" 1, "B"/"b"/"2" 2,
-// "C"/"c"/"3" 3, "D"/"d"/"4" 4, any other character (blank included) 5.
-int CrownCodeOf(char column3);
+// CrownCode of the crown type of the first 03 card: "A"/"a"/"1" 1,
+// "B"/"b"/"2" 2, "C"/"c"/"3" 3, "D"/"d"/"4" 4, any other character (blank
+// included) 5.
+int CrownCodeOf(char crownType);
 
 // 01: sets `present`, and `equationRead` when both equation stations read;
 // delta and degree fields are held as absolute values.
@@ -50,7 +50,7 @@ FieldFailure ReadVerticalAlignmentCard(std::string_view card, VerticalAlignmentC
 // MaxTransVC is read only when CrownCode is not 5.
 FieldFailure ReadCrossSlopeCard(std::string_view card, CrossSlopeCard& out);
 
-// A further 03 card: station, the left-slope text (columns 12-16 and five
+// A further 03 card: station, the left-slope text (the field and five
 // blanks) with its value when not blank, and the right slope.
 FieldFailure ReadCrossSlopeOverrideCard(std::string_view card, CrossSlopeOverrideRow& out);
 

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
 #include "engine/alignment/AlignmentCardReader.hpp"
 #include "engine/alignment/AlignmentState.hpp"
 #include "engine/alignment/AlignmentStep.hpp"
@@ -37,7 +39,9 @@ void WriteDescriptionHeading(EngineRun& run) {
 
 void WriteDescriptionLine(EngineRun& run) {
     run.listing.WritePageHeading(1, 1);
-    run.listing.Write(ff::Record().X(27).Text(ff::ReadText(run.state.cardImage, 3, 78)).str());
+    const std::string text =
+        cards::Text(run.state.cardImage, cards::kDescriptionTextCard["Description.Text"]);
+    run.listing.Write(ff::Record().X(27).Text(text).str());
 }
 
 // A field of card `cardType` that is not a number: the card's fatal box

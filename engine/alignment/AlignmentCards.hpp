@@ -12,7 +12,7 @@ namespace quillon::engine {
 
 struct HorizontalAlignmentCard {  // 01, at most one per Problem
     bool present = false;         // an 01 card was read
-    char curveDirection = ' ';    // column 3: "L", "l" or "-" is a curve to the left
+    char curveDirection = ' ';    // "L", "l" or "-" is a curve to the left
     double deltaDegrees = 0.0, deltaMinutes = 0.0, deltaSeconds = 0.0;  // absolute values
     double piStation = 0.0;  // deck station of the PI; <= 2e-8: no curve
     double degreeDegrees = 0.0, degreeMinutes = 0.0, degreeSeconds = 0.0;  // degree of curve
@@ -65,7 +65,7 @@ struct CrossSlopeCard {                            // the first 03 card
 
 struct CrossSlopeOverrideRow {  // a further 03 card
     double station = 0.0;       // deck station, resolved when the table is built
-    std::string leftText;       // columns 12-16 and five blanks, 10 characters
+    std::string leftText;       // the OverLeft field and five blanks, 10 characters
     double left = 0.0;
     double right = 0.0;
 };

@@ -114,7 +114,7 @@ void WritePivotLine(EngineRun& run, const CrossSlopeBreakTable& t) {
                           .Text("OFFSET PROFILE CONTROL TO PIVOT POINT =")
                           .F(ListedLength(run.state, t.pivotOffset), 10, 4)
                           .Text(metric ? "  m     " : "  FEET  ")
-                          .Text(ff::PadRight(t.pivotSide, 10).substr(0, 5))
+                          .Text(ff::PadRight(t.pivotSide, 5))
                           .str());
 }
 
@@ -128,7 +128,7 @@ bool WriteTableRows(EngineRun& run, const Stationing& stationing, CrossSlopeBrea
     for (int j = 2; j <= n; ++j) {
         CrossSlopeRow& row = t.rows[static_cast<size_t>(j - 1)];
         if (t.maxTransVC > 0.0 && row.vcLength < kShortCurve) {
-            row.label = " *" + ff::PadRight(row.label, 10).substr(0, 4) + "    ";
+            row.label = ff::Record().Text(" *").Text(ff::PadRight(row.label, 4)).X(4).str();
             shortMarked = true;
         }
         WriteCounted(run, ff::Record()

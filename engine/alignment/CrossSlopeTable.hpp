@@ -64,7 +64,8 @@ struct CrossSlopeBreakTable {
     double superRate = 0.0;  // E
     double fullSuper = 0.0;  // Es = E * f
     double crownFraction = 1.0;
-    double crownWidthField = 0.0;  // columns 57-65: the crown fraction of code 3 (below 0.02: 1.0)
+    double crownWidthField =
+        0.0;  // CrossTrans.CrownWidth: the crown fraction of code 3 (below 0.02: 1.0)
     double inTransLength = 0.0, inTransPer = 0.6;
     double outTransLength = 0.0, outTransPer = 0.6;
     double maxTransVC = 50.0;  // feet

@@ -1,16 +1,17 @@
 #include "engine/alignment/HorizontalAlignmentStep.hpp"
 
+#include "angles/Angles.hpp"
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
 #include "engine/alignment/AlignmentCardReader.hpp"
 #include "engine/alignment/CrossSlopeTable.hpp"
 #include "engine/alignment/HorizontalAlignmentListing.hpp"
 #include "engine/geometry/Tolerance.hpp"
 #include "engine/run/StationEquation.hpp"
 #include "engine/run/StationText.hpp"
-#include "fixedform/FieldReader.hpp"
 
 namespace quillon::engine {
 
-namespace ff = quillon::fixedform;
 using geometry::HorizontalAlignment;
 
 namespace {
@@ -21,7 +22,9 @@ constexpr int kTitleBlanks = 22;
 // The ST side of a moved equation lies this far (feet) past the ST.
 constexpr double kPastTheST = 0.0000001;
 
-bool IsLeftHand(char column3) { return column3 == 'L' || column3 == 'l' || column3 == '-'; }
+bool IsLeftHand(char curveDirection) {
+    return curveDirection == 'L' || curveDirection == 'l' || curveDirection == '-';
+}
 
 int MessageBlanks(geometry::CurveError error) {
     switch (error) {
@@ -37,7 +40,7 @@ int MessageBlanks(geometry::CurveError error) {
     return 0;
 }
 
-// The equation of columns 59-80; an invalid one is reported and removed.
+// The station equation of the 01 card; an invalid one is reported and removed.
 void EnterStationEquation(EngineRun& run, AlignmentState& alignment) {
     const HorizontalAlignmentCard& card = alignment.cards.horizontal;
     geometry::AlignmentEquation& equation = alignment.horizontal.equation;
@@ -58,11 +61,11 @@ void EnterStationEquation(EngineRun& run, AlignmentState& alignment) {
     equation.back = equation.backDeck - alignment.horizontal.tsStation;
 }
 
-// The reference station of the first 04 card (columns 3-13), resolved
-// through the equation. A field that does not read counts as 0 here; the
-// line-set reader reports the card.
+// The reference station of the first 04 card, resolved through the
+// equation. A field that does not read counts as 0 here; the line-set reader
+// reports the card.
 double ReferenceLineStation(EngineRun& run, const AlignmentState& alignment) {
-    auto read = ff::ReadReal(run.state.cardImage, 3, 11, 4);
+    auto read = cards::Number(run.state.cardImage, cards::kReferenceLineCard["RefLine.RefLineSta"]);
     return ResolveStation(run, alignment.Stationing(), read.ok() ? read.value : 0.0,
                           kReferenceLineCard);
 }
@@ -120,10 +123,10 @@ void BuildHorizontalAlignment(EngineRun& run, AlignmentState& alignment, bool ca
     bool computed = false;
     if (curve) {
         const double f = IsLeftHand(card.curveDirection) ? -1.0 : 1.0;
-        const double degree = AngleFromDegreesMinutesSeconds(card.degreeDegrees, card.degreeMinutes,
-                                                             card.degreeSeconds);
-        const double delta =
-            AngleFromDegreesMinutesSeconds(card.deltaDegrees, card.deltaMinutes, card.deltaSeconds);
+        const double degree = geometry::AngleFromDegreesMinutesSeconds(
+            card.degreeDegrees, card.degreeMinutes, card.degreeSeconds);
+        const double delta = geometry::AngleFromDegreesMinutesSeconds(
+            card.deltaDegrees, card.deltaMinutes, card.deltaSeconds);
         const geometry::CurveError error = geometry::ComputeHorizontalCurve(
             h, f, degree, card.radius, delta, card.inSpiral, card.outSpiral, card.piStation);
         if (error == geometry::CurveError::None) {

@@ -56,9 +56,12 @@ void CrownedSection(const CrossSlopeBreakTable& table, double profile, double st
 std::string CrownedSlopeText(int crownCode, double x, double slope) {
     if (x > kOnLine) return ff::FormatF(slope, 10, 6);
     if (crownCode >= 3 || std::fabs(slope) > 0.99) return std::string(10, ' ');
-    std::string text = ff::FormatF(std::fabs(slope), 10, 6, ff::PlusSign::Show);
-    text.replace(0, 3, "+/-");
-    return text;
+    // The sign and the leading "0" give way to "+/-".
+    return ff::Record()
+        .Text(ff::FormatF(std::fabs(slope), 10, 6, ff::PlusSign::Show))
+        .Column(1)
+        .Text("+/-")
+        .str();
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #include "engine/alignment/ValidDataLimits.hpp"
 
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
 #include "engine/run/StationText.hpp"
-#include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
 
 namespace quillon::engine {
@@ -35,12 +36,12 @@ std::string LimitsRecord(const std::string (&begin)[2], const std::string (&end)
 
 void ReadValidDataLimits(EngineRun& run, const Stationing& stationing, ValidDataLimits& limits) {
     const std::string& card = run.state.cardImage;
-    const std::string beginText = ff::ReadText(card, 59, 11);
-    const std::string endText = ff::ReadText(card, 70, 11);
-    const auto begin = ff::ReadFwd(beginText, 4);
-    const auto end = ff::ReadFwd(endText, 4);
+    const cards::Field& beginField = cards::kReferenceLineCard["RefLine.LimitBegSta"];
+    const cards::Field& endField = cards::kReferenceLineCard["RefLine.LimitEndSta"];
+    const auto begin = cards::Number(card, beginField);
+    const auto end = cards::Number(card, endField);
     if (begin.ok() && end.ok()) {
-        if (!ff::IsBlank(beginText)) {
+        if (!cards::IsBlank(card, beginField)) {
             const double station =
                 StationToDistance(run, stationing, begin.value, kReferenceLineCard);
             if (station + kLimitSlack >= limits.begin) {
@@ -48,7 +49,7 @@ void ReadValidDataLimits(EngineRun& run, const Stationing& stationing, ValidData
                 SetLimitText(run.state, stationing, station, limits.beginText, limits.beginLabel);
             }
         }
-        if (!ff::IsBlank(endText)) {
+        if (!cards::IsBlank(card, endField)) {
             const double station =
                 StationToDistance(run, stationing, end.value, kReferenceLineCard);
             if (station - kLimitSlack <= limits.end) {

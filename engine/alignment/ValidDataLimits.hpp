@@ -1,5 +1,5 @@
 // The limits of valid elevation and cross-slope data of a Problem: read from
-// columns 59-80 of the first 04 card, narrowed by the superelevation data,
+// the limit stations of the first 04 card, narrowed by the superelevation data,
 // listed in the LIMITS section and widened by 0.002 ft for the line sets.
 // The ValidDataLimits record itself is in AlignmentCards.hpp; its stations
 // are internal stations (feet from the TS).
@@ -14,9 +14,9 @@ namespace quillon::engine {
 // Slack (feet) of the limit comparisons and of the final widening.
 inline constexpr double kLimitSlack = 0.002;
 
-// From the current (first 04) card: begin station columns 59-69, end
-// station columns 70-80 (F11.4, resolved through the equation, card type 4
-// in a message). A field that does not read leaves the limits unchanged. A
+// From the current (first 04) card: the begin and end stations
+// (`RefLine.LimitBegSta`, `RefLine.LimitEndSta`, resolved through the
+// equation, card type 4 in a message). A field that does not read leaves the limits unchanged. A
 // begin station that is not blank and not before the current begin limit
 // (within 0.002) becomes the begin limit with its station text and a blank
 // label; the end station likewise. Limits marked invalid become the empty

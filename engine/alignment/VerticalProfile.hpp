@@ -39,7 +39,7 @@ struct VerticalProfile {
 // ALIGNMENT DATA section: its heading (two blank lines and the title), the
 // curve-length boxes or warnings, the table, and the fatal 02 boxes.
 //   cards       the decoded alignment cards (the 02 card, and from the first 03
-//               card CrownCode, MaxTransVC and the column 56 flag)
+//               card CrownCode, MaxTransVC and the VCLengthFlag)
 //   stationing  the Problem's stationing, with the horizontal alignment's TS
 //               station as origin: the PI stations are turned into internal
 //               stations here (card type 2 in an ambiguous-station message)

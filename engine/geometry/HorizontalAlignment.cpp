@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "angles/Angles.hpp"
 #include "engine/geometry/SpiralSeries.hpp"
 
 namespace quillon::geometry {

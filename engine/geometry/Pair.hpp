@@ -9,12 +9,11 @@
 #include <cmath>
 #include <complex>
 
+#include "angles/Angles.hpp"
+
 namespace quillon::geometry {
 
 using Pair = std::complex<double>;
-
-inline constexpr double kPi = 3.141592653589793;
-inline constexpr double kHalfPi = 1.5707963267948966;
 
 // U.x*V.x + U.y*V.y.
 inline double Dot2(Pair u, Pair v) { return u.real() * v.real() + u.imag() * v.imag(); }

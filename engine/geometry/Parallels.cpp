@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "angles/Angles.hpp"
 #include "engine/geometry/Lines.hpp"
 #include "engine/geometry/StationOffset.hpp"
 
@@ -89,9 +90,8 @@ Pair IntersectLineWithParallelSkew(const HorizontalAlignment& h, AlignmentFrame&
     if (status.failed) return r;
     StationOffsetOfPoint(h, frame, r, status);
     if (status.failed) return Pair(0.0, 0.0);
-    double angle = std::atan2(h.f * foot.imag(), -h.f * foot.real()) + h.f * kHalfPi - frame.phi;
-    if (std::abs(angle) > kHalfPi) angle -= std::copysign(kPi, angle);
-    skew = angle;
+    skew = WithinQuarterTurn(std::atan2(h.f * foot.imag(), -h.f * foot.real()) + h.f * kHalfPi -
+                             frame.phi);
     return r;
 }
 

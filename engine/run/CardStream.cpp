@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
 #include "engine/run/TextHelpers.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
@@ -45,9 +47,8 @@ std::optional<int> ReadNextCard(EngineRun& run) {
     std::string line;
     while (run.deck.NextLine(line)) {
         state.cardImage = ff::CardColumns(line);
-        std::string type = state.cardImage.substr(0, 2);
-        if (type == "99") continue;
-        auto read = ff::ReadIw(type, ff::Blanks::Ignored);
+        if (cards::Text(state.cardImage, cards::kCardType) == "99") continue;
+        auto read = cards::Integer(state.cardImage, cards::kCardType);
         if (!read.ok() || read.value < 0 || read.value > 8 ||
             !FollowsInOrder(state.currentCardType, read.value)) {
             RecordIgnoredLine(state);
@@ -108,7 +109,8 @@ void ProcessDescriptionCard(EngineRun& run) {
         state.runErrorFlag = true;
     }
     std::string previous = state.headings.StructureId();
-    std::string id = state.cardImage.substr(2, 10);
+    std::string id =
+        cards::Text(state.cardImage, cards::kDescriptionCard["Description.StructureID"]);
     bool blankId = ff::IsBlank(id);
     if (!blankId) state.headings.StructureId() = id;
     if (state.NoAlignmentReached()) return;

@@ -1,3 +1,5 @@
+#include "cards/CardFields.hpp"
+#include "cards/CardLayouts.hpp"
 #include "engine/run/CardStream.hpp"
 #include "engine/run/EngineRun.hpp"
 #include "fixedform/FieldReader.hpp"
@@ -78,7 +80,7 @@ int EndOfInputError(EngineRun& run) {
     RunState& state = run.state;
     ListingWriter& out = run.listing;
     if (state.ignored.count == 0 && state.currentCardType == 0 &&
-        ff::IsBlank(state.cardImage.substr(2))) {
+        cards::IsBlank(state.cardImage, cards::kDescriptionTextCard["Description.Text"])) {
         // The last "card" was a blank line, which reads as a 00 card.
         out.WritePageHeading(5, 5);
         out.WriteEmpty();

@@ -3,8 +3,8 @@
 #include "engine/run/StationText.hpp"
 
 #include <cmath>
-#include <numbers>
 
+#include "angles/Angles.hpp"
 #include "engine/run/TextHelpers.hpp"
 #include "fixedform/RecordWriter.hpp"
 
@@ -96,22 +96,18 @@ TextPair MakeStationTextAllEquations(const RunState& state, const Stationing& st
 }
 
 TextPair MakeAngleText(double radians) {
-    constexpr double kMinutesPerQuarterTurn = 5400.0;
-    const double minutes = std::fabs(radians) * kMinutesPerQuarterTurn / (std::numbers::pi / 2.0);
+    const double minutes = geometry::MinutesOfArc(radians);
     // Beyond this the whole minutes no longer fit an integer exactly; the
     // degrees could not be printed in 4 columns anyway.
     if (!(minutes < 1.0e12)) return SplitText(std::string(13, '*'));
 
-    long long wholeMinutes = static_cast<long long>(minutes);
-    double seconds = (minutes - static_cast<double>(wholeMinutes)) * 60.0;
-    if (seconds >= 59.99499) {  // would print as 60.00
-        seconds = 0.0;
-        ++wholeMinutes;
-    }
-    long long degrees = wholeMinutes / 60;
-    const long long minutesOfDegree = wholeMinutes - 60 * degrees;
+    constexpr double kShownAsSixtySeconds = 59.99499;  // F6.2 would print 60.00
+    const geometry::DegreesMinutesSeconds angle =
+        geometry::SplitMinutesOfArc(minutes, kShownAsSixtySeconds);
     const bool negative = radians < 0.0;
-    if (negative) degrees = -degrees;
+    const long long degrees = negative ? -angle.degrees : angle.degrees;
+    const long long minutesOfDegree = angle.minutes;
+    const double seconds = angle.seconds;
 
     std::string text = ff::Record().I(degrees, 4).I(minutesOfDegree, 3, 2).F(seconds, 6, 2).str();
     TextPair texts = SplitText(text);

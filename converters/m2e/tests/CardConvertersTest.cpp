@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 
+#include "cards/CardLayouts.hpp"
 #include "converters/m2e/CardConverters.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
@@ -403,6 +404,45 @@ TEST(CardConverters, EveryFourDigitSlopeAndSecondsValuePassesThroughUnchanged) {
             ASSERT_EQ(written, outLead + digits) << kind << " column " << place.first;
         }
     }
+}
+
+// The converted fields keep the columns of the card layouts, are read with the
+// decimals of a metric deck and written with those of a deck in feet.
+TEST(CardConverters, TheFieldTablesTakeColumnsAndDecimalsFromTheCardLayouts) {
+    namespace cards = quillon::cards;
+    using Length = cards::MetricLength;
+    struct Table {
+        const cards::CardLayout* layout;
+        std::vector<m2e::CardField> fields;
+        Length length;
+    };
+    const Table tables[] = {
+        {&cards::kHorizontalAlignmentCard, m2e::HorizontalAlignmentFields(), Length::Millimetres},
+        {&cards::kVerticalAlignmentCard, m2e::VerticalAlignmentFields(), Length::Millimetres},
+        {&cards::kCrossSlopeCard, m2e::CrossSlopeFields(), Length::Millimetres},
+        {&cards::kCrossSlopeOverrideCard, m2e::CrossSlopeOverrideFields(), Length::Millimetres},
+        {&cards::kReferenceLineCard, m2e::ReferenceLineFields(), Length::Millimetres},
+        {&cards::kGirderLineCard, m2e::GirderLineFields(false), Length::Millimetres},
+        {&cards::kGirderLineCard, m2e::GirderLineFields(true), Length::Metres},
+        {&cards::kBentLineCard, m2e::BentLineFields(), Length::Millimetres},
+        {&cards::kDeadLoadCard, m2e::DeadLoadFields(false), Length::Millimetres},
+        {&cards::kDeadLoadCard, m2e::DeadLoadFields(true), Length::Metres},
+        {&cards::kRoadApproachCard, m2e::RoadApproachFields(), Length::Millimetres}};
+    int converted = 0;
+    for (const Table& table : tables) {
+        for (const m2e::CardField& field : table.fields) {
+            if (field.rule == m2e::FieldRule::Copied) continue;
+            ASSERT_TRUE(table.layout->Has(field.name)) << field.name;
+            const cards::Field& layout = (*table.layout)[field.name];
+            EXPECT_EQ(field.first, layout.first) << field.name;
+            EXPECT_EQ(field.last, layout.last) << field.name;
+            EXPECT_EQ(field.decimalsIn, layout.Decimals(cards::DeckUnits::Metric, table.length))
+                << field.name;
+            EXPECT_EQ(field.decimals, layout.Decimals(cards::DeckUnits::Feet)) << field.name;
+            ++converted;
+        }
+    }
+    EXPECT_GT(converted, 0);
 }
 
 }  // namespace

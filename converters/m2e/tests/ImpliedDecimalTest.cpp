@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "converters/m2e/ImpliedDecimal.hpp"
+#include "converters/m2e/MetricValues.hpp"
+#include "fixedform/FieldReader.hpp"
+#include "fixedform/ImpliedDecimal.hpp"
 #include "testsupport/CaseName.hpp"
 
 namespace m2e = quillon::converters::m2e;
@@ -30,7 +32,7 @@ TEST_P(ConvertedFieldTable, ConvertsAndCutsToTheOutputDecimals) {
     double value =
         c.millimetres ? m2e::millimetresToInches(read.value) : m2e::metresToFeet(read.value);
     auto text =
-        m2e::formatImpliedDecimal(m2e::convertedDigits(value, c.decimals), c.width, c.decimals);
+        ff::FormatImpliedDecimal(m2e::convertedDigits(value, c.decimals), c.width, c.decimals);
     ASSERT_TRUE(text.has_value()) << c.working;
     EXPECT_EQ(*text, c.expected) << c.working;
 }
@@ -66,12 +68,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FormatImpliedDecimal, ReportsAnIntegerPartTooWideForItsColumns) {
     // 12345.678 ft in "4,2": the integer part needs 5 columns.
-    EXPECT_FALSE(m2e::formatImpliedDecimal({false, "12345", "67"}, 4, 2).has_value());
-    EXPECT_EQ(m2e::formatImpliedDecimal({false, "1234", "67"}, 4, 2), "123467");
+    EXPECT_FALSE(ff::FormatImpliedDecimal({false, "12345", "67"}, 4, 2).has_value());
+    EXPECT_EQ(ff::FormatImpliedDecimal({false, "1234", "67"}, 4, 2), "123467");
     // A minus sign counts as a column.
-    EXPECT_FALSE(m2e::formatImpliedDecimal({true, "1234", "67"}, 4, 2).has_value());
-    EXPECT_EQ(m2e::formatImpliedDecimal({true, "123", "67"}, 4, 2), "-12367");
-    EXPECT_EQ(m2e::formatImpliedDecimal({false, "7", ""}, 1, 0), "7");
+    EXPECT_FALSE(ff::FormatImpliedDecimal({true, "1234", "67"}, 4, 2).has_value());
+    EXPECT_EQ(ff::FormatImpliedDecimal({true, "123", "67"}, 4, 2), "-12367");
+    EXPECT_EQ(ff::FormatImpliedDecimal({false, "7", ""}, 1, 0), "7");
 }
 
 struct SizedCase {
@@ -140,12 +142,12 @@ TEST(FormatFourDecimals, WritesTheFourDecimalsAndRefusesOneOrMore) {
 }
 
 TEST(ParseImpliedDecimal, KeepsTheDigitsWithoutBinaryRounding) {
-    auto read = m2e::parseImpliedDecimal("0003", 4);
+    auto read = ff::ReadFwdDigits("0003", 4);
     ASSERT_TRUE(read.ok());
     EXPECT_EQ(read.value.fraction, "0003");
-    EXPECT_FALSE(m2e::parseImpliedDecimal("1A", 0).ok());
-    EXPECT_TRUE(m2e::fieldIsBlank("    "));
-    EXPECT_FALSE(m2e::fieldIsBlank("  0 "));
+    EXPECT_FALSE(ff::ReadFwdDigits("1A", 0).ok());
+    EXPECT_TRUE(ff::IsBlank("    "));
+    EXPECT_FALSE(ff::IsBlank("  0 "));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "angles/Angles.hpp"
 #include "engine/alignment/AlignmentCardReader.hpp"
 #include "engine/alignment/tests/AlignmentCardsTestSupport.hpp"
 #include "testsupport/CaseName.hpp"
@@ -68,9 +69,9 @@ TEST(HorizontalCardReader, ShortCardReadsAsBlanks) {
 
 TEST(AngleFromDegreesMinutesSeconds, QuarterTurnAndSeconds) {
     // 90 degrees is pi/2; 0 00 36 is 0.01 degree.
-    EXPECT_DOUBLE_EQ(AngleFromDegreesMinutesSeconds(90, 0, 0), 1.5707963267948966);
-    EXPECT_NEAR(AngleFromDegreesMinutesSeconds(0, 0, 36), 0.01 * M_PI / 180.0, 1e-15);
-    EXPECT_NEAR(AngleFromDegreesMinutesSeconds(-28, 30, -0), 28.5 * M_PI / 180.0, 1e-15);
+    EXPECT_DOUBLE_EQ(geometry::AngleFromDegreesMinutesSeconds(90, 0, 0), 1.5707963267948966);
+    EXPECT_NEAR(geometry::AngleFromDegreesMinutesSeconds(0, 0, 36), 0.01 * M_PI / 180.0, 1e-15);
+    EXPECT_NEAR(geometry::AngleFromDegreesMinutesSeconds(-28, 30, -0), 28.5 * M_PI / 180.0, 1e-15);
 }
 
 // The first failing field is named with its columns; the other fields are

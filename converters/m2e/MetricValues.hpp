@@ -1,4 +1,4 @@
-// Numbers of a metric card and of the English card written for it.
+// Values of a metric card in the units of the English card written for it.
 //
 // A field is read by the Fw.d rules of the deck (blanks as zeros, the last d
 // digits decimals unless a point is punched). A converted value is rounded to
@@ -6,17 +6,14 @@
 // output field; a value passed on unconverted keeps its decimal digits exactly
 // (no binary rounding between reading and writing).
 //
-// An output field "w,d" holds no point: its integer part right-justified in w
-// columns (a minus sign counts as a column), then d fraction digits. A value
-// between -1 and 0 is written "-", w - 1 blanks and the fraction digits.
+// An output field "w,d" holds no point (fixedform::FormatImpliedDecimal); a
+// few fields are written by the size of their value instead.
 #pragma once
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "fixedform/DecimalDigits.hpp"
-#include "fixedform/FieldReader.hpp"
 
 namespace quillon::converters::m2e {
 
@@ -32,19 +29,8 @@ double metresToFeet(double metres);
 // x 0.001, then x kFeetPerMetre, then x 12, in that order.
 double millimetresToInches(double millimetres);
 
-bool fieldIsBlank(std::string_view field);
-
-// The field's value as exact decimal digits.
-fixedform::FieldValue<fixedform::DecimalDigits> parseImpliedDecimal(std::string_view field,
-                                                                    int decimals);
-
 // A converted value for a "w,d" field: rounded to 6 decimals, then cut to d.
 fixedform::DecimalDigits convertedDigits(double value, int decimals);
-
-// The value (already cut to d fraction digits) in the "w,d" form; nothing
-// when its integer part does not fit w columns.
-std::optional<std::string> formatImpliedDecimal(const fixedform::DecimalDigits& value, int width,
-                                                int decimals);
 
 // A radius in feet in 7 columns, rounded: above 999999 "999999."; above
 // 99999.9 a whole number without a point; above 9999.99 one decimal with a

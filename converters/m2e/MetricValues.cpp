@@ -1,4 +1,4 @@
-#include "converters/m2e/ImpliedDecimal.hpp"
+#include "converters/m2e/MetricValues.hpp"
 
 #include <cmath>
 
@@ -39,26 +39,8 @@ double millimetresToInches(double millimetres) {
     return millimetres * 0.001 * kFeetPerMetre * 12.0;
 }
 
-bool fieldIsBlank(std::string_view field) { return ff::IsBlank(field); }
-
-ff::FieldValue<ff::DecimalDigits> parseImpliedDecimal(std::string_view field, int decimals) {
-    return ff::ReadFwdDigits(field, decimals, ff::Blanks::AsZeros);
-}
-
 ff::DecimalDigits convertedDigits(double value, int decimals) {
     return ff::TruncateDigits(ff::RoundToDigits(value, kConversionDecimals), decimals);
-}
-
-std::optional<std::string> formatImpliedDecimal(const ff::DecimalDigits& value, int width,
-                                                int decimals) {
-    ff::DecimalDigits digits = ff::TruncateDigits(value, decimals);
-    if (digits.negative && digits.whole.empty()) {
-        if (width < 1) return std::nullopt;
-        return "-" + std::string(static_cast<size_t>(width - 1), ' ') + digits.fraction;
-    }
-    std::string whole = (digits.negative ? "-" : "") + (digits.whole.empty() ? "0" : digits.whole);
-    if (static_cast<int>(whole.size()) > width) return std::nullopt;
-    return ff::FormatA(whole, width) + digits.fraction;
 }
 
 std::optional<std::string> formatRadius(double feet) {

@@ -1,0 +1,194 @@
+#include "converters/common/ListingWalker.hpp"
+
+#include "converters/common/ListingLayout.hpp"
+#include "converters/common/TextRoutines.hpp"
+#include "fixedform/FieldReader.hpp"
+#include "fixedform/TextLines.hpp"
+
+namespace quillon::converters {
+
+namespace ff = quillon::fixedform;
+
+namespace {
+
+constexpr size_t kKeyFirst = 16;       // characters of the trimmed heading line
+constexpr size_t kKeyLast = 43;        // that make the structure key
+constexpr size_t kNameWidth = 32;      // of a table's name
+constexpr size_t kShortestTitle = 41;  // a shorter line is no table title
+
+const char* const kSkipRecEnd = "Unexpected end of file found at skipRec(), aborting process.";
+const char* const kSeekEnd = "Unexpected end of file found at seekStructure(), aborting process.";
+
+bool Holds(std::string_view line, std::string_view text) {
+    return line.find(text) != std::string_view::npos;
+}
+
+bool IsBentLineTableHeading(std::string_view line) {
+    return ff::Columns(line, 27, static_cast<int>(listing::kBentLineTableMarker.size())) ==
+           listing::kBentLineTableMarker;
+}
+
+bool IsLongitudinalHeader(std::string_view line) {
+    return ff::Columns(line, 2, static_cast<int>(listing::kLongitudinalHeader.size())) ==
+           listing::kLongitudinalHeader;
+}
+
+// The page number of a heading line (columns 130-133), or empty.
+std::string PageNumber(std::string_view heading) {
+    if (ff::Columns(heading, 126, 4) != "PAGE") return "";
+    auto number = ff::ReadInteger(heading, 130, 4, ff::Blanks::Ignored);
+    return number.ok() && !ff::IsBlank(ff::Columns(heading, 130, 4)) ? std::to_string(number.value)
+                                                                     : "";
+}
+
+}  // namespace
+
+std::string TrimmedStructureLine(std::string_view line) {
+    std::string trimmed = leftTrim(line);
+    if (trimmed.size() > kKeyLast) trimmed.resize(kKeyLast);
+    return rightTrim(trimmed);
+}
+
+std::string StructureKey(std::string_view line) {
+    std::string trimmed = TrimmedStructureLine(line);
+    return trimmed.size() < kKeyFirst ? "" : trimmed.substr(kKeyFirst - 1);
+}
+
+std::string TableName(std::string_view title) {
+    std::string name = leftTrim(title);
+    if (name.size() > kNameWidth) name.resize(kNameWidth);
+    return rightTrim(name);
+}
+
+ListingWalker::ListingWalker(std::istream& listing, ListingWalkOptions options,
+                             std::ostream& console)
+    : listing_(listing), options_(std::move(options)), console_(console) {}
+
+bool ListingWalker::readLine() {
+    if (!ff::ReadTextLine(listing_, line_)) return false;
+    ++linesRead_;
+    return true;
+}
+
+ListingWalker::Step ListingWalker::seekStructure() {
+    while (readLine()) {
+        if (Holds(line_, listing::kStructureMarker)) return Step::Found;
+        if (options_.progressDots) console_ << '.';
+    }
+    return options_.endAtSeekAborts ? Step::Abort : Step::EndOfFile;
+}
+
+ListingWalker::Step ListingWalker::checkStructure() {
+    pageKey_ = StructureKey(line_);
+    if (key_.empty() || pageKey_ == key_) return Step::Found;
+    return Step::Abort;
+}
+
+ListingWalker::Step ListingWalker::skipRec(int count) {
+    for (int i = 0; i < count; ++i) {
+        if (!readLine()) return Step::EndOfFile;
+        if (options_.progressDots) console_ << '.';
+    }
+    return Step::Found;
+}
+
+bool ListingWalker::isContinuation() {
+    if (ff::Columns(line_, 31, static_cast<int>(listing::kContinuationMarker.size())) ==
+        listing::kContinuationMarker)
+        return true;
+    lineName_ = TableName(line_);
+    return false;
+}
+
+WalkEvent ListingWalker::Finish(WalkEvent event) {
+    state_ = State::Finished;
+    final_ = event;
+    return event;
+}
+
+WalkEvent ListingWalker::AbortWith(std::string message) {
+    return Finish({WalkEvent::Kind::Abort, std::move(message), -1});
+}
+
+std::optional<WalkEvent> ListingWalker::reachHeading() {
+    Step found = seekStructure();
+    if (found == Step::EndOfFile) return Finish({WalkEvent::Kind::End, "", -1});
+    if (found == Step::Abort) return AbortWith(kSeekEnd);
+    return std::nullopt;
+}
+
+WalkEvent ListingWalker::OpenTable() {
+    table_ = tablesOpened_++;
+    state_ = State::InTable;
+    return {WalkEvent::Kind::TableOpened, lineName_, table_};
+}
+
+std::optional<WalkEvent> ListingWalker::searchPage() {
+    if (std::optional<WalkEvent> end = reachHeading()) return end;
+    // No key is kept yet: pages before the first table are not compared.
+    checkStructure();
+    if (skipRec(2) != Step::Found) return AbortWith(kSkipRecEnd);
+    if (IsBentLineTableHeading(line_) || line_.size() < kShortestTitle || isContinuation())
+        return std::nullopt;
+    if (options_.takesTable && !options_.takesTable(lineName_)) return std::nullopt;
+    if (skipRec(2) != Step::Found) return AbortWith(kSkipRecEnd);
+    if (!IsLongitudinalHeader(line_)) return std::nullopt;
+    key_ = pageKey_;
+    return OpenTable();
+}
+
+std::optional<WalkEvent> ListingWalker::walkPage() {
+    if (std::optional<WalkEvent> end = reachHeading()) return end;
+    if (checkStructure() == Step::Abort)
+        return AbortWith("Current structure is '" + key_ + "', found = '" +
+                         TrimmedStructureLine(line_) + ", aborting process'");
+    const std::string page = PageNumber(line_);
+    if (skipRec(2) != Step::Found) {
+        // Once the tables are over only the keys are checked: a last page
+        // shorter than a title block is no table cut short.
+        if (state_ == State::TablesEnded) return Finish({WalkEvent::Kind::End, "", -1});
+        return AbortWith(kSkipRecEnd);
+    }
+    if (IsBentLineTableHeading(line_))
+        return AbortWith("Found a second line set" + (page.empty() ? "" : " on page " + page) +
+                         "; only one line set can be read, aborting process");
+    if (state_ == State::TablesEnded) return std::nullopt;
+    if (line_.size() < kShortestTitle) {
+        state_ = State::TablesEnded;
+        return std::nullopt;
+    }
+    const bool continued = isContinuation();
+    if (skipRec(2) != Step::Found) return AbortWith(kSkipRecEnd);
+    if (!IsLongitudinalHeader(line_)) {
+        state_ = State::TablesEnded;
+        return std::nullopt;
+    }
+    if (continued) return std::nullopt;  // the table of the page before goes on (or stays closed)
+    if (options_.takesTable && !options_.takesTable(lineName_)) {
+        state_ = State::BetweenTables;
+        return std::nullopt;
+    }
+    return OpenTable();
+}
+
+WalkEvent ListingWalker::next() {
+    if (state_ == State::Finished) return final_;
+    for (;;) {
+        if (state_ == State::Searching) {
+            if (std::optional<WalkEvent> event = searchPage()) return *event;
+            continue;
+        }
+        if (!readLine()) return Finish({WalkEvent::Kind::End, "", -1});
+        if (Holds(line_, listing::kPageMarker)) {
+            if (std::optional<WalkEvent> event = walkPage()) return *event;
+            continue;
+        }
+        if (state_ == State::InTable) {
+            if (!line_.empty()) return {WalkEvent::Kind::Row, line_, table_};
+        } else if (options_.progressDots) {
+            console_ << '.';  // a line passed over
+        }
+    }
+}
+
+}  // namespace quillon::converters

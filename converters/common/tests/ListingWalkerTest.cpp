@@ -1,0 +1,397 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "converters/common/ListingLayout.hpp"
+#include "converters/common/ListingWalker.hpp"
+#include "converters/common/TextRoutines.hpp"
+#include "converters/common/tests/ListingFixture.hpp"
+#include "fixedform/FieldReader.hpp"
+
+namespace qc = quillon::converters;
+namespace qt = quillon::converters::testing;
+namespace ff = quillon::fixedform;
+using Kind = qc::WalkEvent::Kind;
+
+namespace {
+
+using qt::Lines;
+
+bool TakesGirdersAndWebs(std::string_view name) {
+    return name.find("GIR") != std::string_view::npos || name.find("WEB") != std::string_view::npos;
+}
+
+qc::ListingWalkOptions CamberOptions() { return {TakesGirdersAndWebs, false, false}; }
+qc::ListingWalkOptions StickOptions() { return {{}, true, true}; }
+
+struct Walk {
+    std::vector<qc::WalkEvent> events;
+    std::string console;
+
+    const qc::WalkEvent& last() const { return events.back(); }
+    std::vector<std::string> tables() const {
+        std::vector<std::string> names;
+        for (const auto& e : events)
+            if (e.kind == Kind::TableOpened) names.push_back(e.text);
+        return names;
+    }
+    std::vector<std::string> rows(int table) const {
+        std::vector<std::string> rows;
+        for (const auto& e : events)
+            if (e.kind == Kind::Row && e.table == table) rows.push_back(e.text);
+        return rows;
+    }
+};
+
+Walk WalkListing(const std::string& text, qc::ListingWalkOptions options = CamberOptions()) {
+    std::istringstream in(text);
+    std::ostringstream console;
+    qc::ListingWalker walker(in, std::move(options), console);
+    Walk walk;
+    for (int guard = 0; guard < 100000; ++guard) {
+        walk.events.push_back(walker.next());
+        if (walk.last().kind == Kind::End || walk.last().kind == Kind::Abort) break;
+    }
+    // Once ended, the walk stays ended.
+    EXPECT_EQ(walker.next().kind, walk.last().kind);
+    walk.console = console.str();
+    return walk;
+}
+
+std::string Name(const std::string& row) {
+    return qc::rightTrim(qc::listing::FieldText(row, qc::listing::kPointName));
+}
+
+std::vector<std::string> Names(const std::vector<std::string>& rows) {
+    std::vector<std::string> names;
+    for (const std::string& row : rows) names.push_back(Name(row));
+    return names;
+}
+
+std::vector<std::string> Names(const std::vector<qt::PointRow>& rows) {
+    std::vector<std::string> texts;
+    for (const qt::PointRow& row : rows) texts.push_back(qt::LongitudinalRow(row));
+    return Names(texts);
+}
+
+// One structure, one line set: the alignment page, the bent-line table,
+// girders G1 (five spans: 51 rows, so continued on a second page) and G2,
+// a layout line between them, and the roadway approaches after them.
+struct OneLineSet {
+    qt::ListingFixture listing;
+    std::vector<qt::PointRow> g1, g2, layout;
+
+    OneLineSet() {
+        qt::GirderSpec five;
+        five.spans = {50.0, 60.0, 60.0, 60.0, 50.0};
+        g1 = qt::GirderRows(five);
+        g2 = qt::GirderRows(qt::GirderSpec{});
+        layout = qt::GirderRows(qt::GirderSpec{});
+        listing.TextPage({"", " HORIZONTAL ALIGNMENT", " PI STATION 25+00.00"});
+        listing.BentLineTable({"CL ABUT 1", "CL PIER 2", "CL ABUT 3"});
+    }
+    void Girders() {
+        listing.LongitudinalTable("GIRDER G1 EXT LEFT", g1);
+        listing.LongitudinalTable("LAYOUT LINE", layout);
+        listing.LongitudinalTable("GIRDER G2 INTERIOR", g2);
+    }
+    void Approaches() { listing.TextPage({"", " ROADWAY APPROACHES", " BACK APPROACH"}); }
+};
+
+// ---------------------------------------------------------------- fixtures
+
+TEST(ListingFixture, LaysOutTitlesHeaderAndRowsInTheTableColumns) {
+    qt::ListingFixture listing;
+    qt::GirderSpec spec;
+    spec.spans = {50.0, 60.0, 60.0, 60.0, 50.0};
+    spec.deflection = [](double) { return std::optional<double>(0.0512); };
+    listing.LongitudinalTable("GIRDER G1 EXT LEFT", qt::GirderRows(spec));
+    const std::vector<std::string> lines = Lines(listing.Text());
+
+    // Page 1: five title-block records, the heading, an empty line, the title,
+    // an empty line, the header, an empty line and 45 rows; page 2 opens with
+    // a blank and a form feed before the title block's first record.
+    ASSERT_GE(lines.size(), 62u);
+    EXPECT_EQ(ff::Columns(lines[0], 56, 19), "State  of  Vandemor");
+    EXPECT_EQ(ff::Columns(lines[5], 2, 15), "STRUCTURE ID:  ");
+    EXPECT_EQ(ff::Columns(lines[5], 17, 10), "BR 47-0317");
+    EXPECT_EQ(ff::Columns(lines[7], 9, 20), "GIRDER G1 EXT LEFT  ");
+    EXPECT_EQ(ff::Columns(lines[7], 31, 6), "      ");
+    EXPECT_EQ(ff::Columns(lines[7], 42, 30), "PARALLEL TO HORIZONTAL CONTROL");
+    EXPECT_EQ(ff::Columns(lines[7], 99, 35), " 0.875000 FEET BELOW FINISHED GRADE");
+    const std::string& header = lines[9];
+    EXPECT_EQ(ff::Columns(header, 1, 10), " BENT LINE");
+    EXPECT_EQ(ff::Columns(header, 2, 67),
+              "BENT LINE        STATION       OFFSET   ELEVATION  ELEV+DL        X");
+    EXPECT_EQ(ff::Columns(header, 79, 1), "Y");
+    EXPECT_EQ(ff::Columns(header, 88, 9), "BENT LNTH");
+    EXPECT_EQ(ff::Columns(header, 103, 4), "SKEW");
+    EXPECT_EQ(ff::Columns(header, 113, 21), "GIRDER LNTH   CRS-SLP");
+
+    // Rows: the abutment, then F-1 at 5 ft (elevation 600.05, ELEV+DL 600.1012).
+    const std::string& abutment = lines[11];
+    const std::string& point = lines[12];
+    EXPECT_EQ(ff::Columns(abutment, 1, 11), " CL ABUT 1 ");
+    EXPECT_EQ(ff::Columns(point, 2, 6), "    F-");
+    EXPECT_EQ(ff::Columns(point, 2, 10), "    F-1   ");
+    EXPECT_EQ(ff::Columns(point, 15, 13), "   23+55.0000");
+    EXPECT_EQ(ff::Columns(point, 28, 11), "   -10.0000");
+    EXPECT_EQ(ff::Columns(point, 41, 10), "  600.0500");
+    EXPECT_EQ(ff::Columns(point, 51, 9), " 600.1012");  // 1X A8: characters 3-10 of F10.4
+    EXPECT_EQ(ff::Columns(point, 60, 12), "      5.0000");
+    EXPECT_EQ(ff::Columns(point, 67, 1), ".");
+    EXPECT_EQ(ff::Columns(point, 72, 12), "    -10.0000");
+    EXPECT_EQ(ff::Columns(point, 79, 1), ".");
+    EXPECT_EQ(ff::Columns(point, 111, 12), "      5.0000");
+    EXPECT_EQ(ff::Columns(point, 124, 10), " -0.020000");
+
+    // 51 rows: 45 on page 1 would leave 6 for page 2, so the break comes
+    // after 45 rows; the continued title carries "(CONT)" in 31-36.
+    const std::string& pageTwo = lines[11 + 45];
+    EXPECT_EQ(pageTwo.substr(0, 2), " \f");
+    EXPECT_EQ(ff::Columns(pageTwo, 58, 19), "State  of  Vandemor");  // after " \f"
+    EXPECT_EQ(ff::Columns(lines[11 + 45 + 7], 31, 6), "(CONT)");
+    EXPECT_EQ(ff::Columns(lines[11 + 45 + 7], 9, 20), "GIRDER G1 EXT LEFT  ");
+    EXPECT_EQ(ff::Columns(lines[11 + 45 + 9], 2, 9), "BENT LINE");
+    EXPECT_EQ(Name(lines[11 + 45 + 11]), "    F-5");  // row 46: span 5, point 5
+}
+
+TEST(ListingFixture, ContinuesTheHorizontalControlGroupBeforeItsFortyThirdRow) {
+    qt::ListingFixture listing;
+    std::vector<std::string> bents;
+    for (int i = 1; i <= 43; ++i) bents.push_back("CL BENT " + std::to_string(i));
+    listing.BentLineTable(bents);
+    const std::vector<std::string> lines = Lines(listing.Text());
+    EXPECT_EQ(ff::Columns(lines[7], 27, 18), "INTERSECTION POINT");
+    EXPECT_EQ(ff::Columns(lines[12], 6, 53),
+              "* HORIZONTAL CONTROL  LINE *        AT FINISHED GRADE");
+    EXPECT_EQ(Name(lines[14 + 41]), "CL BENT 42");
+    const std::string& title = lines[14 + 42 + 7];
+    EXPECT_EQ(ff::Columns(title, 9, 28), "* HORIZONTAL CONTROL  (CONT)");
+    EXPECT_EQ(ff::Columns(title, 109, 25), "        AT FINISHED GRADE");
+    EXPECT_EQ(ff::Columns(lines[14 + 42 + 9], 2, 9), "BENT LINE");
+    EXPECT_EQ(Name(lines[14 + 42 + 11]), "CL BENT 43");
+}
+
+// ------------------------------------------------------------------- walks
+
+TEST(ListingWalker, HandsOnTheRowsOfEveryGirderTableAcrossPages) {
+    OneLineSet bridge;
+    bridge.Girders();
+    bridge.Approaches();
+    Walk walk = WalkListing(bridge.listing.Text());
+    ASSERT_EQ(walk.last().kind, Kind::End);
+    EXPECT_EQ(walk.tables(),
+              (std::vector<std::string>{"GIRDER G1 EXT LEFT", "GIRDER G2 INTERIOR"}));
+    // All 51 rows of G1, the six of its second page (after the form feed) too.
+    EXPECT_EQ(Names(walk.rows(0)), Names(bridge.g1));
+    EXPECT_EQ(Names(walk.rows(1)), Names(bridge.g2));
+    EXPECT_EQ(walk.console, "");
+}
+
+TEST(ListingWalker, TakesEveryLongitudinalTableWhenTheReaderAsksForAll) {
+    OneLineSet bridge;
+    bridge.Girders();
+    Walk walk = WalkListing(bridge.listing.Text(), StickOptions());
+    ASSERT_EQ(walk.last().kind, Kind::End);
+    EXPECT_EQ(walk.tables(), (std::vector<std::string>{"GIRDER G1 EXT LEFT", "LAYOUT LINE",
+                                                       "GIRDER G2 INTERIOR"}));
+    EXPECT_EQ(Names(walk.rows(1)), Names(bridge.layout));
+    // A dot for every line skipped or passed over on the way.
+    EXPECT_FALSE(walk.console.empty());
+    EXPECT_EQ(walk.console.find_first_not_of('.'), std::string::npos);
+}
+
+TEST(ListingWalker, PassesOverPagesWrittenBeforeTheFirstStructure) {
+    qt::ListingFixture listing;
+    listing.SetPlaceholderId();
+    listing.TextPage({"", " IGNORED LINES", " 04 CARD BEFORE ITS PROBLEM"});
+    listing.SetStructureId("BR 47-0317");
+    listing.LongitudinalTable("GIRDER G1", qt::GirderRows(qt::GirderSpec{}));
+    Walk walk = WalkListing(listing.Text());
+    ASSERT_EQ(walk.last().kind, Kind::End) << walk.last().text;
+    EXPECT_EQ(walk.tables(), std::vector<std::string>{"GIRDER G1"});
+}
+
+TEST(ListingWalker, OpensNoTableAtTheHorizontalControlContinuation) {
+    qt::ListingFixture listing;
+    std::vector<std::string> bents;
+    for (int i = 1; i <= 43; ++i) bents.push_back("CL BENT " + std::to_string(i));
+    listing.BentLineTable(bents);
+    listing.LongitudinalTable("GIRDER G1", qt::GirderRows(qt::GirderSpec{}));
+    for (const auto& options : {CamberOptions(), StickOptions()}) {
+        Walk walk = WalkListing(listing.Text(), options);
+        ASSERT_EQ(walk.last().kind, Kind::End) << walk.last().text;
+        EXPECT_EQ(walk.tables(), std::vector<std::string>{"GIRDER G1"});
+        EXPECT_EQ(walk.rows(0).size(), 21u);
+    }
+}
+
+TEST(ListingWalker, PassesOverAGirderTitleWithoutTheLongitudinalHeader) {
+    qt::ListingFixture listing;
+    listing.TextPage({"", ff::Record().Column(9).Text("GIRDER SCHEDULE").Column(60).Text("X").str(),
+                      "", " NOT THE HEADER", ""});
+    listing.LongitudinalTable("GIRDER G1", qt::GirderRows(qt::GirderSpec{}));
+    Walk walk = WalkListing(listing.Text());
+    ASSERT_EQ(walk.last().kind, Kind::End);
+    EXPECT_EQ(walk.tables(), std::vector<std::string>{"GIRDER G1"});
+}
+
+TEST(ListingWalker, KeepsAContinuedTableNotTakenClosed) {
+    qt::ListingFixture listing;
+    qt::GirderSpec five;
+    five.spans = {50.0, 60.0, 60.0, 60.0, 50.0};
+    listing.LongitudinalTable("GIRDER G1", qt::GirderRows(qt::GirderSpec{}));
+    listing.LongitudinalTable("EDGE OF DECK LEFT", qt::GirderRows(five));  // 51 rows, continued
+    listing.LongitudinalTable("GIRDER G2", qt::GirderRows(qt::GirderSpec{}));
+    Walk walk = WalkListing(listing.Text());
+    ASSERT_EQ(walk.last().kind, Kind::End);
+    EXPECT_EQ(walk.rows(0).size(), 21u);
+    EXPECT_EQ(walk.rows(1).size(), 21u);
+}
+
+TEST(ListingWalker, EndsWhereTheListingEndsAfterATitleBlockLine) {
+    OneLineSet bridge;
+    bridge.Girders();
+    std::string text = bridge.listing.Text() + " \f" + "    State  of  Vandemor\n";
+    EXPECT_EQ(WalkListing(text).last().kind, Kind::End);
+    Walk stick = WalkListing(text, StickOptions());
+    EXPECT_EQ(stick.last().kind, Kind::Abort);
+    EXPECT_EQ(stick.last().text,
+              "Unexpected end of file found at seekStructure(), aborting process.");
+}
+
+TEST(ListingWalker, EndsWithoutTablesOrAbortsAtSeekByTheReadersOption) {
+    qt::ListingFixture listing;
+    listing.TextPage({"", " HORIZONTAL ALIGNMENT"});
+    std::istringstream in(listing.Text());
+    std::ostringstream console;
+    qc::ListingWalker walker(in, CamberOptions(), console);
+    EXPECT_EQ(walker.next().kind, Kind::End);
+    EXPECT_EQ(walker.tablesOpened(), 0);
+    EXPECT_EQ(walker.linesRead(), 8);
+
+    Walk stick = WalkListing(listing.Text(), StickOptions());
+    EXPECT_EQ(stick.last().text,
+              "Unexpected end of file found at seekStructure(), aborting process.");
+}
+
+// ------------------------------------------------------------ refusals
+
+struct RefusalCase {
+    std::string name;
+    std::function<void(OneLineSet&)> after;  // what follows the girder tables
+    std::function<std::string(std::string)> cut;
+    std::string message;
+};
+
+class ListingWalkerRefusal : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(ListingWalkerRefusal, EndsTheWalkWithItsMessage) {
+    const RefusalCase& c = GetParam();
+    OneLineSet bridge;
+    bridge.Girders();
+    if (c.after) c.after(bridge);
+    std::string text = bridge.listing.Text();
+    if (c.cut) text = c.cut(text);
+    for (const auto& options : {CamberOptions(), StickOptions()}) {
+        Walk walk = WalkListing(text, options);
+        ASSERT_EQ(walk.last().kind, Kind::Abort);
+        EXPECT_EQ(walk.last().text, c.message);
+    }
+}
+
+// The listing up to and including its last heading line.
+std::string CutAfterLastHeading(const std::string& text) {
+    size_t at = text.rfind("STRUCTURE ID:");
+    return text.substr(0, text.find('\n', at) + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Listings, ListingWalkerRefusal,
+    ::testing::Values(
+        RefusalCase{"SecondLineSet",
+                    [](OneLineSet& b) {
+                        b.listing.BentLineTable({"CL ABUT 1", "CL ABUT 2"});
+                        b.listing.LongitudinalTable("GIRDER G1", qt::GirderRows({}));
+                    },
+                    {},
+                    // Pages: alignment 1, bent lines 2, G1 3-4, layout 5, G2 6.
+                    "Found a second line set on page 7; only one line set can be read, aborting "
+                    "process"},
+        RefusalCase{"SecondProblemOfTheStructure",
+                    [](OneLineSet& b) {
+                        b.listing.SetSectionNumber(2);
+                        b.listing.TextPage({"", " HORIZONTAL ALIGNMENT"});
+                    },
+                    {},
+                    "Current structure is 'BR 47-0317', found = 'STRUCTURE ID:  BR 47-0317     "
+                    "(2), aborting process'"},
+        RefusalCase{"AnotherStructure",
+                    [](OneLineSet& b) {
+                        b.listing.SetStructureId("BR 99-0001");
+                        b.listing.TextPage({"", " HORIZONTAL ALIGNMENT"});
+                    },
+                    {},
+                    "Current structure is 'BR 47-0317', found = 'STRUCTURE ID:  BR 99-0001, "
+                    "aborting process'"},
+        RefusalCase{"PageCutShort",
+                    {},
+                    CutAfterLastHeading,
+                    "Unexpected end of file found at skipRec(), aborting process."}),
+    [](const ::testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
+
+TEST(ListingWalker, ReadsTheFollowingPagesOfTheStructureToTheEnd) {
+    OneLineSet bridge;
+    bridge.Girders();
+    bridge.Approaches();
+    bridge.listing.TextPage({"", " IGNORED LINES"});
+    Walk walk = WalkListing(bridge.listing.Text());
+    EXPECT_EQ(walk.last().kind, Kind::End);
+}
+
+// ------------------------------------------------------------ texts
+
+TEST(StructureKey, IsTheStructureIdAndTheSectionNumber) {
+    const std::string heading =
+        ff::Record()
+            .Text(" STRUCTURE ID:  BR 47-0317     (13)          QUILLON         (WIN2.1.0e)")
+            .Column(126)
+            .Text("PAGE   3")
+            .str();
+    EXPECT_EQ(qc::TrimmedStructureLine(heading), "STRUCTURE ID:  BR 47-0317     (13)");
+    EXPECT_EQ(qc::StructureKey(heading), "BR 47-0317     (13)");
+    EXPECT_EQ(qc::StructureKey(" STRUCTURE ID:  *  *  *  *"), "*  *  *  *");
+    EXPECT_EQ(qc::StructureKey(" STRUCTURE ID:"), "");
+}
+
+TEST(TableName, IsTheTitleTrimmedAndCutToThirtyTwoCharacters) {
+    const std::string title = ff::Record()
+                                  .Column(9)
+                                  .Text("GIRDER G1 EXT LEFT")
+                                  .Column(42)
+                                  .Text("PARALLEL TO HORIZONTAL CONTROL")
+                                  .str();
+    EXPECT_EQ(qc::TableName(title), "GIRDER G1 EXT LEFT");
+    // A name that starts late runs into the line type.
+    EXPECT_EQ(qc::TableName(ff::Record().Column(13).Text("G1").Column(42).Text("PARALLEL").str()),
+              "G1" + std::string(27, ' ') + "PAR");
+}
+
+TEST(ListingLayout, TellsFractionalPointsAndTheirSpacing) {
+    namespace li = qc::listing;
+    EXPECT_TRUE(li::IsFractionalPointRow(" " + qt::PointLabel('F', 3)));
+    EXPECT_TRUE(li::IsFractionalPointRow(" " + qt::PointLabel('X', 0)));
+    EXPECT_TRUE(li::IsFractionalPointRow(" " + qt::PointLabel('D', 12)));
+    EXPECT_TRUE(li::IsFractionalPointRow(" " + qt::PointLabel('E', 1)));
+    EXPECT_FALSE(li::IsFractionalPointRow(" " + qt::PointLabel('G', 1)));
+    EXPECT_FALSE(li::IsFractionalPointRow(" CL ABUT 1"));
+    EXPECT_FALSE(li::IsFractionalPointRow("    F-1"));  // one column to the left
+    EXPECT_EQ(li::PointsPerSpanAfter(" " + qt::PointLabel('F', 9), 0), 10);
+    EXPECT_EQ(li::PointsPerSpanAfter(" " + qt::PointLabel('F', 9), 20), 20);
+    EXPECT_EQ(li::PointsPerSpanAfter(" " + qt::PointLabel('F', 19), 10), 20);
+    EXPECT_EQ(li::PointsPerSpanAfter(" " + qt::PointLabel('F', 90), 0), 0);
+    EXPECT_EQ(li::PointsPerSpanAfter(" " + qt::PointLabel('F', 8), 0), 0);
+}
+
+}  // namespace

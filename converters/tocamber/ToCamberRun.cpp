@@ -1,0 +1,135 @@
+#include "converters/tocamber/ToCamberRun.hpp"
+
+#include <fstream>
+#include <iostream>
+#include <system_error>
+
+#include "converters/common/ConverterFiles.hpp"
+#include "converters/common/ConverterLog.hpp"
+#include "converters/common/StaleOutput.hpp"
+#include "converters/tocamber/BridgeFile.hpp"
+#include "converters/tocamber/CamberFile.hpp"
+#include "converters/tocamber/EntryCheck.hpp"
+#include "platform/ReplacingFile.hpp"
+
+namespace quillon::converters::tocamber {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string OpenError(std::string_view name) {
+    return "Qlvr->Cmbr-E-Error opening " + std::string(name) + ".  Aborting process";
+}
+
+class ToCamberRun {
+public:
+    ToCamberRun(const Environment& env, ConverterConsole console, const fs::path& logFolder)
+        : console_(console), log_(ToCamberLogSpec(), logFolder, RunTimeText(env.Now()), env) {}
+
+    int Run(const std::vector<std::string>& args);
+
+private:
+    // A message in the log; false when the log fails (its own message is
+    // then on the console).
+    bool Log(const std::string& message);
+    // A message on the console and in the log.
+    bool Say(const std::string& message, bool onStderr = false);
+    // Ends the run with -1: the message said, an older camber input removed.
+    int Abort(const std::string& message, bool onStderr = false);
+    // Ends the run with -1 after the log has failed.
+    int EndAborted();
+
+    ConverterConsole console_;
+    ConverterLog log_;
+    bool logFailed_ = false;
+    CamberFiles files_;
+    bool named_ = false;
+};
+
+bool ToCamberRun::Log(const std::string& message) {
+    if (logFailed_) return false;
+    if (log_.writeLog(message)) return true;
+    logFailed_ = true;
+    console_.err << log_.spec().openFailureMessage << '\n';
+    return false;
+}
+
+bool ToCamberRun::Say(const std::string& message, bool onStderr) {
+    (onStderr ? console_.err : console_.out) << message << '\n';
+    return Log(message);
+}
+
+int ToCamberRun::Abort(const std::string& message, bool onStderr) {
+    Say(message, onStderr);
+    return EndAborted();
+}
+
+int ToCamberRun::EndAborted() {
+    if (named_) RemoveStaleOutput(files_.listing, files_.output);
+    console_.out.flush();
+    return kAbortStatus;
+}
+
+int ToCamberRun::Run(const std::vector<std::string>& args) {
+    if (args.size() > 2) return Abort("Too many arguments, aborting.", true);
+    if (args.size() < 2)
+        return Abort("Usage: Ql2Cmb listing[.LIS] \"girder list\" (for example 1,3,4,6 or 1-20)",
+                     true);
+    for (const std::string& message : checkEntry(EntryKind::ListingName, args[0]).messages)
+        if (!Say(message)) return EndAborted();
+    files_ = NameCamberFiles(args[0]);
+    named_ = !args[0].empty();  // an empty name names no file of the user's
+    if (!Log("Processing load for bridge file: " + files_.listing)) return EndAborted();
+
+    std::error_code ignored;
+    if (files_.listing == files_.output || fs::equivalent(files_.listing, files_.output, ignored)) {
+        named_ = false;  // the listing itself is never removed
+        return Abort("Qlvr->Cmbr-E-SameFile listing " + files_.listing +
+                         " is also the camber input file.  Aborting process",
+                     true);
+    }
+    std::ifstream in;
+    if (!fs::is_directory(files_.listing, ignored)) in.open(files_.listing, std::ios::binary);
+    if (!in.is_open()) return Abort(OpenError(files_.listing), true);
+    BridgeLoad load = loadBridgeFile(in, console_.out);
+    if (in.bad()) return Abort(OpenError(files_.listing), true);
+    for (const std::string& message : load.logMessages)
+        if (!Log(message)) return EndAborted();
+    if (load.abortMessage) return Abort(*load.abortMessage);
+
+    EntryCheck selection =
+        checkEntry(EntryKind::GirderList, args[1], static_cast<int>(load.girders.size()));
+    for (const std::string& message : selection.messages)
+        if (!Say(message)) return EndAborted();
+
+    CamberFileText camber = writeCamberFile(load.girders, selection.selected);
+    if (camber.refusal) return Abort(*camber.refusal);
+    std::string error;
+    if (!WriteFileAtomically(files_.output, camber.text, error))
+        return Abort(OpenError(files_.output) + " (" + error + ")", true);
+    console_.out.flush();
+    return kNormalStatus;
+}
+
+}  // namespace
+
+CamberFiles NameCamberFiles(std::string_view argument) {
+    CamberFiles files;
+    files.listing =
+        FileNameExtension(argument) ? std::string(argument) : ConverterFileName(argument, "LIS");
+    files.output = ConverterFileName(BaseName(argument), "CMB");
+    return files;
+}
+
+int RunToCamber(const std::vector<std::string>& args, const Environment& env,
+                ConverterConsole console, const fs::path& logFolder) {
+    ToCamberRun run(env, console, logFolder);
+    return run.Run(args);
+}
+
+int RunToCamber(const std::vector<std::string>& args, const Environment& env) {
+    return RunToCamber(args, env, ConverterConsole{std::cout, std::cerr}, {});
+}
+
+}  // namespace quillon::converters::tocamber
