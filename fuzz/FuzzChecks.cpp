@@ -159,4 +159,17 @@ void CheckFolderAfterRun(const ScratchFolder& folder, const std::vector<std::str
     if (!after || *after != input) Finding("the run changed its input", std::string(inputName));
 }
 
+void CheckConverterRun(const ScratchFolder& folder, const ConverterFiles& files, bool failed,
+                       std::string_view input, std::string_view console) {
+    std::vector<std::string> allowed{files.input, files.log};
+    if (!failed) allowed.push_back(files.output);
+    CheckFolderAfterRun(folder, allowed, files.input, input);
+    const std::string given = folder.InputText(input);
+    const std::optional<std::string> output = folder.Read(files.output);
+    if (!failed && !output) Finding("the converter ended well and left no output", files.output);
+    if (output) CheckNoNonFinite(files.output, *output, given);
+    if (auto log = folder.Read(files.log)) CheckNoNonFinite(files.log, *log, given);
+    CheckNoNonFinite("the console", console, given);
+}
+
 }  // namespace quillon::fuzz

@@ -11,7 +11,12 @@
 #include <string_view>
 #include <vector>
 
+#include "environment/Environment.hpp"
+
 namespace quillon::fuzz {
+
+// The clock of every run: the listings' headings are the same each time.
+inline constexpr LocalTime kFixedClock{2002, 7, 9, 14, 5, 33};
 
 // The fuzzer's bytes as the text of a file.
 inline std::string_view AsText(const uint8_t* data, size_t size) {
@@ -66,5 +71,18 @@ void CheckStatus(std::string_view program, int status, const std::vector<int>& s
 // `inputName` no longer holds `input`.
 void CheckFolderAfterRun(const ScratchFolder& folder, const std::vector<std::string>& allowed,
                          std::string_view inputName, std::string_view input);
+
+// The files of a converter's run in its scratch folder, by name.
+struct ConverterFiles {
+    std::string input;   // what the fuzzer's bytes were written as
+    std::string output;  // what the converter writes after a run that did not fail
+    std::string log;     // the converter's run log
+};
+
+// After a converter's run: the folder holds the input (unchanged), the log,
+// and the output only when the run did not fail (and then surely); no output,
+// log or console text holds a non-finite number that `given` does not.
+void CheckConverterRun(const ScratchFolder& folder, const ConverterFiles& files, bool failed,
+                       std::string_view input, std::string_view console);
 
 }  // namespace quillon::fuzz

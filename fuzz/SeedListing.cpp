@@ -6,6 +6,7 @@
 
 #include "engine/problem/EngineMain.hpp"
 #include "environment/Environment.hpp"
+#include "fuzz/FuzzChecks.hpp"
 
 int main(int argc, char** argv) {
     if (argc != 4) {
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
     const std::string build = argv[1];
     const auto variant = build == "Metric" ? quillon::engine::EngineVariant::Metric
                                            : quillon::engine::EngineVariant::English;
-    quillon::FixedEnvironment environment(quillon::LocalTime{2002, 7, 9, 14, 5, 33});
+    quillon::FixedEnvironment environment(quillon::fuzz::kFixedClock);
     return quillon::engine::RunEngine({argv[2], argv[3]}, variant, environment, std::cout,
                                       std::cerr);
 }

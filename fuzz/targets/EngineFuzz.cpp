@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view deck = qf::AsText(data, size);
     qf::ScratchFolder folder;
     folder.Write("deck.dat", deck);
-    quillon::FixedEnvironment environment(quillon::LocalTime{2002, 7, 9, 14, 5, 33});
+    quillon::FixedEnvironment environment(qf::kFixedClock);
     std::ostringstream console, errors;
     const int status = quillon::engine::RunEngine(
         {folder.File("deck.dat"), folder.File("deck.lis")},
