@@ -2,7 +2,7 @@
 BUILD ?= build
 SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 4)
-PACKAGES = cmake g++ make libgtest-dev libgmock-dev clang-format
+PACKAGES = cmake g++ make libgtest-dev libgmock-dev clang-format python3-ezdxf
 # The fuzz build: clang with libFuzzer and the sanitizers.
 FUZZ_PACKAGES = clang-14 libclang-rt-14-dev
 FUZZ_BUILD ?= build-fuzz

@@ -49,4 +49,50 @@ DecimalDigits RoundDigits(const DecimalDigits& number, int decimals) {
     return Normalised(out);
 }
 
+DecimalDigits ShiftPoint(const DecimalDigits& number, int places) {
+    std::string digits = number.whole + number.fraction;
+    long point = static_cast<long>(number.whole.size()) + places;
+    if (point < 0) {
+        digits.insert(0, static_cast<size_t>(-point), '0');
+        point = 0;
+    }
+    if (point > static_cast<long>(digits.size())) digits.resize(static_cast<size_t>(point), '0');
+    DecimalDigits out;
+    out.negative = number.negative;
+    out.whole = digits.substr(0, static_cast<size_t>(point));
+    out.fraction = digits.substr(static_cast<size_t>(point));
+    return Normalised(out);
+}
+
+DecimalDigits AddMagnitudes(const DecimalDigits& a, const DecimalDigits& b) {
+    size_t wholeSize = std::max(a.whole.size(), b.whole.size());
+    size_t fractionSize = std::max(a.fraction.size(), b.fraction.size());
+    auto aligned = [&](const DecimalDigits& n) {
+        std::string fraction = n.fraction;
+        fraction.resize(fractionSize, '0');
+        return std::string(wholeSize - n.whole.size(), '0') + n.whole + fraction;
+    };
+    std::string x = aligned(a), y = aligned(b), sum(x.size(), '0');
+    int carry = 0;
+    for (size_t i = x.size(); i-- > 0;) {
+        int digit = (x[i] - '0') + (y[i] - '0') + carry;
+        sum[i] = static_cast<char>('0' + digit % 10);
+        carry = digit / 10;
+    }
+    DecimalDigits out;
+    out.whole = (carry ? "1" : "") + sum.substr(0, wholeSize);
+    out.fraction = sum.substr(wholeSize);
+    return Normalised(out);
+}
+
+std::string PlainText(const DecimalDigits& number) {
+    DecimalDigits out = Normalised(number);
+    size_t last = out.fraction.find_last_not_of('0');
+    out.fraction.erase(last == std::string::npos ? 0 : last + 1);
+    std::string text = out.negative ? "-" : "";
+    text += out.whole.empty() ? "0" : out.whole;
+    if (!out.fraction.empty()) text += "." + out.fraction;
+    return text;
+}
+
 }  // namespace quillon::fixedform

@@ -49,6 +49,8 @@ inline constexpr RowField kStation{15, 13};
 inline constexpr RowField kElevation{41, 10};
 inline constexpr RowField kThousandsDigit{42, 1};  // of the elevation
 inline constexpr RowField kElevationWithDeadLoad{52, 8};
+inline constexpr RowField kX{60, 12};
+inline constexpr RowField kY{72, 12};
 inline constexpr RowField kGirderLength{111, 12};
 
 // The field's columns of a row, padded with blanks where the row is shorter.

@@ -63,9 +63,9 @@ int EngineMain(EngineRun& run) {
             // The deck ended after the line set's 06 or 07 cards.
             if (end == StepEnd::AtDeckEnd) return FinishRun(run);
             const int t = state.currentCardType;
-            if (t >= 0 && t <= 3) break;     // a new Problem begins
-            if (t == 4 || t == 5) continue;  // another line set
-            ProcessRoadApproaches(run);      // t is 8
+            if (t >= 0 && t <= 3) break;                    // a new Problem begins
+            if (t == 4 || t == 5) continue;                 // another line set
+            ProcessRoadApproaches(run, problem.alignment);  // t is 8
             nextProblem = true;
         }
         if (nextProblem) {

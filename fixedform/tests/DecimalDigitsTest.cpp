@@ -75,6 +75,31 @@ TEST(DecimalDigits, TruncatesTowardZeroAndRoundsHalfAwayFromZero) {
     EXPECT_EQ(Show(ff::RoundDigits({false, "12", ""}, 0)), "12.");
 }
 
+TEST(DecimalDigits, ShiftPointMovesThePointWithoutTouchingADigit) {
+    EXPECT_EQ(Show(ff::ShiftPoint({false, "1", "005"}, 2)), "100.5");
+    EXPECT_EQ(Show(ff::ShiftPoint({false, "12", "5"}, 4)), "125000.");
+    EXPECT_EQ(Show(ff::ShiftPoint({true, "", "05"}, 2)), "-5.");
+    EXPECT_EQ(Show(ff::ShiftPoint({false, "1234", ""}, -6)), ".001234");
+    EXPECT_EQ(Show(ff::ShiftPoint({true, "", "000"}, 3)), ".");  // a zero has no sign
+}
+
+TEST(DecimalDigits, AddMagnitudesCarriesAcrossThePoint) {
+    EXPECT_EQ(Show(ff::AddMagnitudes({false, "12300", ""}, {false, "4", "5"})), "12304.5");
+    EXPECT_EQ(Show(ff::AddMagnitudes({false, "99", "95"}, {false, "", "05"})), "100.00");
+    EXPECT_EQ(Show(ff::AddMagnitudes({true, "1", ""}, {false, "", "25"})), "1.25");
+    EXPECT_EQ(Show(ff::AddMagnitudes({false, "", ""}, {false, "", ""})), ".");
+}
+
+TEST(DecimalDigits, PlainTextHasNoPaddingNoTrailingZerosAndNoExponent) {
+    EXPECT_EQ(ff::PlainText({false, "", ""}), "0");
+    EXPECT_EQ(ff::PlainText({true, "", "0000"}), "0");
+    EXPECT_EQ(ff::PlainText({true, "", "0500"}), "-0.05");
+    EXPECT_EQ(ff::PlainText({false, "0012", "500"}), "12.5");
+    EXPECT_EQ(ff::PlainText({false, "1200", "00"}), "1200");
+    EXPECT_EQ(ff::PlainText({false, "", "00001"}), "0.00001");
+    EXPECT_EQ(ff::PlainText({false, "123456789012345678", "25"}), "123456789012345678.25");
+}
+
 TEST(RoundToDigits, RoundsTheExactBinaryValue) {
     // 3000 m x 3.2808333333333333 ft/m: the stored factor is a hair below
     // 3.28083..., but the product rounds to the double 9842.5 exactly, which

@@ -1,0 +1,31 @@
+// The longitudinal lines of a geometry listing as QlStFi reads them: every
+// longitudinal table of its one line set, walked page by page by the shared
+// listing walker (a "." on the console for every line skipped), with the rows
+// kept of each (StickFigure.hpp). A row kept whose X, Y or ELEVATION is blank
+// or not a number is kept without a point: it is not drawn and takes no part
+// in the extents or the transverse lines; the log names it.
+#pragma once
+
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "converters/stick/StickFigure.hpp"
+
+namespace quillon::converters::stick {
+
+struct BridgeLoad {
+    std::vector<LongitudinalLineEntry> lines;  // in listing order
+    std::vector<std::string> logMessages;      // for the log only
+    // The walk's refusal (another structure or line set, a page cut short);
+    // nothing when the listing was read to its end.
+    std::optional<std::string> abortMessage;
+};
+
+// Reads the whole listing. A listing that ends before its first
+// longitudinal table gives no lines (the walk's message goes to the log).
+BridgeLoad loadBridgeFile(std::istream& listing, std::ostream& console);
+
+}  // namespace quillon::converters::stick

@@ -1,0 +1,77 @@
+#include <algorithm>
+#include <cctype>
+
+#include "converters/common/ConverterFiles.hpp"
+#include "converters/common/LineWriter.hpp"
+#include "converters/stick/StickFiles.hpp"
+#include "fixedform/RecordWriter.hpp"
+
+namespace quillon::converters::stick {
+
+namespace ff = quillon::fixedform;
+
+namespace {
+
+constexpr int kGenioNameLength = 4;
+
+// The string label of a line: two letters, or nothing for a line that the
+// GENIO file leaves out.
+std::string StringLetters(std::string_view name) {
+    if (NameHolds(name, "GIR")) return "GR";
+    if (IsEdgeName(name))
+        return std::string(1,
+                           static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])))) +
+               "O";
+    if (NameHolds(name, "CONT") || NameHolds(name, "CTRL")) return "CO";
+    return "";
+}
+
+class GenioWriter {
+public:
+    GenioWriter(std::ostream& console, std::string& output) : out_(console, output) {}
+
+    void Record(std::string_view text) { out_.writeLine(text, 1, WriteMode::Output); }
+    void writeGenioPoint(const Point3& p) {
+        Record(ff::Record().F(p.x, 12, 3).F(p.y, 12, 3).F(p.z, 12, 3).str());
+        out_.writeLine(".", 0, WriteMode::Console);
+    }
+    void writeGenioString(const std::string& letters, int number,
+                          const std::vector<Point3>& points) {
+        // %2d: two columns, more for a number that needs them.
+        int width = std::max(2, static_cast<int>(std::to_string(number).size()));
+        Record("080," + letters + ff::FormatI(number, width) + ",    ,5=0.0, 0.0, 3");
+        for (const Point3& p : points) writeGenioPoint(p);
+        Record("       0.000       0.000");
+    }
+
+private:
+    LineWriter out_;
+};
+
+}  // namespace
+
+std::string GenioName(std::string_view listingName) {
+    std::string base = BaseName(listingName);
+    size_t slash = base.rfind('/');
+    std::string fileName = slash == std::string::npos ? base : base.substr(slash + 1);
+    return fileName.substr(0, kGenioNameLength);
+}
+
+std::string writeGenio(const BridgeFile& bridge, std::ostream& console) {
+    std::string output;
+    GenioWriter g(console, output);
+    g.Record("GENIO, " + GenioName(bridge.listingName));
+    g.Record("001FORMAT(3F12.3)");
+    g.Record("003ORDR,4=1,1,2,3");
+    for (size_t i = 0; i < bridge.lines.size(); ++i) {
+        const LongitudinalLineEntry& line = bridge.lines[i];
+        std::string letters = StringLetters(line.name);
+        std::vector<Point3> drawn = DrawnPoints(line);
+        if (letters.empty() || drawn.empty()) continue;
+        g.writeGenioString(letters, static_cast<int>(i + 1), drawn);
+    }
+    g.Record("999");
+    return output;
+}
+
+}  // namespace quillon::converters::stick

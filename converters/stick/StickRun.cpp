@@ -1,0 +1,169 @@
+#include "converters/stick/StickRun.hpp"
+
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <optional>
+#include <system_error>
+
+#include "converters/common/ConverterFiles.hpp"
+#include "converters/common/ConverterLog.hpp"
+#include "converters/stick/BridgeLoader.hpp"
+#include "converters/stick/StickFiles.hpp"
+#include "platform/ReplacingFile.hpp"
+
+namespace quillon::converters::stick {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kS5000Bit = 4, kDxfBit = 8, kGenioBit = 16;
+constexpr int kLargestMask = 31;
+constexpr size_t kMaskDigits = 3;
+
+const char* const kUsage = "Usage: QlStFi listing[.LIS] mask (4 S5000, 8 DXF, 16 GENIO)";
+
+std::string OpenError(std::string_view name) {
+    return "Qlvr->Stick-E-Error opening " + std::string(name) + ".  Aborting process";
+}
+
+// A whole number of one to three digits.
+std::optional<int> ReadMask(std::string_view text) {
+    if (text.empty() || text.size() > kMaskDigits) return std::nullopt;
+    int mask = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        mask = mask * 10 + (c - '0');
+    }
+    return mask;
+}
+
+// One file that the mask asks for.
+struct Output {
+    std::string name;
+    std::function<std::string()> write;
+};
+
+class StickRun {
+public:
+    StickRun(const Environment& env, ConverterConsole console, const fs::path& logFolder)
+        : env_(env),
+          console_(console),
+          runTimeText_(RunTimeText(env.Now())),
+          log_(StickLogSpec(), logFolder, runTimeText_, env) {}
+
+    int Run(const std::vector<std::string>& args);
+
+private:
+    bool Log(const std::string& message);
+    // A message on the console and in the log.
+    bool Say(const std::string& message, bool onStderr = false);
+    int Abort(const std::string& message, bool onStderr = false);
+    std::vector<Output> Outputs(int mask);
+
+    const Environment& env_;
+    ConverterConsole console_;
+    std::string runTimeText_;
+    ConverterLog log_;
+    bool logFailed_ = false;
+    StickFiles files_;
+    BridgeFile bridge_;
+};
+
+bool StickRun::Log(const std::string& message) {
+    if (logFailed_) return false;
+    if (log_.writeLog(message)) return true;
+    logFailed_ = true;
+    console_.err << log_.spec().openFailureMessage << '\n';
+    return false;
+}
+
+bool StickRun::Say(const std::string& message, bool onStderr) {
+    (onStderr ? console_.err : console_.out) << message << '\n';
+    return Log(message);
+}
+
+int StickRun::Abort(const std::string& message, bool onStderr) {
+    Say(message, onStderr);
+    console_.out.flush();
+    return kAbortStatus;
+}
+
+std::vector<Output> StickRun::Outputs(int mask) {
+    std::vector<Output> outputs;
+    if (mask > kLargestMask) return outputs;
+    if (mask & kS5000Bit)
+        outputs.push_back({files_.s5000, [this] { return writeS5000(bridge_, console_.out); }});
+    if (mask & kDxfBit)
+        outputs.push_back({files_.dxf, [this] {
+                               DxfHeader header{runTimeText_, env_.User(), env_.Path()};
+                               return writeDxf(bridge_, header, console_.out);
+                           }});
+    if (mask & kGenioBit)
+        outputs.push_back({files_.genio, [this] { return writeGenio(bridge_, console_.out); }});
+    return outputs;
+}
+
+int StickRun::Run(const std::vector<std::string>& args) {
+    if (args.size() > 2) return Abort("Too many arguments, aborting.", true);
+    std::optional<int> mask = args.size() == 2 ? ReadMask(args[1]) : std::nullopt;
+    if (!mask) return Abort(kUsage, true);
+    files_ = NameStickFiles(args[0]);
+    if (!Log("Loading bridge file: " + files_.listing)) return kAbortStatus;
+
+    std::vector<Output> outputs = Outputs(*mask);
+    std::error_code ignored;
+    for (const Output& output : outputs)
+        if (files_.listing == output.name || fs::equivalent(files_.listing, output.name, ignored))
+            return Abort("Qlvr->Stick-E-SameFile bridge file " + files_.listing +
+                             " is also the output file.  Aborting process",
+                         true);
+
+    std::ifstream in;
+    if (!fs::is_directory(files_.listing, ignored)) in.open(files_.listing, std::ios::binary);
+    if (!in.is_open()) return Abort(OpenError(files_.listing), true);
+    BridgeLoad load = loadBridgeFile(in, console_.out);
+    if (in.bad()) return Abort(OpenError(files_.listing), true);
+    for (const std::string& message : load.logMessages)
+        if (!Log(message)) return kAbortStatus;
+    if (load.abortMessage) return Abort(*load.abortMessage);
+    if (load.lines.empty())
+        return Abort("No girders were found in bridge file :" + files_.listing + ", aborting run.");
+
+    bridge_.listingName = files_.listing;
+    bridge_.lines = std::move(load.lines);
+    computeExtents(bridge_);
+    for (const Output& output : outputs) {
+        std::string error;
+        if (!WriteFileAtomically(output.name, output.write(), error))
+            return Abort(OpenError(output.name) + " (" + error + ")", true);
+    }
+    console_.out.flush();
+    return kNormalStatus;
+}
+
+}  // namespace
+
+StickFiles NameStickFiles(std::string_view argument) {
+    StickFiles files;
+    files.listing =
+        FileNameExtension(argument) ? std::string(argument) : ConverterFileName(argument, "LIS");
+    std::string base = BaseName(argument);
+    files.s5000 = ConverterFileName(base, "DQ");
+    files.dxf = ConverterFileName(base, "DXF");
+    files.genio = ConverterFileName(base, "MOSS");
+    return files;
+}
+
+int RunStFi(const std::vector<std::string>& args, const Environment& env, ConverterConsole console,
+            const fs::path& logFolder) {
+    StickRun run(env, console, logFolder);
+    return run.Run(args);
+}
+
+int RunStFi(const std::vector<std::string>& args, const Environment& env) {
+    return RunStFi(args, env, ConverterConsole{std::cout, std::cerr}, {});
+}
+
+}  // namespace quillon::converters::stick

@@ -1,0 +1,18 @@
+// The 02 card: the vertical alignment, held in the Vertical form.
+#pragma once
+
+#include <string_view>
+
+#include "editor/deck/CardFieldAccess.hpp"
+#include "editor/deck/DeckModel.hpp"
+#include "editor/deck/MessageSink.hpp"
+
+namespace quillon::editor {
+
+// Fills all ten boxes of the Vertical form from a 02 card.
+void ReadVerticalCard(DeckModel& deck, std::string_view card, MessageSink& sink);
+
+// The 02 card, 80 columns.
+WrittenCard WriteVerticalCard(const DeckModel& deck);
+
+}  // namespace quillon::editor
