@@ -161,14 +161,18 @@ void CheckFolderAfterRun(const ScratchFolder& folder, const std::vector<std::str
 
 void CheckConverterRun(const ScratchFolder& folder, const ConverterFiles& files, bool failed,
                        std::string_view input, std::string_view console) {
-    std::vector<std::string> allowed{files.input, files.log};
-    if (!failed) allowed.push_back(files.output);
+    std::vector<std::string> allowed{files.input};
+    if (!files.log.empty()) allowed.push_back(files.log);
+    if (!failed) allowed.insert(allowed.end(), files.outputs.begin(), files.outputs.end());
     CheckFolderAfterRun(folder, allowed, files.input, input);
     const std::string given = folder.InputText(input);
-    const std::optional<std::string> output = folder.Read(files.output);
-    if (!failed && !output) Finding("the converter ended well and left no output", files.output);
-    if (output) CheckNoNonFinite(files.output, *output, given);
-    if (auto log = folder.Read(files.log)) CheckNoNonFinite(files.log, *log, given);
+    for (const std::string& name : files.outputs) {
+        const std::optional<std::string> output = folder.Read(name);
+        if (!failed && !output) Finding("the converter ended well and left no output", name);
+        if (output) CheckNoNonFinite(name, *output, given);
+    }
+    if (auto log = folder.Read(files.log); log && !files.log.empty())
+        CheckNoNonFinite(files.log, *log, given);
     CheckNoNonFinite("the console", console, given);
 }
 

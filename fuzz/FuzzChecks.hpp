@@ -74,14 +74,15 @@ void CheckFolderAfterRun(const ScratchFolder& folder, const std::vector<std::str
 
 // The files of a converter's run in its scratch folder, by name.
 struct ConverterFiles {
-    std::string input;   // what the fuzzer's bytes were written as
-    std::string output;  // what the converter writes after a run that did not fail
-    std::string log;     // the converter's run log
+    std::string input;                 // what the fuzzer's bytes were written as
+    std::vector<std::string> outputs;  // what a run that did not fail writes, every one
+    std::string log;                   // the converter's run log, or empty for none
 };
 
 // After a converter's run: the folder holds the input (unchanged), the log,
-// and the output only when the run did not fail (and then surely); no output,
-// log or console text holds a non-finite number that `given` does not.
+// and the outputs only when the run did not fail (and then every one); no
+// output, log or console text holds a non-finite number that the input does
+// not.
 void CheckConverterRun(const ScratchFolder& folder, const ConverterFiles& files, bool failed,
                        std::string_view input, std::string_view console);
 

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         m2e::RunM2e({folder.File("deck.dat")}, environment, {out, err}, folder.path());
 
     qf::CheckStatus("QlM2e", status, {0, m2e::kNotMetricStatus, quillon::converters::kAbortStatus});
-    qf::CheckConverterRun(folder, {"deck.dat", "deck.BIP", "QlvrM2E.ELF"},
+    qf::CheckConverterRun(folder, {"deck.dat", {"deck.BIP"}, "QlvrM2E.ELF"},
                           status == quillon::converters::kAbortStatus, deck, out.str() + err.str());
     return 0;
 }

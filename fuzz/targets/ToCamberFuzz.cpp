@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                        folder.path());
 
     qf::CheckStatus("Ql2Cmb", status, {tc::kNormalStatus, quillon::converters::kAbortStatus});
-    qf::CheckConverterRun(folder, {"bridge.lis", "bridge.CMB", "Qlvr2Cmbr.ELF"},
+    qf::CheckConverterRun(folder, {"bridge.lis", {"bridge.CMB"}, "Qlvr2Cmbr.ELF"},
                           status == quillon::converters::kAbortStatus, listing,
                           out.str() + err.str());
     return 0;
