@@ -57,4 +57,13 @@ inline double WithinQuarterTurn(double radians) {
     return radians;
 }
 
+// An angle brought into -pi .. pi (pi itself included, -pi not) by whole
+// turns: a direction's angle. Non-finite angles stay as they are.
+inline double WithinHalfTurn(double radians) {
+    if (!std::isfinite(radians)) return radians;
+    radians = std::remainder(radians, 2.0 * kPi);
+    if (radians <= -kPi) radians += 2.0 * kPi;
+    return radians;
+}
+
 }  // namespace quillon::geometry

@@ -1,6 +1,7 @@
 #include "platform/ReplacingFile.hpp"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -12,6 +13,18 @@ namespace quillon {
 namespace {
 
 constexpr int kNameTries = 100;
+
+// Zero when the output may be replaced, else the reason (an errno value). An
+// output that is there and may not be written is kept: renaming would replace
+// it all the same. One without any write permission bit is read-only to
+// everyone, the superuser too.
+int ReplacementRefused(const std::filesystem::path& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 || S_ISDIR(status.st_mode)) return 0;
+    if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return EACCES;
+    if (::access(path.c_str(), W_OK) != 0) return errno;
+    return 0;
+}
 
 bool WriteAll(int fd, std::string_view content) {
     size_t done = 0;
@@ -41,6 +54,10 @@ void ReplacingFile::Discard() {
 
 bool ReplacingFile::Open() {
     if (fd_ >= 0 || committed_) return false;
+    if (const int refused = ReplacementRefused(path_); refused != 0) {
+        error_ = std::strerror(refused);
+        return false;
+    }
     const std::filesystem::path folder = path_.parent_path();
     const std::string stem = ".Quillon-" + std::to_string(static_cast<long>(::getpid())) + "-";
     for (int attempt = 0; attempt < kNameTries; ++attempt) {

@@ -8,7 +8,9 @@
 // written through it and an output whose own name is as long as the file
 // system allows still gets one. It is made with the usual mode of a new file
 // (0666 less the umask). Renaming replaces the output's directory entry: a
-// link named as the output is replaced, not followed.
+// link named as the output is replaced, not followed. An output that is there
+// and may not be written (read-only: no write permission for this user, or no
+// write permission bit at all) is not replaced.
 #pragma once
 
 #include <filesystem>
@@ -26,7 +28,8 @@ public:
     ReplacingFile& operator=(const ReplacingFile&) = delete;
 
     // Creates the temporary file beside the output. False, with the reason in
-    // error(), when it cannot (a missing or unwritable folder).
+    // error(), when it cannot (a missing or unwritable folder, a read-only
+    // output).
     bool Open();
     // What the output is to hold; kept in memory until Commit.
     std::ostream& stream() { return content_; }

@@ -61,5 +61,16 @@ TEST(Angles, AnAngleBeyondAQuarterTurnIsTakenTheOtherWayAlongItsLine) {
     EXPECT_EQ(WithinQuarterTurn(kHalfPi), kHalfPi);  // the quarter turn itself stays
 }
 
+TEST(Angles, AnAngleIsBroughtWithinAHalfTurnByWholeTurns) {
+    const double pi = std::numbers::pi;
+    EXPECT_NEAR(WithinHalfTurn(1.5 * pi), -0.5 * pi, kAngleTolerance);
+    EXPECT_NEAR(WithinHalfTurn(-1.5 * pi), 0.5 * pi, kAngleTolerance);
+    EXPECT_NEAR(WithinHalfTurn(5.25 * pi), -0.75 * pi, kAngleTolerance);
+    EXPECT_EQ(WithinHalfTurn(0.3), 0.3);
+    EXPECT_EQ(WithinHalfTurn(pi), pi);   // a half turn stays positive
+    EXPECT_EQ(WithinHalfTurn(-pi), pi);  // and its negative becomes it
+    EXPECT_TRUE(std::isnan(WithinHalfTurn(std::nan(""))));
+}
+
 }  // namespace
 }  // namespace quillon::geometry

@@ -71,6 +71,7 @@ void ReadBentLineCard(DeckModel& deck, int row, std::string_view card, MessageSi
     for (size_t item = 0; item < line.List1.size(); ++item)
         if (!fields.IsBlank(kOptionFields[item])) line.List1[item] = true;
     line.HiddenCodes = cards::Text(card, kHiddenCodes);
+    line.readFromDeck = true;
 }
 
 WrittenCard WriteBentLineCard(const DeckModel& deck, int row) {
@@ -107,8 +108,9 @@ WrittenCard WriteBentLineCard(const DeckModel& deck, int row) {
 }
 
 bool IsWrittenBentLine(const BentLineRow& row) {
-    return !row.Text4.empty() &&
-           row.Text4 != std::string(static_cast<size_t>(kCard["BentDescription"].Width()), ' ');
+    return row.readFromDeck ||
+           (!row.Text4.empty() &&
+            row.Text4 != std::string(static_cast<size_t>(kCard["BentDescription"].Width()), ' '));
 }
 
 WrittenCards WriteBentLineCards(const DeckModel& deck) {

@@ -20,7 +20,8 @@ void ReadBentLineCard(DeckModel& deck, int row, std::string_view card, MessageSi
 // empty (more when kept codes stand behind it).
 WrittenCard WriteBentLineCard(const DeckModel& deck, int row);
 
-// True when the row is written: its description is neither empty nor 10 blanks.
+// True when the row is written: it was read from a deck, or its description
+// is neither empty nor 10 blanks.
 bool IsWrittenBentLine(const BentLineRow& row);
 
 // A 06 card for every row that is written, in row order.

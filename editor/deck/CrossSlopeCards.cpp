@@ -90,6 +90,7 @@ void ReadOverrideCard(DeckModel& deck, int row, std::string_view card, MessageSi
     over.OverSta = fields.StationText("CrossTrans.OverSta");
     over.OverLeft = fields.NumberTextOrEmpty("CrossTrans.OverLeft");
     over.OverRight = fields.NumberTextOrEmpty("CrossTrans.OverRight");
+    over.readFromDeck = true;
 }
 
 WrittenCard WriteCrossSectionCard(const DeckModel& deck) {
@@ -131,7 +132,8 @@ WrittenCards WriteCrossSlopeCards(const DeckModel& deck) {
     WrittenCards out;
     if (!out.Add(WriteCrossSectionCard(deck))) return out;
     AddRows(
-        out, deck.crossTrans.OverRows, [](const OverrideRow& row) { return !row.OverSta.empty(); },
+        out, deck.crossTrans.OverRows,
+        [](const OverrideRow& row) { return row.readFromDeck || !row.OverSta.empty(); },
         [&](int row) { return WriteOverrideCard(deck, row); });
     return out;
 }

@@ -26,7 +26,7 @@ WrittenCard WriteCrossSectionCard(const DeckModel& deck);
 WrittenCard WriteOverrideCard(const DeckModel& deck, int row);
 
 // The first 03 card and an override card for every row whose station box is
-// not empty, in row order.
+// not empty or that was read from a deck, in row order.
 WrittenCards WriteCrossSlopeCards(const DeckModel& deck);
 
 }  // namespace quillon::editor

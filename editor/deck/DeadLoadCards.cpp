@@ -53,9 +53,9 @@ WrittenCard WriteDeadLoadCard(const DeckModel& deck, int row) {
 
 WrittenCards WriteDeadLoadCards(const DeckModel& deck) {
     WrittenCards out;
-    const auto& rows = deck.deadLoad.rows;
-    for (size_t row = 0; row < rows.size() && !rows[row].IsEmpty(); ++row)
-        if (!out.Add(WriteDeadLoadCard(deck, static_cast<int>(row)))) return out;
+    AddRows(
+        out, deck.deadLoad.rows, [](const DeadLoadRow& row) { return !row.IsEmpty(); },
+        [&](int row) { return WriteDeadLoadCard(deck, row); });
     return out;
 }
 

@@ -17,7 +17,8 @@ void ReadDeadLoadCard(DeckModel& deck, int row, std::string_view card, MessageSi
 // The 07 card of row `row`, 80 columns.
 WrittenCard WriteDeadLoadCard(const DeckModel& deck, int row);
 
-// A 07 card for every row up to the first entirely empty one.
+// A 07 card for every row that is not entirely empty, in row order: an empty
+// row (such as Insert Row leaves) is skipped and the rows after it are written.
 WrittenCards WriteDeadLoadCards(const DeckModel& deck);
 
 }  // namespace quillon::editor

@@ -26,6 +26,11 @@ struct DeckModel {
     // (chosen at start). It selects the implied decimals of both directions.
     bool MetricFlag = false;
     DataEntryTicks ticks;
+    // The deck reader's card counters: the row that the next 05, 06 and 07
+    // card fills; after a deck is read, the number of those cards it held.
+    int GirderLineCount = 0;
+    int BentLineCount = 0;
+    int DeadLoadCount = 0;
 
     Description description;
     Horizontal horizontal;
@@ -38,7 +43,8 @@ struct DeckModel {
     RoadAppr roadAppr;
 
     // Everything back to the start values: empty boxes, nothing chosen but
-    // the start choices, the design rows, no tick, English.
+    // the start choices, the design rows, no tick, English, the counters and
+    // the current rows at 0.
     void Reset() { *this = DeckModel(); }
 };
 

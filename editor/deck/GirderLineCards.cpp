@@ -84,6 +84,7 @@ void ReadGirderLineCard(DeckModel& deck, int row, std::string_view card, Message
         line.Text16 = std::string(1, fields.Character("DeadLoadGirderCode"));
     for (size_t item = 0; item < line.List1.size(); ++item)
         if (!fields.IsBlank(kOptionFields[item])) line.List1[item] = true;
+    line.readFromDeck = true;
 }
 
 WrittenCard WriteGirderLineCard(const DeckModel& deck, int row) {
@@ -109,8 +110,9 @@ WrittenCard WriteGirderLineCard(const DeckModel& deck, int row) {
 }
 
 bool IsWrittenGirderLine(const GirderLineRow& row) {
-    return !row.Text4.empty() &&
-           row.Text4 != std::string(static_cast<size_t>(kCard["GirderDescription"].Width()), ' ');
+    return row.readFromDeck ||
+           (!row.Text4.empty() &&
+            row.Text4 != std::string(static_cast<size_t>(kCard["GirderDescription"].Width()), ' '));
 }
 
 WrittenCards WriteGirderLineCards(const DeckModel& deck) {

@@ -19,7 +19,8 @@ void ReadGirderLineCard(DeckModel& deck, int row, std::string_view card, Message
 // The 05 card of row `row`, 57 columns.
 WrittenCard WriteGirderLineCard(const DeckModel& deck, int row);
 
-// True when the row is written: its description is neither empty nor 20 blanks.
+// True when the row is written: it was read from a deck, or its description
+// is neither empty nor 20 blanks.
 bool IsWrittenGirderLine(const GirderLineRow& row);
 
 // A 05 card for every row that is written, in row order.

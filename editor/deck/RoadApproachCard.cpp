@@ -34,14 +34,16 @@ void ReadRoadApproachCard(DeckModel& deck, std::string_view card, MessageSink&) 
     form.BegStr = fields.StationText("RoadAppr.BegStr");
     form.EndStr = fields.StationText("RoadAppr.EndStr");
     form.Length = fields.NumberText("RoadAppr.Length");
-    for (const Offset& offset : kOffsets) form.*offset.box = fields.NumberText(offset.field);
+    for (const Offset& offset : kOffsets) form.*offset.box = fields.NumberTextOrEmpty(offset.field);
+    form.readFromDeck = true;
 }
 
 WrittenCards WriteRoadApproachCard(const DeckModel& deck) {
     const RoadAppr& form = deck.roadAppr;
     WrittenCards out;
-    if (form.BegStr.empty() ||
-        form.BegStr == std::string(static_cast<size_t>(kCard["RoadAppr.BegStr"].Width()), ' '))
+    if (!form.readFromDeck &&
+        (form.BegStr.empty() ||
+         form.BegStr == std::string(static_cast<size_t>(kCard["RoadAppr.BegStr"].Width()), ' ')))
         return out;
     CardLineWriter line(kCard, deck.MetricFlag);
     line.Number("RoadAppr.BegStr", "Begin Structure", form.BegStr);

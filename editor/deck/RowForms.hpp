@@ -5,6 +5,10 @@
 // and the design row counts are the forms' start values.
 //
 // Rows are added one at a time at the end, with no limit, and never removed.
+//
+// A row read from a deck carries a mark, `readFromDeck`: it is written back
+// even when its key box (station, description) is blank, as the deck held it.
+// The mark belongs to the row's contents and moves with them.
 #pragma once
 
 #include <array>
@@ -20,6 +24,7 @@ struct OverrideRow {
     std::string OverSta;    // "Station", station text; an empty station is not written
     std::string OverLeft;   // "Left Slope"
     std::string OverRight;  // "Right Slope"
+    bool readFromDeck = false;
 };
 
 struct CrossTrans {
@@ -66,6 +71,7 @@ struct GirderLineRow {
     std::string Text13;           // "X-Type Frac. Points", two columns
     std::string Text16;           // "DL Char.", one column
     std::array<bool, 5> List1{};  // "Options", multiple selection: GirderLine::kOptions
+    bool readFromDeck = false;
 };
 
 struct GirderLine {
@@ -108,6 +114,7 @@ struct BentLineRow {
     // The columns behind the secondary reference that the engine reads and no
     // control shows: kept as read and written back in place.
     std::string HiddenCodes;
+    bool readFromDeck = false;
 };
 
 struct BentLine {

@@ -123,6 +123,9 @@ struct RoadAppr {
     std::string EndStr;                                    // "End Structure", station text
     std::string Length;                                    // "Approach Length"
     std::string Off1, Off2, Off3, Off4, Off5, Off6, Off7;  // "Offsets from Horizontal Control"
+    // The 08 card was read from a deck: it is written back even when BegStr
+    // is blank, as the deck held it.
+    bool readFromDeck = false;
 };
 
 }  // namespace quillon::editor

@@ -9,7 +9,9 @@
 
 namespace quillon::editor {
 
-// Fills all ten boxes of the Vertical form from a 02 card.
+// Fills all ten boxes of the Vertical form from a 02 card. A blank grade is
+// one not given (the engine then works it out) and a blank PI station is no
+// PI: both leave their box empty, and are written back blank.
 void ReadVerticalCard(DeckModel& deck, std::string_view card, MessageSink& sink);
 
 // The 02 card, 80 columns.

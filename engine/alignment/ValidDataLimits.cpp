@@ -2,6 +2,7 @@
 
 #include "cards/CardFields.hpp"
 #include "cards/CardLayouts.hpp"
+#include "engine/alignment/ElevationListing.hpp"
 #include "engine/run/StationText.hpp"
 #include "fixedform/RecordWriter.hpp"
 
@@ -32,6 +33,18 @@ std::string LimitsRecord(const std::string (&begin)[2], const std::string (&end)
         .str();
 }
 
+// A limit that does not read: the box that says the limits stay as they
+// were. The run then cannot end cleanly.
+void WriteUnreadableLimit(EngineRun& run, const cards::Field& field, const char* name) {
+    const std::string message = "INVALID NUMBER IN COLUMNS " + std::to_string(field.first) + "-" +
+                                std::to_string(field.last) + " (" + name + ")";
+    const auto centred = [](const std::string& text) {
+        return std::make_pair(31 + (65 - static_cast<int>(text.size())) / 2, text);
+    };
+    WriteMessageBox(run, {centred("04 CARD"), centred(message), centred("LIMITS UNCHANGED")});
+    run.state.runErrorFlag = true;
+}
+
 }  // namespace
 
 void ReadValidDataLimits(EngineRun& run, const Stationing& stationing, ValidDataLimits& limits) {
@@ -40,6 +53,10 @@ void ReadValidDataLimits(EngineRun& run, const Stationing& stationing, ValidData
     const cards::Field& endField = cards::kReferenceLineCard["RefLine.LimitEndSta"];
     const auto begin = cards::Number(card, beginField);
     const auto end = cards::Number(card, endField);
+    if (!begin.ok())
+        WriteUnreadableLimit(run, beginField, "LIMIT BEGIN STATION");
+    else if (!end.ok())
+        WriteUnreadableLimit(run, endField, "LIMIT END STATION");
     if (begin.ok() && end.ok()) {
         if (!cards::IsBlank(card, beginField)) {
             const double station =

@@ -16,7 +16,10 @@ inline constexpr double kLimitSlack = 0.002;
 
 // From the current (first 04) card: the begin and end stations
 // (`RefLine.LimitBegSta`, `RefLine.LimitEndSta`, resolved through the
-// equation, card type 4 in a message). A field that does not read leaves the limits unchanged. A
+// equation, card type 4 in a message). A field that does not read leaves
+// the limits unchanged: the box "04 CARD" / "INVALID NUMBER IN COLUMNS 59-69
+// (LIMIT BEGIN STATION)" (or 70-80, LIMIT END STATION) / "LIMITS UNCHANGED"
+// says so, and the run's error flag is set. A
 // begin station that is not blank and not before the current begin limit
 // (within 0.002) becomes the begin limit with its station text and a blank
 // label; the end station likewise. Limits marked invalid become the empty

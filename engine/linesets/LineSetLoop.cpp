@@ -1,24 +1,93 @@
-// The cards of one line set. Until the line computations are built, the 04
-// card's 05, 06 and 07 cards are taken in deck order.
 #include "engine/linesets/LineSetLoop.hpp"
 
-#include <optional>
+#include <algorithm>
 
+#include "engine/deadload/DeadLoad.hpp"
+#include "engine/linesets/LayoutLine.hpp"
+#include "engine/linesets/LineSetCardFields.hpp"
+#include "engine/linesets/LineSetCards.hpp"
 #include "engine/run/CardStream.hpp"
 #include "engine/run/TextHelpers.hpp"
 #include "fixedform/FieldReader.hpp"
 
 namespace quillon::engine {
 
-StepEnd ProcessLineSet(EngineRun& run) {
+namespace {
+
+constexpr int kReferenceLineCard = 4;
+
+// Step 5: a 04 card follows. It lends columns 25 and 27-29 to the line set
+// that may reuse this reference line; with 3 in column 14 (and a layout line
+// computed) the card is consumed and the next line set reuses it.
+StepEnd LookAtNextReferenceCard(EngineRun& run, LineSetState& lineSet) {
+    ReuseFields fields;
+    if (ReadReuseFields(run.state.cardImage, fields).failed) {
+        lineSet.sameReferenceAllowed = false;  // the next line set reads the card and reports it
+        return StepEnd::AtNextCard;
+    }
+    ReferenceLine& reference = lineSet.reference;
+    reference.defaultSkewColumn = fields.defaultSkew;
+    reference.breakColumn = fields.breakColumn;
+    reference.suppressColumn = fields.suppressColumn;
+    reference.patternShiftColumn = fields.patternShiftColumn;
+    lineSet.sameReferenceAllowed =
+        lineSet.sameReferenceAllowed && fields.staOn == kSameReferenceLine;
+    if (lineSet.sameReferenceAllowed && !ReadNextCard(run)) return StepEnd::AtDeckEnd;
+    return StepEnd::AtNextCard;
+}
+
+}  // namespace
+
+LineSetSteps EngineLineSetSteps() {
+    return {ProcessSegmentedGirderLines, ProcessType4GirderLines, ProcessDeadLoad};
+}
+
+StepEnd ProcessLineSet(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet,
+                       const LineSetSteps& steps) {
     RunState& state = run.state;
-    ++state.sectionCounter;
-    if (!fixedform::IsBlank(state.headings.SectionNumber()))
-        state.headings.SectionNumber() = MakeSectionNumberText(state.sectionCounter);
-    state.fatalFlag = false;
-    std::optional<int> type = ReadNextCard(run);
-    while (type && *type >= 5 && *type <= 7) type = ReadNextCard(run);
-    return type ? StepEnd::AtNextCard : StepEnd::AtDeckEnd;
+    StepEnd end = StepEnd::AtNextCard;
+    for (;;) {
+        ++state.sectionCounter;
+        if (!fixedform::IsBlank(state.headings.SectionNumber()))
+            state.headings.SectionNumber() = MakeSectionNumberText(state.sectionCounter);
+        end = ReadLineSetCards(run, alignment, lineSet);
+        if (end == StepEnd::AtDeckEnd && CardsStillExpected(state)) return end;
+        if (!state.fatalFlag) ProcessLayoutLine(run, alignment, lineSet);
+        if (end == StepEnd::AtNextCard && state.currentCardType == kReferenceLineCard) {
+            end = LookAtNextReferenceCard(run, lineSet);
+            if (end == StepEnd::AtDeckEnd) return end;
+            if (state.fatalFlag) {
+                state.runErrorFlag = true;
+                continue;
+            }
+        }
+        break;
+    }
+    if (state.fatalFlag) return end;
+
+    steps.segmentedGirderLines(run, alignment, lineSet);
+    steps.type4GirderLines(run, alignment, lineSet);
+
+    const bool earlierFatal = state.fatalFlag;
+    bool deadLoadFailed = lineSet.deadLoadUnreadable;
+    if (!deadLoadFailed && !lineSet.deadLoad.records.empty()) {
+        steps.deadLoad(run, alignment, lineSet);
+        if (!state.fatalFlag || earlierFatal) return end;
+        deadLoadFailed = true;
+    }
+    if (deadLoadFailed) {
+        // The line set goes on without dead load and with one girder line at most.
+        GirderLineTable& girders = lineSet.girders;
+        girders.count = std::min(girders.count, 1);
+        state.runErrorFlag = true;
+        state.fatalFlag = earlierFatal;
+    }
+    for (BentLine& bent : lineSet.bents.slots) bent.deadLoadCode = 0;
+    return end;
+}
+
+StepEnd ProcessLineSet(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet) {
+    return ProcessLineSet(run, alignment, lineSet, EngineLineSetSteps());
 }
 
 }  // namespace quillon::engine

@@ -55,7 +55,7 @@ int EngineMain(EngineRun& run) {
         state.runErrorFlag = state.runErrorFlag || state.fatalFlag;
         bool nextProblem = state.fatalFlag;
         while (!nextProblem) {
-            const StepEnd end = ProcessLineSet(run);
+            const StepEnd end = ProcessLineSet(run, problem.alignment, problem.lineSet);
             if (end == StepEnd::AtDeckEnd && CardsStillExpected(state)) return EndOfInputError(run);
             state.runErrorFlag = state.runErrorFlag || state.fatalFlag;
             if (!state.fatalFlag) ComputeLineSetPoints(run);

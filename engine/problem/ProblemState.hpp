@@ -4,11 +4,13 @@
 #pragma once
 
 #include "engine/alignment/AlignmentState.hpp"
+#include "engine/linesets/LineSetState.hpp"
 
 namespace quillon::engine {
 
 struct ProblemState {
     AlignmentState alignment;
+    LineSetState lineSet;
 };
 
 }  // namespace quillon::engine

@@ -75,6 +75,19 @@ TEST_F(AtomicWrite, FailsInAFolderThatDoesNotExist) {
     EXPECT_FALSE(error.empty());
 }
 
+// Renaming would replace a read-only file like any other; the output is
+// refused instead, whoever runs the program.
+TEST_F(AtomicWrite, ARefusedReadOnlyOutputKeepsItsBytesAndLeavesNoTemporaryFile) {
+    const fs::path out = folder_ / "deck.dat";
+    { std::ofstream(out) << "old deck\n"; }
+    fs::permissions(out, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomically(out, "new deck\n", error));
+    EXPECT_EQ(error, "Permission denied");
+    EXPECT_EQ(Read(out), "old deck\n");
+    EXPECT_EQ(EntryCount(), 1u);
+}
+
 TEST_F(AtomicWrite, StreamedOutputTakesItsNameOnlyAtCommit) {
     const fs::path out = folder_ / "job.out";
     { std::ofstream(out) << "old listing\n"; }

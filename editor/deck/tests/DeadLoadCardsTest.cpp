@@ -112,13 +112,16 @@ INSTANTIATE_TEST_SUITE_P(
                   true}),
     testsupport::CaseName());
 
-TEST(DeadLoadGroup, TheFirstEmptyRowEndsTheCards) {
+// An empty row (Insert Row leaves one) is skipped; it once ended the group
+// and every row below it was lost.
+TEST(DeadLoadGroup, AnEmptyRowIsSkippedAndTheRowsAfterItAreWritten) {
     DeckModel deck;
     deck.deadLoad.rows[0].Text1 = "A";
     deck.deadLoad.rows[2].Text1 = "C";
     WrittenCards cards = WriteDeadLoadCards(deck);
     ASSERT_TRUE(cards.ok());
-    EXPECT_EQ(cards.lines, (std::vector<std::string>{Card("07", {{3, "A"}}, 80)}));
+    EXPECT_EQ(cards.lines,
+              (std::vector<std::string>{Card("07", {{3, "A"}}, 80), Card("07", {{3, "C"}}, 80)}));
 }
 
 TEST(DeadLoadGroup, ARowOfBlanksIsNotEmpty) {

@@ -43,13 +43,13 @@ Texts R(const Texts& changes) {
                     {"BegStr", ""},
                     {"EndStr", ""},
                     {"Length", "0"},
-                    {"Off1", "0"},
-                    {"Off2", "0"},
-                    {"Off3", "0"},
-                    {"Off4", "0"},
-                    {"Off5", "0"},
-                    {"Off6", "0"},
-                    {"Off7", "0"}},
+                    {"Off1", ""},
+                    {"Off2", ""},
+                    {"Off3", ""},
+                    {"Off4", ""},
+                    {"Off5", ""},
+                    {"Off6", ""},
+                    {"Off7", ""}},
                    changes);
 }
 
@@ -65,22 +65,32 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"EnglishCardEveryField", false, kFull, FullTexts(false), {}, kFull},
         // The metric converter reads 2 decimals on the length, 5 on the offsets.
         ReadCase{"MetricCardEveryField", true, kFull, FullTexts(true), {}, kFullMetricWritten},
-        ReadCase{
-            "PunchedLength",
-            false,
-            Card("08", {{3, "   1234"}, {17, "    12.5"}}),
-            R({{"BegStr", "12+34.0"}, {"Length", "12.5"}}),
-            {},
-            Card("08", {{3, "   1234"},
-                        {17, "     125   00000   00000   00000   00000   00000   00000   00000"}})},
-        // A blank begin station reads as an empty box, so the card is not
-        // written again.
-        ReadCase{"BlankBeginStationDropsTheCard",
+        ReadCase{"PunchedLength",
+                 false,
+                 Card("08", {{3, "   1234"}, {17, "    12.5"}}),
+                 R({{"BegStr", "12+34.0"}, {"Length", "12.5"}}),
+                 {},
+                 Card("08", {{3, "   1234"}, {17, "     125"}}, 80)},
+        // A blank offset is one the engine does not use: it stays blank (it
+        // was once saved as an offset of 0), a punched zero stays zero.
+        ReadCase{"BlankOffsetsStayBlank",
+                 false,
+                 Card("08", {{3, "   2350   2650    4000 -220000       0"}}),
+                 R({{"BegStr", "23+50.0"},
+                    {"EndStr", "26+50.0"},
+                    {"Length", "400"},
+                    {"Off1", "-22"},
+                    {"Off2", "0"}}),
+                 {},
+                 Card("08", {{3, "   2350   2650    4000 -220000   00000"}}, 80)},
+        // A blank begin station reads as an empty box; the card was read
+        // from the deck, so it is written again (it was once dropped).
+        ReadCase{"BlankBeginStationIsWrittenBack",
                  false,
                  Card("08", {{10, "   1334"}}),
                  R({{"EndStr", "13+34.0"}}),
                  {},
-                 ""}),
+                 Card("08", {{10, "   1334      00"}}, 80)}),
     testsupport::CaseName());
 
 class RoadApproachWrite : public ::testing::TestWithParam<WriteCase> {};

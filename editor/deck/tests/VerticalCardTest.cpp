@@ -21,18 +21,16 @@ const std::string kFull = Card("02", {{3, "  2500000"},
                                       {66, " 10000"},
                                       {72, " -1500000"}});
 
-const std::string kZeros = Card("02", {{3, "  0000000"},
-                                       {12, "   000"},
-                                       {27, "    00000"},
-                                       {36, "   000   000"},
-                                       {57, "    00000"},
-                                       {66, "   000"},
-                                       {72, "  0000000"}});
+// Blank grades are not given and stay blank.
+const std::string kZeros = Card(
+    "02",
+    {{12, "   000"}, {27, "    00000"}, {36, "   000   000"}, {57, "    00000"}, {66, "   000"}},
+    80);
 
 // The controls of a blank card, with `changes` applied.
 Texts V(const Texts& changes) {
     return Changed({{"mnuFormVert", "True"},
-                    {"GradeIn", "0"},
+                    {"GradeIn", ""},
                     {"InLength1", "0"},
                     {"PISta1", ""},
                     {"PIElev1", "0"},
@@ -41,7 +39,7 @@ Texts V(const Texts& changes) {
                     {"PISta2", ""},
                     {"PIElev2", "0"},
                     {"OutLength2", "0"},
-                    {"GradeOut", "0"}},
+                    {"GradeOut", ""}},
                    changes);
 }
 
@@ -86,8 +84,9 @@ INSTANTIATE_TEST_SUITE_P(
                                 {"GradeOut", "-1.5"}},
                                {},
                                kFull},
-                      // Blank numbers show "0" and come back as zeros, blank stations stay
-                      // empty; the card type is not looked at.
+                      // Blank numbers show "0" and come back as zeros; blank stations and
+                      // grades stay empty (a zero grade was once saved for a grade not
+                      // given); the card type is not looked at.
                       ReadCase{"BlankCardOfAnotherType", false, "03", V({}), {}, kZeros},
                       ReadCase{
                           "PunchedPointsAreHonoured",
@@ -95,14 +94,15 @@ INSTANTIATE_TEST_SUITE_P(
                           Card("02", {{3, "     2.5"}, {18, " 12345.6"}, {27, " 1234.5"}}),
                           V({{"GradeIn", "2.5"}, {"PISta1", "123+45.60"}, {"PIElev1", "1234.5"}}),
                           {},
-                          Card("02", {{3, "  2500000"},
-                                      {12, "   000"},
-                                      {18, "  1234560"},
-                                      {27, " 12345000"},
-                                      {36, "   000   000"},
-                                      {57, "    00000"},
-                                      {66, "   000"},
-                                      {72, "  0000000"}})}),
+                          Card("02",
+                               {{3, "  2500000"},
+                                {12, "   000"},
+                                {18, "  1234560"},
+                                {27, " 12345000"},
+                                {36, "   000   000"},
+                                {57, "    00000"},
+                                {66, "   000"}},
+                               80)}),
     testsupport::CaseName());
 
 class VerticalWrite : public ::testing::TestWithParam<WriteCase> {};

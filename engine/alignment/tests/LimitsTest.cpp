@@ -106,6 +106,39 @@ TEST(Limits, FieldThatDoesNotReadLeavesTheLimitsOpen) {
     EXPECT_DOUBLE_EQ(run->alignment().limits.end, 5.0e36 + 0.002);
 }
 
+// The box of a limit that does not read stands before the LIMITS section:
+// an empty line, the frame, three centred lines (the odd blank on the
+// right), the frame; the run can then not end cleanly.
+TEST(Limits, FieldThatDoesNotReadIsReportedInABox) {
+    struct Case {
+        const char* begin;
+        const char* end;
+        int column;  // of the message: 31 + (65 - its length) / 2
+        const char* message;
+    } cases[] = {
+        {"11+00", "1900.", 37, "INVALID NUMBER IN COLUMNS 59-69 (LIMIT BEGIN STATION)"},
+        {"1100.", "19 00.X", 38, "INVALID NUMBER IN COLUMNS 70-80 (LIMIT END STATION)"},
+        {"11+00", "X", 37, "INVALID NUMBER IN COLUMNS 59-69 (LIMIT BEGIN STATION)"},
+    };
+    for (const Case& c : cases) {
+        const auto run = TangentRun(c.begin, c.end);
+        const auto lines = run->Lines();
+        const int at = run->IndexOf("LIMITS UNCHANGED");
+        ASSERT_GE(at, 4) << c.message;
+        const auto line = [&](int i) { return lines[static_cast<size_t>(at + i)]; };
+        EXPECT_EQ(line(-4), "");
+        EXPECT_EQ(line(-3), ErrorBoxLine());
+        EXPECT_EQ(line(-2), ErrorBoxLine({{60, "04 CARD"}}));  // (65 - 7) / 2 = 29 blanks
+        EXPECT_EQ(line(-1), ErrorBoxLine({{c.column, c.message}}));
+        EXPECT_EQ(line(0), ErrorBoxLine({{55, "LIMITS UNCHANGED"}}));  // 24 blanks
+        EXPECT_EQ(line(1), ErrorBoxLine());
+        EXPECT_LT(at, run->IndexOf(" LIMITS OF VALID"));
+        EXPECT_TRUE(run->run.state.runErrorFlag);
+        EXPECT_DOUBLE_EQ(run->alignment().limits.begin, -5.0e36 - 0.002);
+        EXPECT_DOUBLE_EQ(run->alignment().limits.end, 5.0e36 + 0.002);
+    }
+}
+
 TEST(Limits, StationsAreResolvedThroughTheEquation) {
     // Equation 40+00 back = 41+00 ahead on the tangent: 41+50 (ahead side)
     // is 4050 without the equation, 3049.99998 from the TS, and prints in
