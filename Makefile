@@ -4,6 +4,11 @@ SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 4)
 PACKAGES = cmake g++ make libgtest-dev libgmock-dev clang-format python3-ezdxf \
   qt6-base-dev fonts-dejavu-core
+# The fuzz build: clang with libFuzzer and the sanitizers.
+FUZZ_PACKAGES = clang-14 libclang-rt-14-dev
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_JOBS ?= $(JOBS)
 # Extra options for configuring a build folder (CI turns warnings into errors).
 CMAKE_OPTIONS ?=
 # The sources held to the house format (.clang-format): the tracked ones, or
@@ -11,7 +16,7 @@ CMAKE_OPTIONS ?=
 FORMAT_FILES = $(shell git ls-files '*.cpp' '*.hpp' 2>/dev/null || \
   find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.hpp' \) -print)
 
-.PHONY: all deps build run editor test test-sanitize format-check ci bench clean
+.PHONY: all deps build run editor test test-sanitize format-check fuzz fuzz-programs ci bench clean
 
 all: build
 
@@ -55,6 +60,25 @@ bench: build
 	cmake --build $(BUILD) --target quillon_bench -j $(JOBS)
 	$(BUILD)/bench/quillon_bench $(BUILD) bench/make-bench-deck.sh
 
+# Builds the fuzz targets (fuzz/README.md) and runs each for FUZZ_SECONDS on
+# FUZZ_JOBS cores, all targets at once; fails when any of them found something.
+$(FUZZ_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+	  -DQUILLON_FUZZ=ON -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g"
+
+fuzz: deps
+	@$(MAKE) --no-print-directory deps PACKAGES="$(FUZZ_PACKAGES)"
+	@$(MAKE) --no-print-directory $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) --target fuzzers -j $(JOBS)
+	fuzz/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_JOBS)
+
+# Each program's binary of the sanitizer build on its fuzz target's corpus
+# (the seeds, and what `make fuzz` grew in $(FUZZ_BUILD)), with a time limit.
+fuzz-programs: deps
+	cmake -S . -B $(SAN_BUILD) -DQUILLON_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(CMAKE_OPTIONS)
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	JOBS=$(FUZZ_JOBS) fuzz/run-programs $(SAN_BUILD) $(FUZZ_BUILD)
+
 # Fails on the first source that clang-format would change.
 format-check: deps
 	@echo "Checking the house format of $(words $(FORMAT_FILES)) sources"
@@ -62,13 +86,15 @@ format-check: deps
 
 # What .ci/run does: the format, then build, tests, the sample and the
 # sanitizer tests with warnings as errors, in build folders of their own so
-# that a plain `make` keeps warnings as warnings.
+# that a plain `make` keeps warnings as warnings; then a minute of each fuzz
+# target and the programs on the corpus under the sanitizers.
 CI_BUILD = build-ci
 CI_SAN_BUILD = build-ci-sanitize
+CI_FUZZ_BUILD = build-ci-fuzz
 ci: format-check
 	cmake -S . -B $(CI_BUILD) -DQUILLON_WERROR=ON
-	$(MAKE) test run test-sanitize BUILD=$(CI_BUILD) SAN_BUILD=$(CI_SAN_BUILD) \
-	  CMAKE_OPTIONS=-DQUILLON_WERROR=ON
+	$(MAKE) test run test-sanitize fuzz fuzz-programs BUILD=$(CI_BUILD) SAN_BUILD=$(CI_SAN_BUILD) \
+	  FUZZ_BUILD=$(CI_FUZZ_BUILD) FUZZ_SECONDS=60 CMAKE_OPTIONS=-DQUILLON_WERROR=ON
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(CI_BUILD) $(CI_SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(CI_BUILD) $(CI_SAN_BUILD) $(CI_FUZZ_BUILD)

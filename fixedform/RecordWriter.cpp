@@ -15,6 +15,21 @@ std::string Stars(int width) {
     return std::string(static_cast<size_t>(width > 0 ? width : 0), '*');
 }
 
+// A value that is not finite prints as asterisks (or as zero digits). No
+// field of an input reads as one, so where a program prints one it computed
+// it; the fuzz builds make that a finding instead of a silent field.
+void NoteNonFinite() {
+#ifdef QUILLON_FUZZ_CHECKS
+    std::fputs("Quillon fuzz finding: a non-finite number formatted for output\n", stderr);
+    std::abort();
+#endif
+}
+
+std::string NonFiniteStars(int width) {
+    NoteNonFinite();
+    return Stars(width);
+}
+
 std::string RightJustify(const std::string& body, int width) {
     if (static_cast<int>(body.size()) > width) return Stars(width);
     return std::string(static_cast<size_t>(width) - body.size(), ' ') + body;
@@ -133,7 +148,7 @@ std::string FormatI(long long value, int width, int minDigits, PlusSign plus) {
 std::string FormatFExact(double value, int width, int decimals, PlusSign plus, int scale) {
     if (width <= 0) return std::string();
     if (decimals < 0) decimals = 0;
-    if (!std::isfinite(value)) return Stars(width);
+    if (!std::isfinite(value)) return NonFiniteStars(width);
     // Beyond these scales every double prints as asterisks or as zero.
     constexpr int kLargestScale = 1500;
     scale = std::clamp(scale, -kLargestScale, kLargestScale);
@@ -164,6 +179,7 @@ DecimalDigits RoundToDigits(double value, int decimals) {
     if (decimals < 0) decimals = 0;
     DecimalDigits out;
     if (!std::isfinite(value)) {
+        NoteNonFinite();
         out.fraction.assign(static_cast<size_t>(decimals), '0');
         return out;
     }
@@ -221,7 +237,7 @@ std::string FormatE(double value, int width, int decimals) {
 std::string FormatG(double value, int width, int decimals) {
     if (width <= 0) return std::string();
     if (decimals < 1) decimals = 1;
-    if (!std::isfinite(value)) return Stars(width);
+    if (!std::isfinite(value)) return NonFiniteStars(width);
     const int fixedWidth = width - 4;
     const std::string trailer(4, ' ');
     if (value == 0.0) return FormatF(0.0, fixedWidth, decimals - 1) + trailer;

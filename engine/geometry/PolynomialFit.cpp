@@ -46,7 +46,7 @@ LinearSolve SolveLinearSystem(int n, std::span<const double> a, int ldA, std::sp
     if (n <= 1 || m <= 0 || n > ldA) return kRefused;
     if (m > 1 && (n > ldX || n > ldB)) return kRefused;
     if (static_cast<long>(ldA + m) * n >= kMostSolverWork) return kRefused;
-    auto needs = [n, m](int ld, int columns) {
+    auto needs = [n](int ld, int columns) {
         return static_cast<std::size_t>(columns - 1) * static_cast<std::size_t>(ld) +
                static_cast<std::size_t>(n);
     };

@@ -95,16 +95,20 @@ int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
         errors << program << ": cannot create the listing '" << listingName << "'\n";
         return 4;
     }
+    // An input that exists but cannot be read as a file (a folder, no
+    // permission) gets the listing of a missing one.
     std::error_code ec;
-    if (!std::filesystem::exists(inputName, ec)) {
+    const bool exists = std::filesystem::exists(inputName, ec);
+    std::vector<std::string> lines;
+    if (!exists || !ReadDeck(inputName, lines)) {
         listingFile << "Error: Input file not found\n";
         listingFile.close();
-        errors << program << ": input file '" << inputName << "' not found\n";
-        return 4;
-    }
-    std::vector<std::string> lines;
-    if (!ReadDeck(inputName, lines)) {
-        errors << program << ": cannot read the input file '" << inputName << "'\n";
+        if (exists)
+            errors << program << ": cannot read the input file '" << inputName << "'\n";
+        else
+            errors << program << ": input file '" << inputName << "' not found\n";
+        if (!listingFile)
+            errors << program << ": cannot write the listing '" << listingName << "'\n";
         return 4;
     }
 

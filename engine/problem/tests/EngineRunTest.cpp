@@ -1,6 +1,7 @@
 // Whole runs of the engine on small decks: how a run ends, the ignored-line
 // report, comment lines, line ends, exit statuses and the console message.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -308,6 +309,46 @@ TEST(ExitStatus, MissingInputListsTheErrorAndFails) {
     EXPECT_FALSE(errors.str().empty());
     std::filesystem::remove_all(folder);
 }
+
+// An input that exists but is no readable file once left an empty listing,
+// and cut an existing listing of that name to nothing.
+enum class Unreadable { Folder, NoPermission };
+struct UnreadableInputCase {
+    std::string name;
+    Unreadable kind;
+};
+
+class UnreadableInput : public ::testing::TestWithParam<UnreadableInputCase> {};
+
+TEST_P(UnreadableInput, ListsTheErrorOfAMissingInputInPlaceOfAnOldListing) {
+    auto folder = testing::FreshFolder();
+    auto input = folder / "deck.dat";
+    if (GetParam().kind == Unreadable::Folder) {
+        std::filesystem::create_directory(input);
+    } else {
+        if (::geteuid() == 0) GTEST_SKIP() << "every file is readable to root";
+        { std::ofstream(input) << "00A\n"; }
+        std::filesystem::permissions(input, std::filesystem::perms::none);
+    }
+    auto listing = folder / "deck.lis";
+    { std::ofstream(listing) << "the listing of an earlier run\n"; }
+    FixedEnvironment environment(testing::FixedClock());
+    std::ostringstream console, errors;
+    int status = RunEngine({input.string(), listing.string()}, EngineVariant::English, environment,
+                           console, errors);
+    EXPECT_EQ(status, 4);
+    EXPECT_EQ(testing::ReadWhole(listing), "Error: Input file not found\n");
+    EXPECT_EQ(errors.str(), "QlEngl: cannot read the input file '" + input.string() + "'\n");
+    EXPECT_EQ(console.str(), "");
+    std::filesystem::permissions(input, std::filesystem::perms::owner_all);
+    std::filesystem::remove_all(folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(ExitStatus, UnreadableInput,
+                         ::testing::Values(UnreadableInputCase{"AFolder", Unreadable::Folder},
+                                           UnreadableInputCase{"AFileWithoutReadPermission",
+                                                               Unreadable::NoPermission}),
+                         quillon::testsupport::CaseName());
 
 TEST(ExitStatus, MissingArgumentsUnreadableInputAndUncreatableListing) {
     auto folder = testing::FreshFolder();
