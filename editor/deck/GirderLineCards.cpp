@@ -62,10 +62,16 @@ void ReadGirderLineCard(DeckModel& deck, int row, std::string_view card, Message
         if (code == kSegmentedOffsetCode) return 0;
         return OffsetTypeItem(code);
     });
-    if (initial < 1 || initial > kSegmentedOffsetCode)
+    if (initial < 1 || initial > kSegmentedOffsetCode) {
         sink.Warning("Warning: (05) Girder line data, initial offset type invalid.");
-    else if (initial == kSegmentedOffsetCode && line.Combo3.chosen)
+    } else if (initial == kSegmentedOffsetCode && !line.Combo1.Is(GirderLine::kSegmented)) {
+        // Only a segmented line offers "Normal from base"; on any other line
+        // the code stays as the card has it, or saving would make it a 1.
+        line.Combo3.chosen.reset();
+        line.Combo3.Keep(initialCode);
+    } else if (initial == kSegmentedOffsetCode && line.Combo3.chosen) {
         line.Combo3Items = SegmentedOffsetTypes();
+    }
 
     const char terminalCode = fields.Character("TerminalOffsetType");
     if (line.Combo1.Is(GirderLine::kFlaredGirderLine)) {
