@@ -82,8 +82,12 @@ void BenchDeck(const fs::path& build, const std::string& script, const Case& c) 
     }
     for (const char* program : {"QlEngl", "QlMetr"}) {
         const fs::path listing = folder / (name + "-" + program + ".lis");
+        // Both write a new file: the engine's time is not to include the
+        // freeing of an earlier run's listing.
+        std::error_code gone;
+        fs::remove(listing, gone);
         const Measure engine =
-            Run({(build / "engine" / program).string(), deck.string(), listing.string()});
+            Run({(build / "bin" / program).string(), deck.string(), listing.string()});
         std::error_code ec;
         const double bytes = static_cast<double>(fs::file_size(listing, ec));
         const fs::path copy = folder / (name + "-" + program + ".cat");

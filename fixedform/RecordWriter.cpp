@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace quillon::fixedform {
@@ -87,7 +89,59 @@ bool MayBeATie(double magnitude, int decimals) {
 
 // Writes the rounded magnitude into `out` ("123.4560", "0.50", "7" for
 // d = 0) and returns its length, or 0 when the exact expansion must do it.
+// The quickest road, for the magnitudes of a listing: x * 10^d split exactly
+// into p + e (p the rounded product, e what the rounding left out, exact by a
+// fused multiply-add while nothing underflows). Below 2^52 the fraction of p
+// is exact and a multiple of p's ulp, which is at most 1/2, and |e| is at
+// most half an ulp, so e decides only where p's fraction is exactly 1/2:
+// above (or at) the tie the magnitude rounds up, below it down.
+constexpr int kIntegerRoadDecimals = 15;
+constexpr double kIntegerRoadSmallest = 1e-200;  // e is exact above this
+constexpr double kPowersOfTen[kIntegerRoadDecimals + 1] = {
+    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+size_t RoundByInteger(double magnitude, int decimals, char (&out)[kShortBuffer]) {
+    if (decimals > kIntegerRoadDecimals) return 0;
+    if (!(magnitude >= kIntegerRoadSmallest) && magnitude != 0.0) return 0;
+    const double power = kPowersOfTen[decimals];
+    const double p = magnitude * power;
+    if (!(p < 0x1p52)) return 0;
+    const double e = std::fma(magnitude, power, -p);
+    std::uint64_t n = static_cast<std::uint64_t>(p);
+    const double fraction = p - static_cast<double>(n);
+    if (fraction > 0.5 || (fraction == 0.5 && e >= 0.0)) ++n;
+    // The digits, two at a time from the right, at least one before the
+    // point; then the point and the decimals (none for d = 0, as
+    // std::to_chars writes it).
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    char digits[24];
+    char* first = digits + sizeof digits;
+    while (n >= 100) {
+        first -= 2;
+        std::memcpy(first, kPairs + 2 * (n % 100), 2);
+        n /= 100;
+    }
+    if (n >= 10) {
+        first -= 2;
+        std::memcpy(first, kPairs + 2 * n, 2);
+    } else {
+        *--first = static_cast<char>('0' + n);
+    }
+    const size_t places = static_cast<size_t>(decimals);
+    while (static_cast<size_t>(digits + sizeof digits - first) < places + 1) *--first = '0';
+    const size_t whole = static_cast<size_t>(digits + sizeof digits - first) - places;
+    std::memcpy(out, first, whole);
+    if (places == 0) return whole;
+    out[whole] = '.';
+    std::memcpy(out + whole + 1, first + whole, places);
+    return whole + 1 + places;
+}
+
 size_t RoundShort(double magnitude, int decimals, char (&out)[kShortBuffer]) {
+    if (const size_t length = RoundByInteger(magnitude, decimals, out)) return length;
     if (decimals > kShortestDecimals || !(magnitude < kShortestMagnitude)) return 0;
     if (MayBeATie(magnitude, decimals)) return 0;
     std::to_chars_result r =
@@ -272,10 +326,14 @@ std::string PadRight(std::string_view text, int width) {
 }
 
 Record& Record::Put(std::string_view piece) {
-    if (text_.size() < cursor_) text_.resize(cursor_, ' ');
-    const size_t over = std::min(piece.size(), text_.size() - cursor_);  // overwritten
-    text_.replace(cursor_, over, piece.data(), over);
-    text_.append(piece.data() + over, piece.size() - over);
+    if (cursor_ >= text_.size()) {  // the usual case: the record grows at its end
+        text_.append(cursor_ - text_.size(), ' ');
+        text_.append(piece);
+    } else {
+        const size_t over = std::min(piece.size(), text_.size() - cursor_);  // overwritten
+        std::copy_n(piece.data(), over, text_.begin() + static_cast<std::ptrdiff_t>(cursor_));
+        text_.append(piece.data() + over, piece.size() - over);
+    }
     cursor_ += piece.size();
     return *this;
 }

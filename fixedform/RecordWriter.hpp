@@ -58,6 +58,10 @@ std::string PadRight(std::string_view text, int width);
 // overwrites what stands there. Records have no length limit.
 class Record {
 public:
+    // Room for a listing line from the start, so a record is not moved as
+    // it grows.
+    Record() { text_.reserve(kUsualLength); }
+
     Record& I(long long value, int width) { return Put(FormatI(value, width, -1, plus_)); }
     Record& I(long long value, int width, int minDigits) {
         return Put(FormatI(value, width, minDigits, plus_));
@@ -89,6 +93,7 @@ public:
     const std::string& str() const { return text_; }
 
 private:
+    static constexpr size_t kUsualLength = 136;
     Record& Put(std::string_view piece);
 
     std::string text_;

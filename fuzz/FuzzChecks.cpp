@@ -100,8 +100,10 @@ std::string ScratchFolder::InputText(std::string_view input) const {
     return std::string(input) + "\n" + path_.string();
 }
 
+// One pass over the output without a copy: a listing of a million lines is
+// checked in about the time it takes to read it.
 std::optional<std::string> NonFiniteWord(std::string_view output, std::string_view input) {
-    const std::string lowerInput = Lower(input);
+    std::optional<std::string> lowerInput;  // made at the first suspect word only
     size_t at = 0;
     while (at < output.size()) {
         if (!IsLetter(output[at])) {
@@ -110,11 +112,13 @@ std::optional<std::string> NonFiniteWord(std::string_view output, std::string_vi
         }
         size_t end = at;
         while (end < output.size() && IsLetter(output[end])) ++end;
-        const std::string word = Lower(output.substr(at, end - at));
-        if ((word == "nan" || word == "inf" || word == "infinity") &&
-            lowerInput.find(word) == std::string::npos)
-            return std::string(output.substr(at, end - at));
+        const std::string_view word = output.substr(at, end - at);
         at = end;
+        if (word.size() != 3 && word.size() != 8) continue;
+        const std::string lower = Lower(word);
+        if (lower != "nan" && lower != "inf" && lower != "infinity") continue;
+        if (!lowerInput) lowerInput = Lower(input);
+        if (lowerInput->find(lower) == std::string::npos) return std::string(word);
     }
     return std::nullopt;
 }

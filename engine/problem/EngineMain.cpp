@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "engine/alignment/AlignmentStep.hpp"
 #include "engine/approaches/RoadApproaches.hpp"
@@ -20,6 +21,7 @@ namespace ff = quillon::fixedform;
 namespace {
 
 constexpr const char* kNormalTermination = "  Normal termination -- QUILLON";
+constexpr size_t kListingBufferBytes = 1 << 20;
 
 void SetBuild(RunState& state) {
     if (state.variant == EngineVariant::Metric) {
@@ -90,7 +92,12 @@ int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
         errors << program << ": the listing '" << listingName << "' is the input deck itself\n";
         return 4;
     }
-    std::ofstream listingFile(listingName, std::ios::binary | std::ios::trunc);
+    // A large buffer: the listing of a large deck runs to megabytes.
+    std::vector<char> listingBuffer(kListingBufferBytes);
+    std::ofstream listingFile;
+    listingFile.rdbuf()->pubsetbuf(listingBuffer.data(),
+                                   static_cast<std::streamsize>(listingBuffer.size()));
+    listingFile.open(listingName, std::ios::binary | std::ios::trunc);
     if (!listingFile) {
         errors << program << ": cannot create the listing '" << listingName << "'\n";
         return 4;

@@ -38,7 +38,16 @@ void ListingWriter::WritePageHeading(int need, int use) {
     linesLeft_ = std::min(linesLeft_, pageLength_) - use;
 }
 
-void ListingWriter::Write(std::string_view record) { out_ << record << '\n'; }
+void ListingWriter::Write(std::string_view record) {
+    // Straight into the stream's buffer: a listing is written a line at a
+    // time, a million lines for a large deck. A short write is a failed
+    // stream, as it would be through operator<<.
+    std::streambuf* buffer = out_.rdbuf();
+    const auto size = static_cast<std::streamsize>(record.size());
+    if (!out_ || buffer == nullptr || buffer->sputn(record.data(), size) != size ||
+        buffer->sputc('\n') == std::char_traits<char>::eof())
+        out_.setstate(std::ios::badbit);
+}
 
 std::vector<std::string> ListingWriter::TitleBlock() const {
     std::vector<std::string> block;
