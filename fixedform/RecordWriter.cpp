@@ -87,8 +87,6 @@ bool MayBeATie(double magnitude, int decimals) {
     return scaled == std::floor(scaled) && std::fmod(scaled, 2.0) == 1.0;
 }
 
-// Writes the rounded magnitude into `out` ("123.4560", "0.50", "7" for
-// d = 0) and returns its length, or 0 when the exact expansion must do it.
 // The quickest road, for the magnitudes of a listing: x * 10^d split exactly
 // into p + e (p the rounded product, e what the rounding left out, exact by a
 // fused multiply-add while nothing underflows). Below 2^52 the fraction of p
@@ -140,6 +138,8 @@ size_t RoundByInteger(double magnitude, int decimals, char (&out)[kShortBuffer])
     return whole + 1 + places;
 }
 
+// Writes the rounded magnitude into `out` ("123.4560", "0.50", "7" for
+// d = 0) and returns its length, or 0 when the exact expansion must do it.
 size_t RoundShort(double magnitude, int decimals, char (&out)[kShortBuffer]) {
     if (const size_t length = RoundByInteger(magnitude, decimals, out)) return length;
     if (decimals > kShortestDecimals || !(magnitude < kShortestMagnitude)) return 0;

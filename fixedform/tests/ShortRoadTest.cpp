@@ -1,5 +1,6 @@
-// FormatF takes a short road (std::to_chars at the field's precision) and
-// leaves possible ties to the whole decimal expansion. These tests prove the
+// FormatF takes a short road (integer rounding for listing-sized values,
+// std::to_chars at the field's precision beyond them) and leaves possible ties
+// of the latter to the whole decimal expansion. These tests prove the
 // two roads print the same text: on random values of every kind the listing
 // meets, on values a hair from a tie, and on exact ties of every width and
 // number of decimals the listing uses (an exact tie at d decimals is a value
