@@ -1,6 +1,8 @@
 #include "fixedform/RecordWriter.hpp"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -98,44 +100,105 @@ constexpr double kIntegerRoadSmallest = 1e-200;  // e is exact above this
 constexpr double kPowersOfTen[kIntegerRoadDecimals + 1] = {
     1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
-size_t RoundByInteger(double magnitude, int decimals, char (&out)[kShortBuffer]) {
-    if (decimals > kIntegerRoadDecimals) return 0;
-    if (!(magnitude >= kIntegerRoadSmallest) && magnitude != 0.0) return 0;
+// The magnitude times 10^d rounded half away from zero, as an integer; false
+// when the value lies outside the road.
+bool RoundedByInteger(double magnitude, int decimals, std::uint64_t& n) {
+    if (decimals > kIntegerRoadDecimals) return false;
+    if (!(magnitude >= kIntegerRoadSmallest) && magnitude != 0.0) return false;
     const double power = kPowersOfTen[decimals];
     const double p = magnitude * power;
-    if (!(p < 0x1p52)) return 0;
+    if (!(p < 0x1p52)) return false;
     const double e = std::fma(magnitude, power, -p);
-    std::uint64_t n = static_cast<std::uint64_t>(p);
+    n = static_cast<std::uint64_t>(p);
     const double fraction = p - static_cast<double>(n);
     if (fraction > 0.5 || (fraction == 0.5 && e >= 0.0)) ++n;
-    // The digits, two at a time from the right, at least one before the
-    // point; then the point and the decimals (none for d = 0, as
-    // std::to_chars writes it).
+    return true;
+}
+
+constexpr std::array<std::uint64_t, 20> kIntegerPowersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{};
+    std::uint64_t power = 1;
+    for (std::uint64_t& p : powers) {
+        p = power;
+        power *= 10;  // the last product wraps and is not kept
+    }
+    return powers;
+}();
+
+// Writes `count` digits of n, two at a time, from the right end of the text
+// at `end`, and returns n without them.
+std::uint64_t WriteLowDigits(std::uint64_t n, size_t count, char* end) {
     static constexpr char kPairs[] =
         "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
         "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
         "8081828384858687888990919293949596979899";
-    char digits[24];
-    char* first = digits + sizeof digits;
-    while (n >= 100) {
-        first -= 2;
-        std::memcpy(first, kPairs + 2 * (n % 100), 2);
+    for (; count >= 2; count -= 2) {
+        end -= 2;
+        std::memcpy(end, kPairs + 2 * (n % 100), 2);
         n /= 100;
     }
-    if (n >= 10) {
-        first -= 2;
-        std::memcpy(first, kPairs + 2 * n, 2);
-    } else {
-        *--first = static_cast<char>('0' + n);
+    if (count > 0) {
+        *--end = static_cast<char>('0' + n % 10);
+        n /= 10;
     }
+    return n;
+}
+
+// The decimal digits of n, none for 0: floor(log10 n) + 1 from the bit
+// width (1233 / 4096 is just above log10 2), put right by one comparison.
+size_t DigitCount(std::uint64_t n) {
+    if (n == 0) return 0;
+    const size_t guess = static_cast<size_t>(std::bit_width(n)) * 1233 >> 12;
+    return guess + (n >= kIntegerPowersOfTen[guess] ? 1 : 0);
+}
+
+size_t RoundByInteger(double magnitude, int decimals, char (&out)[kShortBuffer]) {
+    std::uint64_t n = 0;
+    if (!RoundedByInteger(magnitude, decimals, n)) return 0;
+    // At least one digit before the point; then the point and the decimals
+    // (none for d = 0, as std::to_chars writes it).
     const size_t places = static_cast<size_t>(decimals);
-    while (static_cast<size_t>(digits + sizeof digits - first) < places + 1) *--first = '0';
-    const size_t whole = static_cast<size_t>(digits + sizeof digits - first) - places;
-    std::memcpy(out, first, whole);
-    if (places == 0) return whole;
-    out[whole] = '.';
-    std::memcpy(out + whole + 1, first + whole, places);
-    return whole + 1 + places;
+    const std::uint64_t whole = n / kIntegerPowersOfTen[decimals];
+    const size_t wholeDigits = std::max<size_t>(DigitCount(whole), 1);
+    const size_t length = wholeDigits + (places > 0 ? places + 1 : 0);
+    char* end = out + length;
+    n = WriteLowDigits(n, places, end);
+    if (places > 0) out[wholeDigits] = '.';
+    WriteLowDigits(n, wholeDigits, out + wholeDigits);
+    return length;
+}
+
+// Fw.d of a finite value by the integer road, written right to left into
+// the field; false when the value lies outside the road.
+bool WriteFByInteger(std::span<char> field, double value, int decimals, PlusSign plus) {
+    std::uint64_t n = 0;
+    if (!RoundedByInteger(std::fabs(value), decimals, n)) return false;
+    const size_t width = field.size();
+    const size_t places = static_cast<size_t>(decimals);
+    const std::uint64_t whole = n / kIntegerPowersOfTen[decimals];
+    const size_t wholeDigits = DigitCount(whole);
+    char sign = 0;
+    if (std::signbit(value) && n != 0)  // a value that prints as zero has no sign
+        sign = '-';
+    else if (plus == PlusSign::Show)
+        sign = '+';
+    size_t size = (sign ? 1 : 0) + std::max<size_t>(wholeDigits, 1) + 1 + places;
+    const bool leadingZero = wholeDigits == 0 && size <= width;  // dropped when room is short
+    if (wholeDigits == 0 && !leadingZero) --size;
+    if (size > width) {
+        std::fill(field.begin(), field.end(), '*');
+        return true;
+    }
+    char* end = field.data() + width;
+    n = WriteLowDigits(n, places, end);
+    end -= places;
+    *--end = '.';
+    WriteLowDigits(n, wholeDigits, end);
+    end -= wholeDigits;
+    if (leadingZero) *--end = '0';
+    if (sign) *--end = sign;
+    std::fill(field.data(), end, ' ');
+    return true;
 }
 
 // Writes the rounded magnitude into `out` ("123.4560", "0.50", "7" for
@@ -183,20 +246,37 @@ bool FormatFShort(double value, int width, int decimals, PlusSign plus, std::str
 
 }  // namespace
 
-std::string FormatI(long long value, int width, int minDigits, PlusSign plus) {
-    if (width <= 0) return std::string();
+void WriteI(std::span<char> field, long long value, int minDigits, PlusSign plus) {
+    const size_t width = field.size();
     unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
                                              : static_cast<unsigned long long>(value);
-    std::string digits = magnitude == 0 ? std::string() : std::to_string(magnitude);
-    size_t least = minDigits < 0 ? 1 : static_cast<size_t>(minDigits);
-    if (digits.size() < least) digits.insert(0, least - digits.size(), '0');
-    if (digits.empty()) return std::string(static_cast<size_t>(width), ' ');  // Iw.0 of zero
-    std::string body;
+    const size_t least = minDigits < 0 ? 1 : static_cast<size_t>(minDigits);
+    const size_t digits = std::max(DigitCount(magnitude), least);
+    if (digits == 0) {  // Iw.0 of zero
+        std::fill(field.begin(), field.end(), ' ');
+        return;
+    }
+    char sign = 0;
     if (value < 0)
-        body = "-";
+        sign = '-';
     else if (plus == PlusSign::Show)
-        body = "+";
-    return RightJustify(body + digits, width);
+        sign = '+';
+    if (digits + (sign ? 1 : 0) > width) {
+        std::fill(field.begin(), field.end(), '*');
+        return;
+    }
+    char* end = field.data() + width;
+    WriteLowDigits(magnitude, digits, end);
+    end -= digits;
+    if (sign) *--end = sign;
+    std::fill(field.data(), end, ' ');
+}
+
+std::string FormatI(long long value, int width, int minDigits, PlusSign plus) {
+    if (width <= 0) return std::string();
+    std::string out(static_cast<size_t>(width), ' ');
+    WriteI(out, value, minDigits, plus);
+    return out;
 }
 
 std::string FormatFExact(double value, int width, int decimals, PlusSign plus, int scale) {
@@ -220,13 +300,27 @@ std::string FormatFExact(double value, int width, int decimals, PlusSign plus, i
     return RightJustify(body, width);
 }
 
+void WriteF(std::span<char> field, double value, int decimals, PlusSign plus) {
+    if (field.empty()) return;
+    if (decimals < 0) decimals = 0;
+    if (!std::isfinite(value)) {
+        std::fill(field.begin(), field.end(), '*');
+        return;
+    }
+    if (WriteFByInteger(field, value, decimals, plus)) return;
+    const int width = static_cast<int>(field.size());
+    std::string text;
+    if (!FormatFShort(value, width, decimals, plus, text))
+        text = FormatFExact(value, width, decimals, plus);
+    std::copy_n(text.data(), field.size(), field.data());
+}
+
 std::string FormatF(double value, int width, int decimals, PlusSign plus, int scale) {
     if (width <= 0) return std::string();
-    if (decimals < 0) decimals = 0;
-    if (!std::isfinite(value)) return Stars(width);
-    std::string out;
-    if (scale == 0 && FormatFShort(value, width, decimals, plus, out)) return out;
-    return FormatFExact(value, width, decimals, plus, scale);
+    if (scale != 0) return FormatFExact(value, width, decimals, plus, scale);
+    std::string out(static_cast<size_t>(width), ' ');
+    WriteF(out, value, decimals, plus);
+    return out;
 }
 
 DecimalDigits RoundToDigits(double value, int decimals) {
@@ -313,9 +407,9 @@ std::string FormatG(double value, int width, int decimals) {
 
 std::string FormatA(std::string_view text, int width) {
     if (width <= 0) return std::string();
-    if (static_cast<int>(text.size()) >= width)
-        return std::string(text.substr(0, static_cast<size_t>(width)));
-    return std::string(static_cast<size_t>(width) - text.size(), ' ') + std::string(text);
+    std::string out(static_cast<size_t>(width), ' ');
+    WriteA(out, text);
+    return out;
 }
 
 std::string PadRight(std::string_view text, int width) {
@@ -325,37 +419,50 @@ std::string PadRight(std::string_view text, int width) {
     return out;
 }
 
-Record& Record::Put(std::string_view piece) {
-    if (cursor_ >= text_.size()) {  // the usual case: the record grows at its end
-        text_.append(cursor_ - text_.size(), ' ');
-        text_.append(piece);
-    } else {
-        const size_t over = std::min(piece.size(), text_.size() - cursor_);  // overwritten
-        std::copy_n(piece.data(), over, text_.begin() + static_cast<std::ptrdiff_t>(cursor_));
-        text_.append(piece.data() + over, piece.size() - over);
-    }
-    cursor_ += piece.size();
+Record& Record::operator=(const Record& other) {
+    if (this == &other) return *this;
+    heap_ = other.heap_;
+    if (heap_.empty()) std::copy_n(other.inline_, other.size_, inline_);
+    size_ = other.size_;
+    cursor_ = other.cursor_;
+    plus_ = other.plus_;
+    scale_ = other.scale_;
     return *this;
 }
 
-Record& Record::A(std::string_view text, int width) {
+void Record::Grow(size_t length) {
+    const size_t capacity = Capacity();
+    std::string grown(std::max(length, 2 * capacity), ' ');
+    std::copy_n(Data(), size_, grown.data());
+    heap_.swap(grown);
+}
+
+Record& Record::I(long long value, int width, int minDigits) {
+    if (width > 0) WriteI(Room(static_cast<size_t>(width)), value, minDigits, plus_);
+    return *this;
+}
+
+Record& Record::F(double value, int width, int decimals) {
     if (width <= 0) return *this;
-    const size_t w = static_cast<size_t>(width);
-    if (text.size() >= w) return Put(text.substr(0, w));
-    X(width - static_cast<int>(text.size()));
-    return Put(text);
+    if (scale_ != 0) return Put(FormatFExact(value, width, decimals, plus_, scale_));
+    WriteF(Room(static_cast<size_t>(width)), value, decimals, plus_);
+    return *this;
 }
 
 Record& Record::X(int count) {
-    static constexpr std::string_view kBlanks = "                                ";
-    for (; count > 0; count -= static_cast<int>(kBlanks.size()))
-        Put(kBlanks.substr(0, std::min(static_cast<size_t>(count), kBlanks.size())));
+    if (count <= 0) return *this;
+    std::span<char> room = Room(static_cast<size_t>(count));
+    std::fill(room.begin(), room.end(), ' ');
     return *this;
 }
 
 Record& Record::Column(int column) {
     cursor_ = column > 1 ? static_cast<size_t>(column - 1) : 0;
-    if (text_.size() < cursor_) text_.resize(cursor_, ' ');
+    if (size_ < cursor_) {
+        if (cursor_ > Capacity()) Grow(cursor_);
+        std::fill(Data() + size_, Data() + cursor_, ' ');
+        size_ = cursor_;
+    }
     return *this;
 }
 

@@ -10,6 +10,9 @@
 // - NaN and infinities print as asterisks.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -26,6 +29,24 @@ std::string FormatI(long long value, int width, int minDigits = -1,
 // Fw.d; `scale` is kP (the value is multiplied by 10^scale before printing).
 std::string FormatF(double value, int width, int decimals, PlusSign plus = PlusSign::Suppress,
                     int scale = 0);
+
+// The same edits written in place: the field is w = field.size() columns of
+// a buffer the caller owns, and every column of it is written. They are the
+// writers behind FormatI and FormatF, for records built slot by slot.
+void WriteI(std::span<char> field, long long value, int minDigits = -1,
+            PlusSign plus = PlusSign::Suppress);
+void WriteF(std::span<char> field, double value, int decimals, PlusSign plus = PlusSign::Suppress);
+// Aw in place: as FormatA.
+inline void WriteA(std::span<char> field, std::string_view text) {
+    const size_t width = field.size();
+    if (text.size() >= width) {
+        std::copy_n(text.data(), width, field.data());
+        return;
+    }
+    const size_t blanks = width - text.size();
+    std::fill_n(field.data(), blanks, ' ');
+    std::copy_n(text.data(), text.size(), field.data() + blanks);
+}
 
 // Fw.d through the whole decimal expansion of the double, digit by digit:
 // the reference that FormatF is proven against. FormatF takes a shorter
@@ -55,24 +76,24 @@ std::string PadRight(std::string_view text, int width);
 
 // One record built edit by edit, left to right. Columns are 1-based; Column(c)
 // moves to column c (the Tc edit), padding with blanks, and a later write
-// overwrites what stands there. Records have no length limit.
+// overwrites what stands there. Records have no length limit; a listing
+// line is built in the record itself and only a longer one goes to the heap.
 class Record {
 public:
-    // Room for a listing line from the start, so a record is not moved as
-    // it grows.
-    Record() { text_.reserve(kUsualLength); }
+    Record() = default;
+    Record(const Record& other) { *this = other; }
+    Record& operator=(const Record& other);
 
-    Record& I(long long value, int width) { return Put(FormatI(value, width, -1, plus_)); }
-    Record& I(long long value, int width, int minDigits) {
-        return Put(FormatI(value, width, minDigits, plus_));
-    }
-    Record& F(double value, int width, int decimals) {
-        return Put(FormatF(value, width, decimals, plus_, scale_));
-    }
+    Record& I(long long value, int width) { return I(value, width, -1); }
+    Record& I(long long value, int width, int minDigits);
+    Record& F(double value, int width, int decimals);
     Record& G(double value, int width, int decimals) {
         return Put(FormatG(value, width, decimals));
     }
-    Record& A(std::string_view text, int width);               // as FormatA
+    Record& A(std::string_view text, int width) {  // as FormatA
+        if (width > 0) WriteA(Room(static_cast<size_t>(width)), text);
+        return *this;
+    }
     Record& Text(std::string_view text) { return Put(text); }  // a literal
     Record& X(int count);
     Record& Column(int column);
@@ -90,13 +111,35 @@ public:
     }
 
     int NextColumn() const { return static_cast<int>(cursor_) + 1; }
-    const std::string& str() const { return text_; }
+    std::string_view view() const { return {Data(), size_}; }
+    std::string str() const { return std::string(view()); }
 
 private:
-    static constexpr size_t kUsualLength = 136;
-    Record& Put(std::string_view piece);
+    static constexpr size_t kInlineLength = 160;
+    Record& Put(std::string_view piece) {
+        std::copy_n(piece.data(), piece.size(), Room(piece.size()).data());
+        return *this;
+    }
+    // The `count` columns from the cursor on, ready to be written; the
+    // cursor moves past them.
+    std::span<char> Room(size_t count) {
+        const size_t end = cursor_ + count;
+        if (end > Capacity()) Grow(end);
+        char* data = Data();
+        if (cursor_ > size_) std::fill(data + size_, data + cursor_, ' ');
+        const std::span<char> room(data + cursor_, count);
+        cursor_ = end;
+        if (end > size_) size_ = end;
+        return room;
+    }
+    size_t Capacity() const { return heap_.empty() ? kInlineLength : heap_.size(); }
+    void Grow(size_t length);
+    const char* Data() const { return heap_.empty() ? inline_ : heap_.data(); }
+    char* Data() { return heap_.empty() ? inline_ : heap_.data(); }
 
-    std::string text_;
+    char inline_[kInlineLength];
+    std::string heap_;  // a record longer than inline_, sized to its capacity
+    size_t size_ = 0;
     size_t cursor_ = 0;
     PlusSign plus_ = PlusSign::Suppress;
     int scale_ = 0;

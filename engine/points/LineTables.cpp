@@ -29,6 +29,8 @@ const std::string kContinued = "(CONT)    ";
 const std::string kAtWords = "        AT";
 
 // LineTypeText of line types 0-4, 30 characters each.
+constexpr long long kLargestLabelCount = 9999;  // I4
+
 constexpr std::array<std::string_view, 5> kLineTypeText = {
     "PARALLEL TO HORIZONTAL CONTROL", "SEGMENTED GIRD LINE           ",
     "     PARALLEL TO LAYOUT LINE  ", "     FLARED GIRDER LINE       ",
@@ -241,9 +243,18 @@ void WriteLongitudinalTitle(EngineRun& run, LineTableState& tables, GirderLine& 
 }
 
 std::string MakePointLabel(char letter, long long number) {
-    std::string work = std::string(1, letter) + "-" + ff::FormatI(std::llabs(number), 4) + "    ";
-    SqueezeText(6, work);
-    return "    " + work.substr(0, 6);
+    // "    ", then the letter, "-" and the I4 count with their blanks
+    // squeezed out, in 6 columns.
+    char count[4];
+    const long long magnitude = number < -kLargestLabelCount ? kLargestLabelCount + 1
+                                : number < 0                 ? -number
+                                                             : number;
+    ff::WriteI(count, magnitude);
+    std::string label(10, ' ');
+    size_t at = 4;
+    for (char c : {letter, '-', count[0], count[1], count[2], count[3]})
+        if (c != ' ') label[at++] = c;
+    return label;
 }
 
 std::string BentLineRow(const RunState& state, const BentLineRowValues& row) {

@@ -8,12 +8,15 @@
 // TS); the texts are in the listing's units (metres in QlMetr).
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/geometry/Pair.hpp"
+#include "fixedform/RecordWriter.hpp"
 
 namespace quillon::engine {
 
@@ -47,11 +50,24 @@ struct PointRecord {
     // Writes `value` into the slots from `first` on, cut or padded with
     // blanks to `count` slots.
     void Set(int first, std::string_view value, int count = 1) {
-        const size_t at = static_cast<size_t>((first - 1) * kSlotWidth);
-        const size_t width = static_cast<size_t>(count * kSlotWidth);
-        for (size_t i = 0; i < width; ++i) text[at + i] = i < value.size() ? value[i] : ' ';
+        const std::span<char> slots = Field(first, count);
+        const size_t kept = std::min(value.size(), slots.size());
+        std::copy_n(value.data(), kept, slots.data());
+        std::fill(slots.begin() + static_cast<std::ptrdiff_t>(kept), slots.end(), ' ');
+    }
+    // Fw.d of `value` at the start of the slots from `first` on, the rest
+    // of the `count` slots blank.
+    void SetF(int first, int count, double value, int width, int decimals) {
+        const std::span<char> slots = Field(first, count);
+        fixedform::WriteF(slots.first(static_cast<size_t>(width)), value, decimals);
+        std::fill(slots.begin() + width, slots.end(), ' ');
     }
     void Blank(int first, int count = 1) { Set(first, std::string_view(), count); }
+
+private:
+    std::span<char> Field(int first, int count) {
+        return {text.data() + (first - 1) * kSlotWidth, static_cast<size_t>(count * kSlotWidth)};
+    }
 };
 
 // The current line's stored points, in the order they were stored (point

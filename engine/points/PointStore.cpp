@@ -22,9 +22,9 @@ double Converted(const RunState& state, double feet) {
                : feet;
 }
 
-// F12.4 8X of a length (a 20-character field).
-std::string LengthText(const RunState& state, double feet) {
-    return ff::FormatF(Converted(state, feet), 12, 4);
+// F12.4 8X of a length in the two slots from `first` on.
+void SetLength(const RunState& state, PointRecord& r, int first, double feet) {
+    r.SetF(first, 2, Converted(state, feet), 12, 4);
 }
 
 double Signed(double length, bool negative) { return negative ? -length : length; }
@@ -114,10 +114,10 @@ std::string ElevationWithDeadLoadText(const RunState& state, double elevation) {
 void WritePointRecord(PointsWork& w, double station) {
     const RunState& state = w.run.state;
     PointRecord& r = w.record;
-    r.Set(P::kOffset, ff::FormatF(Converted(state, w.current.offset), 11, 4), 2);
-    r.Set(P::kX, LengthText(state, w.current.x), 2);
-    r.Set(P::kY, LengthText(state, w.current.y), 2);
-    r.Set(P::kGirderLength, LengthText(state, w.current.girderLength), 2);
+    r.SetF(P::kOffset, 2, Converted(state, w.current.offset), 11, 4);
+    SetLength(state, r, P::kX, w.current.x);
+    SetLength(state, r, P::kY, w.current.y);
+    SetLength(state, r, P::kGirderLength, w.current.girderLength);
     r.Set(P::kFlag, ff::FormatA(w.current.flag ? "T" : "F", 10));
     w.points.records.push_back(r);
     w.points.stations.push_back(station);
@@ -184,11 +184,11 @@ bool StoreLinePoint(PointsWork& w, const StoredPoint& p) {
         } else {
             bentLength = BentLength(w, slot, p.z);
         }
-        r.Set(P::kBentLength, LengthText(state, bentLength), 2);
+        SetLength(state, r, P::kBentLength, bentLength);
     } else {
         r.Blank(P::kSkew, 2);
         if (p.kind == PointKind::XPoint || p.kind == PointKind::XPointOnStraight)
-            r.Set(P::kBentLength, LengthText(state, Signed(aLength, aBackward)), 2);
+            SetLength(state, r, P::kBentLength, Signed(aLength, aBackward));
         else
             r.Blank(P::kBentLength, 2);
     }

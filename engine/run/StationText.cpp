@@ -2,7 +2,9 @@
 // texts (ddd mm ss.ss) of the listing.
 #include "engine/run/StationText.hpp"
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "angles/Angles.hpp"
 #include "engine/run/TextHelpers.hpp"
@@ -21,26 +23,33 @@ constexpr double kZeroStation = 0.00004;         // feet: at and below, the zero
 
 // The 13 characters of a station or angle, cut into the two 10-character
 // texts the tables print side by side.
-TextPair SplitText(const std::string& thirteen) {
-    return {thirteen.substr(0, kTextWidth), ff::PadRight(thirteen.substr(kTextWidth), kTextWidth)};
+TextPair SplitText(std::string_view thirteen) {
+    return {std::string(thirteen.substr(0, kTextWidth)),
+            ff::PadRight(thirteen.substr(kTextWidth), kTextWidth)};
 }
 
 TextPair OverflowTexts() { return {"   *OVERFL", "OW*       "}; }
 
 // The F17.4 field of the station in the listing's unit, cut into whole units,
-// "+" and the rest. Empty when the whole part needs more digits than the
-// text gives (the leading digit would be lost).
-std::string StationDigits(const RunState& state, double station) {
+// "+" and the rest (13 characters). False when the whole part needs more
+// digits than the text gives (the leading digit would be lost).
+bool StationDigits(const RunState& state, double station, char (&text)[13]) {
     const bool metric = state.variant == EngineVariant::Metric;
     const double value =
         metric ? ConvertLength(state.units.fromUnit, state.units.toUnit, kSurveyFoot, station)
                : station;
-    const std::string field = ff::FormatF(value, 17, 4);
+    char field[17];
+    ff::WriteF(field, value, 4);
     constexpr size_t kDropped = 5;  // characters 1-5 of the field are not shown
-    if (field.find_first_not_of(' ') < kDropped) return std::string();
+    for (size_t i = 0; i < kDropped; ++i)
+        if (field[i] != ' ') return false;
     // QlMetr: characters 6-9 kilometres, 10-17 metres; QlEngl: 6-10 stations, 11-17 feet.
     const size_t unitDigits = metric ? 4 : 5;
-    return field.substr(kDropped, unitDigits) + "+" + field.substr(kDropped + unitDigits);
+    std::copy_n(field + kDropped, unitDigits, text);
+    text[unitDigits] = '+';
+    std::copy_n(field + kDropped + unitDigits, sizeof field - kDropped - unitDigits,
+                text + unitDigits + 1);
+    return true;
 }
 
 // Leading zeros: characters 2, 3 and 4 become blanks in turn while they are
@@ -67,9 +76,9 @@ TextPair StationTextOf(const RunState& state, double station) {
         if (state.variant == EngineVariant::Metric) return {"    +000.0", "000       "};
         return {"    0+00.0", "000       "};
     }
-    const std::string digits = StationDigits(state, station);
-    if (digits.empty()) return OverflowTexts();
-    TextPair texts = SplitText(digits);
+    char digits[13];
+    if (!StationDigits(state, station, digits)) return OverflowTexts();
+    TextPair texts = SplitText(std::string_view(digits, sizeof digits));
     BlankLeadingZeros(texts.first);
     FillZerosBelowOneUnit(texts.first, state.variant);
     return texts;

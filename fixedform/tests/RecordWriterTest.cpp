@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <limits>
+#include <span>
+#include <string>
 
 #include "fixedform/RecordWriter.hpp"
 #include "testsupport/CaseName.hpp"
@@ -151,6 +153,46 @@ TEST(Record, EditsLeftToRightWithColumnsAndOverwrite) {
     longRecord.Column(500).Text("Z");
     EXPECT_EQ(longRecord.str().size(), 500u);
     EXPECT_EQ(longRecord.NextColumn(), 501);
+}
+
+// The in-place writers fill their field and nothing next to it.
+TEST(WriteInPlace, FillsExactlyItsFieldOfALargerBuffer) {
+    std::string buffer(30, '#');
+    std::span<char> all(buffer);
+    ff::WriteF(all.subspan(2, 10), -12.34567, 4);
+    ff::WriteI(all.subspan(13, 4), 42);
+    ff::WriteA(all.subspan(18, 5), "AB");
+    ff::WriteF(all.subspan(24, 3), 12345.0, 1);
+    EXPECT_EQ(buffer, "##  -12.3457#  42#   AB#***###");
+}
+
+// Every count of whole digits, at both sides of each power of ten.
+TEST(FormatI, EveryDigitCountAtThePowersOfTen) {
+    long long power = 1;
+    for (int digits = 1; digits <= 18; ++digits, power *= 10) {
+        const std::string exact = std::to_string(power);
+        EXPECT_EQ(ff::FormatI(power, 20), std::string(20 - exact.size(), ' ') + exact);
+        const std::string below = std::to_string(power - 1);
+        EXPECT_EQ(ff::FormatI(power - 1, 20), std::string(20 - below.size(), ' ') + below);
+    }
+    EXPECT_EQ(ff::FormatI(std::numeric_limits<long long>::min(), 20), "-9223372036854775808");
+    EXPECT_EQ(ff::FormatI(std::numeric_limits<long long>::max(), 19), "9223372036854775807");
+}
+
+// A record longer than a listing line moves to the heap and keeps what it
+// held; a copy is a record of its own.
+TEST(Record, GrowsPastALineAndCopiesWhole) {
+    ff::Record r;
+    r.Text("HEAD").Column(150).Text("MIDDLE").Column(400).F(2.5, 6, 1);
+    ff::Record copy = r;
+    r.Column(1).Text("XXXX");
+    ASSERT_EQ(copy.str().size(), 405u);
+    EXPECT_EQ(copy.str().substr(0, 4), "HEAD");
+    EXPECT_EQ(copy.str().substr(149, 6), "MIDDLE");
+    EXPECT_EQ(copy.str().substr(399), "   2.5");
+    EXPECT_EQ(copy.str().substr(4, 145), std::string(145, ' '));
+    EXPECT_EQ(r.str().substr(0, 4), "XXXX");
+    EXPECT_EQ(r.view().size(), 405u);
 }
 
 }  // namespace
