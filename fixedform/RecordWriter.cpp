@@ -125,13 +125,14 @@ constexpr std::array<std::uint64_t, 20> kIntegerPowersOfTen = [] {
     return powers;
 }();
 
+constexpr char kPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
 // Writes `count` digits of n, two at a time, from the right end of the text
 // at `end`, and returns n without them.
 std::uint64_t WriteLowDigits(std::uint64_t n, size_t count, char* end) {
-    static constexpr char kPairs[] =
-        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-        "8081828384858687888990919293949596979899";
     for (; count >= 2; count -= 2) {
         end -= 2;
         std::memcpy(end, kPairs + 2 * (n % 100), 2);
@@ -152,6 +153,22 @@ size_t DigitCount(std::uint64_t n) {
     return guess + (n >= kIntegerPowersOfTen[guess] ? 1 : 0);
 }
 
+// Fixed counts of digits, leading zeros included, by constant divisions.
+void WriteFourDigits(std::uint32_t v, char* out) {
+    std::memcpy(out, kPairs + 2 * (v / 100), 2);
+    std::memcpy(out + 2, kPairs + 2 * (v % 100), 2);
+}
+
+void WriteEightDigits(std::uint32_t v, char* out) {
+    WriteFourDigits(v / 10000, out);
+    WriteFourDigits(v % 10000, out + 4);
+}
+
+void WriteSixteenDigits(std::uint64_t n, char* out) {
+    WriteEightDigits(static_cast<std::uint32_t>(n / 100000000), out);
+    WriteEightDigits(static_cast<std::uint32_t>(n % 100000000), out + 8);
+}
+
 size_t RoundByInteger(double magnitude, int decimals, char (&out)[kShortBuffer]) {
     std::uint64_t n = 0;
     if (!RoundedByInteger(magnitude, decimals, n)) return 0;
@@ -168,14 +185,16 @@ size_t RoundByInteger(double magnitude, int decimals, char (&out)[kShortBuffer])
     return length;
 }
 
-// Fw.d of a finite value by the integer road, written right to left into
-// the field; false when the value lies outside the road.
+// Fw.d of a finite value by the integer road; false when the value lies
+// outside the road.
+constexpr size_t kFieldRoom = 40;  // the widest field built in a buffer
 bool WriteFByInteger(std::span<char> field, double value, int decimals, PlusSign plus) {
     std::uint64_t n = 0;
     if (!RoundedByInteger(std::fabs(value), decimals, n)) return false;
     const size_t width = field.size();
     const size_t places = static_cast<size_t>(decimals);
-    const std::uint64_t whole = n / kIntegerPowersOfTen[decimals];
+    const std::uint64_t power = kIntegerPowersOfTen[places];
+    const std::uint64_t whole = n / power;
     const size_t wholeDigits = DigitCount(whole);
     char sign = 0;
     if (std::signbit(value) && n != 0)  // a value that prints as zero has no sign
@@ -189,13 +208,32 @@ bool WriteFByInteger(std::span<char> field, double value, int decimals, PlusSign
         std::fill(field.begin(), field.end(), '*');
         return true;
     }
+    const size_t shown = leadingZero ? 1 : wholeDigits;  // digits before the point
+    if (wholeDigits <= 8 && places <= 8 && width <= kFieldRoom) {
+        // A listing field: built in a buffer by fixed-size writes, then
+        // copied whole. Blanks, eight whole digits, the point at kPoint, and
+        // the decimals padded to eight.
+        constexpr size_t kPoint = kFieldRoom + 8;
+        char text[kPoint + 1 + 8];
+        std::memset(text, ' ', kFieldRoom);
+        WriteEightDigits(static_cast<std::uint32_t>(whole), text + kFieldRoom);
+        text[kPoint] = '.';
+        WriteEightDigits(
+            static_cast<std::uint32_t>((n - whole * power) * kIntegerPowersOfTen[8 - places]),
+            text + kPoint + 1);
+        std::memset(text + kFieldRoom - shown, ' ', 8);  // the zeros in front of the digits
+        if (sign) text[kPoint - shown - 1] = sign;
+        std::memcpy(field.data(), text + kPoint + 1 + places - width, width);
+        return true;
+    }
+    char digits[16];  // n < 2^52 + 1 has at most 16
+    WriteSixteenDigits(n, digits);
     char* end = field.data() + width;
-    n = WriteLowDigits(n, places, end);
     end -= places;
+    std::memcpy(end, digits + sizeof digits - places, places);
     *--end = '.';
-    WriteLowDigits(n, wholeDigits, end);
-    end -= wholeDigits;
-    if (leadingZero) *--end = '0';
+    end -= shown;
+    std::memcpy(end, digits + sizeof digits - places - shown, shown);
     if (sign) *--end = sign;
     std::fill(field.data(), end, ' ');
     return true;
