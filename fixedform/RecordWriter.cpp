@@ -102,16 +102,18 @@ constexpr double kPowersOfTen[kIntegerRoadDecimals + 1] = {
 
 // The magnitude times 10^d rounded half away from zero, as an integer; false
 // when the value lies outside the road.
-bool RoundedByInteger(double magnitude, int decimals, std::uint64_t& n) {
+// (A half is added without a branch: whether a listing value's fraction lies
+// above it is a coin toss that no branch predictor wins.)
+inline bool RoundedByInteger(double magnitude, int decimals, std::uint64_t& n) {
     if (decimals > kIntegerRoadDecimals) return false;
     if (!(magnitude >= kIntegerRoadSmallest) && magnitude != 0.0) return false;
     const double power = kPowersOfTen[decimals];
     const double p = magnitude * power;
     if (!(p < 0x1p52)) return false;
-    const double e = std::fma(magnitude, power, -p);
     n = static_cast<std::uint64_t>(p);
     const double fraction = p - static_cast<double>(n);
-    if (fraction > 0.5 || (fraction == 0.5 && e >= 0.0)) ++n;
+    n += fraction > 0.5 ? 1 : 0;
+    if (fraction == 0.5 && std::fma(magnitude, power, -p) >= 0.0) ++n;
     return true;
 }
 
@@ -153,6 +155,33 @@ size_t DigitCount(std::uint64_t n) {
     return guess + (n >= kIntegerPowersOfTen[guess] ? 1 : 0);
 }
 
+// n / 10^places: by a constant for the listing's decimals, which the compiler
+// turns into a multiplication, and by a division instruction beyond them.
+std::uint64_t DropPlaces(std::uint64_t n, size_t places) {
+    switch (places) {
+        case 0:
+            return n;
+        case 1:
+            return n / 10;
+        case 2:
+            return n / 100;
+        case 3:
+            return n / 1000;
+        case 4:
+            return n / 10000;
+        case 5:
+            return n / 100000;
+        case 6:
+            return n / 1000000;
+        case 7:
+            return n / 10000000;
+        case 8:
+            return n / 100000000;
+        default:
+            return n / kIntegerPowersOfTen[places];
+    }
+}
+
 // Fixed counts of digits, leading zeros included, by constant divisions.
 void WriteFourDigits(std::uint32_t v, char* out) {
     std::memcpy(out, kPairs + 2 * (v / 100), 2);
@@ -175,7 +204,7 @@ size_t RoundByInteger(double magnitude, int decimals, char (&out)[kShortBuffer])
     // At least one digit before the point; then the point and the decimals
     // (none for d = 0, as std::to_chars writes it).
     const size_t places = static_cast<size_t>(decimals);
-    const std::uint64_t whole = n / kIntegerPowersOfTen[decimals];
+    const std::uint64_t whole = DropPlaces(n, places);
     const size_t wholeDigits = std::max<size_t>(DigitCount(whole), 1);
     const size_t length = wholeDigits + (places > 0 ? places + 1 : 0);
     char* end = out + length;
@@ -194,7 +223,7 @@ bool WriteFByInteger(std::span<char> field, double value, int decimals, PlusSign
     const size_t width = field.size();
     const size_t places = static_cast<size_t>(decimals);
     const std::uint64_t power = kIntegerPowersOfTen[places];
-    const std::uint64_t whole = n / power;
+    const std::uint64_t whole = DropPlaces(n, places);
     const size_t wholeDigits = DigitCount(whole);
     char sign = 0;
     if (std::signbit(value) && n != 0)  // a value that prints as zero has no sign
@@ -459,8 +488,16 @@ std::string PadRight(std::string_view text, int width) {
 
 Record& Record::operator=(const Record& other) {
     if (this == &other) return *this;
-    heap_ = other.heap_;
-    if (heap_.empty()) std::copy_n(other.inline_, other.size_, inline_);
+    if (other.data_ == other.inline_) {
+        std::memcpy(inline_, other.inline_, kInlineLength);
+        heap_.clear();
+        data_ = inline_;
+        capacity_ = kInlineLength;
+    } else {
+        heap_ = other.heap_;
+        data_ = heap_.data();
+        capacity_ = heap_.size();
+    }
     size_ = other.size_;
     cursor_ = other.cursor_;
     plus_ = other.plus_;
@@ -469,10 +506,11 @@ Record& Record::operator=(const Record& other) {
 }
 
 void Record::Grow(size_t length) {
-    const size_t capacity = Capacity();
-    std::string grown(std::max(length, 2 * capacity), ' ');
-    std::copy_n(Data(), size_, grown.data());
+    std::string grown(std::max(length, 2 * capacity_), ' ');
+    std::memcpy(grown.data(), data_, size_);
     heap_.swap(grown);
+    data_ = heap_.data();
+    capacity_ = heap_.size();
 }
 
 Record& Record::I(long long value, int width, int minDigits) {
@@ -487,18 +525,10 @@ Record& Record::F(double value, int width, int decimals) {
     return *this;
 }
 
-Record& Record::X(int count) {
-    if (count <= 0) return *this;
-    std::span<char> room = Room(static_cast<size_t>(count));
-    std::fill(room.begin(), room.end(), ' ');
-    return *this;
-}
-
 Record& Record::Column(int column) {
     cursor_ = column > 1 ? static_cast<size_t>(column - 1) : 0;
-    if (size_ < cursor_) {
-        if (cursor_ > Capacity()) Grow(cursor_);
-        std::fill(Data() + size_, Data() + cursor_, ' ');
+    if (size_ < cursor_) {  // the columns up to the cursor are blanks already
+        if (cursor_ > capacity_) Grow(cursor_);
         size_ = cursor_;
     }
     return *this;

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
@@ -40,12 +41,12 @@ void WriteF(std::span<char> field, double value, int decimals, PlusSign plus = P
 inline void WriteA(std::span<char> field, std::string_view text) {
     const size_t width = field.size();
     if (text.size() >= width) {
-        std::copy_n(text.data(), width, field.data());
+        if (width > 0) std::memcpy(field.data(), text.data(), width);
         return;
     }
     const size_t blanks = width - text.size();
-    std::fill_n(field.data(), blanks, ' ');
-    std::copy_n(text.data(), text.size(), field.data() + blanks);
+    std::memset(field.data(), ' ', blanks);
+    if (!text.empty()) std::memcpy(field.data() + blanks, text.data(), text.size());
 }
 
 // Fw.d through the whole decimal expansion of the double, digit by digit:
@@ -78,9 +79,10 @@ std::string PadRight(std::string_view text, int width);
 // moves to column c (the Tc edit), padding with blanks, and a later write
 // overwrites what stands there. Records have no length limit; a listing
 // line is built in the record itself and only a longer one goes to the heap.
+// A text written into a record must not be a view of that record.
 class Record {
 public:
-    Record() = default;
+    Record() { std::memset(inline_, ' ', kInlineLength); }
     Record(const Record& other) { *this = other; }
     Record& operator=(const Record& other);
 
@@ -95,7 +97,15 @@ public:
         return *this;
     }
     Record& Text(std::string_view text) { return Put(text); }  // a literal
-    Record& X(int count);
+    Record& X(int count) {
+        if (count <= 0) return *this;
+        const size_t end = cursor_ + static_cast<size_t>(count);
+        if (end > capacity_) Grow(end);
+        if (cursor_ < size_) std::fill(data_ + cursor_, data_ + std::min(end, size_), ' ');
+        cursor_ = end;
+        if (end > size_) size_ = end;
+        return *this;
+    }
     Record& Column(int column);
     Record& SP() {
         plus_ = PlusSign::Show;
@@ -111,34 +121,33 @@ public:
     }
 
     int NextColumn() const { return static_cast<int>(cursor_) + 1; }
-    std::string_view view() const { return {Data(), size_}; }
+    std::string_view view() const { return {data_, size_}; }
     std::string str() const { return std::string(view()); }
 
 private:
     static constexpr size_t kInlineLength = 160;
     Record& Put(std::string_view piece) {
-        std::copy_n(piece.data(), piece.size(), Room(piece.size()).data());
+        const std::span<char> room = Room(piece.size());
+        if (!piece.empty()) std::memcpy(room.data(), piece.data(), piece.size());
         return *this;
     }
     // The `count` columns from the cursor on, ready to be written; the
-    // cursor moves past them.
+    // cursor moves past them. Every column past the end of the record is a
+    // blank already, so a gap left by Column() needs no filling.
     std::span<char> Room(size_t count) {
         const size_t end = cursor_ + count;
-        if (end > Capacity()) Grow(end);
-        char* data = Data();
-        if (cursor_ > size_) std::fill(data + size_, data + cursor_, ' ');
-        const std::span<char> room(data + cursor_, count);
+        if (end > capacity_) Grow(end);
+        const std::span<char> room(data_ + cursor_, count);
         cursor_ = end;
         if (end > size_) size_ = end;
         return room;
     }
-    size_t Capacity() const { return heap_.empty() ? kInlineLength : heap_.size(); }
     void Grow(size_t length);
-    const char* Data() const { return heap_.empty() ? inline_ : heap_.data(); }
-    char* Data() { return heap_.empty() ? inline_ : heap_.data(); }
 
     char inline_[kInlineLength];
     std::string heap_;  // a record longer than inline_, sized to its capacity
+    char* data_ = inline_;
+    size_t capacity_ = kInlineLength;
     size_t size_ = 0;
     size_t cursor_ = 0;
     PlusSign plus_ = PlusSign::Suppress;

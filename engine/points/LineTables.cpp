@@ -281,7 +281,7 @@ std::string BentLineRow(const RunState& state, const BentLineRowValues& row) {
         .str();
 }
 
-std::string LongitudinalRow(const PointRecord& r) {
+ff::Record LongitudinalRow(const PointRecord& r) {
     using P = PointRecord;
     auto slot = [&r](int n) { return r.Slots(n); };
     ff::Record row;
@@ -293,7 +293,7 @@ std::string LongitudinalRow(const PointRecord& r) {
     for (int first : {P::kY, P::kBentLength, P::kSkew, P::kGirderLength})
         row.A(slot(first), 10).A(slot(first + 1), 3);
     row.A(slot(P::kCrossSlope), 10);
-    return row.str();
+    return row;
 }
 
 }  // namespace quillon::engine

@@ -19,6 +19,7 @@
 #include "engine/points/PointRecords.hpp"
 #include "engine/run/EngineRun.hpp"
 #include "engine/run/StationText.hpp"
+#include "fixedform/RecordWriter.hpp"
 
 namespace quillon::engine {
 
@@ -95,7 +96,7 @@ struct BentLineRowValues {
 std::string BentLineRow(const RunState& state, const BentLineRowValues& row);
 
 // A stored point's row: 1X A10 3X A10 A3 A10 A3 A10 A9 A10 A2 4(A10 A3) A10.
-std::string LongitudinalRow(const PointRecord& record);
+fixedform::Record LongitudinalRow(const PointRecord& record);
 
 // The row before which the horizontal-control group goes on on a new page:
 // every (PageLength - 7)-th row.

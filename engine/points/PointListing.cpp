@@ -17,7 +17,7 @@ void ListRows(PointsWork& w, std::vector<int> order, bool paged) {
         if (pager.BreakBefore(u) && paged) WriteContinuationTitle(out, w.tables);
         const PointRecord& record =
             w.points.records[static_cast<size_t>(order[static_cast<size_t>(u - 1)])];
-        out.Write(LongitudinalRow(record));
+        out.Write(LongitudinalRow(record).view());
     }
     w.points.Clear();
 }

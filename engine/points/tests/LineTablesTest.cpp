@@ -327,7 +327,7 @@ TEST(Rows, LongitudinalRowPrintsItsSlotsAtTheirColumns) {
     PointRecord record;
     for (int s = 1; s <= PointRecord::kSlots; ++s)
         record.Set(s, std::string(10, static_cast<char>('A' + s - 1)));
-    const std::string row = LongitudinalRow(record);
+    const std::string row = LongitudinalRow(record).str();
     EXPECT_EQ(row, Card({{2, std::string(10, 'A')},
                          {15, std::string(10, 'B') + "CCC"},
                          {28, std::string(10, 'D') + "EEE"},
