@@ -155,31 +155,24 @@ size_t DigitCount(std::uint64_t n) {
     return guess + (n >= kIntegerPowersOfTen[guess] ? 1 : 0);
 }
 
-// n / 10^places: by a constant for the listing's decimals, which the compiler
-// turns into a multiplication, and by a division instruction beyond them.
-std::uint64_t DropPlaces(std::uint64_t n, size_t places) {
-    switch (places) {
-        case 0:
-            return n;
-        case 1:
-            return n / 10;
-        case 2:
-            return n / 100;
-        case 3:
-            return n / 1000;
-        case 4:
-            return n / 10000;
-        case 5:
-            return n / 100000;
-        case 6:
-            return n / 1000000;
-        case 7:
-            return n / 10000000;
-        case 8:
-            return n / 100000000;
-        default:
-            return n / kIntegerPowersOfTen[places];
+// n = magnitude * 10^places rounded, cut at the point without a division:
+// the whole part is that of the magnitude, or one more where the rounding
+// carried into it (n is at least floor(magnitude) * 10^places, since the
+// product is rounded from above that exact integer).
+struct PointSplit {
+    std::uint64_t whole = 0;
+    std::uint64_t fraction = 0;
+};
+
+PointSplit SplitAtPoint(double magnitude, std::uint64_t n, size_t places) {
+    const std::uint64_t power = kIntegerPowersOfTen[places];
+    PointSplit split{static_cast<std::uint64_t>(magnitude), 0};
+    split.fraction = n - split.whole * power;
+    if (split.fraction >= power) {
+        ++split.whole;
+        split.fraction -= power;
     }
+    return split;
 }
 
 // Fixed counts of digits, leading zeros included, by constant divisions.
@@ -204,7 +197,7 @@ size_t RoundByInteger(double magnitude, int decimals, char (&out)[kShortBuffer])
     // At least one digit before the point; then the point and the decimals
     // (none for d = 0, as std::to_chars writes it).
     const size_t places = static_cast<size_t>(decimals);
-    const std::uint64_t whole = DropPlaces(n, places);
+    const std::uint64_t whole = SplitAtPoint(magnitude, n, places).whole;
     const size_t wholeDigits = std::max<size_t>(DigitCount(whole), 1);
     const size_t length = wholeDigits + (places > 0 ? places + 1 : 0);
     char* end = out + length;
@@ -222,9 +215,8 @@ bool WriteFByInteger(std::span<char> field, double value, int decimals, PlusSign
     if (!RoundedByInteger(std::fabs(value), decimals, n)) return false;
     const size_t width = field.size();
     const size_t places = static_cast<size_t>(decimals);
-    const std::uint64_t power = kIntegerPowersOfTen[places];
-    const std::uint64_t whole = DropPlaces(n, places);
-    const size_t wholeDigits = DigitCount(whole);
+    const PointSplit split = SplitAtPoint(std::fabs(value), n, places);
+    const size_t wholeDigits = DigitCount(split.whole);
     char sign = 0;
     if (std::signbit(value) && n != 0)  // a value that prints as zero has no sign
         sign = '-';
@@ -245,11 +237,10 @@ bool WriteFByInteger(std::span<char> field, double value, int decimals, PlusSign
         constexpr size_t kPoint = kFieldRoom + 8;
         char text[kPoint + 1 + 8];
         std::memset(text, ' ', kFieldRoom);
-        WriteEightDigits(static_cast<std::uint32_t>(whole), text + kFieldRoom);
+        WriteEightDigits(static_cast<std::uint32_t>(split.whole), text + kFieldRoom);
         text[kPoint] = '.';
-        WriteEightDigits(
-            static_cast<std::uint32_t>((n - whole * power) * kIntegerPowersOfTen[8 - places]),
-            text + kPoint + 1);
+        WriteEightDigits(static_cast<std::uint32_t>(split.fraction * kIntegerPowersOfTen[8 - places]),
+                         text + kPoint + 1);
         std::memset(text + kFieldRoom - shown, ' ', 8);  // the zeros in front of the digits
         if (sign) text[kPoint - shown - 1] = sign;
         std::memcpy(field.data(), text + kPoint + 1 + places - width, width);
