@@ -53,15 +53,17 @@ void CrownedSection(const CrossSlopeBreakTable& table, double profile, double st
     if (side != pivotSide) elevation += (2.0 * slope - sL - sR) * w;
 }
 
-std::string CrownedSlopeText(int crownCode, double x, double slope) {
-    if (x > kOnLine) return ff::FormatF(slope, 10, 6);
-    if (crownCode >= 3 || std::fabs(slope) > 0.99) return std::string(10, ' ');
-    // The sign and the leading "0" give way to "+/-".
-    return ff::Record()
-        .Text(ff::FormatF(std::fabs(slope), 10, 6, ff::PlusSign::Show))
-        .Column(1)
-        .Text("+/-")
-        .str();
+// The cross-slope text of codes 1-4.
+void WriteCrownedSlope(std::span<char, 10> text, int crownCode, double x, double slope) {
+    if (x > kOnLine) {
+        ff::WriteF(text, slope, 6);
+    } else if (crownCode >= 3 || std::fabs(slope) > 0.99) {
+        ff::WriteA(text, "");
+    } else {
+        // The sign and the leading "0" give way to "+/-".
+        ff::WriteF(text, std::fabs(slope), 6, ff::PlusSign::Show);
+        ff::WriteA(std::span<char>(text).first(3), "+/-");
+    }
 }
 
 }  // namespace
@@ -117,14 +119,15 @@ double CrossSlopeAt(const CrossSlopeBreakTable& table, double s, CrossSlopeSide 
     return (1.0 - f) * Side(before, side) + f * Side(row, side);
 }
 
-PointElevationResult PointElevation(const RunState& state, const VerticalProfile& profile,
-                                    const CrossSlopeBreakTable& table, double profOffset,
-                                    const ValidDataLimits& limits, geometry::Pair point,
-                                    double shift) {
-    PointElevationResult result;
+double WritePointElevation(const RunState& state, const VerticalProfile& profile,
+                           const CrossSlopeBreakTable& table, double profOffset,
+                           const ValidDataLimits& limits, geometry::Pair point, double shift,
+                           std::span<char, 10> elevationText, std::span<char, 10> crossSlopeText) {
+    ff::WriteA(elevationText, "");
+    ff::WriteA(crossSlopeText, "");
     const double q = point.real();
     const double s = point.imag();
-    if (!(s >= limits.begin && s <= limits.end)) return result;
+    if (!(s >= limits.begin && s <= limits.end)) return 0.0;
     double x = q - profOffset;
     const CrossSlopeSide side = x > 0.0 ? CrossSlopeSide::Right : CrossSlopeSide::Left;
     x = std::fabs(x);
@@ -133,7 +136,7 @@ PointElevationResult PointElevation(const RunState& state, const VerticalProfile
     double slope = 0.0;
     if (table.crownCode >= 1 && table.crownCode <= 4) {
         CrownedSection(table, grade, s, side, x, elevation, slope);
-        result.crossSlopeText = CrownedSlopeText(table.crownCode, x, slope);
+        WriteCrownedSlope(crossSlopeText, table.crownCode, x, slope);
     } else {
         const ParabolicCrown& c = table.crown;
         const double edgeSlope = side == CrossSlopeSide::Right ? c.slopeRight : c.slopeLeft;
@@ -146,10 +149,21 @@ PointElevationResult PointElevation(const RunState& state, const VerticalProfile
         }
         bool atEdge = std::fabs(x - c.halfWidth) <= kOnLine &&
                       std::fabs(edgeSlope - 2.0 * c.halfWidth * c.a) >= 1e-7;
-        if (!atEdge) result.crossSlopeText = ff::FormatF(slope, 10, 6);
+        if (!atEdge) ff::WriteF(crossSlopeText, slope, 6);
     }
-    result.elevation = elevation + profile.baseElevation + shift;
-    result.elevationText = ff::FormatF(ListedLength(state, result.elevation), 10, 4);
+    const double result = elevation + profile.baseElevation + shift;
+    ff::WriteF(elevationText, ListedLength(state, result), 4);
+    return result;
+}
+
+PointElevationResult PointElevation(const RunState& state, const VerticalProfile& profile,
+                                    const CrossSlopeBreakTable& table, double profOffset,
+                                    const ValidDataLimits& limits, geometry::Pair point,
+                                    double shift) {
+    PointElevationResult result;
+    result.elevation = WritePointElevation(state, profile, table, profOffset, limits, point, shift,
+                                           std::span<char, 10>(result.elevationText.data(), 10),
+                                           std::span<char, 10>(result.crossSlopeText.data(), 10));
     return result;
 }
 

@@ -6,6 +6,7 @@
 // line, crown or pivot on that side).
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "engine/alignment/AlignmentCards.hpp"
@@ -40,5 +41,11 @@ PointElevationResult PointElevation(const RunState& state, const VerticalProfile
                                     const CrossSlopeBreakTable& table, double profOffset,
                                     const ValidDataLimits& limits, geometry::Pair point,
                                     double shift);
+// The same with the two texts written into fields of a record; returns the
+// elevation.
+double WritePointElevation(const RunState& state, const VerticalProfile& profile,
+                           const CrossSlopeBreakTable& table, double profOffset,
+                           const ValidDataLimits& limits, geometry::Pair point, double shift,
+                           std::span<char, 10> elevationText, std::span<char, 10> crossSlopeText);
 
 }  // namespace quillon::engine

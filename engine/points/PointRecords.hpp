@@ -63,6 +63,14 @@ struct PointRecord {
         std::fill(slots.begin() + width, slots.end(), ' ');
     }
     void Blank(int first, int count = 1) { Set(first, std::string_view(), count); }
+    // The text of one slot, or of two side by side, to be written in place.
+    std::span<char, kSlotWidth> SlotText(int slot) {
+        return std::span<char, kSlotWidth>(text.data() + (slot - 1) * kSlotWidth, kSlotWidth);
+    }
+    std::span<char, 2 * kSlotWidth> SlotPairText(int first) {
+        return std::span<char, 2 * kSlotWidth>(text.data() + (first - 1) * kSlotWidth,
+                                               2 * kSlotWidth);
+    }
 
 private:
     std::span<char> Field(int first, int count) {

@@ -1,5 +1,6 @@
 #include "engine/points/PointStore.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/alignment/PointElevation.hpp"
@@ -118,22 +119,19 @@ void WritePointRecord(PointsWork& w, double station) {
     SetLength(state, r, P::kX, w.current.x);
     SetLength(state, r, P::kY, w.current.y);
     SetLength(state, r, P::kGirderLength, w.current.girderLength);
-    r.Set(P::kFlag, ff::FormatA(w.current.flag ? "T" : "F", 10));
+    ff::WriteA(r.SlotText(P::kFlag), w.current.flag ? "T" : "F");  // L10
     w.points.records.push_back(r);
     w.points.stations.push_back(station);
 }
 
 void SetStationAndElevation(PointsWork& w, Pair qs, double shift) {
     const RunState& state = w.run.state;
-    const TextPair station = MakeStationText(state, w.alignment.Stationing(), qs.imag());
-    w.record.Set(P::kStation, station.first);
-    w.record.Set(P::kStation + 1, station.second);
-    const PointElevationResult e =
-        PointElevation(state, w.alignment.profile, w.alignment.crossSlope, w.H().profOffset,
-                       w.Limits(), qs, shift);
-    w.current.elevation = e.elevation;
-    w.record.Set(P::kElevation, e.elevationText);
-    w.record.Set(P::kCrossSlope, e.crossSlopeText);
+    StationChars station;
+    WriteStationText(state, w.alignment.Stationing(), qs.imag(), station);
+    std::copy(station.begin(), station.end(), w.record.SlotPairText(P::kStation).begin());
+    w.current.elevation = WritePointElevation(
+        state, w.alignment.profile, w.alignment.crossSlope, w.H().profOffset, w.Limits(), qs, shift,
+        w.record.SlotText(P::kElevation), w.record.SlotText(P::kCrossSlope));
 }
 
 void SetCurrentXY(PointsWork& w, Pair z) {

@@ -28,12 +28,23 @@ TextPair SplitText(std::string_view thirteen) {
             ff::PadRight(thirteen.substr(kTextWidth), kTextWidth)};
 }
 
-TextPair OverflowTexts() { return {"   *OVERFL", "OW*       "}; }
+// The two texts side by side in `out`, each cut or padded to 10 characters.
+void PutTexts(std::string_view first, std::string_view second, StationChars& out) {
+    std::span<char> all(out);
+    ff::WriteA(all.first(kTextWidth), "");
+    ff::WriteA(all.last(kTextWidth), "");
+    std::copy_n(first.data(), std::min<size_t>(first.size(), kTextWidth), out.data());
+    std::copy_n(second.data(), std::min<size_t>(second.size(), kTextWidth),
+                out.data() + kTextWidth);
+}
+
+void PutOverflowTexts(StationChars& out) { PutTexts("   *OVERFL", "OW*       ", out); }
 
 // The F17.4 field of the station in the listing's unit, cut into whole units,
-// "+" and the rest (13 characters). False when the whole part needs more
-// digits than the text gives (the leading digit would be lost).
-bool StationDigits(const RunState& state, double station, char (&text)[13]) {
+// "+" and the rest, as the 13 characters that start `out`. False when the
+// whole part needs more digits than the text gives (the leading digit would
+// be lost).
+bool PutStationDigits(const RunState& state, double station, StationChars& out) {
     const bool metric = state.variant == EngineVariant::Metric;
     const double value =
         metric ? ConvertLength(state.units.fromUnit, state.units.toUnit, kSurveyFoot, station)
@@ -45,54 +56,77 @@ bool StationDigits(const RunState& state, double station, char (&text)[13]) {
         if (field[i] != ' ') return false;
     // QlMetr: characters 6-9 kilometres, 10-17 metres; QlEngl: 6-10 stations, 11-17 feet.
     const size_t unitDigits = metric ? 4 : 5;
-    std::copy_n(field + kDropped, unitDigits, text);
-    text[unitDigits] = '+';
+    ff::WriteA(std::span<char>(out).last(kTextWidth), "");
+    std::copy_n(field + kDropped, unitDigits, out.data());
+    out[unitDigits] = '+';
     std::copy_n(field + kDropped + unitDigits, sizeof field - kDropped - unitDigits,
-                text + unitDigits + 1);
+                out.data() + unitDigits + 1);
+    return true;
+}
+
+// Character `position` (1-based) of the first text becomes `to` where it is
+// `from`; true when it was.
+bool ReplaceAt(StationChars& out, int position, char from, char to) {
+    char& c = out[static_cast<size_t>(position - 1)];
+    if (c != from) return false;
+    c = to;
     return true;
 }
 
 // Leading zeros: characters 2, 3 and 4 become blanks in turn while they are
 // zeros. Past an overlapping equation this leaves the equation number in the
 // first character ("1  10+20.0000").
-void BlankLeadingZeros(std::string& first) {
-    if (ZeroToBlankAt(first, 2) == 1 && ZeroToBlankAt(first, 3) == 1) ZeroToBlankAt(first, 4);
+void BlankLeadingZeros(StationChars& out) {
+    if (ReplaceAt(out, 2, '0', ' ') && ReplaceAt(out, 3, '0', ' ')) ReplaceAt(out, 4, '0', ' ');
 }
 
 // Below one whole unit: the last whole-unit digit becomes "0", and so do the
 // blank digits in front of the last whole digit of the rest.
-void FillZerosBelowOneUnit(std::string& first, EngineVariant variant) {
+void FillZerosBelowOneUnit(StationChars& out, EngineVariant variant) {
     const int lastUnitDigit = variant == EngineVariant::Metric ? 4 : 5;
-    if (BlankToZeroAt(first, lastUnitDigit) != 1) return;
+    if (!ReplaceAt(out, lastUnitDigit, ' ', '0')) return;
     constexpr int kLastWholeDigit = 8;
     for (int position = lastUnitDigit + 2; position < kLastWholeDigit; ++position)
-        BlankToZeroAt(first, position);
+        ReplaceAt(out, position, ' ', '0');
 }
 
-TextPair StationTextOf(const RunState& state, double station) {
-    if (station >= kOverflowStation) return OverflowTexts();
-    if (station <= kNegativeStation) return {"   *NEGATI", "VE*       "};
+void PutStationTexts(const RunState& state, double station, StationChars& out) {
+    if (station >= kOverflowStation) return PutOverflowTexts(out);
+    if (station <= kNegativeStation) return PutTexts("   *NEGATI", "VE*       ", out);
     if (station <= kZeroStation) {
-        if (state.variant == EngineVariant::Metric) return {"    +000.0", "000       "};
-        return {"    0+00.0", "000       "};
+        if (state.variant == EngineVariant::Metric)
+            return PutTexts("    +000.0", "000       ", out);
+        return PutTexts("    0+00.0", "000       ", out);
     }
-    char digits[13];
-    if (!StationDigits(state, station, digits)) return OverflowTexts();
-    TextPair texts = SplitText(std::string_view(digits, sizeof digits));
-    BlankLeadingZeros(texts.first);
-    FillZerosBelowOneUnit(texts.first, state.variant);
-    return texts;
+    if (!PutStationDigits(state, station, out)) return PutOverflowTexts(out);
+    BlankLeadingZeros(out);
+    FillZerosBelowOneUnit(out, state.variant);
 }
 
-}  // namespace
+TextPair TextsOf(const StationChars& out) {
+    return {std::string(out.data(), kTextWidth), std::string(out.data() + kTextWidth, kTextWidth)};
+}
 
-TextPair MakeStationText(const RunState& state, const Stationing& stationing, double distance) {
+double StationWithEquations(const Stationing& stationing, double distance) {
     double station = stationing.originStation + distance;
     for (const StationEquation& equation : stationing.equations) {
         if (!(station >= equation.switchPosition)) break;
         station += equation.shift;
     }
-    return StationTextOf(state, station);
+    return station;
+}
+
+}  // namespace
+
+void WriteStationText(const RunState& state, const Stationing& stationing, double distance,
+                      StationChars& out) {
+    PutStationTexts(state, StationWithEquations(stationing, distance), out);
+}
+
+TextPair MakeStationText(const RunState& state, const Stationing& stationing, double distance) {
+    StationChars out;
+    WriteStationText(state, stationing, distance, out);
+    return TextsOf(out);
 }
 
 TextPair MakeStationTextAllEquations(const RunState& state, const Stationing& stationing,
@@ -101,7 +135,9 @@ TextPair MakeStationTextAllEquations(const RunState& state, const Stationing& st
     const size_t used = stationing.usedCount > 0 ? static_cast<size_t>(stationing.usedCount) : 0;
     for (size_t i = 0; i < used && i < stationing.equations.size(); ++i)
         station += stationing.equations[i].shift;
-    return StationTextOf(state, station);
+    StationChars out;
+    PutStationTexts(state, station, out);
+    return TextsOf(out);
 }
 
 TextPair MakeAngleText(double radians) {
