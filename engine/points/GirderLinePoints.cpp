@@ -83,6 +83,7 @@ private:
     // Lines and their crossings.
     bool Parallel() const { return kind_ == Kind::Parallel || kind_ == Kind::Type4; }
     Crossing CrossBent(int position);
+    Crossing CrossBentOnce(int position);
     Crossing CrossParallel(Pair foot, double stationHint);
     Crossing CrossStraight(Pair foot);
     bool SolveType4(Crossing& c, Pair guide, bool fixedStation);
@@ -110,6 +111,14 @@ private:
     Kind kind_ = Kind::Parallel;
     double lengthBase_ = 0.0;  // segmented lines: the length of the segments before this one
     Pair segmentStart_{0.0, 0.0};
+    // The crossing at the end of the span just walked, with the frame it
+    // left, for the walk's next position. On a parallel a crossing depends
+    // only on its bent line, and the frame only on the crossing.
+    struct KeptCrossing {
+        int position = 0;
+        Crossing crossing;
+        geometry::AlignmentFrame frame;
+    } kept_;
 };
 
 Crossing GirderWalk::CrossParallel(Pair foot, double stationHint) {
@@ -153,6 +162,17 @@ bool GirderWalk::SolveType4(Crossing& c, Pair guide, bool fixedStation) {
     c.normal = w_.Frame().normal;
     girder_.elevationShift = point.elevationShift;
     return true;
+}
+
+// The crossing at `position`, computed once when the span before it was
+// walked. Straight lines place theirs from the frame a walk left, and type 4
+// lines change the girder's elevation shift, so they cross again.
+Crossing GirderWalk::CrossBentOnce(int position) {
+    if (kind_ == Kind::Parallel && kept_.position == position) {
+        w_.Frame() = kept_.frame;
+        return kept_.crossing;
+    }
+    return CrossBent(position);
 }
 
 Crossing GirderWalk::CrossBent(int position) {
@@ -308,10 +328,11 @@ void GirderWalk::Walk(int first, int last) {
     const ValidDataLimits& limits = w_.Limits();
     const int positions = w_.Positions();
     const bool xRequest = girder_.xPointRequest != 0;
+    kept_.position = 0;
     for (int k = first; k <= last && !walk_.full; ++k) {
         const BentLine& bent = w_.BentAt(k);
         if (!Applies(bent.selectionCode, girder_.xTypeRequestCode)) continue;
-        const Crossing at = CrossBent(k);
+        const Crossing at = CrossBentOnce(k);
         if (!at.ok) continue;
         const double s = at.qs.imag();
         if (s > limits.end) continue;
@@ -321,6 +342,7 @@ void GirderWalk::Walk(int first, int last) {
         if (spanHere && bent.fractionalPointKind >= 0) {
             const int j = NextApplying(k);
             next = CrossBent(j);
+            kept_ = {j, next, w_.Frame()};
             if (next.ok) {
                 walk_.chained = j;
                 walk_.spanLength = Parallel() ? geometry::ParallelLength(
