@@ -242,7 +242,7 @@ void WriteLongitudinalTitle(EngineRun& run, LineTableState& tables, GirderLine& 
     t[kMarker] = kContinued;
 }
 
-std::string MakePointLabel(char letter, long long number) {
+void WritePointLabel(std::span<char, 10> label, char letter, long long number) {
     // "    ", then the letter, "-" and the I4 count with their blanks
     // squeezed out, in 6 columns.
     char count[4];
@@ -250,10 +250,15 @@ std::string MakePointLabel(char letter, long long number) {
                                 : number < 0                 ? -number
                                                              : number;
     ff::WriteI(count, magnitude);
-    std::string label(10, ' ');
+    ff::WriteA(label, "");
     size_t at = 4;
     for (char c : {letter, '-', count[0], count[1], count[2], count[3]})
         if (c != ' ') label[at++] = c;
+}
+
+std::string MakePointLabel(char letter, long long number) {
+    std::string label(10, ' ');
+    WritePointLabel(std::span<char, 10>(label.data(), 10), letter, number);
     return label;
 }
 

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 
 #include "engine/linesets/LineSetState.hpp"
@@ -76,6 +77,7 @@ void WriteLongitudinalTitle(EngineRun& run, LineTableState& tables, GirderLine& 
 // Slot 1 of a point: four blanks, the letter, "-" and the absolute number
 // (I4, asterisks from 10000 on), blanks squeezed out: "    E-12  ".
 std::string MakePointLabel(char letter, long long number);
+void WritePointLabel(std::span<char, 10> label, char letter, long long number);
 
 // The values of a row of the horizontal-control group (lengths feet).
 struct BentLineRowValues {

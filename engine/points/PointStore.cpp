@@ -161,9 +161,9 @@ bool StoreLinePoint(PointsWork& w, const StoredPoint& p) {
     const bool onBent = kind <= 4;
     const int slot = onBent ? w.SlotAt(p.position) : 0;
     if (onBent)
-        r.Set(P::kName, ff::PadRight(w.lineSet.bents.Slot(slot).description, 10));
+        r.Set(P::kName, w.lineSet.bents.Slot(slot).description);
     else
-        r.Set(P::kName, MakePointLabel(p.letter, p.count));
+        WritePointLabel(r.SlotText(P::kName), p.letter, p.count);
 
     // Skew and bent length.
     double g = p.girderLength;
