@@ -180,19 +180,21 @@ PointSplit SplitAtPoint(double magnitude, std::uint64_t n, size_t places) {
 // into two lanes of four digits, each lane into two of two digits and each
 // of those into two of one, by multiplications that stand for divisions by
 // 100 (10486 / 2^20, exact below 43699) and by 10 (103 / 2^10, exact below
-// 179); then '0' is added to every byte. The first digit is the lowest byte.
-void WriteEightDigits(std::uint32_t v, char* out) {
+// 179); then '0' is added to every byte. The first digit is the lowest byte
+// (WriteEightDigits stores them in order; the compiler makes the loop one
+// store where bytes are in that order).
+std::uint64_t EightDigitsWord(std::uint32_t v) {
     std::uint64_t x = (v / 10000) | (static_cast<std::uint64_t>(v % 10000) << 32);
     const std::uint64_t hundreds = ((x * 10486) >> 20) & 0x0000007F0000007FULL;
     x = hundreds | ((x - 100 * hundreds) << 16);
     const std::uint64_t tens = ((x * 103) >> 10) & 0x000F000F000F000FULL;
     x = tens | ((x - 10 * tens) << 8);
-    x += 0x3030303030303030ULL;
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(out, &x, 8);
-    } else {
-        for (int i = 0; i < 8; ++i) out[i] = static_cast<char>(x >> (8 * i));
-    }
+    return x + 0x3030303030303030ULL;
+}
+
+void WriteEightDigits(std::uint32_t v, char* out) {
+    const std::uint64_t x = EightDigitsWord(v);
+    for (int i = 0; i < 8; ++i) out[i] = static_cast<char>(x >> (8 * i));
 }
 
 void WriteSixteenDigits(std::uint64_t n, char* out) {
@@ -239,11 +241,32 @@ bool WriteFByInteger(std::span<char> field, double value, int decimals, PlusSign
         return true;
     }
     const size_t shown = leadingZero ? 1 : wholeDigits;  // digits before the point
+    // A listing field is built in a buffer by fixed-size writes and then
+    // copied whole: blanks, the whole digits, the point at kPoint and the
+    // decimals.
+    constexpr size_t kPoint = kFieldRoom + 8;
+    if constexpr (std::endian::native == std::endian::little) {
+        if (n < 100000000 && places >= 1 && places <= 8 && width <= kFieldRoom) {
+            // All digits in one word: its first 8 - d bytes are the whole
+            // part (with leading zeros), the rest the decimals.
+            char text[kPoint + 1 + 8];
+            std::memset(text, ' ', kFieldRoom);
+            const std::uint64_t word = EightDigitsWord(static_cast<std::uint32_t>(n));
+            const unsigned wholeBits = 8 * static_cast<unsigned>(8 - places);
+            const std::uint64_t wholeWord = word & ((std::uint64_t{1} << wholeBits) - 1);
+            const std::uint64_t fractionWord = word >> wholeBits;
+            std::memcpy(text + kPoint - (8 - places), &wholeWord, 8);
+            text[kPoint] = '.';
+            std::memcpy(text + kPoint + 1, &fractionWord, 8);
+            std::memset(text + kPoint - shown - 8, ' ', 8);  // the zeros in front of the digits
+            if (leadingZero) text[kPoint - 1] = '0';
+            if (sign) text[kPoint - shown - 1] = sign;
+            std::memcpy(field.data(), text + kPoint + 1 + places - width, width);
+            return true;
+        }
+    }
     if (wholeDigits <= 8 && places <= 8 && width <= kFieldRoom) {
-        // A listing field: built in a buffer by fixed-size writes, then
-        // copied whole. Blanks, eight whole digits, the point at kPoint, and
-        // the decimals padded to eight.
-        constexpr size_t kPoint = kFieldRoom + 8;
+        // Eight whole digits and the decimals padded to eight.
         char text[kPoint + 1 + 8];
         std::memset(text, ' ', kFieldRoom);
         WriteEightDigits(static_cast<std::uint32_t>(split.whole), text + kFieldRoom);
