@@ -319,8 +319,10 @@ bool FormatFShort(double value, int width, int decimals, PlusSign plus, std::str
     std::string_view body(digits, length);
     bool point = decimals > 0;  // to_chars writes no point for d = 0; Fw.0 does
     size_t size = (sign ? 1 : 0) + length + (point ? 0 : 1);
-    // Below one the leading zero goes first when room is short.
-    if (size > static_cast<size_t>(width) && body.size() > 1 && body[0] == '0' && body[1] == '.') {
+    // Below one the leading zero goes first when room is short ("0" alone at
+    // no decimals: then the point stands alone).
+    const bool belowOne = body[0] == '0' && (body.size() == 1 || body[1] == '.');
+    if (size > static_cast<size_t>(width) && belowOne) {
         body.remove_prefix(1);
         --size;
     }

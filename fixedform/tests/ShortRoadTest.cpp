@@ -140,6 +140,28 @@ TEST(ShortRoad, RoundsExactTiesAwayFromZeroInEveryEdit) {
     EXPECT_EQ(ff::FormatF(0.5, 2, 0), "1.");
 }
 
+// The integer road builds its text in one word of eight digits, in two, or
+// digit by digit, by the count of digits; every count meets every width here
+// at both sides of its power of ten, with the signs, and below one where the
+// leading zero gives way.
+TEST(ShortRoad, PrintsTheExactTextAtEveryCountOfDigitsAndWidth) {
+    for (int decimals = 0; decimals <= 10; ++decimals) {
+        const double scale = std::pow(10.0, decimals);
+        for (int digits = 0; digits <= 16; ++digits) {
+            const double power = std::pow(10.0, digits);
+            for (double n : {power - 1.0, power, power + 1.0}) {
+                const double value = n / scale;
+                for (double v : {value, std::nextafter(value, 0.0), std::nextafter(value, 1e300)})
+                    for (int width = 1; width <= 24; ++width) {
+                        ExpectSameText(v, width, decimals, ff::PlusSign::Suppress);
+                        ExpectSameText(-v, width, decimals, ff::PlusSign::Suppress);
+                        ExpectSameText(v, width, decimals, ff::PlusSign::Show);
+                    }
+            }
+        }
+    }
+}
+
 TEST(ShortRoad, LeavesOutOfRangeValuesToTheExactRoad) {
     // Above 1e30, or more than 40 decimals: the exact expansion prints them.
     for (double value : {1e30, -3.5e40, 1.7976931348623157e308, 4.9e-324}) {
