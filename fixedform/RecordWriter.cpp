@@ -13,6 +13,8 @@
 
 namespace quillon::fixedform {
 
+using namespace road;
+
 namespace {
 
 std::string Stars(int width) {
@@ -89,44 +91,6 @@ bool MayBeATie(double magnitude, int decimals) {
     return scaled == std::floor(scaled) && std::fmod(scaled, 2.0) == 1.0;
 }
 
-// The quickest road, for the magnitudes of a listing: x * 10^d split exactly
-// into p + e (p the rounded product, e what the rounding left out, exact by a
-// fused multiply-add while nothing underflows). Below 2^52 the fraction of p
-// is exact and a multiple of p's ulp, which is at most 1/2, and |e| is at
-// most half an ulp, so e decides only where p's fraction is exactly 1/2:
-// above (or at) the tie the magnitude rounds up, below it down.
-constexpr int kIntegerRoadDecimals = 15;
-constexpr double kIntegerRoadSmallest = 1e-200;  // e is exact above this
-constexpr double kPowersOfTen[kIntegerRoadDecimals + 1] = {
-    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-
-// The magnitude times 10^d rounded half away from zero, as an integer; false
-// when the value lies outside the road.
-// (A half is added without a branch: whether a listing value's fraction lies
-// above it is a coin toss that no branch predictor wins.)
-inline bool RoundedByInteger(double magnitude, int decimals, std::uint64_t& n) {
-    if (decimals > kIntegerRoadDecimals) return false;
-    if (!(magnitude >= kIntegerRoadSmallest) && magnitude != 0.0) return false;
-    const double power = kPowersOfTen[decimals];
-    const double p = magnitude * power;
-    if (!(p < 0x1p52)) return false;
-    n = static_cast<std::uint64_t>(p);
-    const double fraction = p - static_cast<double>(n);
-    n += fraction > 0.5 ? 1 : 0;
-    if (fraction == 0.5 && std::fma(magnitude, power, -p) >= 0.0) ++n;
-    return true;
-}
-
-constexpr std::array<std::uint64_t, 20> kIntegerPowersOfTen = [] {
-    std::array<std::uint64_t, 20> powers{};
-    std::uint64_t power = 1;
-    for (std::uint64_t& p : powers) {
-        p = power;
-        power *= 10;  // the last product wraps and is not kept
-    }
-    return powers;
-}();
-
 constexpr char kPairs[] =
     "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
@@ -145,14 +109,6 @@ std::uint64_t WriteLowDigits(std::uint64_t n, size_t count, char* end) {
         n /= 10;
     }
     return n;
-}
-
-// The decimal digits of n, none for 0: floor(log10 n) + 1 from the bit
-// width (1233 / 4096 is just above log10 2), put right by one comparison.
-size_t DigitCount(std::uint64_t n) {
-    if (n == 0) return 0;
-    const size_t guess = static_cast<size_t>(std::bit_width(n)) * 1233 >> 12;
-    return guess + (n >= kIntegerPowersOfTen[guess] ? 1 : 0);
 }
 
 // n = magnitude * 10^places rounded, cut at the point without a division:
@@ -175,23 +131,8 @@ PointSplit SplitAtPoint(double magnitude, std::uint64_t n, size_t places) {
     return split;
 }
 
-// Fixed counts of digits, leading zeros included, by constant divisions.
-// Eight digits of v < 10^8 at once, in the bytes of one word: v is cut
-// into two lanes of four digits, each lane into two of two digits and each
-// of those into two of one, by multiplications that stand for divisions by
-// 100 (10486 / 2^20, exact below 43699) and by 10 (103 / 2^10, exact below
-// 179); then '0' is added to every byte. The first digit is the lowest byte
-// (WriteEightDigits stores them in order; the compiler makes the loop one
-// store where bytes are in that order).
-std::uint64_t EightDigitsWord(std::uint32_t v) {
-    std::uint64_t x = (v / 10000) | (static_cast<std::uint64_t>(v % 10000) << 32);
-    const std::uint64_t hundreds = ((x * 10486) >> 20) & 0x0000007F0000007FULL;
-    x = hundreds | ((x - 100 * hundreds) << 16);
-    const std::uint64_t tens = ((x * 103) >> 10) & 0x000F000F000F000FULL;
-    x = tens | ((x - 10 * tens) << 8);
-    return x + 0x3030303030303030ULL;
-}
-
+// Eight digits of v < 10^8 in order (the compiler makes the loop one store
+// where the bytes of a word are in that order).
 void WriteEightDigits(std::uint32_t v, char* out) {
     const std::uint64_t x = EightDigitsWord(v);
     for (int i = 0; i < 8; ++i) out[i] = static_cast<char>(x >> (8 * i));
@@ -218,9 +159,8 @@ size_t RoundByInteger(double magnitude, int decimals, char (&out)[kShortBuffer])
     return length;
 }
 
-// Fw.d of a finite value by the integer road; false when the value lies
-// outside the road.
-constexpr size_t kFieldRoom = 40;  // the widest field built in a buffer
+// Fw.d of a finite value by the integer road (past the one word of
+// WriteFInOneWord); false when the value lies outside the road.
 bool WriteFByInteger(std::span<char> field, double value, int decimals, PlusSign plus) {
     std::uint64_t n = 0;
     if (!RoundedByInteger(std::fabs(value), decimals, n)) return false;
@@ -241,30 +181,9 @@ bool WriteFByInteger(std::span<char> field, double value, int decimals, PlusSign
         return true;
     }
     const size_t shown = leadingZero ? 1 : wholeDigits;  // digits before the point
-    // A listing field is built in a buffer by fixed-size writes and then
-    // copied whole: blanks, the whole digits, the point at kPoint and the
-    // decimals.
+    // A field is built in a buffer by fixed-size writes and then copied
+    // whole: blanks, the whole digits, the point at kPoint and the decimals.
     constexpr size_t kPoint = kFieldRoom + 8;
-    if constexpr (std::endian::native == std::endian::little) {
-        if (n < 100000000 && places >= 1 && places <= 8 && width <= kFieldRoom) {
-            // All digits in one word: its first 8 - d bytes are the whole
-            // part (with leading zeros), the rest the decimals.
-            char text[kPoint + 1 + 8];
-            std::memset(text, ' ', kFieldRoom);
-            const std::uint64_t word = EightDigitsWord(static_cast<std::uint32_t>(n));
-            const unsigned wholeBits = 8 * static_cast<unsigned>(8 - places);
-            const std::uint64_t wholeWord = word & ((std::uint64_t{1} << wholeBits) - 1);
-            const std::uint64_t fractionWord = word >> wholeBits;
-            std::memcpy(text + kPoint - (8 - places), &wholeWord, 8);
-            text[kPoint] = '.';
-            std::memcpy(text + kPoint + 1, &fractionWord, 8);
-            std::memset(text + kPoint - shown - 8, ' ', 8);  // the zeros in front of the digits
-            if (leadingZero) text[kPoint - 1] = '0';
-            if (sign) text[kPoint - shown - 1] = sign;
-            std::memcpy(field.data(), text + kPoint + 1 + places - width, width);
-            return true;
-        }
-    }
     if (wholeDigits <= 8 && places <= 8 && width <= kFieldRoom) {
         // Eight whole digits and the decimals padded to eight.
         char text[kPoint + 1 + 8];
@@ -408,7 +327,7 @@ namespace {
 
 }  // namespace
 
-void WriteF(std::span<char> field, double value, int decimals, PlusSign plus) {
+void WriteFGeneral(std::span<char> field, double value, int decimals, PlusSign plus) {
     if (field.empty()) return;
     if (decimals < 0) decimals = 0;
     if (!std::isfinite(value)) {

@@ -18,10 +18,9 @@
 #include <string_view>
 
 #include "fixedform/DecimalDigits.hpp"
+#include "fixedform/IntegerRoad.hpp"
 
 namespace quillon::fixedform {
-
-enum class PlusSign { Suppress, Show };  // S and SP
 
 // Iw (minDigits < 0) or Iw.m. Iw.0 of zero is all blanks.
 std::string FormatI(long long value, int width, int minDigits = -1,
@@ -36,7 +35,12 @@ std::string FormatF(double value, int width, int decimals, PlusSign plus = PlusS
 // writers behind FormatI and FormatF, for records built slot by slot.
 void WriteI(std::span<char> field, long long value, int minDigits = -1,
             PlusSign plus = PlusSign::Suppress);
-void WriteF(std::span<char> field, double value, int decimals, PlusSign plus = PlusSign::Suppress);
+void WriteFGeneral(std::span<char> field, double value, int decimals, PlusSign plus);
+inline void WriteF(std::span<char> field, double value, int decimals,
+                   PlusSign plus = PlusSign::Suppress) {
+    if (!road::WriteFInOneWord(field, value, decimals, plus))
+        WriteFGeneral(field, value, decimals, plus);
+}
 // Aw in place: as FormatA.
 inline void WriteA(std::span<char> field, std::string_view text) {
     const size_t width = field.size();
