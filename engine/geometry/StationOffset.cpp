@@ -34,13 +34,19 @@ void SetAheadTangentFrame(const HorizontalAlignment& h, AlignmentFrame& frame) {
 }
 
 // The frame at curve point P whose tangent deflects by phi.
-void SetCurveFrame(const HorizontalAlignment& h, double phi, Pair p, AlignmentFrame& frame) {
-    Pair n = RightNormal(phi);
+// The frame at tangent angle phi through curve point p, given n =
+// RightNormal(phi) where the caller has it already.
+void SetCurveFrame(const HorizontalAlignment& h, double phi, Pair n, Pair p,
+                   AlignmentFrame& frame) {
     Pair t = Dot2(p, n) * n;
     if (Dot2(t, t) < kTinyFoot) t = -(h.f * kFootOfOrigin) * n;
     frame.phi = phi;
     frame.normal = n;
     frame.tangent = t;
+}
+
+void SetCurveFrame(const HorizontalAlignment& h, double phi, Pair p, AlignmentFrame& frame) {
+    SetCurveFrame(h, phi, RightNormal(phi), p, frame);
 }
 
 // The point at distance l from a clothoid's tangent end where its tangent
@@ -123,10 +129,12 @@ Pair OnCircle(const HorizontalAlignment& h, AlignmentFrame& frame, Pair z, Locat
     double phi = std::atan2(h.f * d.imag(), -h.f * d.real());
     double offset = h.radius - h.f * std::abs(d);
     double station = (phi - h.theta1) * h.radius + h.ls1;
-    if (mode == LocateMode::StationOnly)
+    if (mode == LocateMode::StationOnly) {
         frame.phi = phi;
-    else
-        SetCurveFrame(h, phi, h.centre - h.radius * RightNormal(phi), frame);
+    } else {
+        const Pair n = RightNormal(phi);
+        SetCurveFrame(h, phi, n, h.centre - h.radius * n, frame);
+    }
     return Pair(offset, station);
 }
 
@@ -151,7 +159,7 @@ Pair PointAtStationOffset(const HorizontalAlignment& h, AlignmentFrame& frame, P
     if (s <= h.length - h.ls2) {
         double phi = (s - h.ls1) / h.radius + h.theta1;
         Pair n = RightNormal(phi);
-        SetCurveFrame(h, phi, h.centre - h.radius * n, frame);
+        SetCurveFrame(h, phi, n, h.centre - h.radius * n, frame);
         return h.centre + (q - h.radius) * n;
     }
     if (s < h.length) {
