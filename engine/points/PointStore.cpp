@@ -167,8 +167,8 @@ bool StoreLinePoint(PointsWork& w, const StoredPoint& p) {
 
     // Skew and bent length.
     double g = p.girderLength;
-    const double aLength = std::abs(p.a);
-    const bool aBackward = geometry::Dot2(p.a, p.b) < 0.0;
+    // |a| signed by the side of b it lies on (X points and straight lines).
+    auto signedA = [&p] { return Signed(std::abs(p.a), geometry::Dot2(p.a, p.b) < 0.0); };
     if (kind <= 4) {
         const double skew = p.kind == PointKind::BentOnParallel ? p.skew : SkewOf(p.direction);
         const TextPair text = MakeAngleText(skew);
@@ -186,7 +186,7 @@ bool StoreLinePoint(PointsWork& w, const StoredPoint& p) {
     } else {
         r.Blank(P::kSkew, 2);
         if (p.kind == PointKind::XPoint || p.kind == PointKind::XPointOnStraight)
-            SetLength(state, r, P::kBentLength, Signed(aLength, aBackward));
+            SetLength(state, r, P::kBentLength, signedA());
         else
             r.Blank(P::kBentLength, 2);
     }
@@ -196,7 +196,7 @@ bool StoreLinePoint(PointsWork& w, const StoredPoint& p) {
             break;
         case PointKind::BentOnStraight:
         case PointKind::FractionalOnStraight:
-            g = Signed(aLength, aBackward);
+            g = signedA();
             break;
         default:
             break;
