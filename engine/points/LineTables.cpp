@@ -28,9 +28,9 @@ enum TitleText : size_t {
 const std::string kContinued = "(CONT)    ";
 const std::string kAtWords = "        AT";
 
-// LineTypeText of line types 0-4, 30 characters each.
 constexpr long long kLargestLabelCount = 9999;  // I4
 
+// LineTypeText of line types 0-4, 30 characters each.
 constexpr std::array<std::string_view, 5> kLineTypeText = {
     "PARALLEL TO HORIZONTAL CONTROL", "SEGMENTED GIRD LINE           ",
     "     PARALLEL TO LAYOUT LINE  ", "     FLARED GIRDER LINE       ",

@@ -126,9 +126,8 @@ void WritePointRecord(PointsWork& w, double station) {
 
 void SetStationAndElevation(PointsWork& w, Pair qs, double shift) {
     const RunState& state = w.run.state;
-    StationChars station;
-    WriteStationText(state, w.alignment.Stationing(), qs.imag(), station);
-    std::copy(station.begin(), station.end(), w.record.SlotPairText(P::kStation).begin());
+    WriteStationText(state, w.alignment.Stationing(), qs.imag(),
+                     w.record.SlotPairText(P::kStation));
     w.current.elevation = WritePointElevation(
         state, w.alignment.profile, w.alignment.crossSlope, w.H().profOffset, w.Limits(), qs, shift,
         w.record.SlotText(P::kElevation), w.record.SlotText(P::kCrossSlope));

@@ -3,6 +3,7 @@
 #include "engine/run/StationText.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string_view>
 
@@ -29,22 +30,21 @@ TextPair SplitText(std::string_view thirteen) {
 }
 
 // The two texts side by side in `out`, each cut or padded to 10 characters.
-void PutTexts(std::string_view first, std::string_view second, StationChars& out) {
-    std::span<char> all(out);
-    ff::WriteA(all.first(kTextWidth), "");
-    ff::WriteA(all.last(kTextWidth), "");
+void PutTexts(std::string_view first, std::string_view second, StationChars out) {
+    ff::WriteA(out.first(kTextWidth), "");
+    ff::WriteA(out.last(kTextWidth), "");
     std::copy_n(first.data(), std::min<size_t>(first.size(), kTextWidth), out.data());
     std::copy_n(second.data(), std::min<size_t>(second.size(), kTextWidth),
                 out.data() + kTextWidth);
 }
 
-void PutOverflowTexts(StationChars& out) { PutTexts("   *OVERFL", "OW*       ", out); }
+void PutOverflowTexts(StationChars out) { PutTexts("   *OVERFL", "OW*       ", out); }
 
 // The F17.4 field of the station in the listing's unit, cut into whole units,
 // "+" and the rest, as the 13 characters that start `out`. False when the
 // whole part needs more digits than the text gives (the leading digit would
 // be lost).
-bool PutStationDigits(const RunState& state, double station, StationChars& out) {
+bool PutStationDigits(const RunState& state, double station, StationChars out) {
     const bool metric = state.variant == EngineVariant::Metric;
     const double value =
         metric ? ConvertLength(state.units.fromUnit, state.units.toUnit, kSurveyFoot, station)
@@ -56,7 +56,7 @@ bool PutStationDigits(const RunState& state, double station, StationChars& out) 
         if (field[i] != ' ') return false;
     // QlMetr: characters 6-9 kilometres, 10-17 metres; QlEngl: 6-10 stations, 11-17 feet.
     const size_t unitDigits = metric ? 4 : 5;
-    ff::WriteA(std::span<char>(out).last(kTextWidth), "");
+    ff::WriteA(out.last(kTextWidth), "");
     std::copy_n(field + kDropped, unitDigits, out.data());
     out[unitDigits] = '+';
     std::copy_n(field + kDropped + unitDigits, sizeof field - kDropped - unitDigits,
@@ -64,33 +64,24 @@ bool PutStationDigits(const RunState& state, double station, StationChars& out) 
     return true;
 }
 
-// Character `position` (1-based) of the first text becomes `to` where it is
-// `from`; true when it was.
-bool ReplaceAt(StationChars& out, int position, char from, char to) {
-    char& c = out[static_cast<size_t>(position - 1)];
-    if (c != from) return false;
-    c = to;
-    return true;
-}
-
 // Leading zeros: characters 2, 3 and 4 become blanks in turn while they are
 // zeros. Past an overlapping equation this leaves the equation number in the
 // first character ("1  10+20.0000").
-void BlankLeadingZeros(StationChars& out) {
-    if (ReplaceAt(out, 2, '0', ' ') && ReplaceAt(out, 3, '0', ' ')) ReplaceAt(out, 4, '0', ' ');
+void BlankLeadingZeros(StationChars out) {
+    if (ZeroToBlankAt(out, 2) == 1 && ZeroToBlankAt(out, 3) == 1) ZeroToBlankAt(out, 4);
 }
 
 // Below one whole unit: the last whole-unit digit becomes "0", and so do the
 // blank digits in front of the last whole digit of the rest.
-void FillZerosBelowOneUnit(StationChars& out, EngineVariant variant) {
+void FillZerosBelowOneUnit(StationChars out, EngineVariant variant) {
     const int lastUnitDigit = variant == EngineVariant::Metric ? 4 : 5;
-    if (!ReplaceAt(out, lastUnitDigit, ' ', '0')) return;
+    if (BlankToZeroAt(out, lastUnitDigit) != 1) return;
     constexpr int kLastWholeDigit = 8;
     for (int position = lastUnitDigit + 2; position < kLastWholeDigit; ++position)
-        ReplaceAt(out, position, ' ', '0');
+        BlankToZeroAt(out, position);
 }
 
-void PutStationTexts(const RunState& state, double station, StationChars& out) {
+void PutStationTexts(const RunState& state, double station, StationChars out) {
     if (station >= kOverflowStation) return PutOverflowTexts(out);
     if (station <= kNegativeStation) return PutTexts("   *NEGATI", "VE*       ", out);
     if (station <= kZeroStation) {
@@ -103,7 +94,7 @@ void PutStationTexts(const RunState& state, double station, StationChars& out) {
     FillZerosBelowOneUnit(out, state.variant);
 }
 
-TextPair TextsOf(const StationChars& out) {
+TextPair TextsOf(StationChars out) {
     return {std::string(out.data(), kTextWidth), std::string(out.data() + kTextWidth, kTextWidth)};
 }
 
@@ -119,12 +110,12 @@ double StationWithEquations(const Stationing& stationing, double distance) {
 }  // namespace
 
 void WriteStationText(const RunState& state, const Stationing& stationing, double distance,
-                      StationChars& out) {
+                      StationChars out) {
     PutStationTexts(state, StationWithEquations(stationing, distance), out);
 }
 
 TextPair MakeStationText(const RunState& state, const Stationing& stationing, double distance) {
-    StationChars out;
+    std::array<char, 20> out;
     WriteStationText(state, stationing, distance, out);
     return TextsOf(out);
 }
@@ -135,7 +126,7 @@ TextPair MakeStationTextAllEquations(const RunState& state, const Stationing& st
     const size_t used = stationing.usedCount > 0 ? static_cast<size_t>(stationing.usedCount) : 0;
     for (size_t i = 0; i < used && i < stationing.equations.size(); ++i)
         station += stationing.equations[i].shift;
-    StationChars out;
+    std::array<char, 20> out;
     PutStationTexts(state, station, out);
     return TextsOf(out);
 }

@@ -2,7 +2,7 @@
 // resolution; ConvertLength (LengthUnits.hpp) comes with them.
 #pragma once
 
-#include <array>
+#include <span>
 #include <string>
 
 #include "engine/run/EngineRun.hpp"
@@ -17,13 +17,13 @@ struct TextPair {
     std::string second;
 };
 
-// The same two texts side by side, for a record's two 10-character slots.
-using StationChars = std::array<char, 20>;
+// The two texts side by side, written into a record's two 10-character slots.
+using StationChars = std::span<char, 20>;
 
 // The station of an internal distance (feet), with every equation whose
 // position the station has reached applied; metres in the metric build.
 void WriteStationText(const RunState& state, const Stationing& stationing, double distance,
-                      StationChars& out);
+                      StationChars out);
 TextPair MakeStationText(const RunState& state, const Stationing& stationing, double distance);
 // The same with the shifts of all equations counted as used, without the
 // position test.

@@ -19,7 +19,7 @@ int SqueezeText(int n, std::string& text) {
     return blanks;
 }
 
-int ReplaceCharacterAt(std::string& text, int position, char from, char to) {
+int ReplaceCharacterAt(std::span<char> text, int position, char from, char to) {
     if (position < 1 || static_cast<size_t>(position) > text.size()) return -1;
     char& c = text[static_cast<size_t>(position - 1)];
     if (from != to) {

@@ -3,6 +3,7 @@
 // Positions are 1-based; every routine is safe for any length and position.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,18 +16,18 @@ int SqueezeText(int n, std::string& text);
 
 // -1 when the position is below 1 (or beyond the text); 1 when the text was
 // changed; 0 otherwise. When from and to are the same character the call
-// forces it.
-int ReplaceCharacterAt(std::string& text, int position, char from, char to);
-inline int BlankToZeroAt(std::string& text, int position) {
+// forces it. The text is a string or any run of characters.
+int ReplaceCharacterAt(std::span<char> text, int position, char from, char to);
+inline int BlankToZeroAt(std::span<char> text, int position) {
     return ReplaceCharacterAt(text, position, ' ', '0');
 }
-inline int ZeroToBlankAt(std::string& text, int position) {
+inline int ZeroToBlankAt(std::span<char> text, int position) {
     return ReplaceCharacterAt(text, position, '0', ' ');
 }
-inline int BlankToPlusAt(std::string& text, int position) {
+inline int BlankToPlusAt(std::span<char> text, int position) {
     return ReplaceCharacterAt(text, position, ' ', '+');
 }
-inline int ForceMinusAt(std::string& text, int position) {
+inline int ForceMinusAt(std::span<char> text, int position) {
     return ReplaceCharacterAt(text, position, '-', '-');
 }
 
