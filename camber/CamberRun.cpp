@@ -10,7 +10,7 @@
 #include "camber/CamberRefusals.hpp"
 #include "fixedform/RecordWriter.hpp"
 #include "fixedform/TextLines.hpp"
-#include "platform/ReplacingFile.hpp"
+#include "platform/OutputFile.hpp"
 
 namespace quillon::camber {
 
@@ -103,9 +103,13 @@ int RunCamber(const std::vector<std::string>& args, const quillon::Environment& 
         return kExitFailure;
     }
 
-    ReplacingFile listing(listingName);
+    // The listing's file is made only when there is something to write in
+    // it; a listing that may not be written is refused before the input is
+    // read.
+    OutputFile listing(listingName);
     if (!listing.Open()) {
-        errors << "QlCamb: cannot create the camber listing '" << listingName << "'\n";
+        errors << "QlCamb: cannot create the camber listing '" << listingName
+               << "': " << listing.error() << "\n";
         return kExitFailure;
     }
     int status = ListCamberProblems(input, listing.stream());
@@ -114,7 +118,8 @@ int RunCamber(const std::vector<std::string>& args, const quillon::Environment& 
         status = kExitFailure;
     }
     if (!listing.Commit()) {
-        errors << "QlCamb: cannot write the camber listing '" << listingName << "'\n";
+        errors << "QlCamb: cannot write the camber listing '" << listingName
+               << "': " << listing.error() << "\n";
         return kExitFailure;
     }
     return status;

@@ -3,8 +3,10 @@
 #include <iostream>
 
 #include "camber/CamberRun.hpp"
+#include "platform/ProgramStart.hpp"
 
 int main(int argc, char** argv) {
+    quillon::StartProgram();
     try {
         std::vector<std::string> args(argv + 1, argv + argc);
         quillon::SystemEnvironment environment;

@@ -1,12 +1,19 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "CamberTestSupport.hpp"
 #include "camber/CamberRefusals.hpp"
 #include "camber/CamberRun.hpp"
+#include "platform/tests/OutputFaults.hpp"
 #include "testsupport/CaseName.hpp"
 
 namespace quillon::camber {
@@ -244,13 +251,14 @@ TEST_F(CamberFiles, ListingThatCannotBeCreatedFails) {
     Write("job.cmb", ReadFixture("level-span.cmb"));
     EXPECT_EQ(Run({Path("job.cmb"), Path("no-such-folder/job.out")}), 4);
     EXPECT_NE(errors_.str().find("cannot create the camber listing"), std::string::npos);
-    // A listing name that is a folder: the temporary file is written and
-    // then cannot take the name; it does not stay behind.
+    // A listing name that is a folder is refused before anything is
+    // written; nothing stays behind.
     fs::create_directory(Path("taken.out"));
     fs::path inside = fs::path(Path("taken.out")) / "x";
     std::ofstream(inside.string()) << "x";
     EXPECT_EQ(Run({Path("job.cmb"), Path("taken.out")}), 4);
-    EXPECT_NE(errors_.str().find("cannot write the camber listing"), std::string::npos);
+    EXPECT_NE(errors_.str().find("cannot create the camber listing"), std::string::npos);
+    EXPECT_NE(errors_.str().find("Is a directory"), std::string::npos);
     EXPECT_EQ(Entries(), (std::vector<std::string>{"job.cmb", "taken.out"}));
 }
 
@@ -269,6 +277,44 @@ TEST_F(CamberFiles, FileNamesWithBlanksAndSeveralDots) {
     Write("my job.v2.cmb", ReadFixture("level-span.cmb"));
     EXPECT_EQ(Run({Path("my job.v2.cmb"), Path("my job.v2.out")}), 0);
     EXPECT_EQ(Read("my job.v2.out"), ListingOf(ReadFixture("level-span.cmb")).text);
+}
+
+// A full disk half-way through the listing: the old listing stays, no
+// temporary file is left and the run fails.
+TEST_F(CamberFiles, ADiskThatFillsHalfWayKeepsTheOldListing) {
+    const std::string input = ReadFixture("twelve-spans.cmb");
+    const std::string listing = ListingOf(input).text;
+    Write("job.cmb", input);
+    Write("job.out", "an old listing\n");
+    const int status = quillon::testing::WaitStatusOfChild(
+        [&] {
+            return Run({Path("job.cmb"), Path("job.out")});
+        },
+        listing.size() / 2);
+    EXPECT_EQ(quillon::testing::ExitStatus(status), kExitFailure);
+    EXPECT_EQ(Read("job.out"), "an old listing\n");
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"job.cmb", "job.out"}));
+}
+
+// The listing's temporary file is made when there is something to write:
+// a run stopped while it still reads its input leaves none, SIGKILL too.
+TEST_F(CamberFiles, ARunStoppedWhileReadingLeavesNoTemporaryFile) {
+    ASSERT_EQ(::mkfifo(Path("job.cmb").c_str(), 0644), 0);
+    std::cout.flush();
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) ::_exit(Run({Path("job.cmb"), Path("job.out")}));
+    const int input = ::open(Path("job.cmb").c_str(), O_WRONLY);
+    ASSERT_GE(input, 0);
+    const std::string part = ReadFixture("twelve-spans.cmb").substr(0, 200);
+    ASSERT_EQ(::write(input, part.data(), part.size()), static_cast<ssize_t>(part.size()));
+    // Time for the child to take the part and wait for more.
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ::close(input);
+    EXPECT_EQ(Entries(), std::vector<std::string>{"job.cmb"});
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // File naming for the converters; their outputs are written whole through
-// platform/ReplacingFile.hpp.
+// platform/OutputFile.hpp.
 //
 // The base name of a file is its path with the FILE NAME cut before the file
 // name's first "." (a "." in a folder name does not cut): "/home/a.b/deck.dat"

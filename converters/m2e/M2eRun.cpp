@@ -11,13 +11,12 @@
 #include "converters/common/ConverterFiles.hpp"
 #include "converters/common/ConverterLog.hpp"
 #include "converters/common/DeckUnits.hpp"
-#include "converters/common/StaleOutput.hpp"
 #include "converters/common/TextRoutines.hpp"
 #include "converters/m2e/CardConverters.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
 #include "fixedform/TextLines.hpp"
-#include "platform/ReplacingFile.hpp"
+#include "platform/OutputFile.hpp"
 
 namespace quillon::converters::m2e {
 
@@ -74,17 +73,14 @@ private:
     // Logs the messages (usage and file errors also on stderr) and ends the run with -1.
     int Fail(const std::vector<std::string>& messages, bool onStderr);
     int WriteOutput(int status);
-    // Ends a failed run: the English deck of an earlier run is removed from
-    // under the output name, so that nothing takes it for this run's deck.
+    // Ends a failed run; the English deck of an earlier run stays as it was.
     int Abort();
-    void RemoveStaleOutput();
     int endRun(int status);
 
     ConverterConsole console_;
     ConverterLog log_;
     bool logFailed_ = false;
     DeckFiles files_;
-    bool named_ = false;  // files_ holds the names of this run
     std::string output_;
     bool firstDescriptionSeen_ = false;
     bool crossSlopeExpected_ = false;  // the next 03 card is a Problem's CrossSlopeCard
@@ -106,14 +102,7 @@ int M2eRun::Fail(const std::vector<std::string>& messages, bool onStderr) {
     return Abort();
 }
 
-int M2eRun::Abort() {
-    RemoveStaleOutput();
-    return endRun(kAbortStatus);
-}
-
-void M2eRun::RemoveStaleOutput() {
-    if (named_) converters::RemoveStaleOutput(files_.input, files_.output);
-}
+int M2eRun::Abort() { return endRun(kAbortStatus); }
 
 int M2eRun::endRun(int status) {
     console_.out << "\n End run QlvrM2E convertor";
@@ -127,7 +116,7 @@ int M2eRun::endRun(int status) {
 
 int M2eRun::WriteOutput(int status) {
     std::string error;
-    if (!WriteFileAtomically(files_.output, output_, error))
+    if (!WriteOutputFile(files_.output, output_, error))
         return Fail({OpenError(files_.output) + " (" + error + ")"}, true);
     return status == 0 ? 0 : endRun(status);
 }
@@ -136,7 +125,6 @@ int M2eRun::Run(const std::vector<std::string>& args) {
     if (args.empty()) return Fail({"No arguments passed, aborting."}, true);
     if (args.size() > 2) return Fail({"Too many arguments, aborting."}, true);
     files_ = convertDeck(args[0]);
-    named_ = true;
     if (!Log("Processing IN = " + files_.base + "." + files_.inputExtension + "\n") ||
         !Log("Processing OUT = " + files_.base + ".BIP\n"))
         return Abort();

@@ -9,10 +9,8 @@
 // folder; usage and file errors also to stderr.
 //
 // Exit status: 0 after a converted deck; 1 when the deck is not metric (it is
-// copied to the .BIP unconverted); -1 on any failure. A failed run leaves no
-// .BIP under the output name: one left by an earlier run is removed, so that
-// the engine run that follows finds no deck rather than a stale one (the
-// input itself, and a folder of that name, are never removed).
+// copied to the .BIP unconverted); -1 on any failure. A failed run leaves the
+// .BIP of an earlier run as it was.
 #pragma once
 
 #include <filesystem>

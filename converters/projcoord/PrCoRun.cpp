@@ -15,7 +15,7 @@
 #include "converters/projcoord/ProjectListing.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/TextLines.hpp"
-#include "platform/ReplacingFile.hpp"
+#include "platform/OutputFile.hpp"
 
 namespace quillon::converters::projcoord {
 
@@ -146,7 +146,7 @@ int PrCoRun::Run(const std::vector<std::string>& args) {
     std::vector<std::string> lines;
     if (auto status = ReadListing(args[kListing], lines)) return *status;
     std::string error;
-    if (!WriteFileAtomically(args[kOutput], writeProjectListing(values_, frame, lines), error))
+    if (!WriteOutputFile(args[kOutput], writeProjectListing(values_, frame, lines), error))
         return Fail(Aborting("PRCO-E-WriteErr unable to write file '" + args[kOutput] + "' (" +
                              error + ")"));
     return 0;

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <system_error>
 
@@ -10,7 +11,7 @@
 #include "converters/common/ConverterLog.hpp"
 #include "converters/stick/BridgeLoader.hpp"
 #include "converters/stick/StickFiles.hpp"
-#include "platform/ReplacingFile.hpp"
+#include "platform/OutputFile.hpp"
 
 namespace quillon::converters::stick {
 
@@ -134,11 +135,18 @@ int StickRun::Run(const std::vector<std::string>& args) {
     bridge_.listingName = files_.listing;
     bridge_.lines = std::move(load.lines);
     computeExtents(bridge_);
+    // Every file is complete before the first takes its name: a failure on
+    // the way leaves all the old ones.
+    std::vector<std::unique_ptr<OutputFile>> files;
     for (const Output& output : outputs) {
-        std::string error;
-        if (!WriteFileAtomically(output.name, output.write(), error))
-            return Abort(OpenError(output.name) + " (" + error + ")", true);
+        files.push_back(std::make_unique<OutputFile>(output.name));
+        OutputFile& file = *files.back();
+        if (file.Open()) file.stream() << output.write();
+        if (!file.Finish()) return Abort(OpenError(output.name) + " (" + file.error() + ")", true);
     }
+    for (size_t i = 0; i < files.size(); ++i)
+        if (!files[i]->Commit())
+            return Abort(OpenError(outputs[i].name) + " (" + files[i]->error() + ")", true);
     console_.out.flush();
     return kNormalStatus;
 }

@@ -6,8 +6,10 @@
 
 #include "converters/stick/StickRun.hpp"
 #include "environment/Environment.hpp"
+#include "platform/ProgramStart.hpp"
 
 int main(int argc, char** argv) {
+    quillon::StartProgram();
     try {
         std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
         quillon::SystemEnvironment env;

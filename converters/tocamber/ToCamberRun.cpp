@@ -6,11 +6,10 @@
 
 #include "converters/common/ConverterFiles.hpp"
 #include "converters/common/ConverterLog.hpp"
-#include "converters/common/StaleOutput.hpp"
 #include "converters/tocamber/BridgeFile.hpp"
 #include "converters/tocamber/CamberFile.hpp"
 #include "converters/tocamber/EntryCheck.hpp"
-#include "platform/ReplacingFile.hpp"
+#include "platform/OutputFile.hpp"
 
 namespace quillon::converters::tocamber {
 
@@ -35,7 +34,7 @@ private:
     bool Log(const std::string& message);
     // A message on the console and in the log.
     bool Say(const std::string& message, bool onStderr = false);
-    // Ends the run with -1: the message said, an older camber input removed.
+    // Ends the run with -1: the message said, an older camber input kept.
     int Abort(const std::string& message, bool onStderr = false);
     // Ends the run with -1 after the log has failed.
     int EndAborted();
@@ -44,7 +43,6 @@ private:
     ConverterLog log_;
     bool logFailed_ = false;
     CamberFiles files_;
-    bool named_ = false;
 };
 
 bool ToCamberRun::Log(const std::string& message) {
@@ -66,7 +64,6 @@ int ToCamberRun::Abort(const std::string& message, bool onStderr) {
 }
 
 int ToCamberRun::EndAborted() {
-    if (named_) RemoveStaleOutput(files_.listing, files_.output);
     console_.out.flush();
     return kAbortStatus;
 }
@@ -79,12 +76,10 @@ int ToCamberRun::Run(const std::vector<std::string>& args) {
     for (const std::string& message : checkEntry(EntryKind::ListingName, args[0]).messages)
         if (!Say(message)) return EndAborted();
     files_ = NameCamberFiles(args[0]);
-    named_ = !args[0].empty();  // an empty name names no file of the user's
     if (!Log("Processing load for bridge file: " + files_.listing)) return EndAborted();
 
     std::error_code ignored;
     if (files_.listing == files_.output || fs::equivalent(files_.listing, files_.output, ignored)) {
-        named_ = false;  // the listing itself is never removed
         return Abort("Qlvr->Cmbr-E-SameFile listing " + files_.listing +
                          " is also the camber input file.  Aborting process",
                      true);
@@ -106,7 +101,7 @@ int ToCamberRun::Run(const std::vector<std::string>& args) {
     CamberFileText camber = writeCamberFile(load.girders, selection.selected);
     if (camber.refusal) return Abort(*camber.refusal);
     std::string error;
-    if (!WriteFileAtomically(files_.output, camber.text, error))
+    if (!WriteOutputFile(files_.output, camber.text, error))
         return Abort(OpenError(files_.output) + " (" + error + ")", true);
     console_.out.flush();
     return kNormalStatus;

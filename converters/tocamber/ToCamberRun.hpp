@@ -11,8 +11,7 @@
 //
 // Exit status: 1 after a run that wrote the camber input (also when the
 // girder list selected nothing: the file is then empty); -1 when the run
-// aborts. An aborted run leaves no .CMB: one of an earlier run is removed, as
-// the editor starts the camber program whenever the file exists. A listing
+// aborts. An aborted run leaves the .CMB of an earlier run as it was. A listing
 // that is itself the camber input's name is refused and left as it is.
 #pragma once
 

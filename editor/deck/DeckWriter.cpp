@@ -11,7 +11,7 @@
 #include "editor/deck/ReferenceLineCard.hpp"
 #include "editor/deck/RoadApproachCard.hpp"
 #include "editor/deck/VerticalCard.hpp"
-#include "platform/ReplacingFile.hpp"
+#include "platform/OutputFile.hpp"
 
 namespace quillon::editor {
 
@@ -49,7 +49,7 @@ DeckFileResult WriteInputFile(const std::filesystem::path& path, const DeckModel
     std::string content;
     for (const std::string& line : cards.lines) content += line + "\n";
     std::string error;
-    if (!WriteFileAtomically(path, content, error)) return DeckFileResult::Failed(error);
+    if (!WriteOutputFile(path, content, error)) return DeckFileResult::Failed(error);
     return DeckFileResult::Done();
 }
 

@@ -1,5 +1,9 @@
 // Quillon: the editor of geometry input decks, with the runs of the engine
 // and the converters and the listing viewer.
 #include "editor/forms/EditorProgram.hpp"
+#include "platform/ProgramStart.hpp"
 
-int main(int argc, char** argv) { return quillon::editor::RunQuillon(argc, argv); }
+int main(int argc, char** argv) {
+    quillon::StartProgram();
+    return quillon::editor::RunQuillon(argc, argv);
+}

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "engine/problem/EngineMain.hpp"
+#include "platform/ProgramStart.hpp"
 
 int main(int argc, char** argv) {
+    quillon::StartProgram();
     try {
         std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
         quillon::SystemEnvironment environment;

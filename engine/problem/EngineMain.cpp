@@ -13,6 +13,7 @@
 #include "engine/problem/ProblemState.hpp"
 #include "engine/run/CardStream.hpp"
 #include "fixedform/TextLines.hpp"
+#include "platform/OutputFile.hpp"
 
 namespace quillon::engine {
 
@@ -92,14 +93,12 @@ int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
         errors << program << ": the listing '" << listingName << "' is the input deck itself\n";
         return 4;
     }
-    // A large buffer: the listing of a large deck runs to megabytes.
-    std::vector<char> listingBuffer(kListingBufferBytes);
-    std::ofstream listingFile;
-    listingFile.rdbuf()->pubsetbuf(listingBuffer.data(),
-                                   static_cast<std::streamsize>(listingBuffer.size()));
-    listingFile.open(listingName, std::ios::binary | std::ios::trunc);
-    if (!listingFile) {
-        errors << program << ": cannot create the listing '" << listingName << "'\n";
+    // The listing is streamed through a large buffer: the listing of a large
+    // deck runs to megabytes.
+    OutputFile listing(listingName, kListingBufferBytes);
+    if (!listing.Open()) {
+        errors << program << ": cannot create the listing '" << listingName
+               << "': " << listing.error() << "\n";
         return 4;
     }
     // An input that exists but cannot be read as a file (a folder, no
@@ -107,29 +106,27 @@ int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
     std::error_code ec;
     const bool exists = std::filesystem::exists(inputName, ec);
     std::vector<std::string> lines;
+    int status = 4;
     if (!exists || !ReadDeck(inputName, lines)) {
-        listingFile << "Error: Input file not found\n";
-        listingFile.close();
+        listing.stream() << "Error: Input file not found\n";
         if (exists)
             errors << program << ": cannot read the input file '" << inputName << "'\n";
         else
             errors << program << ": input file '" << inputName << "' not found\n";
-        if (!listingFile)
-            errors << program << ": cannot write the listing '" << listingName << "'\n";
-        return 4;
+    } else {
+        EngineRun run(variant, listing.stream(), std::move(lines));
+        SetBuild(run.state);
+        LocalTime now = environment.Now();
+        run.state.headings.Date() = MakeDateText(now);
+        run.state.headings.Time() = MakeTimeText(now);
+        run.state.stationDivisor = 1.0;
+        status = EngineMain(run);
     }
-
-    EngineRun run(variant, listingFile, std::move(lines));
-    SetBuild(run.state);
-    LocalTime now = environment.Now();
-    run.state.headings.Date() = MakeDateText(now);
-    run.state.headings.Time() = MakeTimeText(now);
-    run.state.stationDivisor = 1.0;
-
-    const int status = EngineMain(run);
-    listingFile.close();
-    if (!listingFile) {
-        errors << program << ": cannot write the listing '" << listingName << "'\n";
+    // A run that reported errors still has a whole listing; only one that
+    // could not be written whole leaves the old listing.
+    if (!listing.Commit()) {
+        errors << program << ": cannot write the listing '" << listingName
+               << "': " << listing.error() << "\n";
         return 4;
     }
     if (status == 0) console << kNormalTermination << '\n';

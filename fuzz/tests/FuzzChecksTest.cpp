@@ -69,10 +69,10 @@ TEST(CheckFolderAfterRun, AFileLeftBehindOrAChangedInputIsAFinding) {
     folder.Write("deck.dat", "00\n");
     folder.Write("deck.lis", "");
     qf::CheckFolderAfterRun(folder, {"deck.dat", "deck.lis"}, "deck.dat", "00\n");
-    folder.Write(".Quillon-1-0.tmp", "");
+    folder.Write(".deck.lis.1.tmp", "");
     EXPECT_DEATH(qf::CheckFolderAfterRun(folder, {"deck.dat", "deck.lis"}, "deck.dat", "00\n"),
-                 "left files.*\\.Quillon-1-0\\.tmp");
-    EXPECT_DEATH(qf::CheckFolderAfterRun(folder, {"deck.dat", "deck.lis", ".Quillon-1-0.tmp"},
+                 "left files.*\\.deck\\.lis\\.1\\.tmp");
+    EXPECT_DEATH(qf::CheckFolderAfterRun(folder, {"deck.dat", "deck.lis", ".deck.lis.1.tmp"},
                                          "deck.dat", "01\n"),
                  "changed its input");
 }

@@ -4,6 +4,7 @@
 
 #include "converters/common/tests/TempFolder.hpp"
 #include "converters/m2e/M2eRun.hpp"
+#include "platform/tests/OutputFaults.hpp"
 #include "testsupport/CaseName.hpp"
 
 namespace m2e = quillon::converters::m2e;
@@ -229,7 +230,7 @@ TEST_F(M2eRunTest, ATransitionCurveOf3047MetresPasses) {
               std::string::npos);
 }
 
-TEST_F(M2eRunTest, ALongerTransitionCurveEndsTheRunWithoutABip) {
+TEST_F(M2eRunTest, ALongerTransitionCurveEndsTheRunWithoutANewBip) {
     for (const char* length : {"3048.", "-4.E3"}) {
         std::vector<std::string> deck = MetricDeck();
         deck[4] = Card({{1, "03A00200"}, {51, length}});
@@ -237,8 +238,8 @@ TEST_F(M2eRunTest, ALongerTransitionCurveEndsTheRunWithoutABip) {
         Write("deck.BIP", "an older deck\n");
         out_.str("");
         EXPECT_EQ(Run({Path("deck.dat")}), -1) << length;
-        // Neither a part of this deck nor the older deck stands under the name.
-        EXPECT_FALSE(HasBip("deck")) << length;
+        // No part of this deck: the older deck stays under the name.
+        EXPECT_EQ(Read(folder_ / "deck.BIP"), "an older deck\n") << length;
         EXPECT_EQ(Log(), LogHeader() + Processing(Path("deck.dat"), Path("deck.BIP")) +
                              "Checking input file for metric ...\n"
                              "Input error detected while processing cross slope record.\n"
@@ -247,13 +248,14 @@ TEST_F(M2eRunTest, ALongerTransitionCurveEndsTheRunWithoutABip) {
                              "Aborting M2E processing run.\n")
             << length;
         EXPECT_EQ(out_.str(), "\n End run QlvrM2E convertor\n Error status -1\n\n");
-        EXPECT_EQ(EntryCount(), 2u);  // the deck and the log
+        EXPECT_EQ(EntryCount(), 3u);  // the deck, the older deck and the log
     }
 }
 
-// The engine run that follows a failed conversion must not find the deck of
-// an earlier run under the .BIP name and list it as if it were this one.
-TEST_F(M2eRunTest, AStaleBipOfAnEarlierRunIsRemovedWhenTheRunFails) {
+// A failed conversion leaves the .BIP of an earlier run as it was, like every
+// other program's output; the editor runs the engine only on a deck its own
+// run just wrote.
+TEST_F(M2eRunTest, TheBipOfAnEarlierRunIsKeptWhenTheRunFails) {
     struct FailedRun {
         const char* what;
         std::string deck;  // "" leaves deck.dat missing
@@ -270,8 +272,38 @@ TEST_F(M2eRunTest, AStaleBipOfAnEarlierRunIsRemovedWhenTheRunFails) {
         if (!run.deck.empty()) Write("deck.dat", run.deck);
         Write("deck.BIP", "the English deck of an earlier run\n");
         EXPECT_EQ(Run({Path("deck.dat"), Path("deck.bip")}), -1) << run.what;
-        EXPECT_FALSE(HasBip("deck")) << run.what;
+        EXPECT_EQ(Read(folder_ / "deck.BIP"), "the English deck of an earlier run\n") << run.what;
     }
+}
+
+// Read-only for everyone, root too: refused, and never removed.
+TEST_F(M2eRunTest, AReadOnlyBipIsRefusedAndKept) {
+    Write("deck.dat", Lines(MetricDeck()));
+    Write("deck.BIP", "a read-only deck\n");
+    fs::permissions(folder_ / "deck.BIP",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(Run({Path("deck.dat")}), -1);
+    EXPECT_NE(err_.str().find("(Permission denied)"), std::string::npos) << err_.str();
+    EXPECT_EQ(Read(folder_ / "deck.BIP"), "a read-only deck\n");
+    EXPECT_EQ(EntryCount(), 3u);  // the deck, the old .BIP and the log
+}
+
+// A full disk half-way through the .BIP keeps the old one.
+TEST_F(M2eRunTest, ADiskThatFillsHalfWayKeepsTheOldBip) {
+    // Long enough that half the .BIP is far more than the log holds.
+    std::vector<std::string> deck = MetricDeck();
+    deck.insert(deck.begin() + 1, 100, "00 A DESCRIPTION LINE");
+    Write("deck.dat", Lines(deck));
+    ASSERT_EQ(Run({Path("deck.dat")}), 0);
+    const std::string bip = Read(folder_ / "deck.BIP");
+    Write("deck.BIP", "the English deck of an earlier run\n");
+    fs::remove(folder_ / "QlvrM2E.ELF");
+    const int status = quillon::testing::WaitStatusOfChild([&] { return Run({Path("deck.dat")}); },
+                                                           bip.size() / 2);
+    EXPECT_EQ(quillon::testing::ExitStatus(status), 255);  // -1
+    EXPECT_EQ(Read(folder_ / "deck.BIP"), "the English deck of an earlier run\n");
+    EXPECT_NE(Log().find("(File too large)"), std::string::npos) << Log();
+    EXPECT_EQ(EntryCount(), 3u);
 }
 
 TEST_F(M2eRunTest, AFailedRunKeepsWhatIsNotItsOwnOutput) {

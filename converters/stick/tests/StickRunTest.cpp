@@ -13,6 +13,7 @@
 #include "converters/stick/tests/StickFixture.hpp"
 #include "converters/stick/tests/StickTestSupport.hpp"
 #include "fixedform/FieldReader.hpp"
+#include "platform/tests/OutputFaults.hpp"
 #include "testsupport/CaseName.hpp"
 
 namespace st = quillon::converters::stick;
@@ -182,7 +183,32 @@ TEST_F(StickRunTest, ReportsAnOutputThatCannotBeWritten) {
     EXPECT_EQ(Run({Path("bridge.lis"), "20"}), -1);
     EXPECT_NE(err_.str().find("Qlvr->Stick-E-Error opening " + Path("bridge.MOSS")),
               std::string::npos);
-    EXPECT_TRUE(fs::exists(Path("bridge.DQ")));  // written before it, and kept
+    // Complete before it but not renamed: no file takes its name until all are whole.
+    EXPECT_FALSE(fs::exists(Path("bridge.DQ")));
+    EXPECT_EQ(Outputs(), std::vector<std::string>{"bridge.MOSS"});
+}
+
+// A full disk stops one of the three files half-way: none of the old ones
+// is replaced, so the set stays one run's.
+TEST_F(StickRunTest, ADiskThatFillsHalfWayKeepsAllThreeOldFiles) {
+    CopyFixture("bridge.lis");
+    ASSERT_EQ(Run({Path("bridge.lis"), "28"}), 1) << err_.str();
+    std::vector<size_t> sizes;
+    for (const char* name : {"bridge.DQ", "bridge.DXF", "bridge.MOSS"}) {
+        sizes.push_back(Read(Path(name)).size());
+        std::ofstream(Path(name)) << "old " << name << "\n";
+    }
+    std::sort(sizes.begin(), sizes.end());
+    ASSERT_LT(sizes.front(), sizes.back());
+    const int status = quillon::testing::WaitStatusOfChild(
+        [&] {
+            return Run({Path("bridge.lis"), "28"});
+        },
+        (sizes.front() + sizes.back()) / 2);
+    EXPECT_EQ(quillon::testing::ExitStatus(status), 255);  // -1
+    for (const char* name : {"bridge.DQ", "bridge.DXF", "bridge.MOSS"})
+        EXPECT_EQ(Read(Path(name)), std::string("old ") + name + "\n");
+    EXPECT_EQ(Outputs(), (std::vector<std::string>{"bridge.DQ", "bridge.DXF", "bridge.MOSS"}));
 }
 
 TEST_F(StickRunTest, ReportsALogThatCannotBeOpened) {

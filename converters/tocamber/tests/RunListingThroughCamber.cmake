@@ -2,7 +2,8 @@
 # editor's Camber form does, and checks its exit status (1 normal, 255 for
 # the -1 of an aborted run). After a normal run QlCamb lists the camber input,
 # which must exist, and its listing must hold every text of ECHO; after an
-# aborted run no camber input may be left, also where an older one stood.
+# aborted run an older camber input stands as it was, and no temporary file
+# is left.
 #
 #   cmake -DQL2CMB=... -DQLCAMB=... -DLISTING=... -DSTATUS=1|255 -DWORK=... [-DECHO=a;b]
 #         -P RunListingThroughCamber.cmake
@@ -18,8 +19,13 @@ if(NOT status EQUAL STATUS)
   message(FATAL_ERROR "Ql2Cmb exit status ${status}, expected ${STATUS}:\n${out}${err}")
 endif()
 if(NOT STATUS EQUAL 1)
-  if(EXISTS ${WORK}/${base}.CMB)
-    message(FATAL_ERROR "Ql2Cmb left ${base}.CMB after an aborted run")
+  file(READ ${WORK}/${base}.CMB kept)
+  if(NOT kept STREQUAL "an older camber input\n")
+    message(FATAL_ERROR "Ql2Cmb changed the older ${base}.CMB in an aborted run")
+  endif()
+  file(GLOB left ${WORK}/.*.tmp)
+  if(left)
+    message(FATAL_ERROR "Ql2Cmb left ${left} after an aborted run")
   endif()
   return()
 endif()

@@ -199,13 +199,13 @@ struct RefusalCase {
 class ToCamberRefusal : public ToCamberRunTest,
                         public ::testing::WithParamInterface<RefusalCase> {};
 
-TEST_P(ToCamberRefusal, EndsTheRunAndLeavesNoCamberInput) {
+TEST_P(ToCamberRefusal, EndsTheRunAndKeepsTheOlderCamberInput) {
     const RefusalCase& c = GetParam();
     Write("bridge.CMB", "an older camber input\n");
     EXPECT_EQ(RunListing(c.listing()), -1);
     EXPECT_EQ(out_.str(), c.message + "\n");
     EXPECT_NE(Log().find(c.message + "\n"), std::string::npos);
-    EXPECT_FALSE(Exists("bridge.CMB"));
+    EXPECT_EQ(Read("bridge.CMB"), "an older camber input\n");
 }
 
 std::vector<qt::PointRow> Rows(const std::function<void(qt::GirderSpec&)>& change) {
@@ -426,9 +426,19 @@ TEST_F(ToCamberRunTest, EndsWhenTheListingCannotBeOpened) {
     EXPECT_EQ(Run({Path("bridge.lis"), "1"}), -1);
     EXPECT_EQ(err_.str(),
               "Qlvr->Cmbr-E-Error opening " + Path("bridge.lis") + ".  Aborting process\n");
-    EXPECT_FALSE(Exists("bridge.CMB"));
+    EXPECT_EQ(Read("bridge.CMB"), "older\n");
     EXPECT_EQ(Run({"", "1"}), -1);
     EXPECT_EQ(out_.str(), "Quillon file name must be entered\n");
+}
+
+// Read-only for everyone, root too: refused, and never removed.
+TEST_F(ToCamberRunTest, AReadOnlyCamberInputIsRefusedAndKept) {
+    Write("bridge.CMB", "a read-only camber input\n");
+    fs::permissions(folder_ / "bridge.CMB",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(RunListing(BridgeListing("GIRDER G1", qt::GirderSpec{})), -1);
+    EXPECT_NE(err_.str().find("(Permission denied)"), std::string::npos) << err_.str();
+    EXPECT_EQ(Read("bridge.CMB"), "a read-only camber input\n");
 }
 
 TEST_F(ToCamberRunTest, LeavesAListingNamedAsTheCamberInputAlone) {

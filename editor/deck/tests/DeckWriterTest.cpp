@@ -11,6 +11,7 @@
 #include "DeckFileTestSupport.hpp"
 #include "editor/deck/DeckReader.hpp"
 #include "editor/deck/DeckWriter.hpp"
+#include "platform/tests/OutputFaults.hpp"
 #include "testsupport/CaseName.hpp"
 
 namespace quillon::editor::test {
@@ -234,6 +235,38 @@ TEST_F(DeckWriterFiles, AReadOnlyDeckKeepsItsBytesAndNoTemporaryFileIsLeft) {
     DeckFileResult result = WriteInputFile(Path("deck.dat"), Sample(), messages_);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.reason, "Permission denied");
+    EXPECT_EQ(ReadFile(Path("deck.dat")), "old deck\n");
+    EXPECT_EQ(folder_.EntryCount(), 1u);
+}
+
+// A deck kept to its owner stays so, and a deck saved through a link is the
+// file the link points to.
+TEST_F(DeckWriterFiles, ASavedDeckKeepsItsModeAndALinkToItStays) {
+    WriteFile(Path("real.dat"), "old deck\n");
+    fs::permissions(Path("real.dat"), fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("real.dat", Path("link.dat"));
+    const DeckModel deck = Sample();
+    DeckFileResult result = WriteInputFile(Path("link.dat"), deck, messages_);
+    ASSERT_TRUE(result.ok) << result.reason;
+    EXPECT_EQ(ReadFile(Path("real.dat")), LinesText(SavedLines(deck)));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(Path("link.dat"))));
+    EXPECT_EQ(fs::status(Path("real.dat")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(folder_.EntryCount(), 2u);
+}
+
+// A full disk half-way through the save keeps the old deck whole.
+TEST_F(DeckWriterFiles, ADiskThatFillsHalfWayKeepsTheOldDeck) {
+    const DeckModel deck = Sample();
+    WriteFile(Path("deck.dat"), "old deck\n");
+    const size_t size = LinesText(SavedLines(deck)).size();
+    const int status = quillon::testing::WaitStatusOfChild(
+        [&] {
+            const DeckFileResult result = WriteInputFile(Path("deck.dat"), deck, messages_);
+            return result.ok ? 0 : result.reason == "File too large" ? 1 : 2;
+        },
+        size / 2);
+    EXPECT_EQ(quillon::testing::ExitStatus(status), 1);
     EXPECT_EQ(ReadFile(Path("deck.dat")), "old deck\n");
     EXPECT_EQ(folder_.EntryCount(), 1u);
 }
