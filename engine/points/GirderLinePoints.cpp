@@ -58,6 +58,9 @@ struct Crossing {
     Pair qs{0.0, 0.0};      // (offset, station)
     double skew = 0.0;      // parallels: the crossing's skew
     Pair normal{1.0, 0.0};  // the control's unit normal at the crossing
+    // The girder line's elevation shift at the crossing, feet: a type 4
+    // line's changes with the cross slope there.
+    double elevationShift = 0.0;
 };
 
 // A fractional point of the span from `position`, at the crossing `c`.
@@ -70,6 +73,7 @@ StoredPoint FractionalPoint(PointKind kind, int position, char letter, long long
     p.count = count;
     p.qs = c.qs;
     p.z = c.point;
+    p.elevationShift = c.elevationShift;
     return p;
 }
 
@@ -82,6 +86,13 @@ public:
 private:
     // Lines and their crossings.
     bool Parallel() const { return kind_ == Kind::Parallel || kind_ == Kind::Type4; }
+    // A crossing not yet found, with the line's own elevation shift (a type 4
+    // solve replaces it with the shift at the crossing's cross slope).
+    Crossing NewCrossing() const {
+        Crossing c;
+        c.elevationShift = girder_.elevationShift;
+        return c;
+    }
     Crossing CrossBent(int position);
     Crossing CrossBentOnce(int position);
     Crossing CrossParallel(Pair foot, double stationHint);
@@ -122,7 +133,7 @@ private:
 };
 
 Crossing GirderWalk::CrossParallel(Pair foot, double stationHint) {
-    Crossing c;
+    Crossing c = NewCrossing();
     KernelStatus status;
     geometry::PointAtStationOffset(w_.H(), w_.Frame(), Pair(0.0, stationHint), status);
     c.point = geometry::IntersectLineWithParallelSkew(w_.H(), w_.Frame(), foot,
@@ -135,7 +146,7 @@ Crossing GirderWalk::CrossParallel(Pair foot, double stationHint) {
 }
 
 Crossing GirderWalk::CrossStraight(Pair foot) {
-    Crossing c;
+    Crossing c = NewCrossing();
     KernelStatus status;
     c.point = geometry::IntersectLines(foot, walk_.foot, status);
     c.qs = geometry::LocatePoint(w_.H(), w_.Frame(), c.point, status);
@@ -145,11 +156,13 @@ Crossing GirderWalk::CrossStraight(Pair foot) {
 }
 
 // The type 4 offset rule at the crossing: the offset and the crossing
-// repeated until the station settles.
+// repeated until the station settles. The crossing keeps the elevation shift
+// of its own cross slope: the walk solves the next bent line's crossing
+// before it stores this one.
 bool GirderWalk::SolveType4(Crossing& c, Pair guide, bool fixedStation) {
     Type4Point point;
     point.point = c.point;
-    point.elevationShift = girder_.elevationShift;
+    point.elevationShift = c.elevationShift;
     Pair result, offsetPair;
     KernelStatus status;
     const Type4Solution solution =
@@ -160,7 +173,7 @@ bool GirderWalk::SolveType4(Crossing& c, Pair guide, bool fixedStation) {
     c.point = point.point;
     c.qs = Pair(point.offset, result.imag());
     c.normal = w_.Frame().normal;
-    girder_.elevationShift = point.elevationShift;
+    c.elevationShift = point.elevationShift;
     return true;
 }
 
@@ -361,6 +374,7 @@ void GirderWalk::Walk(int first, int last) {
             p.skew = at.skew;
             p.direction = bent.foot * (Pair(0.0, 1.0) / walk_.direction);
             p.girderLength = g;
+            p.elevationShift = at.elevationShift;
             p.a = at.point - (kind_ == Kind::Segmented ? segmentStart_ : walk_.startPoint);
             p.b = walk_.direction;
             if (kind_ == Kind::Segmented) {
@@ -425,7 +439,7 @@ void GirderWalk::ParallelFractionalPoints(int position, const Crossing& at, doub
         if (letter == 'E') step = v;
         if (station < limits.begin) continue;
         if (station > s2 - kOnNextBent) station = s2;
-        Crossing c;
+        Crossing c = NewCrossing();
         c.qs = Pair(q, station);
         c.point = geometry::PointAtStationOffset(w_.H(), w_.Frame(), c.qs, status);
         c.normal = w_.Frame().normal;
@@ -487,7 +501,7 @@ void GirderWalk::StraightFractionalPoints(int position, const Crossing& at, cons
         }
         point = reached;
         KernelStatus status;
-        Crossing c;
+        Crossing c = NewCrossing();
         c.point = point;
         c.qs = geometry::LocatePoint(w_.H(), w_.Frame(), point, status);
         if (status.failed) return;
@@ -528,7 +542,7 @@ void GirderWalk::ProjectXPoints(int limit) {
         if (record.count == kXRecordEnd || record.bentPosition > limit) return;
         KernelStatus status;
         geometry::LocatePoint(w_.H(), w_.Frame(), record.point, status);  // start nearby
-        Crossing c;
+        Crossing c = NewCrossing();
         if (Parallel()) {
             c.point = geometry::IntersectLineWithParallel(w_.H(), w_.Frame(), record.crossLine,
                                                           Pair(walk_.lineOffset, 0.0), status);
@@ -549,6 +563,7 @@ void GirderWalk::ProjectXPoints(int limit) {
         p.position = record.bentPosition;
         p.qs = c.qs;
         p.z = c.point;
+        p.elevationShift = c.elevationShift;
         p.a = a;
         if (Parallel()) {
             p.kind = PointKind::XPoint;
