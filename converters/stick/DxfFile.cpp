@@ -62,7 +62,7 @@ std::string writeDxf(const BridgeFile& bridge, const DxfHeader& header, std::ost
     d.Group("999", "Creator: Quillon to Stick figure v 1.00 ");
     d.Group("999", "TIME: " + OneLine(header.runTimeText));
     d.Group("999", "USER: " + OneLine(header.user));
-    d.Group("999", "BRIDGE FILE: " + OneLine(header.path) + OneLine(bridge.listingName));
+    d.Group("999", "BRIDGE FILE: " + OneLine(header.bridgeFile));
     d.Group("999", std::string(80, '-'));
     d.Group("  0", "SECTION");
     d.Group("  2", "ENTITIES");

@@ -46,7 +46,7 @@ std::string writeS5000(const BridgeFile& bridge, std::ostream& console);
 struct DxfHeader {
     std::string runTimeText;  // asctime form; its newline is dropped
     std::string user;         // USER
-    std::string path;         // PATH
+    std::string bridgeFile;   // the listing's absolute path
 };
 
 std::string writeDxf(const BridgeFile& bridge, const DxfHeader& header, std::ostream& console);

@@ -39,6 +39,14 @@ std::optional<int> ReadMask(std::string_view text) {
     return mask;
 }
 
+// The file's absolute path, as the folder the program runs in makes it; the
+// name as given where that folder cannot be read.
+std::string AbsoluteName(const std::string& name) {
+    std::error_code error;
+    const fs::path absolute = fs::absolute(name, error);
+    return error ? name : absolute.lexically_normal().string();
+}
+
 // One file that the mask asks for.
 struct Output {
     std::string name;
@@ -96,10 +104,11 @@ std::vector<Output> StickRun::Outputs(int mask) {
     if (mask & kS5000Bit)
         outputs.push_back({files_.s5000, [this] { return writeS5000(bridge_, console_.out); }});
     if (mask & kDxfBit)
-        outputs.push_back({files_.dxf, [this] {
-                               DxfHeader header{runTimeText_, env_.User(), env_.Path()};
-                               return writeDxf(bridge_, header, console_.out);
-                           }});
+        outputs.push_back(
+            {files_.dxf, [this] {
+                 DxfHeader header{runTimeText_, env_.User(), AbsoluteName(files_.listing)};
+                 return writeDxf(bridge_, header, console_.out);
+             }});
     if (mask & kGenioBit)
         outputs.push_back({files_.genio, [this] { return writeGenio(bridge_, console_.out); }});
     return outputs;

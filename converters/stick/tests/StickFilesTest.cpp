@@ -172,14 +172,14 @@ std::vector<std::string> Polyline(const std::string& layer, const std::vector<st
 }
 
 TEST(DxfFile, HoldsOneThreeDimensionalPolylinePerDrawnLineAndTransverseLine) {
-    st::DxfHeader header{"Mon May  4 09:30:00 2026\n", "designer", "/usr/bin:"};
+    st::DxfHeader header{"Mon May  4 09:30:00 2026\n", "designer", "/jobs/bridge.lis"};
     std::ostringstream console;
     std::vector<std::string> records = Records(st::writeDxf(SmallBridge(), header, console));
     std::vector<std::string> head = {
         "999", "Creator: Quillon to Stick figure v 1.00 ",
         "999", "TIME: Mon May  4 09:30:00 2026",
         "999", "USER: designer",
-        "999", "BRIDGE FILE: /usr/bin:bridge.lis",
+        "999", "BRIDGE FILE: /jobs/bridge.lis",
         "999", std::string(80, '-'),
         "  0", "SECTION",
         "  2", "ENTITIES",
@@ -226,12 +226,12 @@ TEST(DxfFile, NoValueHoldsALineEnd) {
     st::BridgeFile bridge = SmallBridge();
     bridge.listingName = "job\r\n.lis";
     bridge.lines[0].name = "GIRDER\r 1";
-    st::DxfHeader header{"Mon May  4 09:30:00 2026\n", "de\r\nsigner", "/bin\n"};
+    st::DxfHeader header{"Mon May  4 09:30:00 2026\n", "de\r\nsigner", "/jobs/job\r\n.lis"};
     std::ostringstream console;
     std::vector<std::string> records = Records(st::writeDxf(bridge, header, console));
     EXPECT_EQ(records[3], "TIME: Mon May  4 09:30:00 2026");
     EXPECT_EQ(records[5], "USER: designer");
-    EXPECT_EQ(records[7], "BRIDGE FILE: /binjob.lis");
+    EXPECT_EQ(records[7], "BRIDGE FILE: /jobs/job.lis");
     EXPECT_EQ(records[17], "  Start of bent line ---------->> GIRDER 1");
     for (const std::string& r : records) EXPECT_EQ(r.find('\r'), std::string::npos);
     // Group codes and values alternate to the end: an even number of lines.
