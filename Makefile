@@ -3,7 +3,7 @@ BUILD ?= build
 SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 4)
 PACKAGES = cmake g++ make libgtest-dev libgmock-dev clang-format python3-ezdxf \
-  qt6-base-dev fonts-dejavu-core
+  qt6-base-dev fonts-dejavu-core locales
 # The fuzz build: clang with libFuzzer and the sanitizers.
 FUZZ_PACKAGES = clang-14 libclang-rt-14-dev
 FUZZ_BUILD ?= build-fuzz
@@ -27,6 +27,17 @@ deps:
 	  echo "Installing:$$missing"; \
 	  if [ "$$(id -u)" -eq 0 ]; then apt-get update -qq && apt-get install -y -qq $$missing; \
 	  else sudo apt-get update -qq && sudo apt-get install -y -qq $$missing; fi; \
+	fi
+	@# A locale whose decimal mark is a comma, for the tests of the number writers.
+	@if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then \
+	  echo "Generating the locale de_DE.UTF-8"; \
+	  as_root=""; [ "$$(id -u)" -eq 0 ] || as_root=sudo; \
+	  if grep -q '^# *de_DE\.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then \
+	    $$as_root sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen; \
+	  elif ! grep -q '^de_DE\.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then \
+	    echo 'de_DE.UTF-8 UTF-8' | $$as_root tee -a /etc/locale.gen >/dev/null; \
+	  fi; \
+	  $$as_root locale-gen; \
 	fi
 
 $(BUILD)/CMakeCache.txt:

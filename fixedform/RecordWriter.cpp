@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
+#include <system_error>
 
 namespace quillon::fixedform {
 
@@ -41,6 +41,18 @@ std::string RightJustify(const std::string& body, int width) {
     return std::string(static_cast<size_t>(width) - body.size(), ' ') + body;
 }
 
+// The value written by std::to_chars at `precision` digits after the point
+// (scientific: after the first digit). The text has room for every digit a
+// double can show before the point, the sign, the point and an exponent.
+std::string ExactText(double value, std::chars_format format, int precision) {
+    constexpr size_t kMostWholeDigits = 309;
+    std::string text(kMostWholeDigits + static_cast<size_t>(precision) + 8, '\0');
+    const std::to_chars_result r =
+        std::to_chars(text.data(), text.data() + text.size(), value, format, precision);
+    text.resize(r.ec == std::errc() ? static_cast<size_t>(r.ptr - text.data()) : 0);
+    return text;
+}
+
 // Magnitude of x times 10^scale rounded half away from zero to `decimals`
 // places, as the digits before and after the point. The scale moves the point
 // of the exact decimal expansion, so no binary rounding comes in between.
@@ -48,14 +60,12 @@ void RoundExact(double magnitude, int decimals, std::string& whole, std::string&
                 int scale = 0) {
     // The whole decimal expansion: a double is M * 2^(E - 53) with a 53-bit
     // integer M (frexp's E), so its expansion ends within 53 - E places (at
-    // most 1074). Asking for all of them leaves printf nothing to round.
+    // most 1074). Asking for all of them leaves std::to_chars nothing to
+    // round; it writes a "." whatever the locale.
     int exponent = 0;
     std::frexp(magnitude, &exponent);
     int places = std::max(53 - exponent, 0) + 1;
-    int width = std::snprintf(nullptr, 0, "%.*f", places, magnitude);
-    std::vector<char> buffer(static_cast<size_t>(width) + 1);
-    std::snprintf(buffer.data(), buffer.size(), "%.*f", places, magnitude);
-    std::string exact(buffer.data());
+    const std::string exact = ExactText(magnitude, std::chars_format::fixed, places);
     size_t point = exact.find('.');
     std::string high = exact.substr(0, point), low = exact.substr(point + 1);
     if (scale > 0) {
@@ -376,10 +386,9 @@ namespace {
 std::string FormatE(double value, int width, int decimals) {
     if (decimals < 1) decimals = 1;
     // The exact digits of the value: one before the point, then all of them.
-    int size = std::snprintf(nullptr, 0, "%.1100e", std::fabs(value));
-    std::vector<char> buffer(static_cast<size_t>(size) + 1);
-    std::snprintf(buffer.data(), buffer.size(), "%.1100e", std::fabs(value));
-    std::string exact(buffer.data());
+    constexpr int kAllDigits = 1100;  // a double's expansion has at most 767 significant digits
+    const std::string exact =
+        ExactText(std::fabs(value), std::chars_format::scientific, kAllDigits);
     size_t point = exact.find('.');
     size_t mark = exact.find('e');
     int exponent = std::atoi(exact.c_str() + mark + 1) + 1;  // for 0.d1d2... form
