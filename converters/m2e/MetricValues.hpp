@@ -17,8 +17,8 @@
 
 namespace quillon::converters::m2e {
 
-// Feet in a metre, as this converter has always used it (1 / 0.3048006096...,
-// the US survey foot).
+// Feet in a metre by the US survey foot (1 / 0.3048006096...): the factor
+// every metric value of a deck is converted with.
 inline constexpr double kFeetPerMetre = 3.2808333333333333;
 
 // A cross-slope transition vertical curve may be at most this long (metres);

@@ -105,8 +105,8 @@ double LayoutY(const Layout& layout, Pair z) {
     return LayoutCoordinates(layout.lineSet.layout, z).imag();
 }
 
-// Step 8: the reference line on the layout line; the next line set may
-// reuse it.
+// Lists the reference line on the layout line; the next line set may reuse
+// it.
 bool ListReference(Layout& layout, Pair p) {
     const Pair at = geometry::StationOffsetOfPoint(layout.h, layout.frame, p, layout.status);
     if (layout.status.failed) {
@@ -121,7 +121,8 @@ bool ListReference(Layout& layout, Pair p) {
     return true;
 }
 
-// Steps 3 and 4: the layout line on a tangent, crossed by the reference line.
+// The layout line on the back or ahead tangent, crossed by the reference
+// line.
 bool OnTangent(Layout& layout, bool back) {
     ReferenceLine& reference = layout.Reference();
     LayoutLine& line = layout.lineSet.layout;
@@ -286,7 +287,7 @@ bool FlaredChord(Layout& layout, Pair& chord) {
     return !layout.status.failed;
 }
 
-// Step 5: the chord line in foot form.
+// The chord line in foot form.
 bool BuildChord(Layout& layout, Pair& chord) {
     LineSetState& lineSet = layout.lineSet;
     const int girder = lineSet.chordGirderLine;
@@ -315,8 +316,8 @@ bool BuildChord(Layout& layout, Pair& chord) {
     return ChordBetweenBents(layout, q, chord);
 }
 
-// Step 6, first part: a reference line whose direction was left to the
-// layout line runs along the chord's normal turned by its skew.
+// A reference line whose direction was left to the layout line runs along
+// the chord's normal turned by its skew.
 bool BuildReferenceAlongChord(Layout& layout, Pair chord) {
     ReferenceLine& reference = layout.Reference();
     const Pair along = chord.imag() == 0.0 ? Pair(1.0, 0.0) : chord;
@@ -371,8 +372,8 @@ void ListTangentCrossings(Layout& layout) {
     WriteLayoutCrossings(layout.run, true, crossings);
 }
 
-// Step 7 with a tangent point found: the layout line touches the control, or
-// a parallel of it, which it may cut twice.
+// Lists a chord that has a tangent point on the curve: the layout line
+// touches the control, or a parallel of it, which it may cut twice.
 void ListTangentPoint(Layout& layout, Pair qs) {
     const geometry::HorizontalAlignment& h = layout.h;
     const double q = qs.real();
@@ -400,7 +401,7 @@ void ListTangentPoint(Layout& layout, Pair qs) {
     WriteLayoutCrossings(layout.run, false, crossings);
 }
 
-// Step 7: how the chord lies against the control.
+// Lists how the chord lies against the control.
 Outcome DescribeChord(Layout& layout, Pair p) {
     const geometry::HorizontalAlignment& h = layout.h;
     LayoutLine& line = layout.lineSet.layout;
@@ -437,7 +438,8 @@ Outcome DescribeChord(Layout& layout, Pair p) {
     return Outcome::Listed;
 }
 
-// Steps 5-8 for a chord layout line.
+// A chord layout line: the chord built, turned to grow with station, listed
+// against the control, and the reference line listed on it.
 bool ChordLayout(Layout& layout) {
     LineSetState& lineSet = layout.lineSet;
     ReferenceLine& reference = layout.Reference();
@@ -495,7 +497,7 @@ bool ChordLayout(Layout& layout) {
     return ListReference(layout, p);
 }
 
-// Step 9: the pattern shift option and the flared offset bent lines.
+// The pattern shift option, and the flared offset bent lines located.
 bool LocateFlaredOffsetBents(Layout& layout) {
     LineSetState& lineSet = layout.lineSet;
     lineSet.patternShift = layout.Reference().patternShiftColumn != ' ' && !layout.Straight();

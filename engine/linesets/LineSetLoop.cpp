@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kReferenceLineCard = 4;
 
-// Step 5: a 04 card follows. It lends columns 25 and 27-29 to the line set
+// A 04 card follows the line set. It lends columns 25 and 27-29 to the line set
 // that may reuse this reference line; with 3 in column 14 (and a layout line
 // computed) the card is consumed and the next line set reuses it.
 StepEnd LookAtNextReferenceCard(EngineRun& run, LineSetState& lineSet) {
