@@ -1,22 +1,23 @@
 #include "converters/m2e/M2eRun.hpp"
 
 #include <algorithm>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <system_error>
 
 #include "cards/CardFields.hpp"
 #include "cards/CardLayouts.hpp"
+#include "cards/DeckRules.hpp"
 #include "converters/common/ConverterFiles.hpp"
 #include "converters/common/ConverterLog.hpp"
-#include "converters/common/DeckUnits.hpp"
+#include "converters/common/ConverterMessages.hpp"
 #include "converters/common/StaleOutput.hpp"
 #include "converters/common/TextRoutines.hpp"
 #include "converters/m2e/CardConverters.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
 #include "fixedform/TextLines.hpp"
+#include "platform/FileContents.hpp"
 #include "platform/ReplacingFile.hpp"
 
 namespace quillon::converters::m2e {
@@ -58,7 +59,8 @@ std::vector<std::string> FaultMessages(const FieldFault& fault, int type, size_t
 class M2eRun {
 public:
     M2eRun(const Environment& env, ConverterConsole console, const fs::path& logFolder)
-        : console_(console), log_(M2eLogSpec(), logFolder, RunTimeText(env.Now()), env) {}
+        : console_(console),
+          messages_(console, M2eLogSpec(), logFolder, RunTimeText(env.Now()), env) {}
 
     int Run(const std::vector<std::string>& args);
 
@@ -70,7 +72,7 @@ private:
     // on.
     std::optional<int> FirstDescriptionCard(const std::vector<std::string>& lines, size_t index);
 
-    bool Log(std::string_view message);
+    bool Log(std::string_view message) { return messages_.Log(message); }
     // Logs the messages (usage and file errors also on stderr) and ends the run with -1.
     int Fail(const std::vector<std::string>& messages, bool onStderr);
     int WriteOutput(int status);
@@ -81,22 +83,13 @@ private:
     int endRun(int status);
 
     ConverterConsole console_;
-    ConverterLog log_;
-    bool logFailed_ = false;
+    ConverterMessages messages_;
     DeckFiles files_;
     bool named_ = false;  // files_ holds the names of this run
     std::string output_;
     bool firstDescriptionSeen_ = false;
     bool crossSlopeExpected_ = false;  // the next 03 card is a Problem's CrossSlopeCard
 };
-
-bool M2eRun::Log(std::string_view message) {
-    if (logFailed_) return false;
-    if (log_.writeLog(message)) return true;
-    logFailed_ = true;
-    console_.err << log_.spec().openFailureMessage << '\n';
-    return false;
-}
 
 int M2eRun::Fail(const std::vector<std::string>& messages, bool onStderr) {
     for (const std::string& message : messages) {
@@ -117,7 +110,7 @@ void M2eRun::RemoveStaleOutput() {
 
 int M2eRun::endRun(int status) {
     console_.out << "\n End run QlvrM2E convertor";
-    if (status != 0)
+    if (status != kConvertedStatus)
         console_.out << "\n Error status " << status << "\n\n";
     else
         console_.out << "\n Status normal\n\n";
@@ -129,7 +122,7 @@ int M2eRun::WriteOutput(int status) {
     std::string error;
     if (!WriteFileAtomically(files_.output, output_, error))
         return Fail({OpenError(files_.output) + " (" + error + ")"}, true);
-    return status == 0 ? 0 : endRun(status);
+    return status == kConvertedStatus ? kConvertedStatus : endRun(status);
 }
 
 int M2eRun::Run(const std::vector<std::string>& args) {
@@ -141,22 +134,19 @@ int M2eRun::Run(const std::vector<std::string>& args) {
         !Log("Processing OUT = " + files_.base + ".BIP\n"))
         return Abort();
 
+    const FileContents deck = ReadFileContents(files_.input);
+    if (!deck.opened) return Fail({OpenError(files_.input)}, true);
     std::error_code ignored;
-    std::ifstream in;
-    if (!fs::is_directory(files_.input, ignored)) in.open(files_.input, std::ios::binary);
-    if (!in.is_open()) return Fail({OpenError(files_.input)}, true);
     if (fs::equivalent(files_.input, files_.output, ignored))
         return Fail({"M2E-E-SameFile input file '" + files_.input +
                      "' is also the output file.  Aborting process"},
                     true);
-    std::vector<std::string> lines;
-    for (std::string line; ff::ReadTextLine(in, line);) lines.push_back(line);
-    if (in.bad())
+    if (!deck.ok)
         return Fail({"M2E-E-ReadErr unable to read file '" + files_.input + "'.  Aborting process"},
                     true);
 
-    if (std::optional<int> status = ConvertCards(lines)) return *status;
-    return WriteOutput(0);
+    if (std::optional<int> status = ConvertCards(ff::SplitTextLines(deck.bytes))) return *status;
+    return WriteOutput(kConvertedStatus);
 }
 
 std::optional<int> M2eRun::ConvertCards(const std::vector<std::string>& lines) {
@@ -191,7 +181,7 @@ std::optional<int> M2eRun::FirstDescriptionCard(const std::vector<std::string>& 
                                                 size_t index) {
     firstDescriptionSeen_ = true;
     if (!Log("Checking input file for metric ...")) return Abort();
-    if (IsMetricDeck(lines)) {
+    if (cards::IsMetricDeck(lines)) {
         output_ += convertFirstDescriptionCard(CardBuffer(lines[index])) + "\n";
         return std::nullopt;
     }
@@ -253,7 +243,7 @@ DeckFiles convertDeck(std::string_view argument) {
 }
 
 ClassifiedCard classifyCard(std::string_view card) {
-    if (cards::Text(card, cards::kCardType) == "99") return {CardClass::Comment, 99};
+    if (cards::IsCommentCard(card)) return {CardClass::Comment, 99};
     auto type = cards::Integer(card, cards::kCardType);
     if (!type.ok() || type.value < 0 || type.value > 8) return {CardClass::Foreign, type.value};
     return {CardClass::Typed, type.value};

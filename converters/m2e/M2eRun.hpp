@@ -25,6 +25,7 @@
 
 namespace quillon::converters::m2e {
 
+inline constexpr int kConvertedStatus = 0;
 inline constexpr int kNotMetricStatus = 1;
 
 // `args`: the arguments after the program name.

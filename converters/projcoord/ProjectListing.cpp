@@ -1,5 +1,6 @@
 #include "converters/projcoord/ProjectListing.hpp"
 
+#include "converters/common/ListingLayout.hpp"
 #include "converters/common/NumberText.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
@@ -15,12 +16,6 @@ constexpr int kFirstPieceColumns = 60;  // P1: columns 1-60
 constexpr int kMiddleFirstColumn = 61;  // P2: columns 61-85
 constexpr int kMiddleColumns = 25;
 constexpr int kBlockColumns = 25;  // the inserted block
-
-// The coordinate fields of a row: where each number ends and how far back it may reach.
-constexpr int kXLastColumn = 71;
-constexpr int kXFirstColumn = 60;
-constexpr int kYLastColumn = 83;
-constexpr int kYFirstColumn = 72;
 
 // The form of the northing and the easting in the block.
 constexpr int kCoordinateWidth = 12;
@@ -38,9 +33,10 @@ char At(std::string_view line, int column) {
     return at < line.size() ? line[at] : ' ';
 }
 
-// The text that ends in `last` and reaches back to `first`, not past a blank or a ")".
-std::string NumberEndingAt(std::string_view line, int last, int first) {
-    std::string field = ff::Columns(line, first, last - first + 1);
+// The text that ends in the field's last column and reaches back to its
+// first, not past a blank or a ")".
+std::string NumberEndingIn(std::string_view line, listing::RowField columns) {
+    std::string field = ff::Columns(line, columns.first, columns.width);
     size_t begin = field.size();
     while (begin > 0 && field[begin - 1] != ' ' && field[begin - 1] != ')') --begin;
     return field.substr(begin);
@@ -60,8 +56,8 @@ bool isCoordinateRow(std::string_view line) {
 }
 
 std::optional<LayoutPoint> readLayoutPoint(std::string_view line) {
-    std::optional<double> x = ReadDecimalText(NumberEndingAt(line, kXLastColumn, kXFirstColumn));
-    std::optional<double> y = ReadDecimalText(NumberEndingAt(line, kYLastColumn, kYFirstColumn));
+    std::optional<double> x = ReadDecimalText(NumberEndingIn(line, listing::kX));
+    std::optional<double> y = ReadDecimalText(NumberEndingIn(line, listing::kY));
     if (!x || !y) return std::nullopt;
     return LayoutPoint{*x, *y};
 }

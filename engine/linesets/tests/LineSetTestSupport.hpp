@@ -12,6 +12,7 @@
 
 #include "engine/alignment/tests/AlignmentCardsTestSupport.hpp"
 #include "engine/linesets/LineSetLoop.hpp"
+#include "engine/problem/EngineLineSetSteps.hpp"
 
 namespace quillon::engine::linesettest {
 

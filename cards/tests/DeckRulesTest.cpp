@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "converters/common/DeckUnits.hpp"
+#include "cards/DeckRules.hpp"
 #include "testsupport/CaseName.hpp"
 
-namespace qc = quillon::converters;
+namespace qc = quillon::cards;
 
 namespace {
 
