@@ -115,7 +115,7 @@ std::optional<int> PrCoRun::ReadListing(const std::string& name, std::vector<std
     }
     for (std::string line; fixedform::ReadTextLine(in, line);) lines.push_back(line);
     if (in.bad()) return Fail(Aborting("PRCO-E-ReadErr unable to read file '" + name + "'"));
-    if (lines.size() < kStructureLine || !checkStructureLine(lines[kStructureLine - 1]))
+    if (lines.size() < kStructureLine || !CheckStructureLine(lines[kStructureLine - 1]))
         return Fail(Aborting("PRCO-E-NotListing file '" + name +
                              "' is not a geometry listing: its sixth line does not begin with "
                              "STRUCTURE"));
@@ -138,7 +138,7 @@ int PrCoRun::Run(const std::vector<std::string>& args) {
         return *status;
 
     ProjectFrame frame;
-    frame.rotation = *bearingToRotation(bearing);  // the letters are checked above
+    frame.rotation = *BearingToRotation(bearing);  // the letters are checked above
     frame.northingOffset = values_.northingOffset;
     frame.eastingOffset = values_.eastingOffset;
     values_.runTimeText = RunTimeText(env_.Now());
@@ -146,7 +146,7 @@ int PrCoRun::Run(const std::vector<std::string>& args) {
     std::vector<std::string> lines;
     if (auto status = ReadListing(args[kListing], lines)) return *status;
     std::string error;
-    if (!WriteFileAtomically(args[kOutput], writeProjectListing(values_, frame, lines), error))
+    if (!WriteFileAtomically(args[kOutput], WriteProjectListing(values_, frame, lines), error))
         return Fail(Aborting("PRCO-E-WriteErr unable to write file '" + args[kOutput] + "' (" +
                              error + ")"));
     return 0;

@@ -73,9 +73,9 @@ private:
 
 bool StickRun::Log(const std::string& message) {
     if (logFailed_) return false;
-    if (log_.writeLog(message)) return true;
+    if (log_.WriteLog(message)) return true;
     logFailed_ = true;
-    console_.err << log_.spec().openFailureMessage << '\n';
+    console_.err << log_.Spec().openFailureMessage << '\n';
     return false;
 }
 
@@ -94,14 +94,14 @@ std::vector<Output> StickRun::Outputs(int mask) {
     std::vector<Output> outputs;
     if (mask > kLargestMask) return outputs;
     if (mask & kS5000Bit)
-        outputs.push_back({files_.s5000, [this] { return writeS5000(bridge_, console_.out); }});
+        outputs.push_back({files_.s5000, [this] { return WriteS5000(bridge_, console_.out); }});
     if (mask & kDxfBit)
         outputs.push_back({files_.dxf, [this] {
                                DxfHeader header{runTimeText_, env_.User(), env_.Path()};
-                               return writeDxf(bridge_, header, console_.out);
+                               return WriteDxf(bridge_, header, console_.out);
                            }});
     if (mask & kGenioBit)
-        outputs.push_back({files_.genio, [this] { return writeGenio(bridge_, console_.out); }});
+        outputs.push_back({files_.genio, [this] { return WriteGenio(bridge_, console_.out); }});
     return outputs;
 }
 
@@ -123,7 +123,7 @@ int StickRun::Run(const std::vector<std::string>& args) {
     std::ifstream in;
     if (!fs::is_directory(files_.listing, ignored)) in.open(files_.listing, std::ios::binary);
     if (!in.is_open()) return Abort(OpenError(files_.listing), true);
-    BridgeLoad load = loadBridgeFile(in, console_.out);
+    BridgeLoad load = LoadBridgeFile(in, console_.out);
     if (in.bad()) return Abort(OpenError(files_.listing), true);
     for (const std::string& message : load.logMessages)
         if (!Log(message)) return kAbortStatus;
@@ -133,7 +133,7 @@ int StickRun::Run(const std::vector<std::string>& args) {
 
     bridge_.listingName = files_.listing;
     bridge_.lines = std::move(load.lines);
-    computeExtents(bridge_);
+    ComputeExtents(bridge_);
     for (const Output& output : outputs) {
         std::string error;
         if (!WriteFileAtomically(output.name, output.write(), error))

@@ -49,9 +49,9 @@ private:
 
 bool ToCamberRun::Log(const std::string& message) {
     if (logFailed_) return false;
-    if (log_.writeLog(message)) return true;
+    if (log_.WriteLog(message)) return true;
     logFailed_ = true;
-    console_.err << log_.spec().openFailureMessage << '\n';
+    console_.err << log_.Spec().openFailureMessage << '\n';
     return false;
 }
 
@@ -76,7 +76,7 @@ int ToCamberRun::Run(const std::vector<std::string>& args) {
     if (args.size() < 2)
         return Abort("Usage: Ql2Cmb listing[.LIS] \"girder list\" (for example 1,3,4,6 or 1-20)",
                      true);
-    for (const std::string& message : checkEntry(EntryKind::ListingName, args[0]).messages)
+    for (const std::string& message : CheckEntry(EntryKind::ListingName, args[0]).messages)
         if (!Say(message)) return EndAborted();
     files_ = NameCamberFiles(args[0]);
     named_ = !args[0].empty();  // an empty name names no file of the user's
@@ -92,18 +92,18 @@ int ToCamberRun::Run(const std::vector<std::string>& args) {
     std::ifstream in;
     if (!fs::is_directory(files_.listing, ignored)) in.open(files_.listing, std::ios::binary);
     if (!in.is_open()) return Abort(OpenError(files_.listing), true);
-    BridgeLoad load = loadBridgeFile(in, console_.out);
+    BridgeLoad load = LoadBridgeFile(in, console_.out);
     if (in.bad()) return Abort(OpenError(files_.listing), true);
     for (const std::string& message : load.logMessages)
         if (!Log(message)) return EndAborted();
     if (load.abortMessage) return Abort(*load.abortMessage);
 
     EntryCheck selection =
-        checkEntry(EntryKind::GirderList, args[1], static_cast<int>(load.girders.size()));
+        CheckEntry(EntryKind::GirderList, args[1], static_cast<int>(load.girders.size()));
     for (const std::string& message : selection.messages)
         if (!Say(message)) return EndAborted();
 
-    CamberFileText camber = writeCamberFile(load.girders, selection.selected);
+    CamberFileText camber = WriteCamberFile(load.girders, selection.selected);
     if (camber.refusal) return Abort(*camber.refusal);
     std::string error;
     if (!WriteFileAtomically(files_.output, camber.text, error))

@@ -98,7 +98,7 @@ void PlaceReferenceSlot(LineSetState& lineSet) {
 double AxisSkew(const Layout& layout, double phi) {
     const Pair axis =
         std::conj(layout.lineSet.layout.dir) * layout.lineSet.reference.axisSign.real();
-    return geometry::WithinHalfTurn(-std::arg(axis) - phi);
+    return angles::WithinHalfTurn(-std::arg(axis) - phi);
 }
 
 double LayoutY(const Layout& layout, Pair z) {

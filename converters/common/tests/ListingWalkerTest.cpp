@@ -49,17 +49,17 @@ Walk WalkListing(const std::string& text, qc::ListingWalkOptions options = Cambe
     qc::ListingWalker walker(in, std::move(options), console);
     Walk walk;
     for (int guard = 0; guard < 100000; ++guard) {
-        walk.events.push_back(walker.next());
+        walk.events.push_back(walker.Next());
         if (walk.last().kind == Kind::End || walk.last().kind == Kind::Abort) break;
     }
     // Once ended, the walk stays ended.
-    EXPECT_EQ(walker.next().kind, walk.last().kind);
+    EXPECT_EQ(walker.Next().kind, walk.last().kind);
     walk.console = console.str();
     return walk;
 }
 
 std::string Name(const std::string& row) {
-    return qc::rightTrim(qc::listing::FieldText(row, qc::listing::kPointName));
+    return qc::RightTrim(qc::listing::FieldText(row, qc::listing::kPointName));
 }
 
 std::vector<std::string> Names(const std::vector<std::string>& rows) {
@@ -267,9 +267,9 @@ TEST(ListingWalker, EndsWithoutTablesOrAbortsAtSeekByTheReadersOption) {
     std::istringstream in(listing.Text());
     std::ostringstream console;
     qc::ListingWalker walker(in, CamberOptions(), console);
-    EXPECT_EQ(walker.next().kind, Kind::End);
-    EXPECT_EQ(walker.tablesOpened(), 0);
-    EXPECT_EQ(walker.linesRead(), 8);
+    EXPECT_EQ(walker.Next().kind, Kind::End);
+    EXPECT_EQ(walker.TablesOpened(), 0);
+    EXPECT_EQ(walker.LinesRead(), 8);
 
     Walk stick = WalkListing(listing.Text(), StickOptions());
     EXPECT_EQ(stick.last().text,
