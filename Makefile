@@ -86,11 +86,12 @@ format-check: deps
 
 # The naming rule of .clang-tidy on every source of the tree, by the build's
 # compile_commands.json (the build makes the Qt headers the editor's sources
-# include), JOBS files at a time; fails on the first name that breaks it.
+# include), JOBS files at a time, the compiler's own warnings left to the
+# build; fails on any name that breaks it.
 TIDY_SOURCES = '^$(CURDIR)/(?!build)[^/]+/.*\.cpp$$'
 tidy-names: build
 	@echo "Checking the house names of the sources of $(BUILD)/compile_commands.json"
-	@run-clang-tidy -quiet -p $(BUILD) -j $(JOBS) $(TIDY_SOURCES) >$(BUILD)/tidy-names.log 2>&1 || \
+	@run-clang-tidy -quiet -extra-arg=-w -p $(BUILD) -j $(JOBS) $(TIDY_SOURCES) >$(BUILD)/tidy-names.log 2>&1 || \
 	  { grep -E "error:|warning:" $(BUILD)/tidy-names.log | sort -u; \
 	    echo "tidy-names failed; the whole output is $(BUILD)/tidy-names.log"; exit 1; }
 

@@ -132,16 +132,16 @@ private slots:
     void AddRow_data();
     void AddRow();
     void NewGirderRowOffersTheDesignOffsetTypes();
-    void InsertRow_data() { shiftRows_data(); }
+    void InsertRow_data() { ShiftRows_data(); }
     void InsertRow();
-    void DeleteRow_data() { shiftRows_data(); }
+    void DeleteRow_data() { ShiftRows_data(); }
     void DeleteRow();
     void LineType_data();
     void LineType();
     void LineTypeChosenTwice();
 
 private:
-    void shiftRows_data();
+    void ShiftRows_data();
     // Fills the form's rows, ticks one option of row `row` by a click (on
     // forms with options), clicks a cell of the row and then `button`.
     QWidget* ClickRowThen(Form form, int row, const QString& button);
@@ -212,7 +212,7 @@ void RowFormsTest::NewGirderRowOffersTheDesignOffsetTypes() {
     QVERIFY(Find(window, "Text2(20)")->isEnabled() && Find(window, "Combo2(20)")->isEnabled());
 }
 
-void RowFormsTest::shiftRows_data() {
+void RowFormsTest::ShiftRows_data() {
     QTest::addColumn<Form>("form");
     QTest::addColumn<int>("row");
     for (auto [form, name] : {std::pair{Form::GirderLine, "GirderLine"},
