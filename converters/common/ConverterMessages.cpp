@@ -11,9 +11,9 @@ ConverterMessages::ConverterMessages(ConverterConsole console, ConverterLogSpec 
 
 bool ConverterMessages::Log(std::string_view message) {
     if (logFailed_) return false;
-    if (log_.writeLog(message)) return true;
+    if (log_.WriteLog(message)) return true;
     logFailed_ = true;
-    console_.err << log_.spec().openFailureMessage << '\n';
+    console_.err << log_.Spec().openFailureMessage << '\n';
     return false;
 }
 

@@ -38,7 +38,7 @@ std::string TypeText(int type) { return ff::FormatI(type, 2, 2); }
 
 // A line right-trimmed and padded with blanks to 80 columns (a longer one keeps its length).
 std::string CardBuffer(std::string_view line) {
-    std::string trimmed = rightTrim(line);
+    std::string trimmed = RightTrim(line);
     return ff::CardColumns(trimmed, std::max<int>(kCardColumns, static_cast<int>(trimmed.size())));
 }
 
@@ -80,7 +80,7 @@ private:
     // under the output name, so that nothing takes it for this run's deck.
     int Abort();
     void RemoveStaleOutput();
-    int endRun(int status);
+    int EndRun(int status);
 
     ConverterConsole console_;
     ConverterMessages messages_;
@@ -101,14 +101,14 @@ int M2eRun::Fail(const std::vector<std::string>& messages, bool onStderr) {
 
 int M2eRun::Abort() {
     RemoveStaleOutput();
-    return endRun(kAbortStatus);
+    return EndRun(kAbortStatus);
 }
 
 void M2eRun::RemoveStaleOutput() {
     if (named_) converters::RemoveStaleOutput(files_.input, files_.output);
 }
 
-int M2eRun::endRun(int status) {
+int M2eRun::EndRun(int status) {
     console_.out << "\n End run QlvrM2E convertor";
     if (status != kConvertedStatus)
         console_.out << "\n Error status " << status << "\n\n";
@@ -122,13 +122,13 @@ int M2eRun::WriteOutput(int status) {
     std::string error;
     if (!WriteFileAtomically(files_.output, output_, error))
         return Fail({OpenError(files_.output) + " (" + error + ")"}, true);
-    return status == kConvertedStatus ? kConvertedStatus : endRun(status);
+    return status == kConvertedStatus ? kConvertedStatus : EndRun(status);
 }
 
 int M2eRun::Run(const std::vector<std::string>& args) {
     if (args.empty()) return Fail({"No arguments passed, aborting."}, true);
     if (args.size() > 2) return Fail({"Too many arguments, aborting."}, true);
-    files_ = convertDeck(args[0]);
+    files_ = ConvertDeck(args[0]);
     named_ = true;
     if (!Log("Processing IN = " + files_.base + "." + files_.inputExtension + "\n") ||
         !Log("Processing OUT = " + files_.base + ".BIP\n"))
@@ -151,9 +151,9 @@ int M2eRun::Run(const std::vector<std::string>& args) {
 
 std::optional<int> M2eRun::ConvertCards(const std::vector<std::string>& lines) {
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (rightTrim(lines[i]).empty()) continue;  // empty lines are dropped
+        if (RightTrim(lines[i]).empty()) continue;  // empty lines are dropped
         std::string card = CardBuffer(lines[i]);
-        ClassifiedCard kind = classifyCard(card);
+        ClassifiedCard kind = ClassifyCard(card);
         if (kind.kind == CardClass::Comment) continue;
         if (kind.kind == CardClass::Foreign) {
             output_ += lines[i] + "\n";  // the engine reports it at its place
@@ -182,7 +182,7 @@ std::optional<int> M2eRun::FirstDescriptionCard(const std::vector<std::string>& 
     firstDescriptionSeen_ = true;
     if (!Log("Checking input file for metric ...")) return Abort();
     if (cards::IsMetricDeck(lines)) {
-        output_ += convertFirstDescriptionCard(CardBuffer(lines[index])) + "\n";
+        output_ += ConvertFirstDescriptionCard(CardBuffer(lines[index])) + "\n";
         return std::nullopt;
     }
     if (!Log("\nThe input file specified is not a METRIC Geometry input file.") ||
@@ -196,34 +196,34 @@ std::optional<int> M2eRun::ConvertCard(const std::string& card, int type, size_t
     CardConversion converted;
     switch (type) {
         case 0:
-            output_ += convertDescriptionCard(card) + "\n";
+            output_ += ConvertDescriptionCard(card) + "\n";
             return std::nullopt;
         case 1:
-            converted = convertHorizontalAlignmentCard(card);
+            converted = ConvertHorizontalAlignmentCard(card);
             break;
         case 2:
-            converted = convertVerticalAlignmentCard(card);
+            converted = ConvertVerticalAlignmentCard(card);
             crossSlopeExpected_ = true;
             break;
         case 3:
-            converted = crossSlopeExpected_ ? convertCrossSlopeCard(card)
-                                            : convertCrossSlopeOverrideCard(card);
+            converted = crossSlopeExpected_ ? ConvertCrossSlopeCard(card)
+                                            : ConvertCrossSlopeOverrideCard(card);
             crossSlopeExpected_ = false;
             break;
         case 4:
-            converted = convertReferenceLineCard(card);
+            converted = ConvertReferenceLineCard(card);
             break;
         case 5:
-            converted = convertGirderLineCard(card);
+            converted = ConvertGirderLineCard(card);
             break;
         case 6:
-            converted = convertBentLineCard(card);
+            converted = ConvertBentLineCard(card);
             break;
         case 7:
-            converted = convertDeadLoadCard(card);
+            converted = ConvertDeadLoadCard(card);
             break;
         default:
-            converted = convertRoadApproachCard(card);
+            converted = ConvertRoadApproachCard(card);
             break;
     }
     if (converted.fault) return Fail(FaultMessages(*converted.fault, type, lineNumber), false);
@@ -233,7 +233,7 @@ std::optional<int> M2eRun::ConvertCard(const std::string& card, int type, size_t
 
 }  // namespace
 
-DeckFiles convertDeck(std::string_view argument) {
+DeckFiles ConvertDeck(std::string_view argument) {
     DeckFiles files;
     files.base = BaseName(argument);
     files.inputExtension = FileNameExtension(argument).value_or("DAT");
@@ -242,7 +242,7 @@ DeckFiles convertDeck(std::string_view argument) {
     return files;
 }
 
-ClassifiedCard classifyCard(std::string_view card) {
+ClassifiedCard ClassifyCard(std::string_view card) {
     if (cards::IsCommentCard(card)) return {CardClass::Comment, 99};
     auto type = cards::Integer(card, cards::kCardType);
     if (!type.ok() || type.value < 0 || type.value > 8) return {CardClass::Foreign, type.value};

@@ -109,7 +109,7 @@ std::optional<int> PrCoRun::ReadListing(const std::string& name, std::vector<std
     }
     if (!listing.ok) return Fail(Aborting("PRCO-E-ReadErr unable to read file '" + name + "'"));
     lines = fixedform::SplitTextLines(listing.bytes);
-    if (lines.size() < kStructureLine || !checkStructureLine(lines[kStructureLine - 1]))
+    if (lines.size() < kStructureLine || !CheckStructureLine(lines[kStructureLine - 1]))
         return Fail(Aborting("PRCO-E-NotListing file '" + name +
                              "' is not a geometry listing: its sixth line does not begin with "
                              "STRUCTURE"));
@@ -132,7 +132,7 @@ int PrCoRun::Run(const std::vector<std::string>& args) {
         return *status;
 
     ProjectFrame frame;
-    frame.rotation = *bearingToRotation(bearing);  // the letters are checked above
+    frame.rotation = *BearingToRotation(bearing);  // the letters are checked above
     frame.northingOffset = values_.northingOffset;
     frame.eastingOffset = values_.eastingOffset;
     values_.runTimeText = RunTimeText(env_.Now());
@@ -140,7 +140,7 @@ int PrCoRun::Run(const std::vector<std::string>& args) {
     std::vector<std::string> lines;
     if (auto status = ReadListing(args[kListing], lines)) return *status;
     std::string error;
-    if (!WriteFileAtomically(args[kOutput], writeProjectListing(values_, frame, lines), error))
+    if (!WriteFileAtomically(args[kOutput], WriteProjectListing(values_, frame, lines), error))
         return Fail(Aborting("PRCO-E-WriteErr unable to write file '" + args[kOutput] + "' (" +
                              error + ")"));
     return kWrittenStatus;

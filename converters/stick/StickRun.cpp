@@ -76,14 +76,14 @@ std::vector<Output> StickRun::Outputs(int mask) {
     std::vector<Output> outputs;
     if (mask > kLargestMask) return outputs;
     if (mask & kS5000Bit)
-        outputs.push_back({files_.s5000, [this] { return writeS5000(bridge_, console_.out); }});
+        outputs.push_back({files_.s5000, [this] { return WriteS5000(bridge_, console_.out); }});
     if (mask & kDxfBit)
         outputs.push_back({files_.dxf, [this] {
                                DxfHeader header{runTimeText_, env_.User(), env_.Path()};
-                               return writeDxf(bridge_, header, console_.out);
+                               return WriteDxf(bridge_, header, console_.out);
                            }});
     if (mask & kGenioBit)
-        outputs.push_back({files_.genio, [this] { return writeGenio(bridge_, console_.out); }});
+        outputs.push_back({files_.genio, [this] { return WriteGenio(bridge_, console_.out); }});
     return outputs;
 }
 
@@ -105,7 +105,7 @@ int StickRun::Run(const std::vector<std::string>& args) {
     const FileContents listing = ReadFileContents(files_.listing);
     if (!listing.ok) return Abort(OpenError(files_.listing), true);
     std::istringstream in(listing.bytes);
-    BridgeLoad load = loadBridgeFile(in, console_.out);
+    BridgeLoad load = LoadBridgeFile(in, console_.out);
     for (const std::string& message : load.logMessages)
         if (!Log(message)) return kAbortStatus;
     if (load.abortMessage) return Abort(*load.abortMessage);
@@ -114,7 +114,7 @@ int StickRun::Run(const std::vector<std::string>& args) {
 
     bridge_.listingName = files_.listing;
     bridge_.lines = std::move(load.lines);
-    computeExtents(bridge_);
+    ComputeExtents(bridge_);
     for (const Output& output : outputs) {
         std::string error;
         if (!WriteFileAtomically(output.name, output.write(), error))

@@ -63,7 +63,7 @@ int ToCamberRun::Run(const std::vector<std::string>& args) {
     if (args.size() < 2)
         return Abort("Usage: Ql2Cmb listing[.LIS] \"girder list\" (for example 1,3,4,6 or 1-20)",
                      true);
-    for (const std::string& message : checkEntry(EntryKind::ListingName, args[0]).messages)
+    for (const std::string& message : CheckEntry(EntryKind::ListingName, args[0]).messages)
         if (!Say(message)) return EndAborted();
     files_ = NameCamberFiles(args[0]);
     named_ = !args[0].empty();  // an empty name names no file of the user's
@@ -79,17 +79,17 @@ int ToCamberRun::Run(const std::vector<std::string>& args) {
     const FileContents listing = ReadFileContents(files_.listing);
     if (!listing.ok) return Abort(OpenError(files_.listing), true);
     std::istringstream in(listing.bytes);
-    BridgeLoad load = loadBridgeFile(in, console_.out);
+    BridgeLoad load = LoadBridgeFile(in, console_.out);
     for (const std::string& message : load.logMessages)
         if (!Log(message)) return EndAborted();
     if (load.abortMessage) return Abort(*load.abortMessage);
 
     EntryCheck selection =
-        checkEntry(EntryKind::GirderList, args[1], static_cast<int>(load.girders.size()));
+        CheckEntry(EntryKind::GirderList, args[1], static_cast<int>(load.girders.size()));
     for (const std::string& message : selection.messages)
         if (!Say(message)) return EndAborted();
 
-    CamberFileText camber = writeCamberFile(load.girders, selection.selected);
+    CamberFileText camber = WriteCamberFile(load.girders, selection.selected);
     if (camber.refusal) return Abort(*camber.refusal);
     std::string error;
     if (!WriteFileAtomically(files_.output, camber.text, error))

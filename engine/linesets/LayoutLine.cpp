@@ -80,7 +80,7 @@ void PlaceReferenceSlot(LineSetState& lineSet) {
 double AxisSkew(const LayoutLineWork& layout, double phi) {
     const Pair axis =
         std::conj(layout.lineSet.layout.dir) * layout.lineSet.reference.axisSign.real();
-    return geometry::WithinHalfTurn(-std::arg(axis) - phi);
+    return angles::WithinHalfTurn(-std::arg(axis) - phi);
 }
 
 double LayoutY(const LayoutLineWork& layout, Pair z) {

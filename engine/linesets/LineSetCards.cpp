@@ -29,7 +29,7 @@ constexpr double kInchesPerFoot = 12.0;
 bool IsLeft(char direction) { return direction == 'L' || direction == 'l' || direction == '-'; }
 
 double SignedSkew(char direction, double degrees, double minutes, double seconds) {
-    const double skew = geometry::AngleFromDegreesMinutesSeconds(degrees, minutes, seconds);
+    const double skew = angles::AngleFromDegreesMinutesSeconds(degrees, minutes, seconds);
     return IsLeft(direction) ? -skew : skew;
 }
 
