@@ -335,7 +335,8 @@ bool GirderWalk::StartFromReference() {
     return true;
 }
 
-// Steps 1-8 of the walk at positions first .. last. A segment's last
+// The walk at positions first .. last: each bent-line crossing stored, then
+// the span to the next bent line with its fractional and X points. A segment's last
 // position starts no span: the span beyond it belongs to the next segment.
 void GirderWalk::Walk(int first, int last) {
     const ValidDataLimits& limits = w_.Limits();
@@ -406,7 +407,7 @@ void GirderWalk::Walk(int first, int last) {
     }
 }
 
-// Step 7 of the walk along a parallel: D, E or F points of the span from
+// The fractional points along a parallel: D, E or F points of the span from
 // the crossing `at` to station s2.
 void GirderWalk::ParallelFractionalPoints(int position, const Crossing& at, double s2) {
     const BentLine& bent = w_.BentAt(position);
