@@ -1,10 +1,11 @@
 #include "editor/forms/GeometryRun.hpp"
 
+#include "cards/DeckRules.hpp"
 #include "converters/common/ConverterFiles.hpp"
-#include "converters/common/DeckUnits.hpp"
 #include "editor/forms/FileBytes.hpp"
 #include "editor/forms/ListingText.hpp"
 #include "editor/forms/ProgramRuns.hpp"
+#include "platform/FileContents.hpp"
 
 namespace quillon::editor {
 
@@ -43,12 +44,12 @@ bool RunGeometry(EditorSession& session, CommandServices& services, ListingViewe
         services.messages.Warning(kNoInputFileSelected);
         return false;
     }
-    const FileBytes chosen = ReadFileBytes(deck);
+    const FileContents chosen = ReadFileContents(deck);
     if (!chosen.ok) {
         services.messages.Warning("Cannot read " + deck + ": " + chosen.reason);
         return false;
     }
-    const bool metric = converters::IsMetricDeck(SplitLines(chosen.bytes));
+    const bool metric = cards::IsMetricDeck(SplitLines(chosen.bytes));
 
     const std::string listing = converters::ConverterFileName(base, "lis");
     const FileStamp before = StampOf(listing);
@@ -61,7 +62,7 @@ bool RunGeometry(EditorSession& session, CommandServices& services, ListingViewe
         services.messages.Warning(std::string(kOutputFileNotFound) + listing);
         return true;
     }
-    const FileBytes written = ReadFileBytes(listing);
+    const FileContents written = ReadFileContents(listing);
     if (!written.ok) {
         services.messages.Warning("Cannot read " + listing + ": " + written.reason);
         return true;

@@ -38,17 +38,17 @@ class GeometryRunWindowTest : public QObject {
 
 private slots:
     void init();
-    void programsAndArguments_data();
-    void programsAndArguments();
-    void m2eAbortedNamesItsLog();
-    void missingExecutable();
-    void crashedProgram();
-    void cancelKillsTheProgramAndClosingIsRefused();
-    void oldListingIsNotThisRunsListing();
-    void sizeWarningComesOverAnEmptyViewer();
-    void realProgramsFillTheViewer_data();
-    void realProgramsFillTheViewer();
-    void newUserOpensEditsSavesAndRuns();
+    void ProgramsAndArguments_data();
+    void ProgramsAndArguments();
+    void M2eAbortedNamesItsLog();
+    void MissingExecutable();
+    void CrashedProgram();
+    void CancelKillsTheProgramAndClosingIsRefused();
+    void OldListingIsNotThisRunsListing();
+    void SizeWarningComesOverAnEmptyViewer();
+    void RealProgramsFillTheViewer_data();
+    void RealProgramsFillTheViewer();
+    void NewUserOpensEditsSavesAndRuns();
 
 private:
     // The window, shown, with the program folder as its AppFolder.
@@ -83,7 +83,7 @@ void GeometryRunWindowTest::RunGeometryOn(Editor& editor, const QString& deck,
 }
 
 // The deck's place below the test's deck folder, and its base name there.
-void GeometryRunWindowTest::programsAndArguments_data() {
+void GeometryRunWindowTest::ProgramsAndArguments_data() {
     QTest::addColumn<QString>("deck");
     QTest::addColumn<QString>("base");
     QTest::addColumn<bool>("metric");
@@ -99,7 +99,7 @@ void GeometryRunWindowTest::programsAndArguments_data() {
                                << "deck" << true;
 }
 
-void GeometryRunWindowTest::programsAndArguments() {
+void GeometryRunWindowTest::ProgramsAndArguments() {
     QFETCH(QString, deck);
     QFETCH(QString, base);
     QFETCH(bool, metric);
@@ -141,7 +141,7 @@ void GeometryRunWindowTest::programsAndArguments() {
     QCOMPARE(editor.session.deck.MetricFlag, !metric);
 }
 
-void GeometryRunWindowTest::m2eAbortedNamesItsLog() {
+void GeometryRunWindowTest::M2eAbortedNamesItsLog() {
     InstallFakeProgram(programs_->path(), "QlM2e", {"exit 255"});
     InstallFakeProgram(programs_->path(), "QlMetr", {"write 1"});
     Editor editor(Editor::Runner::Processes);
@@ -155,7 +155,7 @@ void GeometryRunWindowTest::m2eAbortedNamesItsLog() {
     QVERIFY(RecordedRuns(programs_->path(), "QlMetr").empty());
 }
 
-void GeometryRunWindowTest::missingExecutable() {
+void GeometryRunWindowTest::MissingExecutable() {
     Editor editor(Editor::Runner::Processes);
     MainWindow& window = Shown(editor);
     RunGeometryOn(editor, decks_->filePath("deck.dat"), kEnglishDeck);
@@ -165,7 +165,7 @@ void GeometryRunWindowTest::missingExecutable() {
     QCOMPARE(window.Output()->toPlainText(), QString());
 }
 
-void GeometryRunWindowTest::crashedProgram() {
+void GeometryRunWindowTest::CrashedProgram() {
     InstallFakeProgram(programs_->path(), "QlEngl", {"write 1", "crash"});
     Editor editor(Editor::Runner::Processes);
     MainWindow& window = Shown(editor);
@@ -176,7 +176,7 @@ void GeometryRunWindowTest::crashedProgram() {
     QCOMPARE(window.Output()->toPlainText(), QString());
 }
 
-void GeometryRunWindowTest::cancelKillsTheProgramAndClosingIsRefused() {
+void GeometryRunWindowTest::CancelKillsTheProgramAndClosingIsRefused() {
     InstallFakeProgram(programs_->path(), "QlEngl", {"sleep", "write 1"});
     Editor editor(Editor::Runner::Processes);
     MainWindow& window = Shown(editor);
@@ -212,7 +212,7 @@ void GeometryRunWindowTest::cancelKillsTheProgramAndClosingIsRefused() {
     QVERIFY(window.close());
 }
 
-void GeometryRunWindowTest::oldListingIsNotThisRunsListing() {
+void GeometryRunWindowTest::OldListingIsNotThisRunsListing() {
     InstallFakeProgram(programs_->path(), "QlEngl", {"exit 4"});
     WriteBytes(decks_->filePath("deck.lis"), "an old listing\n");
     Editor editor(Editor::Runner::Processes);
@@ -231,13 +231,13 @@ void GeometryRunWindowTest::oldListingIsNotThisRunsListing() {
 
 // The sample's listing is longer than the viewer shows: its warning comes
 // over the emptied viewer, not over the last listing; then the listing shows.
-void GeometryRunWindowTest::sizeWarningComesOverAnEmptyViewer() {
+void GeometryRunWindowTest::SizeWarningComesOverAnEmptyViewer() {
     Editor editor(Editor::Runner::Processes);
     editor.session.AppFolder = QUILLON_BIN_DIR;
     MainWindow& window = editor.Window();
     window.resize(900, 640);
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::QWaitForWindowExposed(&window));
     window.Output()->setPlainText(QStringLiteral("the last run's listing"));
     QStringList behind;
     editor.messages.onWarning = [&] {
@@ -248,12 +248,12 @@ void GeometryRunWindowTest::sizeWarningComesOverAnEmptyViewer() {
                   ReadBytes(SourceFile("samples/bridge.dat")));
     QTRY_VERIFY_WITH_TIMEOUT(!window.Running(), 30000);
     QVERIFY(QFileInfo(decks_->filePath("bridge.lis")).size() > qint64(kDisplayLimit));
-    QCOMPARE(editor.messages.texts, std::vector<std::string>{std::string(kListingTooLarge)});
+    QCOMPARE(editor.messages.texts, std::vector<std::string>{std::String(kListingTooLarge)});
     QCOMPARE(behind, QStringList{QString()});
     QVERIFY(window.Output()->toPlainText().contains(QStringLiteral("STRUCTURE ID:")));
 }
 
-void GeometryRunWindowTest::realProgramsFillTheViewer_data() {
+void GeometryRunWindowTest::RealProgramsFillTheViewer_data() {
     QTest::addColumn<QString>("sample");
     QTest::addColumn<QString>("structure");
     QTest::newRow("English") << "samples/bridge.dat"
@@ -262,7 +262,7 @@ void GeometryRunWindowTest::realProgramsFillTheViewer_data() {
                             << "M2E-DEMO";
 }
 
-void GeometryRunWindowTest::realProgramsFillTheViewer() {
+void GeometryRunWindowTest::RealProgramsFillTheViewer() {
     QFETCH(QString, sample);
     QFETCH(QString, structure);
     Editor editor(Editor::Runner::Processes);
@@ -295,7 +295,7 @@ void GeometryRunWindowTest::realProgramsFillTheViewer() {
 // As a new user would: open the sample, change the initial offset of the
 // last girder line in the GirderLine form, save, run geometry on the saved
 // deck and read its listing; closing then asks nothing.
-void GeometryRunWindowTest::newUserOpensEditsSavesAndRuns() {
+void GeometryRunWindowTest::NewUserOpensEditsSavesAndRuns() {
     const QString deck = decks_->filePath("bridge.dat");
     WriteBytes(deck, ReadBytes(SourceFile("samples/bridge.dat")));
     Editor editor(Editor::Runner::Processes);

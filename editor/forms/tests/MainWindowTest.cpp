@@ -27,41 +27,42 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void menuTree_data();
-    void menuTree();
-    void menuOrder_data();
-    void menuOrder();
-    void toolbarKeys_data();
-    void toolbarKeys();
-    void toolbarKeyRunsItsCommand_data();
-    void toolbarKeyRunsItsCommand();
-    void viewItemsTwice_data();
-    void viewItemsTwice();
-    void dataEntryShowsAndTicks_data();
-    void dataEntryShowsAndTicks();
-    void statusTexts();
-    void viewerAtStart();
-    void settingsTakeDefaults_data();
-    void settingsTakeDefaults();
-    void storedSettingsApply();
-    void offScreenPositionMoves();
-    void iniStoreRoundTrip();
-    void minimisedCloseLeavesTheStore();
-    void openFillsTheFormsAndTicks();
-    void openShowsEveryWarningInOneList();
-    void copyPutsTheSelection();
-    void helpItems();
-    void aboutBox();
-    void unsavedEditsAsk_data();
-    void unsavedEditsAsk();
-    void newAsksNothingAndTheEditsStayUnsaved();
-    void closingClosesEverything();
-    void realFormsShowTickAndKeepTheirRows();
-    void anEditInAFormAsksBeforeClosing();
+    void MenuTree_data();
+    void MenuTree();
+    void MenuOrder_data();
+    void MenuOrder();
+    void ToolbarKeys_data();
+    void ToolbarKeys();
+    void ToolbarKeyRunsItsCommand_data();
+    void ToolbarKeyRunsItsCommand();
+    void ViewItemsTwice_data();
+    void ViewItemsTwice();
+    void DataEntryShowsAndTicks_data();
+    void DataEntryShowsAndTicks();
+    void StatusTexts();
+    void ViewerAtStart();
+    void SettingsTakeDefaults_data();
+    void SettingsTakeDefaults();
+    void StoredSettingsApply();
+    void OffScreenPositionMoves();
+    void IniStoreRoundTrip();
+    void MinimisedCloseLeavesTheStore();
+    void OpenFillsTheFormsAndTicks();
+    void OpenShowsEveryWarningInOneList();
+    void CopyPutsTheSelection();
+    void HelpItems();
+    void AboutBox();
+    void AboutBoxShowsItsTexts();
+    void UnsavedEditsAsk_data();
+    void UnsavedEditsAsk();
+    void NewAsksNothingAndTheEditsStayUnsaved();
+    void ClosingClosesEverything();
+    void RealFormsShowTickAndKeepTheirRows();
+    void AnEditInAFormAsksBeforeClosing();
 };
 
 // The menu items: name, caption, shortcut, enabled, visible.
-void MainWindowTest::menuTree_data() {
+void MainWindowTest::MenuTree_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shortcut");
@@ -104,7 +105,7 @@ void MainWindowTest::menuTree_data() {
     row("mnuHelpAbout", "&About KRAL_Quillon...");
 }
 
-void MainWindowTest::menuTree() {
+void MainWindowTest::MenuTree() {
     QFETCH(QString, name);
     Editor editor;
     QAction* item = editor.Window().Item(name);
@@ -118,7 +119,7 @@ void MainWindowTest::menuTree() {
 
 // Each menu's entries in order; "-" stands for a separator, a name in
 // brackets for a submenu.
-void MainWindowTest::menuOrder_data() {
+void MainWindowTest::MenuOrder_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("entries");
@@ -150,7 +151,7 @@ void MainWindowTest::menuOrder_data() {
                                          "mnuHelpAbout"};
 }
 
-void MainWindowTest::menuOrder() {
+void MainWindowTest::MenuOrder() {
     QFETCH(QString, menu);
     QFETCH(QStringList, entries);
     Editor editor;
@@ -177,7 +178,7 @@ void MainWindowTest::menuOrder() {
     }
 }
 
-void MainWindowTest::toolbarKeys_data() {
+void MainWindowTest::ToolbarKeys_data() {
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("toolTip");
@@ -193,7 +194,7 @@ void MainWindowTest::toolbarKeys_data() {
                           << "Copy text from the output area";
 }
 
-void MainWindowTest::toolbarKeys() {
+void MainWindowTest::ToolbarKeys() {
     QFETCH(int, position);
     QFETCH(QString, key);
     Editor editor;
@@ -207,7 +208,7 @@ void MainWindowTest::toolbarKeys() {
 }
 
 // What each key's command leaves behind with fake services.
-void MainWindowTest::toolbarKeyRunsItsCommand_data() {
+void MainWindowTest::ToolbarKeyRunsItsCommand_data() {
     QTest::addColumn<QString>("key");
     QTest::newRow("New") << "New";
     QTest::newRow("Open") << "Open";
@@ -216,7 +217,7 @@ void MainWindowTest::toolbarKeyRunsItsCommand_data() {
     QTest::newRow("Copy") << "Copy";
 }
 
-void MainWindowTest::toolbarKeyRunsItsCommand() {
+void MainWindowTest::ToolbarKeyRunsItsCommand() {
     QFETCH(QString, key);
     Editor editor;
     MainWindow& window = editor.Window();
@@ -244,13 +245,13 @@ void MainWindowTest::toolbarKeyRunsItsCommand() {
                                                     : QStringLiteral("before"));
 }
 
-void MainWindowTest::viewItemsTwice_data() {
+void MainWindowTest::ViewItemsTwice_data() {
     QTest::addColumn<QString>("item");
     QTest::newRow("Toolbar") << "mnuViewToolbar";
     QTest::newRow("StatusBar") << "mnuViewStatusBar";
 }
 
-void MainWindowTest::viewItemsTwice() {
+void MainWindowTest::ViewItemsTwice() {
     QFETCH(QString, item);
     Editor editor;
     MainWindow& window = editor.Window();
@@ -272,7 +273,7 @@ void MainWindowTest::viewItemsTwice() {
     QVERIFY(tick->isChecked());
 }
 
-void MainWindowTest::dataEntryShowsAndTicks_data() {
+void MainWindowTest::DataEntryShowsAndTicks_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("item");
     const char* items[] = {"mnuFormDesc",  "mnuFormHoriz", "mnuFormVert",
@@ -281,7 +282,7 @@ void MainWindowTest::dataEntryShowsAndTicks_data() {
     for (int i = 0; i < 9; ++i) QTest::newRow(items[i]) << i << QString::fromLatin1(items[i]);
 }
 
-void MainWindowTest::dataEntryShowsAndTicks() {
+void MainWindowTest::DataEntryShowsAndTicks() {
     QFETCH(int, index);
     QFETCH(QString, item);
     Editor editor;
@@ -305,7 +306,7 @@ void MainWindowTest::dataEntryShowsAndTicks() {
     QVERIFY(window.Item(item)->isChecked());
 }
 
-void MainWindowTest::statusTexts() {
+void MainWindowTest::StatusTexts() {
     Editor editor;
     MainWindow& window = editor.Window();
     auto text = [&](const char* name) { return window.findChild<QLabel*>(name)->text(); };
@@ -315,7 +316,7 @@ void MainWindowTest::statusTexts() {
     QCOMPARE(window.windowTitle(), QStringLiteral("KRAL Quillon"));
 }
 
-void MainWindowTest::viewerAtStart() {
+void MainWindowTest::ViewerAtStart() {
     Editor editor;
     QPlainTextEdit* output = editor.Window().Output();
     QCOMPARE(output->toPlainText(), QStringLiteral("Geometry Output Display"));
@@ -327,13 +328,13 @@ void MainWindowTest::viewerAtStart() {
 
 // A stored text that is missing or no number takes the default: at 96 dots
 // per inch 1000 twips are 67 pixels and 6500 are 433.
-void MainWindowTest::settingsTakeDefaults_data() {
+void MainWindowTest::SettingsTakeDefaults_data() {
     QTest::addColumn<QString>("stored");
     QTest::newRow("missing") << QString();
     QTest::newRow("abc") << QStringLiteral("abc");
 }
 
-void MainWindowTest::settingsTakeDefaults() {
+void MainWindowTest::SettingsTakeDefaults() {
     QFETCH(QString, stored);
     Editor editor;
     if (!stored.isNull()) {
@@ -347,7 +348,7 @@ void MainWindowTest::settingsTakeDefaults() {
     QCOMPARE(window.size(), QSize(433, 433));
 }
 
-void MainWindowTest::storedSettingsApply() {
+void MainWindowTest::StoredSettingsApply() {
     Editor editor;
     editor.settings.values = {
         {"MainLeft", "1500"}, {"MainTop", "750"}, {"MainWidth", "9000"}, {"MainHeight", "6000"}};
@@ -364,7 +365,7 @@ void MainWindowTest::storedSettingsApply() {
     QCOMPARE(editor.settings.values["MainHeight"], std::string("6000"));
 }
 
-void MainWindowTest::offScreenPositionMoves() {
+void MainWindowTest::OffScreenPositionMoves() {
     Editor editor;
     editor.settings.values = {{"MainLeft", "150000"}, {"MainTop", "-90000"}};
     MainWindow& window = editor.Window();
@@ -373,7 +374,7 @@ void MainWindowTest::offScreenPositionMoves() {
     QCOMPARE(window.size(), QSize(433, 433));
 }
 
-void MainWindowTest::iniStoreRoundTrip() {
+void MainWindowTest::IniStoreRoundTrip() {
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("KRAL_Quillon.ini"));
     WriteBytes(file, "[Settings]\nMainLeft=3000\nMainTop=abc\nMainWidth=7500\n");
@@ -399,7 +400,7 @@ void MainWindowTest::iniStoreRoundTrip() {
     QVERIFY2(written.contains("MainHeight=6495"), written.constData());
 }
 
-void MainWindowTest::minimisedCloseLeavesTheStore() {
+void MainWindowTest::MinimisedCloseLeavesTheStore() {
     Editor editor;
     editor.settings.values = {{"MainLeft", "abc"}};
     MainWindow& window = editor.Window();
@@ -411,7 +412,7 @@ void MainWindowTest::minimisedCloseLeavesTheStore() {
     QCOMPARE(editor.settings.values, (std::map<std::string, std::string>{{"MainLeft", "abc"}}));
 }
 
-void MainWindowTest::openFillsTheFormsAndTicks() {
+void MainWindowTest::OpenFillsTheFormsAndTicks() {
     Editor editor;
     MainWindow& window = editor.Window();
     window.show();
@@ -441,7 +442,7 @@ void MainWindowTest::openFillsTheFormsAndTicks() {
 
 // A deck of 80 bent lines with a blank skew direction (column 12): its 80 warnings come
 // in one list, in card order, and no box of their own.
-void MainWindowTest::openShowsEveryWarningInOneList() {
+void MainWindowTest::OpenShowsEveryWarningInOneList() {
     QTemporaryDir folder;
     // The sample's cards before its bent lines, then 80 bent lines.
     QByteArray deck;
@@ -459,7 +460,7 @@ void MainWindowTest::openShowsEveryWarningInOneList() {
     Editor editor;
     MainWindow& window = editor.Window();
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::QWaitForWindowExposed(&window));
     editor.chooser.answers = {folder.filePath("bents.dat").toStdString()};
     ClickMenu(window, {"mnuFile", "mnuFileOpen"});
     QTRY_COMPARE(editor.forms.opened, 1);
@@ -471,7 +472,7 @@ void MainWindowTest::openShowsEveryWarningInOneList() {
     QCOMPARE(editor.session.deck.bentLine.rows.size(), size_t(80));
 }
 
-void MainWindowTest::copyPutsTheSelection() {
+void MainWindowTest::CopyPutsTheSelection() {
     Editor editor;
     MainWindow& window = editor.Window();
     window.show();
@@ -486,7 +487,7 @@ void MainWindowTest::copyPutsTheSelection() {
     QTRY_COMPARE(QApplication::clipboard()->text(), QStringLiteral("first line\nsecond line"));
 }
 
-void MainWindowTest::helpItems() {
+void MainWindowTest::HelpItems() {
     QTemporaryDir folder;
     Editor editor;
     editor.session.AppFolder = folder.path().toStdString();
@@ -510,7 +511,7 @@ void MainWindowTest::helpItems() {
              folder.filePath("Quillon.html"));
 }
 
-void MainWindowTest::aboutBox() {
+void MainWindowTest::AboutBoxShowsItsTexts() {
     Editor editor;
     MainWindow& window = editor.Window();
     window.show();
@@ -541,13 +542,13 @@ void MainWindowTest::aboutBox() {
 }
 
 // With unsaved edits, closing and Open ask; Cancel keeps everything.
-void MainWindowTest::unsavedEditsAsk_data() {
+void MainWindowTest::UnsavedEditsAsk_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("closing") << "closing";
     QTest::newRow("Open") << "Open";
 }
 
-void MainWindowTest::unsavedEditsAsk() {
+void MainWindowTest::UnsavedEditsAsk() {
     QFETCH(QString, how);
     Editor editor;
     MainWindow& window = editor.Window();
@@ -583,20 +584,20 @@ void MainWindowTest::unsavedEditsAsk() {
 
 // Typed into a form, then File > New: nothing is asked, the edit stays and
 // stays unsaved, so Open and Exit ask; a later Save writes it to the new name.
-void MainWindowTest::newAsksNothingAndTheEditsStayUnsaved() {
+void MainWindowTest::NewAsksNothingAndTheEditsStayUnsaved() {
     QTemporaryDir folder;
     Editor editor;
     editor.UseRealForms();
     MainWindow& window = editor.Window();
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::QWaitForWindowExposed(&window));
     ClickMenu(window, {"mnuForm", "mnuFormDesc"});
     QWidget* form = editor.realForms->Owner().Created(Form::Description);
     QTRY_VERIFY(form != nullptr && form->isVisible());
     auto* id = form->findChild<QLineEdit*>("StructureID");
     QVERIFY(id != nullptr);
-    QTest::mouseClick(id, Qt::LeftButton);
-    QTest::keyClicks(id, "BR 9");
+    QTest::MouseClick(id, Qt::LeftButton);
+    QTest::KeyClicks(id, "BR 9");
     QVERIFY(editor.session.deck.modified);
 
     const std::string named = folder.filePath("new.dat").toStdString();
@@ -606,7 +607,7 @@ void MainWindowTest::newAsksNothingAndTheEditsStayUnsaved() {
     QCOMPARE(editor.question.asked, 0);
     QVERIFY(editor.session.deck.modified);
     QCOMPARE(id->text(), QStringLiteral("BR 9"));
-    QVERIFY(!QFile::exists(folder.filePath("new.dat")));
+    QVERIFY(!QFile::Exists(folder.filePath("new.dat")));
     QVERIFY(SaveScreenshot(window, QStringLiteral("MainWindow-after-New")));
 
     editor.question.answer = UnsavedEditsAnswer::Cancel;
@@ -623,7 +624,7 @@ void MainWindowTest::newAsksNothingAndTheEditsStayUnsaved() {
     QVERIFY(ReadBytes(folder.filePath("new.dat")).contains("BR 9"));
 }
 
-void MainWindowTest::closingClosesEverything() {
+void MainWindowTest::ClosingClosesEverything() {
     Editor editor;
     MainWindow& window = editor.Window();
     window.show();
@@ -649,7 +650,7 @@ void MainWindowTest::closingClosesEverything() {
 
 // Data Entry > Bent Line, hidden and chosen again: the same form with the
 // rows entered before; the item stays ticked.
-void MainWindowTest::realFormsShowTickAndKeepTheirRows() {
+void MainWindowTest::RealFormsShowTickAndKeepTheirRows() {
     Editor editor;
     editor.UseRealForms();
     MainWindow& window = editor.Window();
@@ -677,7 +678,7 @@ void MainWindowTest::realFormsShowTickAndKeepTheirRows() {
 
 // Typed into a form, then the window closed: the question comes; Cancel
 // keeps the window and the form; Discard closes both.
-void MainWindowTest::anEditInAFormAsksBeforeClosing() {
+void MainWindowTest::AnEditInAFormAsksBeforeClosing() {
     Editor editor;
     editor.UseRealForms();
     MainWindow& window = editor.Window();

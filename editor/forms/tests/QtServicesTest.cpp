@@ -58,22 +58,24 @@ class QtServicesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void printedPages_data();
-    void printedPages();
-    void printFont();
-    void printDialogCancelPrintsNothing();
-    void printDialogThreeCopies();
-    void helpWindowShowsThePage_data();
-    void helpWindowShowsThePage();
-    void messageBoxHasOkOnlyNoIconAndTheCaption();
-    void warningsComeInOneBoxThatScrolls_data();
-    void warningsComeInOneBoxThatScrolls();
-    void unsavedEditsQuestion_data();
-    void unsavedEditsQuestion();
-    void nameFilters_data();
-    void nameFilters();
-    void fileDialogAcceptsANewName_data();
-    void fileDialogAcceptsANewName();
+    void PrintsEveryCopy_data();
+    void PrintsEveryCopy();
+    void PrintFont();
+    void PrintDialogCancelPrintsNothing();
+    void PrintDialogThreeCopies();
+    void HelpWindowShowsThePage_data();
+    void HelpWindowShowsThePage();
+    void MessageBoxHasOkOnlyNoIconAndTheCaption();
+    void WarningsComeInOneBoxThatScrolls_data();
+    void WarningsComeInOneBoxThatScrolls();
+    void UnsavedEditsQuestion_data();
+    void UnsavedEditsQuestion();
+    void NameFilters_data();
+    void NameFilters();
+    void FileDialogAcceptsANewName_data();
+    void FileDialogAcceptsANewName();
+    void PrintedPages_data();
+    void PrintedPages();
 
 private:
     QTemporaryDir folder_;
@@ -81,7 +83,7 @@ private:
 
 // Text, copies and the pages they take: each copy whole, a page at each form
 // feed (none for a feed on an empty page), more pages when a page is full.
-void QtServicesTest::printedPages_data() {
+void QtServicesTest::PrintsEveryCopy_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("copies");
     QTest::addColumn<int>("pages");
@@ -95,7 +97,7 @@ void QtServicesTest::printedPages_data() {
     QTest::newRow("FullPages") << longText << 1 << -2;  // more than one page
 }
 
-void QtServicesTest::printedPages() {
+void QtServicesTest::PrintsEveryCopy() {
     QFETCH(QString, text);
     QFETCH(int, copies);
     QFETCH(int, pages);
@@ -110,7 +112,7 @@ void QtServicesTest::printedPages() {
     }
 }
 
-void QtServicesTest::printFont() {
+void QtServicesTest::PrintFont() {
     const QFont font = ListingPrintFont();
     QCOMPARE(font.family(), QStringLiteral("Courier"));
     QCOMPARE(font.pointSizeF(), 8.0);
@@ -118,7 +120,7 @@ void QtServicesTest::printFont() {
     QCOMPARE(font.styleHint(), QFont::TypeWriter);
 }
 
-void QtServicesTest::printDialogCancelPrintsNothing() {
+void QtServicesTest::PrintDialogCancelPrintsNothing() {
     ListingPrinter printer;
     printer.Device().setOutputFormat(QPrinter::PdfFormat);
     const QString path = folder_.filePath(QStringLiteral("cancelled.pdf"));
@@ -142,7 +144,7 @@ void QtServicesTest::printDialogCancelPrintsNothing() {
 
 // Three copies chosen in the print dialog: three whole printouts, while the
 // printer itself prints each once.
-void QtServicesTest::printDialogThreeCopies() {
+void QtServicesTest::PrintDialogThreeCopies() {
     ListingPrinter printer;
     printer.Device().setOutputFormat(QPrinter::PdfFormat);
     const QString path = folder_.filePath(QStringLiteral("three.pdf"));
@@ -167,13 +169,13 @@ void QtServicesTest::printDialogThreeCopies() {
     QCOMPARE(printer.Device().copyCount(), 1);
 }
 
-void QtServicesTest::helpWindowShowsThePage_data() {
+void QtServicesTest::HelpWindowShowsThePage_data() {
     QTest::addColumn<bool>("search");
     QTest::newRow("Contents") << false;
     QTest::newRow("Search") << true;
 }
 
-void QtServicesTest::helpWindowShowsThePage() {
+void QtServicesTest::HelpWindowShowsThePage() {
     QFETCH(bool, search);
     HelpWindow help;
     help.Show(std::filesystem::path(QUILLON_BIN_DIR) / "Quillon.html", search);
@@ -187,7 +189,7 @@ void QtServicesTest::helpWindowShowsThePage() {
     }
 }
 
-void QtServicesTest::messageBoxHasOkOnlyNoIconAndTheCaption() {
+void QtServicesTest::MessageBoxHasOkOnlyNoIconAndTheCaption() {
     MessageBoxes boxes;
     bool seen = false;
     std::function<void()> answer = [&] {
@@ -211,24 +213,24 @@ void QtServicesTest::messageBoxHasOkOnlyNoIconAndTheCaption() {
 
 // One modal box for all the warnings, with their count and their texts in
 // order in a list; 80 of them scroll. One OK closes it.
-void QtServicesTest::warningsComeInOneBoxThatScrolls_data() {
+void QtServicesTest::WarningsComeInOneBoxThatScrolls_data() {
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("heading");
-    QTest::newRow("One") << 1 << "1 warning:";
-    QTest::newRow("Eighty") << 80 << "80 warnings:";
+    QTest::NewRow("One") << 1 << "1 warning:";
+    QTest::NewRow("Eighty") << 80 << "80 warnings:";
 }
 
-void QtServicesTest::warningsComeInOneBoxThatScrolls() {
+void QtServicesTest::WarningsComeInOneBoxThatScrolls() {
     QFETCH(int, count);
     std::vector<std::string> texts;
     for (int i = 1; i <= count; ++i) {
         texts.push_back("Warning: (06) Skew direction invalid. Should be L or R (" +
-                        std::to_string(i) + ")");
+                        std::To_string(i) + ")");
     }
     MessageBoxes boxes;
     QList<QWidget*> shown;
     std::function<void()> answer = [&] {
-        QWidget* box = QApplication::activeModalWidget();
+        QWidget* box = QApplication::ActiveModalWidget();
         if (box == nullptr) {
             Later(answer, 20);
             return;
@@ -248,16 +250,16 @@ void QtServicesTest::warningsComeInOneBoxThatScrolls() {
         auto* buttons = box->findChild<QDialogButtonBox*>();
         QVERIFY(buttons != nullptr);
         QCOMPARE(buttons->buttons().size(), 1);
-        QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QTest::MouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
     };
     Later(answer, 20);
     // One OK ends it: a second box would never be answered.
     boxes.Warnings(texts);
     QCOMPARE(shown.size(), 1);
-    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY(QApplication::ActiveModalWidget() == nullptr);
 }
 
-void QtServicesTest::unsavedEditsQuestion_data() {
+void QtServicesTest::UnsavedEditsQuestion_data() {
     QTest::addColumn<int>("button");
     QTest::addColumn<int>("answer");
     QTest::newRow("Save") << int(QMessageBox::Save) << int(UnsavedEditsAnswer::Save);
@@ -265,7 +267,7 @@ void QtServicesTest::unsavedEditsQuestion_data() {
     QTest::newRow("Cancel") << int(QMessageBox::Cancel) << int(UnsavedEditsAnswer::Cancel);
 }
 
-void QtServicesTest::unsavedEditsQuestion() {
+void QtServicesTest::UnsavedEditsQuestion() {
     QFETCH(int, button);
     MessageBoxes boxes;
     std::function<void()> answer = [&] {
@@ -282,7 +284,7 @@ void QtServicesTest::unsavedEditsQuestion() {
     QTEST(int(boxes.AskAboutUnsavedEdits()), "answer");
 }
 
-void QtServicesTest::nameFilters_data() {
+void QtServicesTest::NameFilters_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("qt");
     QTest::newRow("One") << "Geometry Input Files (*.dat)|*.dat"
@@ -291,12 +293,12 @@ void QtServicesTest::nameFilters_data() {
                          << "Listings (*.lis);;All (*.*)";
 }
 
-void QtServicesTest::nameFilters() {
+void QtServicesTest::NameFilters() {
     QFETCH(QString, filter);
     QTEST(QtNameFilters(filter.toStdString()), "qt");
 }
 
-void QtServicesTest::fileDialogAcceptsANewName_data() {
+void QtServicesTest::FileDialogAcceptsANewName_data() {
     QTest::addColumn<bool>("save");
     QTest::newRow("Open") << false;
     QTest::newRow("Save") << true;
@@ -304,7 +306,7 @@ void QtServicesTest::fileDialogAcceptsANewName_data() {
 
 // The open dialog takes a name that does not exist; the save dialog replaces
 // a file without asking. Both show the state's title, filter and name.
-void QtServicesTest::fileDialogAcceptsANewName() {
+void QtServicesTest::FileDialogAcceptsANewName() {
     QFETCH(bool, save);
     const QString existing = folder_.filePath(QStringLiteral("old.dat"));
     WriteBytes(existing, "old\n");
