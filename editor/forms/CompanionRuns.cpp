@@ -3,8 +3,8 @@
 #include <iterator>
 
 #include "converters/common/ConverterFiles.hpp"
-#include "editor/forms/FileBytes.hpp"
 #include "editor/forms/ProgramRuns.hpp"
+#include "platform/FileContents.hpp"
 
 namespace quillon::editor {
 
@@ -18,7 +18,7 @@ std::string ChooseListing(EditorSession& session, CommandServices& services) {
 
 // Whether a camber input holds a problem: any line that is not blank.
 bool HoldsCamberProblem(const std::string& camberInput) {
-    const FileBytes file = ReadFileBytes(camberInput);
+    const FileContents file = ReadFileContents(camberInput);
     return file.ok && file.bytes.find_first_not_of(" \t\r\n") != std::string::npos;
 }
 

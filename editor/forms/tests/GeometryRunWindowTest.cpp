@@ -237,7 +237,7 @@ void GeometryRunWindowTest::SizeWarningComesOverAnEmptyViewer() {
     MainWindow& window = editor.Window();
     window.resize(900, 640);
     window.show();
-    QVERIFY(QTest::QWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.Output()->setPlainText(QStringLiteral("the last run's listing"));
     QStringList behind;
     editor.messages.onWarning = [&] {
@@ -248,7 +248,7 @@ void GeometryRunWindowTest::SizeWarningComesOverAnEmptyViewer() {
                   ReadBytes(SourceFile("samples/bridge.dat")));
     QTRY_VERIFY_WITH_TIMEOUT(!window.Running(), 30000);
     QVERIFY(QFileInfo(decks_->filePath("bridge.lis")).size() > qint64(kDisplayLimit));
-    QCOMPARE(editor.messages.texts, std::vector<std::string>{std::String(kListingTooLarge)});
+    QCOMPARE(editor.messages.texts, std::vector<std::string>{std::string(kListingTooLarge)});
     QCOMPARE(behind, QStringList{QString()});
     QVERIFY(window.Output()->toPlainText().contains(QStringLiteral("STRUCTURE ID:")));
 }

@@ -51,7 +51,6 @@ private slots:
     void OpenShowsEveryWarningInOneList();
     void CopyPutsTheSelection();
     void HelpItems();
-    void AboutBox();
     void AboutBoxShowsItsTexts();
     void UnsavedEditsAsk_data();
     void UnsavedEditsAsk();
@@ -460,7 +459,7 @@ void MainWindowTest::OpenShowsEveryWarningInOneList() {
     Editor editor;
     MainWindow& window = editor.Window();
     window.show();
-    QVERIFY(QTest::QWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     editor.chooser.answers = {folder.filePath("bents.dat").toStdString()};
     ClickMenu(window, {"mnuFile", "mnuFileOpen"});
     QTRY_COMPARE(editor.forms.opened, 1);
@@ -590,14 +589,14 @@ void MainWindowTest::NewAsksNothingAndTheEditsStayUnsaved() {
     editor.UseRealForms();
     MainWindow& window = editor.Window();
     window.show();
-    QVERIFY(QTest::QWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     ClickMenu(window, {"mnuForm", "mnuFormDesc"});
     QWidget* form = editor.realForms->Owner().Created(Form::Description);
     QTRY_VERIFY(form != nullptr && form->isVisible());
     auto* id = form->findChild<QLineEdit*>("StructureID");
     QVERIFY(id != nullptr);
-    QTest::MouseClick(id, Qt::LeftButton);
-    QTest::KeyClicks(id, "BR 9");
+    QTest::mouseClick(id, Qt::LeftButton);
+    QTest::keyClicks(id, "BR 9");
     QVERIFY(editor.session.deck.modified);
 
     const std::string named = folder.filePath("new.dat").toStdString();
@@ -607,7 +606,7 @@ void MainWindowTest::NewAsksNothingAndTheEditsStayUnsaved() {
     QCOMPARE(editor.question.asked, 0);
     QVERIFY(editor.session.deck.modified);
     QCOMPARE(id->text(), QStringLiteral("BR 9"));
-    QVERIFY(!QFile::Exists(folder.filePath("new.dat")));
+    QVERIFY(!QFile::exists(folder.filePath("new.dat")));
     QVERIFY(SaveScreenshot(window, QStringLiteral("MainWindow-after-New")));
 
     editor.question.answer = UnsavedEditsAnswer::Cancel;

@@ -74,8 +74,6 @@ private slots:
     void NameFilters();
     void FileDialogAcceptsANewName_data();
     void FileDialogAcceptsANewName();
-    void PrintedPages_data();
-    void PrintedPages();
 
 private:
     QTemporaryDir folder_;
@@ -216,8 +214,8 @@ void QtServicesTest::MessageBoxHasOkOnlyNoIconAndTheCaption() {
 void QtServicesTest::WarningsComeInOneBoxThatScrolls_data() {
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("heading");
-    QTest::NewRow("One") << 1 << "1 warning:";
-    QTest::NewRow("Eighty") << 80 << "80 warnings:";
+    QTest::newRow("One") << 1 << "1 warning:";
+    QTest::newRow("Eighty") << 80 << "80 warnings:";
 }
 
 void QtServicesTest::WarningsComeInOneBoxThatScrolls() {
@@ -225,12 +223,12 @@ void QtServicesTest::WarningsComeInOneBoxThatScrolls() {
     std::vector<std::string> texts;
     for (int i = 1; i <= count; ++i) {
         texts.push_back("Warning: (06) Skew direction invalid. Should be L or R (" +
-                        std::To_string(i) + ")");
+                        std::to_string(i) + ")");
     }
     MessageBoxes boxes;
     QList<QWidget*> shown;
     std::function<void()> answer = [&] {
-        QWidget* box = QApplication::ActiveModalWidget();
+        QWidget* box = QApplication::activeModalWidget();
         if (box == nullptr) {
             Later(answer, 20);
             return;
@@ -250,13 +248,13 @@ void QtServicesTest::WarningsComeInOneBoxThatScrolls() {
         auto* buttons = box->findChild<QDialogButtonBox*>();
         QVERIFY(buttons != nullptr);
         QCOMPARE(buttons->buttons().size(), 1);
-        QTest::MouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
     };
     Later(answer, 20);
     // One OK ends it: a second box would never be answered.
     boxes.Warnings(texts);
     QCOMPARE(shown.size(), 1);
-    QVERIFY(QApplication::ActiveModalWidget() == nullptr);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
 void QtServicesTest::UnsavedEditsQuestion_data() {

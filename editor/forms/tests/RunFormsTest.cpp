@@ -269,7 +269,7 @@ void RunFormsTest::CamberOfRealProgramsKeepsTheLastListingWhenNothingIsSelected(
     engine.setWorkingDirectory(folder.path());
     engine.start(bin + "/QlEngl", {folder.filePath("job.dat"), folder.filePath("job.lis")});
     QVERIFY(engine.waitForFinished(30000));
-    QVERIFY(QFile::Exists(folder.filePath("job.lis")));
+    QVERIFY(QFile::exists(folder.filePath("job.lis")));
     const QByteArray lastListing = "the last camber listing\n";
     WriteBytes(folder.filePath("job.out"), lastListing);
 
@@ -277,7 +277,7 @@ void RunFormsTest::CamberOfRealProgramsKeepsTheLastListingWhenNothingIsSelected(
     editor.session.AppFolder = bin.toStdString();
     MainWindow& window = editor.Window();
     window.show();
-    QVERIFY(QTest::QWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     ClickMenu(window, {"mnuFile", "mnuFileRun", "mnuFileRunCamber"});
     QTRY_VERIFY(window.Camber() != nullptr);
     Type(*window.Camber(), "GirderSelect", "abc");
@@ -286,7 +286,7 @@ void RunFormsTest::CamberOfRealProgramsKeepsTheLastListingWhenNothingIsSelected(
     ClickOk(*window.Camber());
     QTRY_VERIFY_WITH_TIMEOUT(window.Camber() == nullptr, 30000);
     QCOMPARE(editor.messages.texts, (Args{"Illegal character 'a' found, re-enter."}));
-    QTest::QWait(200);
+    QTest::qWait(200);
     QCOMPARE(ReadBytes(folder.filePath("job.out")), lastListing);
 
     editor.messages.texts.clear();
