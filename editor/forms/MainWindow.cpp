@@ -117,6 +117,18 @@ double DotsPerInch(const QWidget& window) {
     return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
 }
 
+// The viewer Output as Run Geometry fills it.
+class OutputViewer : public ListingViewer {
+public:
+    explicit OutputViewer(QPlainTextEdit& output) : output_(output) {}
+    void ShowListing(std::string_view text) override {
+        output_.setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    }
+
+private:
+    QPlainTextEdit& output_;
+};
+
 ScreenRect RectOf(const QRect& rect) {
     return ScreenRect{rect.x(), rect.y(), rect.width(), rect.height()};
 }
@@ -343,12 +355,8 @@ void MainWindow::mnuFileSave_Click() { FileSave(session_, commands_); }
 void MainWindow::mnuFileSaveAs_Click() { FileSaveAs(session_, commands_); }
 
 void MainWindow::mnuFileRunGeometry_Click() {
-    const std::optional<std::string> text =
-        WhileRunning([this] { return RunGeometry(session_, commands_); });
-    if (text) {
-        output_->setPlainText(
-            QString::fromLatin1(text->data(), static_cast<qsizetype>(text->size())));
-    }
+    OutputViewer viewer(*output_);
+    WhileRunning([this, &viewer] { return RunGeometry(session_, commands_, viewer); });
 }
 
 template <class Form, class Ok>

@@ -45,6 +45,7 @@ private slots:
     void CrashedProgram();
     void CancelKillsTheProgramAndClosingIsRefused();
     void OldListingIsNotThisRunsListing();
+    void SizeWarningComesOverAnEmptyViewer();
     void RealProgramsFillTheViewer_data();
     void RealProgramsFillTheViewer();
     void NewUserOpensEditsSavesAndRuns();
@@ -216,11 +217,40 @@ void GeometryRunWindowTest::OldListingIsNotThisRunsListing() {
     WriteBytes(decks_->filePath("deck.lis"), "an old listing\n");
     Editor editor(Editor::Runner::Processes);
     MainWindow& window = Shown(editor);
+    window.Output()->setPlainText(QStringLiteral("the last run's listing"));
+    QStringList behind;
+    editor.messages.onWarning = [&] { behind << window.Output()->toPlainText(); };
     RunGeometryOn(editor, decks_->filePath("deck.dat"), kEnglishDeck);
     QTRY_COMPARE(editor.messages.texts.size(), size_t(1));
     QCOMPARE(QString::fromStdString(editor.messages.texts[0]),
              "Output file not found " + decks_->filePath("deck.lis"));
+    // The message comes over the emptied viewer.
+    QCOMPARE(behind, QStringList{QString()});
     QCOMPARE(window.Output()->toPlainText(), QString());
+}
+
+// The sample's listing is longer than the viewer shows: its warning comes
+// over the emptied viewer, not over the last listing; then the listing shows.
+void GeometryRunWindowTest::SizeWarningComesOverAnEmptyViewer() {
+    Editor editor(Editor::Runner::Processes);
+    editor.session.AppFolder = QUILLON_BIN_DIR;
+    MainWindow& window = editor.Window();
+    window.resize(900, 640);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.Output()->setPlainText(QStringLiteral("the last run's listing"));
+    QStringList behind;
+    editor.messages.onWarning = [&] {
+        behind << window.Output()->toPlainText();
+        QVERIFY(SaveScreenshot(window, QStringLiteral("MainWindow-size-warning")));
+    };
+    RunGeometryOn(editor, decks_->filePath("bridge.dat"),
+                  ReadBytes(SourceFile("samples/bridge.dat")));
+    QTRY_VERIFY_WITH_TIMEOUT(!window.Running(), 30000);
+    QVERIFY(QFileInfo(decks_->filePath("bridge.lis")).size() > qint64(kDisplayLimit));
+    QCOMPARE(editor.messages.texts, std::vector<std::string>{std::string(kListingTooLarge)});
+    QCOMPARE(behind, QStringList{QString()});
+    QVERIFY(window.Output()->toPlainText().contains(QStringLiteral("STRUCTURE ID:")));
 }
 
 void GeometryRunWindowTest::RealProgramsFillTheViewer_data() {

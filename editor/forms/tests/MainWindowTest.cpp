@@ -48,11 +48,13 @@ private slots:
     void IniStoreRoundTrip();
     void MinimisedCloseLeavesTheStore();
     void OpenFillsTheFormsAndTicks();
+    void OpenShowsEveryWarningInOneList();
     void CopyPutsTheSelection();
     void HelpItems();
     void AboutBoxShowsItsTexts();
     void UnsavedEditsAsk_data();
     void UnsavedEditsAsk();
+    void NewAsksNothingAndTheEditsStayUnsaved();
     void ClosingClosesEverything();
     void RealFormsShowTickAndKeepTheirRows();
     void AnEditInAFormAsksBeforeClosing();
@@ -418,7 +420,8 @@ void MainWindowTest::OpenFillsTheFormsAndTicks() {
     ClickMenu(window, {"mnuFile", "mnuFileOpen"});
     QTRY_COMPARE(editor.forms.opened, 1);
     // The sample's bent lines give their skew direction: it opens without a warning.
-    QCOMPARE(editor.messages.texts, std::vector<std::string>{});
+    QVERIFY(editor.messages.texts.empty());
+    QVERIFY(editor.messages.lists.empty());
     QCOMPARE(editor.session.CurrentFileName, SourceFile("samples/bridge.dat").toStdString());
     for (const char* item :
          {"mnuFormDesc", "mnuFormHoriz", "mnuFormVert", "mnuFormCross", "mnuFormRef", "mnuFormGird",
@@ -434,6 +437,38 @@ void MainWindowTest::OpenFillsTheFormsAndTicks() {
              std::string("Cannot read /nonexistent/deck.dat: No such file or directory"));
     QCOMPARE(editor.forms.opened, 1);
     QCOMPARE(editor.session.CurrentFileName, SourceFile("samples/bridge.dat").toStdString());
+}
+
+// A deck of 80 bent lines with a blank skew direction (column 12): its 80 warnings come
+// in one list, in card order, and no box of their own.
+void MainWindowTest::OpenShowsEveryWarningInOneList() {
+    QTemporaryDir folder;
+    // The sample's cards before its bent lines, then 80 bent lines.
+    QByteArray deck;
+    for (const QByteArray& line : ReadBytes(SourceFile("samples/bridge.dat")).split('\n')) {
+        if (line.startsWith("06")) break;
+        deck += line + '\n';
+    }
+    for (int i = 1; i <= 80; ++i) {
+        deck += QStringLiteral("06%1         0 10    CL PIER %2\n")
+                    .arg(i * 1000000, 9)
+                    .arg(i)
+                    .toLatin1();
+    }
+    WriteBytes(folder.filePath("bents.dat"), deck);
+    Editor editor;
+    MainWindow& window = editor.Window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    editor.chooser.answers = {folder.filePath("bents.dat").toStdString()};
+    ClickMenu(window, {"mnuFile", "mnuFileOpen"});
+    QTRY_COMPARE(editor.forms.opened, 1);
+    QVERIFY(editor.messages.texts.empty());
+    QCOMPARE(editor.messages.lists.size(), size_t(1));
+    QCOMPARE(
+        editor.messages.lists[0],
+        std::vector<std::string>(80, "Warning: (06) Skew direction invalid. Should be L or R"));
+    QCOMPARE(editor.session.deck.bentLine.rows.size(), size_t(80));
 }
 
 void MainWindowTest::CopyPutsTheSelection() {
@@ -505,11 +540,10 @@ void MainWindowTest::AboutBoxShowsItsTexts() {
     QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
-// With unsaved edits, closing, New and Open ask; Cancel keeps everything.
+// With unsaved edits, closing and Open ask; Cancel keeps everything.
 void MainWindowTest::UnsavedEditsAsk_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("closing") << "closing";
-    QTest::newRow("New") << "New";
     QTest::newRow("Open") << "Open";
 }
 
@@ -528,7 +562,7 @@ void MainWindowTest::UnsavedEditsAsk() {
     if (how == QLatin1String("closing")) {
         QVERIFY(!window.close());
     } else {
-        ClickMenu(window, {"mnuFile", how == QLatin1String("New") ? "mnuFileNew" : "mnuFileOpen"});
+        ClickMenu(window, {"mnuFile", "mnuFileOpen"});
     }
     QTRY_COMPARE(editor.question.asked, 1);
     QVERIFY(window.isVisible());
@@ -545,6 +579,48 @@ void MainWindowTest::UnsavedEditsAsk() {
         QVERIFY(window.close());
         QCOMPARE(editor.forms.closed, 1);
     }
+}
+
+// Typed into a form, then File > New: nothing is asked, the edit stays and
+// stays unsaved, so Open and Exit ask; a later Save writes it to the new name.
+void MainWindowTest::NewAsksNothingAndTheEditsStayUnsaved() {
+    QTemporaryDir folder;
+    Editor editor;
+    editor.UseRealForms();
+    MainWindow& window = editor.Window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ClickMenu(window, {"mnuForm", "mnuFormDesc"});
+    QWidget* form = editor.realForms->Owner().Created(Form::Description);
+    QTRY_VERIFY(form != nullptr && form->isVisible());
+    auto* id = form->findChild<QLineEdit*>("StructureID");
+    QVERIFY(id != nullptr);
+    QTest::mouseClick(id, Qt::LeftButton);
+    QTest::keyClicks(id, "BR 9");
+    QVERIFY(editor.session.deck.modified);
+
+    const std::string named = folder.filePath("new.dat").toStdString();
+    editor.chooser.answers = {named};
+    ClickMenu(window, {"mnuFile", "mnuFileNew"});
+    QTRY_COMPARE(editor.session.CurrentFileName, named);
+    QCOMPARE(editor.question.asked, 0);
+    QVERIFY(editor.session.deck.modified);
+    QCOMPARE(id->text(), QStringLiteral("BR 9"));
+    QVERIFY(!QFile::exists(folder.filePath("new.dat")));
+    QVERIFY(SaveScreenshot(window, QStringLiteral("MainWindow-after-New")));
+
+    editor.question.answer = UnsavedEditsAnswer::Cancel;
+    editor.chooser.answers = {SourceFile("samples/bridge.dat").toStdString()};
+    ClickMenu(window, {"mnuFile", "mnuFileOpen"});
+    QTRY_COMPARE(editor.question.asked, 1);
+    QCOMPARE(editor.session.CurrentFileName, named);
+    ClickMenu(window, {"mnuFile", "mnuFileExit"});
+    QTRY_COMPARE(editor.question.asked, 2);
+    QVERIFY(window.isVisible());
+
+    ClickMenu(window, {"mnuFile", "mnuFileSave"});
+    QTRY_VERIFY(!editor.session.deck.modified);
+    QVERIFY(ReadBytes(folder.filePath("new.dat")).contains("BR 9"));
 }
 
 void MainWindowTest::ClosingClosesEverything() {

@@ -6,11 +6,15 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
 #include <QTextBrowser>
@@ -62,6 +66,8 @@ private slots:
     void HelpWindowShowsThePage_data();
     void HelpWindowShowsThePage();
     void MessageBoxHasOkOnlyNoIconAndTheCaption();
+    void WarningsComeInOneBoxThatScrolls_data();
+    void WarningsComeInOneBoxThatScrolls();
     void UnsavedEditsQuestion_data();
     void UnsavedEditsQuestion();
     void NameFilters_data();
@@ -201,6 +207,54 @@ void QtServicesTest::MessageBoxHasOkOnlyNoIconAndTheCaption() {
     Later(answer, 20);
     boxes.Warning("No input file has been selected.");
     QVERIFY(seen);
+}
+
+// One modal box for all the warnings, with their count and their texts in
+// order in a list; 80 of them scroll. One OK closes it.
+void QtServicesTest::WarningsComeInOneBoxThatScrolls_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("One") << 1 << "1 warning:";
+    QTest::newRow("Eighty") << 80 << "80 warnings:";
+}
+
+void QtServicesTest::WarningsComeInOneBoxThatScrolls() {
+    QFETCH(int, count);
+    std::vector<std::string> texts;
+    for (int i = 1; i <= count; ++i) {
+        texts.push_back("Warning: (06) Skew direction invalid. Should be L or R (" +
+                        std::to_string(i) + ")");
+    }
+    MessageBoxes boxes;
+    QList<QWidget*> shown;
+    std::function<void()> answer = [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box == nullptr) {
+            Later(answer, 20);
+            return;
+        }
+        shown << box;
+        QCOMPARE(box->objectName(), QStringLiteral("WarningList"));
+        QCOMPARE(box->windowTitle(), QStringLiteral("KRAL_Quillon"));
+        QTEST(box->findChild<QLabel*>("WarningCount")->text(), "heading");
+        auto* list = box->findChild<QListWidget*>("Warnings");
+        QVERIFY(list != nullptr);
+        QCOMPARE(list->count(), count);
+        for (int i = 0; i < count; ++i) {
+            QCOMPARE(list->item(i)->text().toStdString(), texts[static_cast<std::size_t>(i)]);
+        }
+        QCOMPARE(list->verticalScrollBar()->maximum() > 0, count == 80);
+        QVERIFY(SaveScreenshot(*box, QStringLiteral("WarningList-%1").arg(count)));
+        auto* buttons = box->findChild<QDialogButtonBox*>();
+        QVERIFY(buttons != nullptr);
+        QCOMPARE(buttons->buttons().size(), 1);
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    };
+    Later(answer, 20);
+    // One OK ends it: a second box would never be answered.
+    boxes.Warnings(texts);
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
 void QtServicesTest::UnsavedEditsQuestion_data() {

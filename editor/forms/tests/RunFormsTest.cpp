@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -49,6 +50,7 @@ private slots:
     void StickCodes();
     void Camber_data();
     void Camber();
+    void CamberOfRealProgramsKeepsTheLastListingWhenNothingIsSelected();
     void CancelKeepsFormAndFields();
     void OfferedNames();
 
@@ -254,6 +256,48 @@ void RunFormsTest::Camber() {
         QCOMPARE(editor.messages.texts,
                  (Args{"File" + base + ".CMB does not exist.  Camber run aborted."}));
     }
+}
+
+// The system's Ql2Cmb on a listing of the sample: the girder list "abc"
+// selects nothing, so its console message is shown, QlCamb is not started
+// and the last camber listing stays; the list "1" then runs QlCamb.
+void RunFormsTest::CamberOfRealProgramsKeepsTheLastListingWhenNothingIsSelected() {
+    QTemporaryDir folder;
+    const QString bin = QStringLiteral(QUILLON_BIN_DIR);
+    WriteBytes(folder.filePath("job.dat"), ReadBytes(SourceFile("samples/bridge.dat")));
+    QProcess engine;
+    engine.setWorkingDirectory(folder.path());
+    engine.start(bin + "/QlEngl", {folder.filePath("job.dat"), folder.filePath("job.lis")});
+    QVERIFY(engine.waitForFinished(30000));
+    QVERIFY(QFile::exists(folder.filePath("job.lis")));
+    const QByteArray lastListing = "the last camber listing\n";
+    WriteBytes(folder.filePath("job.out"), lastListing);
+
+    Editor editor(Editor::Runner::Processes);
+    editor.session.AppFolder = bin.toStdString();
+    MainWindow& window = editor.Window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ClickMenu(window, {"mnuFile", "mnuFileRun", "mnuFileRunCamber"});
+    QTRY_VERIFY(window.Camber() != nullptr);
+    Type(*window.Camber(), "GirderSelect", "abc");
+    QVERIFY(SaveScreenshot(*window.Camber(), QStringLiteral("Camber-abc")));
+    editor.chooser.answers = {folder.filePath("job.lis").toStdString()};
+    ClickOk(*window.Camber());
+    QTRY_VERIFY_WITH_TIMEOUT(window.Camber() == nullptr, 30000);
+    QCOMPARE(editor.messages.texts, (Args{"Illegal character 'a' found, re-enter."}));
+    QTest::qWait(200);
+    QCOMPARE(ReadBytes(folder.filePath("job.out")), lastListing);
+
+    editor.messages.texts.clear();
+    ClickMenu(window, {"mnuFile", "mnuFileRun", "mnuFileRunCamber"});
+    QTRY_VERIFY(window.Camber() != nullptr);
+    Type(*window.Camber(), "GirderSelect", "1");
+    editor.chooser.answers = {folder.filePath("job.lis").toStdString()};
+    ClickOk(*window.Camber());
+    QTRY_VERIFY_WITH_TIMEOUT(window.Camber() == nullptr, 30000);
+    QVERIFY(editor.messages.texts.empty());
+    QTRY_VERIFY_WITH_TIMEOUT(ReadBytes(folder.filePath("job.out")).contains("GIRDER NO."), 30000);
 }
 
 void RunFormsTest::CancelKeepsFormAndFields() {
