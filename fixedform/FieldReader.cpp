@@ -111,7 +111,7 @@ FieldValue<double> ReadFwd(std::string_view field, int decimals, Blanks blanks, 
     if (number.digits.empty()) return {0.0, FieldStatus::Ok};
     // value = digits x 10^power, built as a decimal text so that the one
     // rounding to binary is done by strtod.
-    long power = number.hasPoint ? -static_cast<long>(number.digits.size() - number.pointPosition)
+    long power = number.hasPoint ? number.pointPosition - static_cast<long>(number.digits.size())
                                  : -static_cast<long>(decimals);
     if (number.hasExponent)
         power += number.exponent;
