@@ -456,7 +456,7 @@ void MainWindowTest::copyPutsTheSelection() {
 void MainWindowTest::helpItems() {
     QTemporaryDir folder;
     Editor editor;
-    editor.session.AppFolder = folder.path().toStdString();
+    editor.session.HelpFolder = folder.path().toStdString();
     MainWindow& window = editor.Window();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
