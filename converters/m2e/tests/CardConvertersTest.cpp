@@ -20,12 +20,11 @@ namespace {
 
 // A metric card of the given type with `text` placed from column `first` on,
 // padded to 80 columns as the card loop hands it on.
-std::string Card(const std::string& type, int first, const std::string& text) {
+std::string Card(const std::string& type, std::size_t first, const std::string& text) {
     std::string card = type;
     card.resize(80, ' ');
-    if (card.size() < static_cast<size_t>(first - 1) + text.size())
-        card.resize(first - 1 + text.size(), ' ');
-    card.replace(static_cast<size_t>(first - 1), text.size(), text);
+    if (card.size() < first - 1 + text.size()) card.resize(first - 1 + text.size(), ' ');
+    card.replace(first - 1, text.size(), text);
     return card;
 }
 
