@@ -2,7 +2,7 @@
 BUILD ?= build
 SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 4)
-PACKAGES = cmake g++ make libgtest-dev libgmock-dev clang-format python3-ezdxf \
+PACKAGES = cmake g++ make libgtest-dev libgmock-dev clang-format clang-tidy python3-ezdxf \
   qt6-base-dev fonts-dejavu-core desktop-file-utils
 # The fuzz build: clang with libFuzzer and the sanitizers.
 FUZZ_PACKAGES = clang-14 libclang-rt-14-dev
@@ -16,7 +16,7 @@ CMAKE_OPTIONS ?=
 FORMAT_FILES = $(shell git ls-files '*.cpp' '*.hpp' 2>/dev/null || \
   find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.hpp' \) -print)
 
-.PHONY: all deps build run editor test test-sanitize format-check fuzz fuzz-programs install-check ci bench clean
+.PHONY: all deps build run editor test test-sanitize format-check tidy-names fuzz fuzz-programs install-check ci bench clean
 
 all: build
 
@@ -94,16 +94,27 @@ format-check: deps
 	@echo "Checking the house format of $(words $(FORMAT_FILES)) sources"
 	@clang-format --dry-run -Werror $(FORMAT_FILES)
 
-# What .ci/run does: the format, then build, tests, the sample, the install and
-# the sanitizer tests with warnings as errors, in build folders of their own so
-# that a plain `make` keeps warnings as warnings; then a minute of each fuzz
-# target and the programs on the corpus under the sanitizers.
+# The naming rule of .clang-tidy on every source of the tree, by the build's
+# compile_commands.json (the build makes the Qt headers the editor's sources
+# include), JOBS files at a time, the compiler's own warnings left to the
+# build; fails on any name that breaks it.
+TIDY_SOURCES = '^$(CURDIR)/(?!build)[^/]+/.*\.cpp$$'
+tidy-names: build
+	@echo "Checking the house names of the sources of $(BUILD)/compile_commands.json"
+	@run-clang-tidy -quiet -extra-arg=-w -p $(BUILD) -j $(JOBS) $(TIDY_SOURCES) >$(BUILD)/tidy-names.log 2>&1 || \
+	  { grep -E "error:|warning:" $(BUILD)/tidy-names.log | sort -u; \
+	    echo "tidy-names failed; the whole output is $(BUILD)/tidy-names.log"; exit 1; }
+
+# What .ci/run does: the format, then build, tests, the names, the sample, the
+# install and the sanitizer tests with warnings as errors, in build folders of
+# their own so that a plain `make` keeps warnings as warnings; then a minute of
+# each fuzz target and the programs on the corpus under the sanitizers.
 CI_BUILD = build-ci
 CI_SAN_BUILD = build-ci-sanitize
 CI_FUZZ_BUILD = build-ci-fuzz
 ci: format-check
 	cmake -S . -B $(CI_BUILD) -DQUILLON_WERROR=ON
-	$(MAKE) test run install-check test-sanitize fuzz fuzz-programs BUILD=$(CI_BUILD) SAN_BUILD=$(CI_SAN_BUILD) \
+	$(MAKE) test tidy-names run install-check test-sanitize fuzz fuzz-programs BUILD=$(CI_BUILD) SAN_BUILD=$(CI_SAN_BUILD) \
 	  FUZZ_BUILD=$(CI_FUZZ_BUILD) FUZZ_SECONDS=60 CMAKE_OPTIONS=-DQUILLON_WERROR=ON
 
 clean:

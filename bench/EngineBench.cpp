@@ -1,5 +1,5 @@
 // make bench: the engine's speed and memory on long decks, beside cat writing
-// the same bytes, and the two roads of the Fw.d writer on ten million values.
+// the same bytes, and the two paths of the Fw.d writer on ten million values.
 //
 //   quillon_bench <build folder> <deck script>
 //
@@ -161,7 +161,7 @@ void BenchNumberWriter(long count) {
             ++differ;
     }
     std::printf(
-        "Fw.d on %ld values: short road %.3f s, exact expansion %.3f s (%.1fx); %ld "
+        "Fw.d on %ld values: fast path %.3f s, exact expansion %.3f s (%.1fx); %ld "
         "texts differ%s\n",
         count, fast, exact, exact / std::max(fast, 1e-9), differ,
         sink == 0 ? " (nothing written)" : "");

@@ -13,7 +13,7 @@
 
 namespace quillon::fixedform {
 
-using namespace road;
+using namespace fixedpoint;
 
 namespace {
 
@@ -74,7 +74,7 @@ void RoundExact(double magnitude, int decimals, std::string& whole, std::string&
     fraction = rounded.fraction;
 }
 
-// The short road to the same digits. std::to_chars with a precision rounds
+// The fast path to the same digits. std::to_chars with a precision rounds
 // the exact binary value to the nearest text, so it agrees with rounding half
 // away from zero everywhere except on an exact tie, where it may round to
 // even. The value x lies exactly halfway between two texts of d decimals when
@@ -159,8 +159,8 @@ size_t RoundByInteger(double magnitude, int decimals, char (&out)[kShortBuffer])
     return length;
 }
 
-// Fw.d of a finite value by the integer road (past the one word of
-// WriteFInOneWord); false when the value lies outside the road.
+// Fw.d of a finite value by the fixed-point writer (past the one word of
+// WriteFInOneWord); false when the value lies outside the fixed-point writer.
 bool WriteFByInteger(std::span<char> field, double value, int decimals, PlusSign plus) {
     std::uint64_t n = 0;
     if (!RoundedByInteger(std::fabs(value), decimals, n)) return false;
@@ -223,7 +223,7 @@ size_t RoundShort(double magnitude, int decimals, char (&out)[kShortBuffer]) {
     return static_cast<size_t>(r.ptr - out);
 }
 
-// Fw.d without a scale by the short road; false when it cannot be taken.
+// Fw.d without a scale by the fast path; false when it cannot be taken.
 bool FormatFShort(double value, int width, int decimals, PlusSign plus, std::string& out) {
     char digits[kShortBuffer];
     size_t length = RoundShort(std::fabs(value), decimals, digits);
@@ -314,8 +314,8 @@ std::string FormatFExact(double value, int width, int decimals, PlusSign plus, i
 
 namespace {
 
-// Fw.d off the integer road, through a text: kept out of line, so that the
-// integer road needs no room for strings.
+// Fw.d off the fixed-point writer, through a text: kept out of line, so that the
+// fixed-point writer needs no room for strings.
 [[gnu::noinline]] void WriteFByText(std::span<char> field, double value, int decimals,
                                     PlusSign plus) {
     const int width = static_cast<int>(field.size());

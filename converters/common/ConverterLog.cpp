@@ -73,7 +73,7 @@ std::string ConverterLog::Header() const {
     return header;
 }
 
-bool ConverterLog::writeLog(std::string_view message) {
+bool ConverterLog::WriteLog(std::string_view message) {
     if (!started_) {
         stream_.open(path_, std::ios::out | std::ios::trunc | std::ios::binary);
         if (!stream_) return false;
@@ -85,8 +85,8 @@ bool ConverterLog::writeLog(std::string_view message) {
     return static_cast<bool>(stream_);
 }
 
-bool ConverterLog::writeLogIfAny(std::string_view message) {
-    return message.empty() ? true : writeLog(message);
+bool ConverterLog::WriteLogIfAny(std::string_view message) {
+    return message.empty() ? true : WriteLog(message);
 }
 
 }  // namespace quillon::converters

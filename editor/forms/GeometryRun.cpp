@@ -1,10 +1,11 @@
 #include "editor/forms/GeometryRun.hpp"
 
+#include "cards/DeckRules.hpp"
 #include "converters/common/ConverterFiles.hpp"
-#include "converters/common/DeckUnits.hpp"
 #include "editor/forms/FileBytes.hpp"
 #include "editor/forms/ListingText.hpp"
 #include "editor/forms/ProgramRuns.hpp"
+#include "platform/FileContents.hpp"
 
 namespace quillon::editor {
 
@@ -43,12 +44,12 @@ std::optional<std::string> RunGeometry(EditorSession& session, CommandServices& 
         services.messages.Warning(kNoInputFileSelected);
         return std::nullopt;
     }
-    const FileBytes chosen = ReadFileBytes(deck);
+    const FileContents chosen = ReadFileContents(deck);
     if (!chosen.ok) {
         services.messages.Warning("Cannot read " + deck + ": " + chosen.reason);
         return std::nullopt;
     }
-    const bool metric = converters::IsMetricDeck(SplitLines(chosen.bytes));
+    const bool metric = cards::IsMetricDeck(SplitLines(chosen.bytes));
 
     const std::string listing = converters::ConverterFileName(base, "lis");
     const FileStamp before = StampOf(listing);
@@ -58,7 +59,7 @@ std::optional<std::string> RunGeometry(EditorSession& session, CommandServices& 
         services.messages.Warning(std::string(kOutputFileNotFound) + listing);
         return std::string();
     }
-    const FileBytes written = ReadFileBytes(listing);
+    const FileContents written = ReadFileContents(listing);
     if (!written.ok) {
         services.messages.Warning("Cannot read " + listing + ": " + written.reason);
         return std::string();

@@ -1,6 +1,6 @@
 #include "editor/forms/HelpCommands.hpp"
 
-#include "editor/forms/FileBytes.hpp"
+#include "platform/FileContents.hpp"
 
 namespace quillon::editor {
 
@@ -9,7 +9,7 @@ namespace {
 void ShowHelp(const std::filesystem::path& helpFolder, HelpViewer& viewer, MessageSink& messages,
               bool search) {
     const std::filesystem::path page = HelpPage(helpFolder);
-    const FileBytes content = ReadFileBytes(page);
+    const FileContents content = ReadFileContents(page);
     if (!content.ok) {
         messages.Warning("Cannot open the help file " + page.string() + ": " + content.reason);
         return;

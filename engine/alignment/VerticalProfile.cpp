@@ -93,7 +93,7 @@ void WriteAssignWarning(EngineRun& run, const Stationing& stationing, double sta
                           .str());
 }
 
-// Steps 5-7 of the build: grades between the PIs, parabolas and the curves
+// The grades between the PIs, parabolas and the curves
 // the engine assigns. Returns false when two curves overlap.
 bool ComputeCurves(EngineRun& run, const CrossSlopeCard& crossSlope, const Stationing& stationing,
                    VerticalProfile& p) {
@@ -236,7 +236,7 @@ void StartContinuedPage(EngineRun& run) {
     WriteColumnTitles(run);
 }
 
-// Step 3: the PIs of the card; false after a fatal error (box written).
+// Places the PIs of the card; false after a fatal error (box written).
 bool ReadPIs(EngineRun& run, const VerticalAlignmentCard& card, const Stationing& stationing,
              ValidDataLimits& limits, VerticalProfile& p) {
     if (p.nv == 3) {
@@ -265,7 +265,7 @@ bool ReadPIs(EngineRun& run, const VerticalAlignmentCard& card, const Stationing
     return true;
 }
 
-// Step 4: the grades the card leaves out; false after a fatal error.
+// Finds the grades the card leaves out; false after a fatal error.
 bool FindGrades(EngineRun& run, const VerticalAlignmentCard& card, ValidDataLimits& limits,
                 VerticalProfile& p) {
     const bool twoPIs = p.nv == 3;

@@ -454,7 +454,7 @@ void GirderWalk::StraightFractionalPoints(int position, const Crossing& at, cons
     const double s = at.qs.imag();
     // The bent line's normal against the line's direction: 0 for a square
     // crossing, either way round.
-    const double crossingAngle = geometry::WithinQuarterTurn(std::arg(bent.foot * std::conj(u)));
+    const double crossingAngle = angles::WithinQuarterTurn(std::arg(bent.foot * std::conj(u)));
     if (bent.fractionalPointKind >= 0 && position != walk_.spanEndedOn &&
         std::fabs(crossingAngle) >= kLeastXSkew && girder_.exteriorCode != 0 && w_.CheckX0() &&
         s >= limits.begin)

@@ -10,9 +10,12 @@
 #include "engine/approaches/RoadApproaches.hpp"
 #include "engine/linesets/LineSetLoop.hpp"
 #include "engine/points/LineSetPoints.hpp"
+#include "engine/problem/EngineLineSetSteps.hpp"
 #include "engine/problem/ProblemState.hpp"
 #include "engine/run/CardStream.hpp"
+#include "engine/run/HeadingDateTime.hpp"
 #include "fixedform/TextLines.hpp"
+#include "platform/FileContents.hpp"
 
 namespace quillon::engine {
 
@@ -33,13 +36,10 @@ void SetBuild(RunState& state) {
 }
 
 bool ReadDeck(const std::string& name, std::vector<std::string>& lines) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(name, ec)) return false;
-    std::ifstream in(name, std::ios::binary);
-    if (!in) return false;
-    std::string line;
-    while (ff::ReadTextLine(in, line)) lines.push_back(line);
-    return !in.bad();
+    const FileContents deck = ReadFileContents(name);
+    if (!deck.ok) return false;
+    lines = ff::SplitTextLines(deck.bytes);
+    return true;
 }
 
 }  // namespace
@@ -57,7 +57,8 @@ int EngineMain(EngineRun& run) {
         state.runErrorFlag = state.runErrorFlag || state.fatalFlag;
         bool nextProblem = state.fatalFlag;
         while (!nextProblem) {
-            const StepEnd end = ProcessLineSet(run, problem.alignment, problem.lineSet);
+            const StepEnd end =
+                ProcessLineSet(run, problem.alignment, problem.lineSet, EngineLineSetSteps());
             if (end == StepEnd::AtDeckEnd && CardsStillExpected(state)) return EndOfInputError(run);
             state.runErrorFlag = state.runErrorFlag || state.fatalFlag;
             if (!state.fatalFlag) ComputeLineSetPoints(run, problem.alignment, problem.lineSet);
@@ -82,7 +83,7 @@ int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
     const char* program = variant == EngineVariant::Metric ? "QlMetr" : "QlEngl";
     if (args.size() < 2 || args[0].empty() || args[1].empty()) {
         errors << "usage: " << program << " <input deck> <listing>\n";
-        return 4;
+        return kExitFailure;
     }
     const std::string& inputName = args[0];
     const std::string& listingName = args[1];
@@ -90,7 +91,7 @@ int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
     std::error_code sameFile;
     if (std::filesystem::equivalent(inputName, listingName, sameFile)) {
         errors << program << ": the listing '" << listingName << "' is the input deck itself\n";
-        return 4;
+        return kExitFailure;
     }
     // A large buffer: the listing of a large deck runs to megabytes.
     std::vector<char> listingBuffer(kListingBufferBytes);
@@ -100,7 +101,7 @@ int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
     listingFile.open(listingName, std::ios::binary | std::ios::trunc);
     if (!listingFile) {
         errors << program << ": cannot create the listing '" << listingName << "'\n";
-        return 4;
+        return kExitFailure;
     }
     // An input that exists but cannot be read as a file (a folder, no
     // permission) gets the listing of a missing one.
@@ -116,7 +117,7 @@ int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
             errors << program << ": input file '" << inputName << "' not found\n";
         if (!listingFile)
             errors << program << ": cannot write the listing '" << listingName << "'\n";
-        return 4;
+        return kExitFailure;
     }
 
     EngineRun run(variant, listingFile, std::move(lines));
@@ -130,9 +131,9 @@ int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
     listingFile.close();
     if (!listingFile) {
         errors << program << ": cannot write the listing '" << listingName << "'\n";
-        return 4;
+        return kExitFailure;
     }
-    if (status == 0) console << kNormalTermination << '\n';
+    if (status == kExitNormal) console << kNormalTermination << '\n';
     return status;
 }
 

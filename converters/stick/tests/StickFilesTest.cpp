@@ -31,13 +31,13 @@ st::BridgeFile SmallBridge() {
     bridge.lines.push_back(Entry(
         "RIGHT EDGE",
         {Row("WW 1", {-2, -1, 99}), Row("CL ABUT 1", {0, -1, 100}), Row("BF 3", {20, -1, 102})}));
-    st::computeExtents(bridge);
+    st::ComputeExtents(bridge);
     return bridge;
 }
 
 TEST(S5000File, IsWrittenRecordByRecord) {
     std::ostringstream console;
-    std::string file = st::writeS5000(SmallBridge(), console);
+    std::string file = st::WriteS5000(SmallBridge(), console);
     std::vector<std::string> expected = {
         // x -2..20 (22), y -1..10 (11): 11 x 1.668 < 22, not exchanged; scale 799 / 22,
         // y centre 4.5 +- 239.5 x 22 / 799 = 4.5 +- 6.594493.
@@ -122,9 +122,9 @@ TEST(S5000File, DrawsABentFaceLineInTheBentFaceStyle) {
     st::BridgeFile bridge;
     bridge.lines.push_back(Entry("RO EDGE", {Row("BF 1", {0, 0, 1}), Row("BF 2", {10, 0, 1})}));
     bridge.lines.push_back(Entry("LO EDGE", {Row("BF 1", {0, 8, 1}), Row("BF 2", {10, 8, 1})}));
-    st::computeExtents(bridge);
+    st::ComputeExtents(bridge);
     std::ostringstream console;
-    std::vector<std::string> records = Records(st::writeS5000(bridge, console));
+    std::vector<std::string> records = Records(st::WriteS5000(bridge, console));
     // Style lines: the two edges, then the two bent faces.
     std::vector<std::string> styles;
     for (const std::string& r : records)
@@ -138,16 +138,16 @@ TEST(S5000File, LeavesOutALineWithNoDrawnRow) {
     bridge.lines.push_back(
         Entry("GIRDER 1", {Row("CL ABUT 1", {0, 0, 1}), Row("CL ABUT 2", {9, 0, 1})}));
     bridge.lines.push_back(Entry("GIRDER 2", {Row("SP 1", {0, 5, 1}), Row("WW 1", {9, 5, 1})}));
-    st::computeExtents(bridge);
+    st::ComputeExtents(bridge);
     std::ostringstream console;
-    std::string file = st::writeS5000(bridge, console);
+    std::string file = st::WriteS5000(bridge, console);
     EXPECT_NE(file.find("*' GIRDER 1"), std::string::npos);
     EXPECT_EQ(file.find("GIRDER 2"), std::string::npos);
     // Nor has it a polyline in the DXF file or a string in the GENIO file.
-    std::vector<std::string> dxf = Records(st::writeDxf(bridge, {}, console));
+    std::vector<std::string> dxf = Records(st::WriteDxf(bridge, {}, console));
     EXPECT_EQ(std::count(dxf.begin(), dxf.end(), "POLYLINE"), 1);
     EXPECT_EQ(std::count(dxf.begin(), dxf.end(), "  Start of bent line ---------->> GIRDER 2"), 0);
-    std::vector<std::string> genio = Records(st::writeGenio(bridge, console));
+    std::vector<std::string> genio = Records(st::WriteGenio(bridge, console));
     EXPECT_EQ(std::count(genio.begin(), genio.end(), "080,GR 1,    ,5=0.0, 0.0, 3"), 1);
     EXPECT_EQ(std::count(genio.begin(), genio.end(), "080,GR 2,    ,5=0.0, 0.0, 3"), 0);
 }
@@ -191,7 +191,7 @@ std::vector<std::string> Polyline(const std::string& layer, const std::vector<st
 TEST(DxfFile, HoldsOneThreeDimensionalPolylinePerDrawnLineAndTransverseLine) {
     st::DxfHeader header{"Mon May  4 09:30:00 2026\n", "designer", "/usr/bin:"};
     std::ostringstream console;
-    std::vector<std::string> records = Records(st::writeDxf(SmallBridge(), header, console));
+    std::vector<std::string> records = Records(st::WriteDxf(SmallBridge(), header, console));
     std::vector<std::string> head = {
         "999", "Creator: Quillon to Stick figure v 1.00 ",
         "999", "TIME: Mon May  4 09:30:00 2026",
@@ -243,7 +243,7 @@ TEST(DxfFile, NoValueHoldsALineEnd) {
     bridge.lines[0].name = "GIRDER\r 1";
     st::DxfHeader header{"Mon May  4 09:30:00 2026\n", "de\r\nsigner", "/bin\n"};
     std::ostringstream console;
-    std::vector<std::string> records = Records(st::writeDxf(bridge, header, console));
+    std::vector<std::string> records = Records(st::WriteDxf(bridge, header, console));
     EXPECT_EQ(records[3], "TIME: Mon May  4 09:30:00 2026");
     EXPECT_EQ(records[5], "USER: designer");
     EXPECT_EQ(records[7], "BRIDGE FILE: /binjob.lis");
@@ -258,7 +258,7 @@ TEST(DxfFile, LayersFollowTheLineNames) {
     for (const char* name :
          {"WEB 1", "RO EDGE", "RIGHT EDGE OUT", "CTRL LINE", "CONT 2", "RIGHT EDGE", "WEB RO"})
         bridge.lines.push_back(Entry(name, {Row("CL ABUT 1", {0, 0, 1})}));
-    std::vector<std::string> records = Records(st::writeDxf(bridge, {}, std::cout));
+    std::vector<std::string> records = Records(st::WriteDxf(bridge, {}, std::cout));
     std::vector<std::string> layers;
     for (size_t i = 0; i + 5 < records.size(); ++i)
         if (records[i] == "POLYLINE") layers.push_back(records[i + 4]);
@@ -315,7 +315,7 @@ TEST(GenioFile, WritesTheGirdersEdgesAndControlLines) {
         "       0.000       0.000",
         "999",
     };
-    EXPECT_EQ(Records(st::writeGenio(bridge, console)), expected);
+    EXPECT_EQ(Records(st::WriteGenio(bridge, console)), expected);
     EXPECT_EQ(console.str(), "....");
 }
 

@@ -338,7 +338,7 @@ TEST(ReadFromDeckMark, MovesWithItsRowAndLeavesTheEmptiedRow) {
 
 // The card columns of a written line, by the card's layout.
 std::string Field(const std::string& line, const cards::CardLayout& layout, const char* name) {
-    return cards::Text(line, layout[name]);
+    return cards::Text(line, layout.Find(name));
 }
 
 // Save after Insert writes the cards in the rows' new order, the new row's

@@ -38,16 +38,16 @@ class GeometryRunWindowTest : public QObject {
 
 private slots:
     void init();
-    void programsAndArguments_data();
-    void programsAndArguments();
-    void m2eAbortedNamesItsLog();
-    void missingExecutable();
-    void crashedProgram();
-    void cancelKillsTheProgramAndClosingIsRefused();
-    void oldListingIsNotThisRunsListing();
-    void realProgramsFillTheViewer_data();
-    void realProgramsFillTheViewer();
-    void newUserOpensEditsSavesAndRuns();
+    void ProgramsAndArguments_data();
+    void ProgramsAndArguments();
+    void M2eAbortedNamesItsLog();
+    void MissingExecutable();
+    void CrashedProgram();
+    void CancelKillsTheProgramAndClosingIsRefused();
+    void OldListingIsNotThisRunsListing();
+    void RealProgramsFillTheViewer_data();
+    void RealProgramsFillTheViewer();
+    void NewUserOpensEditsSavesAndRuns();
 
 private:
     // The window, shown, with the program folder as its AppFolder.
@@ -82,7 +82,7 @@ void GeometryRunWindowTest::RunGeometryOn(Editor& editor, const QString& deck,
 }
 
 // The deck's place below the test's deck folder, and its base name there.
-void GeometryRunWindowTest::programsAndArguments_data() {
+void GeometryRunWindowTest::ProgramsAndArguments_data() {
     QTest::addColumn<QString>("deck");
     QTest::addColumn<QString>("base");
     QTest::addColumn<bool>("metric");
@@ -98,7 +98,7 @@ void GeometryRunWindowTest::programsAndArguments_data() {
                                << "deck" << true;
 }
 
-void GeometryRunWindowTest::programsAndArguments() {
+void GeometryRunWindowTest::ProgramsAndArguments() {
     QFETCH(QString, deck);
     QFETCH(QString, base);
     QFETCH(bool, metric);
@@ -140,7 +140,7 @@ void GeometryRunWindowTest::programsAndArguments() {
     QCOMPARE(editor.session.deck.MetricFlag, !metric);
 }
 
-void GeometryRunWindowTest::m2eAbortedNamesItsLog() {
+void GeometryRunWindowTest::M2eAbortedNamesItsLog() {
     InstallFakeProgram(programs_->path(), "QlM2e", {"exit 255"});
     InstallFakeProgram(programs_->path(), "QlMetr", {"write 1"});
     Editor editor(Editor::Runner::Processes);
@@ -154,7 +154,7 @@ void GeometryRunWindowTest::m2eAbortedNamesItsLog() {
     QVERIFY(RecordedRuns(programs_->path(), "QlMetr").empty());
 }
 
-void GeometryRunWindowTest::missingExecutable() {
+void GeometryRunWindowTest::MissingExecutable() {
     Editor editor(Editor::Runner::Processes);
     MainWindow& window = Shown(editor);
     RunGeometryOn(editor, decks_->filePath("deck.dat"), kEnglishDeck);
@@ -164,7 +164,7 @@ void GeometryRunWindowTest::missingExecutable() {
     QCOMPARE(window.Output()->toPlainText(), QString());
 }
 
-void GeometryRunWindowTest::crashedProgram() {
+void GeometryRunWindowTest::CrashedProgram() {
     InstallFakeProgram(programs_->path(), "QlEngl", {"write 1", "crash"});
     Editor editor(Editor::Runner::Processes);
     MainWindow& window = Shown(editor);
@@ -175,7 +175,7 @@ void GeometryRunWindowTest::crashedProgram() {
     QCOMPARE(window.Output()->toPlainText(), QString());
 }
 
-void GeometryRunWindowTest::cancelKillsTheProgramAndClosingIsRefused() {
+void GeometryRunWindowTest::CancelKillsTheProgramAndClosingIsRefused() {
     InstallFakeProgram(programs_->path(), "QlEngl", {"sleep", "write 1"});
     Editor editor(Editor::Runner::Processes);
     MainWindow& window = Shown(editor);
@@ -211,7 +211,7 @@ void GeometryRunWindowTest::cancelKillsTheProgramAndClosingIsRefused() {
     QVERIFY(window.close());
 }
 
-void GeometryRunWindowTest::oldListingIsNotThisRunsListing() {
+void GeometryRunWindowTest::OldListingIsNotThisRunsListing() {
     InstallFakeProgram(programs_->path(), "QlEngl", {"exit 4"});
     WriteBytes(decks_->filePath("deck.lis"), "an old listing\n");
     Editor editor(Editor::Runner::Processes);
@@ -223,7 +223,7 @@ void GeometryRunWindowTest::oldListingIsNotThisRunsListing() {
     QCOMPARE(window.Output()->toPlainText(), QString());
 }
 
-void GeometryRunWindowTest::realProgramsFillTheViewer_data() {
+void GeometryRunWindowTest::RealProgramsFillTheViewer_data() {
     QTest::addColumn<QString>("sample");
     QTest::addColumn<QString>("structure");
     QTest::newRow("English") << "samples/bridge.dat"
@@ -232,7 +232,7 @@ void GeometryRunWindowTest::realProgramsFillTheViewer_data() {
                             << "M2E-DEMO";
 }
 
-void GeometryRunWindowTest::realProgramsFillTheViewer() {
+void GeometryRunWindowTest::RealProgramsFillTheViewer() {
     QFETCH(QString, sample);
     QFETCH(QString, structure);
     Editor editor(Editor::Runner::Processes);
@@ -265,7 +265,7 @@ void GeometryRunWindowTest::realProgramsFillTheViewer() {
 // As a new user would: open the sample, change the initial offset of the
 // last girder line in the GirderLine form, save, run geometry on the saved
 // deck and read its listing; closing then asks nothing.
-void GeometryRunWindowTest::newUserOpensEditsSavesAndRuns() {
+void GeometryRunWindowTest::NewUserOpensEditsSavesAndRuns() {
     const QString deck = decks_->filePath("bridge.dat");
     WriteBytes(deck, ReadBytes(SourceFile("samples/bridge.dat")));
     Editor editor(Editor::Runner::Processes);

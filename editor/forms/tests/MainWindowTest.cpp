@@ -27,39 +27,39 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void menuTree_data();
-    void menuTree();
-    void menuOrder_data();
-    void menuOrder();
-    void toolbarKeys_data();
-    void toolbarKeys();
-    void toolbarKeyRunsItsCommand_data();
-    void toolbarKeyRunsItsCommand();
-    void viewItemsTwice_data();
-    void viewItemsTwice();
-    void dataEntryShowsAndTicks_data();
-    void dataEntryShowsAndTicks();
-    void statusTexts();
-    void viewerAtStart();
-    void settingsTakeDefaults_data();
-    void settingsTakeDefaults();
-    void storedSettingsApply();
-    void offScreenPositionMoves();
-    void iniStoreRoundTrip();
-    void minimisedCloseLeavesTheStore();
-    void openFillsTheFormsAndTicks();
-    void copyPutsTheSelection();
-    void helpItems();
-    void aboutBox();
-    void unsavedEditsAsk_data();
-    void unsavedEditsAsk();
-    void closingClosesEverything();
-    void realFormsShowTickAndKeepTheirRows();
-    void anEditInAFormAsksBeforeClosing();
+    void MenuTree_data();
+    void MenuTree();
+    void MenuOrder_data();
+    void MenuOrder();
+    void ToolbarKeys_data();
+    void ToolbarKeys();
+    void ToolbarKeyRunsItsCommand_data();
+    void ToolbarKeyRunsItsCommand();
+    void ViewItemsTwice_data();
+    void ViewItemsTwice();
+    void DataEntryShowsAndTicks_data();
+    void DataEntryShowsAndTicks();
+    void StatusTexts();
+    void ViewerAtStart();
+    void SettingsTakeDefaults_data();
+    void SettingsTakeDefaults();
+    void StoredSettingsApply();
+    void OffScreenPositionMoves();
+    void IniStoreRoundTrip();
+    void MinimisedCloseLeavesTheStore();
+    void OpenFillsTheFormsAndTicks();
+    void CopyPutsTheSelection();
+    void HelpItems();
+    void AboutBoxShowsItsTexts();
+    void UnsavedEditsAsk_data();
+    void UnsavedEditsAsk();
+    void ClosingClosesEverything();
+    void RealFormsShowTickAndKeepTheirRows();
+    void AnEditInAFormAsksBeforeClosing();
 };
 
 // The menu items: name, caption, shortcut, enabled, visible.
-void MainWindowTest::menuTree_data() {
+void MainWindowTest::MenuTree_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shortcut");
@@ -102,7 +102,7 @@ void MainWindowTest::menuTree_data() {
     row("mnuHelpAbout", "&About KRAL_Quillon...");
 }
 
-void MainWindowTest::menuTree() {
+void MainWindowTest::MenuTree() {
     QFETCH(QString, name);
     Editor editor;
     QAction* item = editor.Window().Item(name);
@@ -116,7 +116,7 @@ void MainWindowTest::menuTree() {
 
 // Each menu's entries in order; "-" stands for a separator, a name in
 // brackets for a submenu.
-void MainWindowTest::menuOrder_data() {
+void MainWindowTest::MenuOrder_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("entries");
@@ -148,7 +148,7 @@ void MainWindowTest::menuOrder_data() {
                                          "mnuHelpAbout"};
 }
 
-void MainWindowTest::menuOrder() {
+void MainWindowTest::MenuOrder() {
     QFETCH(QString, menu);
     QFETCH(QStringList, entries);
     Editor editor;
@@ -175,7 +175,7 @@ void MainWindowTest::menuOrder() {
     }
 }
 
-void MainWindowTest::toolbarKeys_data() {
+void MainWindowTest::ToolbarKeys_data() {
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("toolTip");
@@ -191,7 +191,7 @@ void MainWindowTest::toolbarKeys_data() {
                           << "Copy text from the output area";
 }
 
-void MainWindowTest::toolbarKeys() {
+void MainWindowTest::ToolbarKeys() {
     QFETCH(int, position);
     QFETCH(QString, key);
     Editor editor;
@@ -205,7 +205,7 @@ void MainWindowTest::toolbarKeys() {
 }
 
 // What each key's command leaves behind with fake services.
-void MainWindowTest::toolbarKeyRunsItsCommand_data() {
+void MainWindowTest::ToolbarKeyRunsItsCommand_data() {
     QTest::addColumn<QString>("key");
     QTest::newRow("New") << "New";
     QTest::newRow("Open") << "Open";
@@ -214,7 +214,7 @@ void MainWindowTest::toolbarKeyRunsItsCommand_data() {
     QTest::newRow("Copy") << "Copy";
 }
 
-void MainWindowTest::toolbarKeyRunsItsCommand() {
+void MainWindowTest::ToolbarKeyRunsItsCommand() {
     QFETCH(QString, key);
     Editor editor;
     MainWindow& window = editor.Window();
@@ -242,13 +242,13 @@ void MainWindowTest::toolbarKeyRunsItsCommand() {
                                                     : QStringLiteral("before"));
 }
 
-void MainWindowTest::viewItemsTwice_data() {
+void MainWindowTest::ViewItemsTwice_data() {
     QTest::addColumn<QString>("item");
     QTest::newRow("Toolbar") << "mnuViewToolbar";
     QTest::newRow("StatusBar") << "mnuViewStatusBar";
 }
 
-void MainWindowTest::viewItemsTwice() {
+void MainWindowTest::ViewItemsTwice() {
     QFETCH(QString, item);
     Editor editor;
     MainWindow& window = editor.Window();
@@ -270,7 +270,7 @@ void MainWindowTest::viewItemsTwice() {
     QVERIFY(tick->isChecked());
 }
 
-void MainWindowTest::dataEntryShowsAndTicks_data() {
+void MainWindowTest::DataEntryShowsAndTicks_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("item");
     const char* items[] = {"mnuFormDesc",  "mnuFormHoriz", "mnuFormVert",
@@ -279,7 +279,7 @@ void MainWindowTest::dataEntryShowsAndTicks_data() {
     for (int i = 0; i < 9; ++i) QTest::newRow(items[i]) << i << QString::fromLatin1(items[i]);
 }
 
-void MainWindowTest::dataEntryShowsAndTicks() {
+void MainWindowTest::DataEntryShowsAndTicks() {
     QFETCH(int, index);
     QFETCH(QString, item);
     Editor editor;
@@ -303,7 +303,7 @@ void MainWindowTest::dataEntryShowsAndTicks() {
     QVERIFY(window.Item(item)->isChecked());
 }
 
-void MainWindowTest::statusTexts() {
+void MainWindowTest::StatusTexts() {
     Editor editor;
     MainWindow& window = editor.Window();
     auto text = [&](const char* name) { return window.findChild<QLabel*>(name)->text(); };
@@ -313,7 +313,7 @@ void MainWindowTest::statusTexts() {
     QCOMPARE(window.windowTitle(), QStringLiteral("KRAL Quillon"));
 }
 
-void MainWindowTest::viewerAtStart() {
+void MainWindowTest::ViewerAtStart() {
     Editor editor;
     QPlainTextEdit* output = editor.Window().Output();
     QCOMPARE(output->toPlainText(), QStringLiteral("Geometry Output Display"));
@@ -325,13 +325,13 @@ void MainWindowTest::viewerAtStart() {
 
 // A stored text that is missing or no number takes the default: at 96 dots
 // per inch 1000 twips are 67 pixels and 6500 are 433.
-void MainWindowTest::settingsTakeDefaults_data() {
+void MainWindowTest::SettingsTakeDefaults_data() {
     QTest::addColumn<QString>("stored");
     QTest::newRow("missing") << QString();
     QTest::newRow("abc") << QStringLiteral("abc");
 }
 
-void MainWindowTest::settingsTakeDefaults() {
+void MainWindowTest::SettingsTakeDefaults() {
     QFETCH(QString, stored);
     Editor editor;
     if (!stored.isNull()) {
@@ -345,7 +345,7 @@ void MainWindowTest::settingsTakeDefaults() {
     QCOMPARE(window.size(), QSize(433, 433));
 }
 
-void MainWindowTest::storedSettingsApply() {
+void MainWindowTest::StoredSettingsApply() {
     Editor editor;
     editor.settings.values = {
         {"MainLeft", "1500"}, {"MainTop", "750"}, {"MainWidth", "9000"}, {"MainHeight", "6000"}};
@@ -362,7 +362,7 @@ void MainWindowTest::storedSettingsApply() {
     QCOMPARE(editor.settings.values["MainHeight"], std::string("6000"));
 }
 
-void MainWindowTest::offScreenPositionMoves() {
+void MainWindowTest::OffScreenPositionMoves() {
     Editor editor;
     editor.settings.values = {{"MainLeft", "150000"}, {"MainTop", "-90000"}};
     MainWindow& window = editor.Window();
@@ -371,7 +371,7 @@ void MainWindowTest::offScreenPositionMoves() {
     QCOMPARE(window.size(), QSize(433, 433));
 }
 
-void MainWindowTest::iniStoreRoundTrip() {
+void MainWindowTest::IniStoreRoundTrip() {
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("KRAL_Quillon.ini"));
     WriteBytes(file, "[Settings]\nMainLeft=3000\nMainTop=abc\nMainWidth=7500\n");
@@ -397,7 +397,7 @@ void MainWindowTest::iniStoreRoundTrip() {
     QVERIFY2(written.contains("MainHeight=6495"), written.constData());
 }
 
-void MainWindowTest::minimisedCloseLeavesTheStore() {
+void MainWindowTest::MinimisedCloseLeavesTheStore() {
     Editor editor;
     editor.settings.values = {{"MainLeft", "abc"}};
     MainWindow& window = editor.Window();
@@ -409,7 +409,7 @@ void MainWindowTest::minimisedCloseLeavesTheStore() {
     QCOMPARE(editor.settings.values, (std::map<std::string, std::string>{{"MainLeft", "abc"}}));
 }
 
-void MainWindowTest::openFillsTheFormsAndTicks() {
+void MainWindowTest::OpenFillsTheFormsAndTicks() {
     Editor editor;
     MainWindow& window = editor.Window();
     window.show();
@@ -438,7 +438,7 @@ void MainWindowTest::openFillsTheFormsAndTicks() {
     QCOMPARE(editor.session.CurrentFileName, SourceFile("samples/bridge.dat").toStdString());
 }
 
-void MainWindowTest::copyPutsTheSelection() {
+void MainWindowTest::CopyPutsTheSelection() {
     Editor editor;
     MainWindow& window = editor.Window();
     window.show();
@@ -453,7 +453,7 @@ void MainWindowTest::copyPutsTheSelection() {
     QTRY_COMPARE(QApplication::clipboard()->text(), QStringLiteral("first line\nsecond line"));
 }
 
-void MainWindowTest::helpItems() {
+void MainWindowTest::HelpItems() {
     QTemporaryDir folder;
     Editor editor;
     editor.session.HelpFolder = folder.path().toStdString();
@@ -477,7 +477,7 @@ void MainWindowTest::helpItems() {
              folder.filePath("Quillon.html"));
 }
 
-void MainWindowTest::aboutBox() {
+void MainWindowTest::AboutBoxShowsItsTexts() {
     Editor editor;
     MainWindow& window = editor.Window();
     window.show();
@@ -508,14 +508,14 @@ void MainWindowTest::aboutBox() {
 }
 
 // With unsaved edits, closing, New and Open ask; Cancel keeps everything.
-void MainWindowTest::unsavedEditsAsk_data() {
+void MainWindowTest::UnsavedEditsAsk_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("closing") << "closing";
     QTest::newRow("New") << "New";
     QTest::newRow("Open") << "Open";
 }
 
-void MainWindowTest::unsavedEditsAsk() {
+void MainWindowTest::UnsavedEditsAsk() {
     QFETCH(QString, how);
     Editor editor;
     MainWindow& window = editor.Window();
@@ -549,7 +549,7 @@ void MainWindowTest::unsavedEditsAsk() {
     }
 }
 
-void MainWindowTest::closingClosesEverything() {
+void MainWindowTest::ClosingClosesEverything() {
     Editor editor;
     MainWindow& window = editor.Window();
     window.show();
@@ -575,7 +575,7 @@ void MainWindowTest::closingClosesEverything() {
 
 // Data Entry > Bent Line, hidden and chosen again: the same form with the
 // rows entered before; the item stays ticked.
-void MainWindowTest::realFormsShowTickAndKeepTheirRows() {
+void MainWindowTest::RealFormsShowTickAndKeepTheirRows() {
     Editor editor;
     editor.UseRealForms();
     MainWindow& window = editor.Window();
@@ -603,7 +603,7 @@ void MainWindowTest::realFormsShowTickAndKeepTheirRows() {
 
 // Typed into a form, then the window closed: the question comes; Cancel
 // keeps the window and the form; Discard closes both.
-void MainWindowTest::anEditInAFormAsksBeforeClosing() {
+void MainWindowTest::AnEditInAFormAsksBeforeClosing() {
     Editor editor;
     editor.UseRealForms();
     MainWindow& window = editor.Window();

@@ -54,20 +54,20 @@ class QtServicesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void printedPages_data();
-    void printedPages();
-    void printFont();
-    void printDialogCancelPrintsNothing();
-    void printDialogThreeCopies();
-    void helpWindowShowsThePage_data();
-    void helpWindowShowsThePage();
-    void messageBoxHasOkOnlyNoIconAndTheCaption();
-    void unsavedEditsQuestion_data();
-    void unsavedEditsQuestion();
-    void nameFilters_data();
-    void nameFilters();
-    void fileDialogAcceptsANewName_data();
-    void fileDialogAcceptsANewName();
+    void PrintsEveryCopy_data();
+    void PrintsEveryCopy();
+    void PrintFont();
+    void PrintDialogCancelPrintsNothing();
+    void PrintDialogThreeCopies();
+    void HelpWindowShowsThePage_data();
+    void HelpWindowShowsThePage();
+    void MessageBoxHasOkOnlyNoIconAndTheCaption();
+    void UnsavedEditsQuestion_data();
+    void UnsavedEditsQuestion();
+    void NameFilters_data();
+    void NameFilters();
+    void FileDialogAcceptsANewName_data();
+    void FileDialogAcceptsANewName();
 
 private:
     QTemporaryDir folder_;
@@ -75,7 +75,7 @@ private:
 
 // Text, copies and the pages they take: each copy whole, a page at each form
 // feed (none for a feed on an empty page), more pages when a page is full.
-void QtServicesTest::printedPages_data() {
+void QtServicesTest::PrintsEveryCopy_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("copies");
     QTest::addColumn<int>("pages");
@@ -89,7 +89,7 @@ void QtServicesTest::printedPages_data() {
     QTest::newRow("FullPages") << longText << 1 << -2;  // more than one page
 }
 
-void QtServicesTest::printedPages() {
+void QtServicesTest::PrintsEveryCopy() {
     QFETCH(QString, text);
     QFETCH(int, copies);
     QFETCH(int, pages);
@@ -104,7 +104,7 @@ void QtServicesTest::printedPages() {
     }
 }
 
-void QtServicesTest::printFont() {
+void QtServicesTest::PrintFont() {
     const QFont font = ListingPrintFont();
     QCOMPARE(font.family(), QStringLiteral("Courier"));
     QCOMPARE(font.pointSizeF(), 8.0);
@@ -112,7 +112,7 @@ void QtServicesTest::printFont() {
     QCOMPARE(font.styleHint(), QFont::TypeWriter);
 }
 
-void QtServicesTest::printDialogCancelPrintsNothing() {
+void QtServicesTest::PrintDialogCancelPrintsNothing() {
     ListingPrinter printer;
     printer.Device().setOutputFormat(QPrinter::PdfFormat);
     const QString path = folder_.filePath(QStringLiteral("cancelled.pdf"));
@@ -136,7 +136,7 @@ void QtServicesTest::printDialogCancelPrintsNothing() {
 
 // Three copies chosen in the print dialog: three whole printouts, while the
 // printer itself prints each once.
-void QtServicesTest::printDialogThreeCopies() {
+void QtServicesTest::PrintDialogThreeCopies() {
     ListingPrinter printer;
     printer.Device().setOutputFormat(QPrinter::PdfFormat);
     const QString path = folder_.filePath(QStringLiteral("three.pdf"));
@@ -161,13 +161,13 @@ void QtServicesTest::printDialogThreeCopies() {
     QCOMPARE(printer.Device().copyCount(), 1);
 }
 
-void QtServicesTest::helpWindowShowsThePage_data() {
+void QtServicesTest::HelpWindowShowsThePage_data() {
     QTest::addColumn<bool>("search");
     QTest::newRow("Contents") << false;
     QTest::newRow("Search") << true;
 }
 
-void QtServicesTest::helpWindowShowsThePage() {
+void QtServicesTest::HelpWindowShowsThePage() {
     QFETCH(bool, search);
     HelpWindow help;
     help.Show(std::filesystem::path(QUILLON_BIN_DIR) / "Quillon.html", search);
@@ -181,7 +181,7 @@ void QtServicesTest::helpWindowShowsThePage() {
     }
 }
 
-void QtServicesTest::messageBoxHasOkOnlyNoIconAndTheCaption() {
+void QtServicesTest::MessageBoxHasOkOnlyNoIconAndTheCaption() {
     MessageBoxes boxes;
     bool seen = false;
     std::function<void()> answer = [&] {
@@ -203,7 +203,7 @@ void QtServicesTest::messageBoxHasOkOnlyNoIconAndTheCaption() {
     QVERIFY(seen);
 }
 
-void QtServicesTest::unsavedEditsQuestion_data() {
+void QtServicesTest::UnsavedEditsQuestion_data() {
     QTest::addColumn<int>("button");
     QTest::addColumn<int>("answer");
     QTest::newRow("Save") << int(QMessageBox::Save) << int(UnsavedEditsAnswer::Save);
@@ -211,7 +211,7 @@ void QtServicesTest::unsavedEditsQuestion_data() {
     QTest::newRow("Cancel") << int(QMessageBox::Cancel) << int(UnsavedEditsAnswer::Cancel);
 }
 
-void QtServicesTest::unsavedEditsQuestion() {
+void QtServicesTest::UnsavedEditsQuestion() {
     QFETCH(int, button);
     MessageBoxes boxes;
     std::function<void()> answer = [&] {
@@ -228,7 +228,7 @@ void QtServicesTest::unsavedEditsQuestion() {
     QTEST(int(boxes.AskAboutUnsavedEdits()), "answer");
 }
 
-void QtServicesTest::nameFilters_data() {
+void QtServicesTest::NameFilters_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("qt");
     QTest::newRow("One") << "Geometry Input Files (*.dat)|*.dat"
@@ -237,12 +237,12 @@ void QtServicesTest::nameFilters_data() {
                          << "Listings (*.lis);;All (*.*)";
 }
 
-void QtServicesTest::nameFilters() {
+void QtServicesTest::NameFilters() {
     QFETCH(QString, filter);
     QTEST(QtNameFilters(filter.toStdString()), "qt");
 }
 
-void QtServicesTest::fileDialogAcceptsANewName_data() {
+void QtServicesTest::FileDialogAcceptsANewName_data() {
     QTest::addColumn<bool>("save");
     QTest::newRow("Open") << false;
     QTest::newRow("Save") << true;
@@ -250,7 +250,7 @@ void QtServicesTest::fileDialogAcceptsANewName_data() {
 
 // The open dialog takes a name that does not exist; the save dialog replaces
 // a file without asking. Both show the state's title, filter and name.
-void QtServicesTest::fileDialogAcceptsANewName() {
+void QtServicesTest::FileDialogAcceptsANewName() {
     QFETCH(bool, save);
     const QString existing = folder_.filePath(QStringLiteral("old.dat"));
     WriteBytes(existing, "old\n");

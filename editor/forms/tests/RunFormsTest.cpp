@@ -41,16 +41,16 @@ class RunFormsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void formsAsTheyOpen_data();
-    void formsAsTheyOpen();
-    void projectCoordinatesPassesNineTypedArguments();
-    void projectCoordinatesThroughARealProcess();
-    void stickCodes_data();
-    void stickCodes();
-    void camber_data();
-    void camber();
-    void cancelKeepsFormAndFields();
-    void offeredNames();
+    void FormsAsTheyOpen_data();
+    void FormsAsTheyOpen();
+    void ProjectCoordinatesPassesNineTypedArguments();
+    void ProjectCoordinatesThroughARealProcess();
+    void StickCodes_data();
+    void StickCodes();
+    void Camber_data();
+    void Camber();
+    void CancelKeepsFormAndFields();
+    void OfferedNames();
 
 private:
     MainWindow& Shown(Editor& editor) {
@@ -65,7 +65,7 @@ private:
     }
 };
 
-void RunFormsTest::formsAsTheyOpen_data() {
+void RunFormsTest::FormsAsTheyOpen_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
@@ -91,7 +91,7 @@ void RunFormsTest::formsAsTheyOpen_data() {
                             << QStringList{"Girder selection list:", "e.g.  1,3,4,6  or 1-20"};
 }
 
-void RunFormsTest::formsAsTheyOpen() {
+void RunFormsTest::FormsAsTheyOpen() {
     QFETCH(QString, item);
     QFETCH(QString, name);
     QFETCH(QStringList, labels);
@@ -127,7 +127,7 @@ void RunFormsTest::formsAsTheyOpen() {
     QVERIFY(SaveScreenshot(*form, name));
 }
 
-void RunFormsTest::projectCoordinatesPassesNineTypedArguments() {
+void RunFormsTest::ProjectCoordinatesPassesNineTypedArguments() {
     Editor editor;
     MainWindow& window = Shown(editor);
     ClickMenu(window, {"mnuFile", "mnuFileRun", "mnuFileRunProjCoord"});
@@ -155,7 +155,7 @@ void RunFormsTest::projectCoordinatesPassesNineTypedArguments() {
     QCOMPARE(window.ProjectCoord()->Fields().NorthOff, std::string());
 }
 
-void RunFormsTest::projectCoordinatesThroughARealProcess() {
+void RunFormsTest::ProjectCoordinatesThroughARealProcess() {
     QTemporaryDir programs;
     QTemporaryDir listings;
     InstallFakeProgram(programs.path(), "QlPrCo");
@@ -181,7 +181,7 @@ void RunFormsTest::projectCoordinatesThroughARealProcess() {
 }
 
 // Down keys pressed in the drop-down, and the code they give.
-void RunFormsTest::stickCodes_data() {
+void RunFormsTest::StickCodes_data() {
     QTest::addColumn<int>("downs");
     QTest::addColumn<QString>("code");
     QTest::newRow("Series5000") << 1 << "4";
@@ -190,7 +190,7 @@ void RunFormsTest::stickCodes_data() {
     QTest::newRow("NothingChosen") << 0 << "";
 }
 
-void RunFormsTest::stickCodes() {
+void RunFormsTest::StickCodes() {
     QFETCH(int, downs);
     QFETCH(QString, code);
     Editor editor;
@@ -217,14 +217,14 @@ void RunFormsTest::stickCodes() {
 }
 
 // What Ql2Cmb leaves: "written" (a new .CMB), "missing" or "old" (one from before).
-void RunFormsTest::camber_data() {
+void RunFormsTest::Camber_data() {
     QTest::addColumn<QString>("input");
     QTest::newRow("written") << "written";
     QTest::newRow("missing") << "missing";
     QTest::newRow("old") << "old";
 }
 
-void RunFormsTest::camber() {
+void RunFormsTest::Camber() {
     QFETCH(QString, input);
     QTemporaryDir folder;
     const std::string base = folder.filePath("job").toStdString();
@@ -256,7 +256,7 @@ void RunFormsTest::camber() {
     }
 }
 
-void RunFormsTest::cancelKeepsFormAndFields() {
+void RunFormsTest::CancelKeepsFormAndFields() {
     Editor editor;
     MainWindow& window = Shown(editor);
     ClickMenu(window, {"mnuFile", "mnuFileRun", "mnuFileRunCamber"});
@@ -282,7 +282,7 @@ void RunFormsTest::cancelKeepsFormAndFields() {
     QVERIFY(editor.messages.texts.empty());
 }
 
-void RunFormsTest::offeredNames() {
+void RunFormsTest::OfferedNames() {
     Editor editor;
     MainWindow& window = Shown(editor);
     editor.session.dialog.fileName = "/jobs/last.dat";

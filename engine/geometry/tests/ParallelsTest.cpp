@@ -278,7 +278,7 @@ TEST(IntersectLineWithParallel, AnyLineEndsWithACrossingOrAFailure) {
     // near and beyond the centre: every call ends, finite or failed.
     for (const CurveCase& c : g::testing::kCurveCases) {
         g::HorizontalAlignment h = g::testing::MakeAlignment(c);
-        for (double angle = 0; angle < 2 * g::kPi; angle += 0.37) {
+        for (double angle = 0; angle < 2 * quillon::angles::kPi; angle += 0.37) {
             for (double dist : {0.5, 150.0, 700.0, 2500.0}) {
                 for (double q : {-900.0, -30.0, 0.0, 30.0, 900.0}) {
                     g::AlignmentFrame frame;

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "engine/run/EngineRun.hpp"
+#include "engine/run/HeadingDateTime.hpp"
 #include "engine/run/ListingWriter.hpp"
 #include "engine/run/tests/RunTestSupport.hpp"
 #include "testsupport/CaseName.hpp"
