@@ -120,7 +120,7 @@ void BenchDeck(const fs::path& build, const std::string& script, const Case& c) 
             "%-10s %-7s %8.3f s %10.0f bytes %7.1f MB/s  peak %7.1f MB  cat %7.3f s  "
             "%6.1fx cat\n",
             name.c_str(), program, engine.seconds, bytes, bytes / engine.seconds / 1e6,
-            engine.peakKilobytes / 1024.0, cat.seconds,
+            static_cast<double>(engine.peakKilobytes) / 1024.0, cat.seconds,
             engine.seconds / std::max(cat.seconds, 1e-6));
     }
 }

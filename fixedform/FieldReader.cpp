@@ -113,7 +113,7 @@ FieldValue<double> ReadFwd(std::string_view field, int decimals, Blanks blanks, 
     // value = digits x 10^power, built as a decimal text so that the one
     // rounding to binary is done by std::from_chars (which, unlike strtod,
     // reads the same whatever the locale).
-    long power = number.hasPoint ? -static_cast<long>(number.digits.size() - number.pointPosition)
+    long power = number.hasPoint ? number.pointPosition - static_cast<long>(number.digits.size())
                                  : -static_cast<long>(decimals);
     if (number.hasExponent)
         power += number.exponent;

@@ -35,8 +35,8 @@ TEST(CamberComputation, LevelSpanWithParabolicDeadLoad) {
     EXPECT_EQ(t.chordSlopes, (std::vector<float>{0.0f}));
     const float expected[11] = {0.00f, 0.13f, 0.23f, 0.30f, 0.35f, 0.36f,
                                 0.35f, 0.30f, 0.23f, 0.13f, 0.00f};
-    for (int p = 0; p < 11; ++p) {
-        EXPECT_EQ(t.pointDistances[0][p], 10.0f * p);
+    for (std::size_t p = 0; p < 11; ++p) {
+        EXPECT_EQ(t.pointDistances[0][p], 10.0f * static_cast<float>(p));
         EXPECT_NEAR(t.chordElevations[0][p], 100.0f, kElevationTolerance);
         EXPECT_FLOAT_EQ(Hundredths(t.camberOffsets[0][p]), expected[p]) << "point " << p + 1;
     }
@@ -94,7 +94,7 @@ TEST(CamberComputation, TwoSpansWithASpliceBetweenTenthPointsAndAPier) {
                              0.13f, 0.08f, 0.01f, -0.08f, -0.19f};
     const float span2[11] = {-0.19f, -0.08f, 0.00f, 0.09f, 0.17f, 0.21f,
                              0.23f,  0.21f,  0.17f, 0.10f, 0.00f};
-    for (int p = 0; p < 11; ++p) {
+    for (std::size_t p = 0; p < 11; ++p) {
         EXPECT_FLOAT_EQ(Hundredths(t.camberOffsets[0][p]), span1[p]) << "span 1 point " << p + 1;
         EXPECT_FLOAT_EQ(Hundredths(t.camberOffsets[1][p]), span2[p]) << "span 2 point " << p + 1;
     }
@@ -110,7 +110,7 @@ TEST(CamberComputation, TwoSpansWithASpliceBetweenTenthPointsAndAPier) {
     const char* labels[4] = {"     ABUT ", "   PIER 2 ", "    SPL 1 ", "     ABUT "};
     const float x[4] = {0.0f, 100.0f, 125.0f, 220.0f};
     const float dims[4] = {0.00f, 1.00f, 1.49f, 2.20f};
-    for (int i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(t.columns[i].label, labels[i]);
         EXPECT_EQ(t.columns[i].location, x[i]);
         EXPECT_FLOAT_EQ(Hundredths(t.columns[i].dimension), dims[i]) << "column " << i + 1;
@@ -147,9 +147,9 @@ TEST(CamberComputation, TwentiethPointsUnequalSpansAndASpliceOverThePier) {
     const float span2[21] = {0.00f, 0.10f, 0.20f, 0.28f, 0.35f, 0.41f, 0.46f,
                              0.50f, 0.53f, 0.54f, 0.55f, 0.54f, 0.53f, 0.50f,
                              0.46f, 0.41f, 0.35f, 0.28f, 0.20f, 0.10f, 0.00f};
-    for (int p = 0; p < 21; ++p) {
-        EXPECT_EQ(t.pointDistances[0][p], 4.0f * p);
-        EXPECT_EQ(t.pointDistances[1][p], 80.0f + 5.0f * p);
+    for (std::size_t p = 0; p < 21; ++p) {
+        EXPECT_EQ(t.pointDistances[0][p], 4.0f * static_cast<float>(p));
+        EXPECT_EQ(t.pointDistances[1][p], 80.0f + 5.0f * static_cast<float>(p));
         EXPECT_FLOAT_EQ(Hundredths(t.camberOffsets[0][p]), span1[p]) << "span 1 point " << p + 1;
         EXPECT_FLOAT_EQ(Hundredths(t.camberOffsets[1][p]), span2[p]) << "span 2 point " << p + 1;
     }
@@ -170,7 +170,7 @@ TEST(CamberComputation, TwentiethPointsUnequalSpansAndASpliceOverThePier) {
     EXPECT_EQ(t.columns[2].location, 80.0f);
     EXPECT_EQ(t.baseLineElevation, 300.0f);
     const float dims[4] = {0.00f, 0.96f, 0.96f, 0.36f};
-    for (int i = 0; i < 4; ++i)
+    for (std::size_t i = 0; i < 4; ++i)
         EXPECT_FLOAT_EQ(Hundredths(t.columns[i].dimension), dims[i]) << "column " << i + 1;
 }
 

@@ -230,7 +230,7 @@ void MainWindow::BuildMenus() {
 
     QMenu* form = bar->addMenu(QStringLiteral("&Data Entry"));
     form->setObjectName(QStringLiteral("mnuForm"));
-    for (int i = 0; i < kDataEntryItems; ++i) {
+    for (std::size_t i = 0; i < kDataEntry.size(); ++i) {
         dataEntry_[i] =
             add(form, kDataEntry[i].name, kDataEntry[i].caption, [this, i] { mnuForm_Click(i); });
         dataEntry_[i]->setCheckable(true);
@@ -313,7 +313,7 @@ void MainWindow::WritePlacement() {
 }
 
 void MainWindow::RefreshTicks() {
-    for (int i = 0; i < kDataEntryItems; ++i) {
+    for (std::size_t i = 0; i < kDataEntry.size(); ++i) {
         dataEntry_[i]->setChecked(session_.deck.ticks.*kDataEntry[i].tick);
     }
 }
@@ -401,11 +401,11 @@ void MainWindow::mnuEditCopy_Click() {
 }
 
 void MainWindow::mnuHelpContents_Click() {
-    HelpContents(session_.AppFolder, services_.help, services_.messages);
+    HelpContents(session_.HelpFolder, services_.help, services_.messages);
 }
 
 void MainWindow::mnuHelpSearch_Click() {
-    HelpSearch(session_.AppFolder, services_.help, services_.messages);
+    HelpSearch(session_.HelpFolder, services_.help, services_.messages);
 }
 
 void MainWindow::mnuHelpAbout_Click() {
@@ -413,10 +413,11 @@ void MainWindow::mnuHelpAbout_Click() {
     about.exec();
 }
 
-void MainWindow::mnuForm_Click(int item) {
+void MainWindow::mnuForm_Click(std::size_t item) {
     session_.deck.ticks.*kDataEntry[item].tick = true;
     dataEntry_[item]->setChecked(true);
-    services_.forms.Show(item);
+    // The item is one of the nine of the menu.
+    services_.forms.Show(static_cast<int>(item));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

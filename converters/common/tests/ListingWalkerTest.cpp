@@ -339,7 +339,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {},
                     CutAfterLastHeading,
                     "Unexpected end of file found at skipRec(), aborting process."}),
-    [](const ::testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<RefusalCase>& testInfo) { return testInfo.param.name; });
 
 TEST(ListingWalker, ReadsTheFollowingPagesOfTheStructureToTheEnd) {
     OneLineSet bridge;

@@ -21,11 +21,11 @@ namespace {
 // A metric card of the given type with `text` placed from column `first` on,
 // padded to 80 columns as the card loop hands it on.
 std::string Card(const std::string& type, int first, const std::string& text) {
+    const auto at = static_cast<size_t>(first - 1);
     std::string card = type;
     card.resize(80, ' ');
-    if (card.size() < static_cast<size_t>(first - 1) + text.size())
-        card.resize(first - 1 + text.size(), ' ');
-    card.replace(static_cast<size_t>(first - 1), text.size(), text);
+    if (card.size() < at + text.size()) card.resize(at + text.size(), ' ');
+    card.replace(at, text.size(), text);
     return card;
 }
 

@@ -152,6 +152,23 @@ TEST(S5000File, LeavesOutALineWithNoDrawnRow) {
     EXPECT_EQ(std::count(genio.begin(), genio.end(), "080,GR 2,    ,5=0.0, 0.0, 3"), 0);
 }
 
+// The `count` records from `first` on (fewer at the end).
+std::vector<std::string> Slice(const std::vector<std::string>& records, std::size_t first,
+                               std::size_t count) {
+    std::vector<std::string> slice;
+    for (std::size_t i = first; i < records.size() && i < first + count; ++i)
+        slice.push_back(records[i]);
+    return slice;
+}
+
+// The position of the first record `text` from `from` on; records.size() without one.
+std::size_t IndexOf(const std::vector<std::string>& records, const std::string& text,
+                    std::size_t from = 0) {
+    for (std::size_t i = from; i < records.size(); ++i)
+        if (records[i] == text) return i;
+    return records.size();
+}
+
 std::vector<std::string> Polyline(const std::string& layer, const std::vector<std::string>& head,
                                   const std::vector<st::Point3>& vertices) {
     auto xyz = [](const st::Point3& p) {
@@ -185,7 +202,7 @@ TEST(DxfFile, HoldsOneThreeDimensionalPolylinePerDrawnLineAndTransverseLine) {
         "  2", "ENTITIES",
     };
     ASSERT_GE(records.size(), head.size());
-    EXPECT_EQ(std::vector<std::string>(records.begin(), records.begin() + head.size()), head);
+    EXPECT_EQ(Slice(records, 0, head.size()), head);
     // The first girder: its drawn rows, the last one twice (std::to_string writes %f).
     std::vector<std::string> girder =
         Polyline("BROKEN",
@@ -193,28 +210,26 @@ TEST(DxfFile, HoldsOneThreeDimensionalPolylinePerDrawnLineAndTransverseLine) {
                   "BROKEN", "  6", "BYLAYER", " 66", "  1", " 10", "0.000000", " 20", "0.000000",
                   " 30", "100.000000", " 70", "  8"},
                  {{0, 0, 100}, {10, 0, 101}, {20, 0, 102}, {20, 0, 102}});
-    EXPECT_EQ(std::vector<std::string>(records.begin() + head.size(),
-                                       records.begin() + head.size() + girder.size()),
-              girder);
+    EXPECT_EQ(Slice(records, head.size(), girder.size()), girder);
     // The first transverse line follows the comment line.
-    auto comment =
-        std::find(records.begin(), records.end(),
-                  "------------------------- Transverse Points -------------------------");
-    ASSERT_NE(comment, records.end());
+    const std::size_t comment =
+        IndexOf(records, "------------------------- Transverse Points -------------------------");
+    ASSERT_LT(comment, records.size());
     std::vector<std::string> abutment =
         Polyline("BROKEN",
                  {"  0", "POLYLINE", "  8", "BROKEN", "  6", "BYLAYER", " 66", "  1", " 70", "  8",
                   " 10", "0.000000", " 20", "0.000000", " 30", "100.000000"},
                  {{0, 0, 100}, {0, 10, 100}, {0, 5, 100}, {0, -1, 100}, {0, -1, 100}});
-    ASSERT_GT(records.end() - comment, static_cast<long>(abutment.size()));
-    EXPECT_EQ(std::vector<std::string>(comment + 1, comment + 1 + abutment.size()), abutment);
+    ASSERT_GT(records.size() - comment, abutment.size());
+    EXPECT_EQ(Slice(records, comment + 1, abutment.size()), abutment);
     // Four lines and three transverse lines (BF 3 has one point); layers by name.
     EXPECT_EQ(std::count(records.begin(), records.end(), "POLYLINE"), 7);
     std::vector<std::string> layers;
     for (size_t i = 0; i + 3 < records.size(); ++i)
         if (records[i] == "POLYLINE") {
-            auto at = std::find(records.begin() + i, records.end(), "  8");
-            layers.push_back(*(at + 1));
+            const std::size_t at = IndexOf(records, "  8", i);
+            ASSERT_LT(at + 1, records.size());
+            layers.push_back(records[at + 1]);
         }
     EXPECT_EQ(layers, (std::vector<std::string>{"BROKEN", "BROKEN", "BROKEN", "OUTLINE", "BROKEN",
                                                 "BROKEN", "BROKEN"}));

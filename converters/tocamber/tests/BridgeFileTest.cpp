@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KindCase{"BentFace", "BF PIER 2", std::nullopt},
                       KindCase{"CurvePoint", "*TS OR PC*", std::nullopt},
                       KindCase{"Diaphragm", "CL DIA 3", std::nullopt}),
-    [](const ::testing::TestParamInfo<KindCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<KindCase>& testInfo) { return testInfo.param.name; });
 
 tc::BridgeLoad Load(const std::string& text) {
     std::istringstream in(text);

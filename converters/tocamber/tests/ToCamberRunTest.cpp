@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"DecreasingStationGivesTheMirroredProblem", Decreasing()},
                       ValueCase{"GirderLengthsWithTheirSigns", LengthsThroughZero()},
                       ValueCase{"NoDeadLoadGivesZeroDeflections", WithoutDeadLoad()}),
-    [](const ::testing::TestParamInfo<ValueCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<ValueCase>& testInfo) { return testInfo.param.name; });
 
 TEST_F(ToCamberRunTest, WritesTheLinesOfAProblemColumnByColumn) {
     qt::GirderSpec spec;
@@ -308,7 +308,7 @@ INSTANTIATE_TEST_SUITE_P(
                         return text.substr(0, text.find('\n', heading) + 1);
                     },
                     "Unexpected end of file found at skipRec(), aborting process."}),
-    [](const ::testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<RefusalCase>& testInfo) { return testInfo.param.name; });
 
 // ---------------------------------------------------------------- selection
 
@@ -357,7 +357,7 @@ INSTANTIATE_TEST_SUITE_P(
         SelectionCase{"Letter", "a", {}, "Illegal character 'a' found, re-enter."},
         SelectionCase{"Empty", "", {}, "Please enter something."},
         SelectionCase{"AboveTheGirderCount", "2,6", {}, "Select girder numbers between 1 and 5"}),
-    [](const ::testing::TestParamInfo<SelectionCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<SelectionCase>& testInfo) { return testInfo.param.name; });
 
 // ---------------------------------------------------------------- the run
 

@@ -345,7 +345,7 @@ std::string Field(const std::string& line, const cards::CardLayout& layout, cons
 // card where it was inserted.
 TEST(InsertThenSave, WritesTheCardsInTheirNewOrder) {
     ed::DeckModel deck;
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i) {
         deck.girderLine.rows[i].Text4 = Numbered("G", i);
         deck.bentLine.rows[i].Text4 = Numbered("B", i);
         deck.deadLoad.rows[i].Text1 = Numbered("", i);

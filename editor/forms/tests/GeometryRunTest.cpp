@@ -16,6 +16,11 @@
 namespace quillon::editor::test {
 namespace {
 
+// Line i of a long listing: 98 letters, a to t by turns, and CRLF.
+std::string ListingLine(std::size_t i) {
+    return std::string(98, "abcdefghijklmnopqrst"[i % 20]) + "\r\n";
+}
+
 using converters::testing::TempFolder;
 using Ending = ProgramOutcome::Ending;
 
@@ -240,7 +245,7 @@ TEST_F(GeometryRunTest, ListingLeftFromBeforeCountsAsNotFound) {
 TEST_F(GeometryRunTest, ListingOf65000BytesShowsWholeWithoutWarning) {
     // 650 lines of 98 characters and CRLF: 65000 bytes, counted 65000.
     std::string listing;
-    for (int i = 0; i < 650; ++i) listing += std::string(98, 'a' + i % 20) + "\r\n";
+    for (std::size_t i = 0; i < 650; ++i) listing += ListingLine(i);
     ASSERT_EQ(listing.size(), 65000u);
     fakes.runner.programs["QlEngl"].content = listing;
     ChooseDeck("deck.dat", {kEnglishFirstCard});
@@ -252,7 +257,7 @@ TEST_F(GeometryRunTest, ListingOf65000BytesShowsWholeWithoutWarning) {
 
 TEST_F(GeometryRunTest, ListingOf65001BytesWarnsAndShowsTheFirstPart) {
     std::string listing;
-    for (int i = 0; i < 650; ++i) listing += std::string(98, 'a' + i % 20) + "\r\n";
+    for (std::size_t i = 0; i < 650; ++i) listing += ListingLine(i);
     listing += "x";
     ASSERT_EQ(listing.size(), 65001u);
     fakes.runner.programs["QlEngl"].content = listing;

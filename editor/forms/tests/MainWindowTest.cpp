@@ -489,7 +489,7 @@ void MainWindowTest::CopyPutsTheSelection() {
 void MainWindowTest::HelpItems() {
     QTemporaryDir folder;
     Editor editor;
-    editor.session.AppFolder = folder.path().toStdString();
+    editor.session.HelpFolder = folder.path().toStdString();
     MainWindow& window = editor.Window();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -406,7 +406,7 @@ TEST(Paging, SevenOffsetsOf92RowsKeep46LinesUnderEveryHeader) {
         } else {
             EXPECT_LE(pages[p].size(), 46u);
         }
-        for (const std::string& line : pages[p]) rows += line.empty() ? 0 : 1;
+        for (const std::string& line : pages[p]) rows += line.empty() ? 0u : 1u;
     }
     EXPECT_EQ(rows, 7u * 92u);
     // Every page of the table starts with a new page of the listing.
@@ -430,7 +430,7 @@ TEST(Paging, CountReaching46AtTheEndOfABlockPagesAtTheNextRow) {
 TEST(Paging, NextOutputStartsANewPage) {
     ApproachRun run(StraightDeck());
     run.Process(ApproachCard("2350", "2650", "1500", {"      0"}));
-    const size_t pages = run.run.listing.PageCounter();
+    const int pages = run.run.listing.PageCounter();
     run.run.listing.WritePageHeading(1, 1);
     EXPECT_EQ(run.run.listing.PageCounter(), pages + 1);
 }

@@ -47,8 +47,8 @@ double PolylineLength(const ReferenceAlignment& ref, const CurveCase& c, double 
             pts.push_back(p + q * Pair(std::cos(phi), -std::sin(phi)));
         }
         double fine = 0.0, coarse = 0.0;
-        for (int j = 0; j < m; ++j) fine += std::abs(pts[j + 1] - pts[j]);
-        for (int j = 0; j < m; j += 2) coarse += std::abs(pts[j + 2] - pts[j]);
+        for (std::size_t j = 0; j + 1 < pts.size(); ++j) fine += std::abs(pts[j + 1] - pts[j]);
+        for (std::size_t j = 0; j + 2 < pts.size(); j += 2) coarse += std::abs(pts[j + 2] - pts[j]);
         total += fine + (fine - coarse) / 3.0;
     }
     return total;

@@ -103,7 +103,9 @@ void ExpectHeadingColumns(EngineVariant variant, const std::string& version) {
     p.writer.WritePageHeading(-1, 0);
     p.writer.WritePageHeading(1, 1);
     std::string line = p.writer.HeadingLine();
-    auto cols = [&](int first, int last) { return line.substr(first - 1, last - first + 1); };
+    auto cols = [&](std::size_t first, std::size_t last) {
+        return line.substr(first - 1, last - first + 1);
+    };
     ASSERT_EQ(line.size(), 133u);
     EXPECT_EQ(cols(1, 1), " ");
     EXPECT_EQ(cols(2, 16), "STRUCTURE ID:  ");
