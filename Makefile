@@ -2,8 +2,8 @@
 BUILD ?= build
 SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 4)
-PACKAGES = cmake g++ make libgtest-dev libgmock-dev clang-format python3-ezdxf \
-  qt6-base-dev fonts-dejavu-core
+PACKAGES = cmake g++ make libgtest-dev libgmock-dev clang-format clang-tidy python3-ezdxf \
+  qt6-base-dev fonts-dejavu-core locales desktop-file-utils
 # The fuzz build: clang with libFuzzer and the sanitizers.
 FUZZ_PACKAGES = clang-14 libclang-rt-14-dev
 FUZZ_BUILD ?= build-fuzz
@@ -16,7 +16,7 @@ CMAKE_OPTIONS ?=
 FORMAT_FILES = $(shell git ls-files '*.cpp' '*.hpp' 2>/dev/null || \
   find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.hpp' \) -print)
 
-.PHONY: all deps build run editor test test-sanitize format-check fuzz fuzz-programs ci bench clean
+.PHONY: all deps build run editor test test-sanitize format-check tidy-names fuzz fuzz-programs install-check ci bench clean
 
 all: build
 
@@ -27,6 +27,17 @@ deps:
 	  echo "Installing:$$missing"; \
 	  if [ "$$(id -u)" -eq 0 ]; then apt-get update -qq && apt-get install -y -qq $$missing; \
 	  else sudo apt-get update -qq && sudo apt-get install -y -qq $$missing; fi; \
+	fi
+	@# A locale whose decimal mark is a comma, for the tests of the number writers.
+	@if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then \
+	  echo "Generating the locale de_DE.UTF-8"; \
+	  as_root=""; [ "$$(id -u)" -eq 0 ] || as_root=sudo; \
+	  if grep -q '^# *de_DE\.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then \
+	    $$as_root sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen; \
+	  elif ! grep -q '^de_DE\.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then \
+	    echo 'de_DE.UTF-8 UTF-8' | $$as_root tee -a /etc/locale.gen >/dev/null; \
+	  fi; \
+	  $$as_root locale-gen; \
 	fi
 
 $(BUILD)/CMakeCache.txt:
@@ -79,22 +90,44 @@ fuzz-programs: deps
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	JOBS=$(FUZZ_JOBS) fuzz/run-programs $(SAN_BUILD) $(FUZZ_BUILD)
 
+# The console programs built without GoogleTest and Qt in a fresh folder, then
+# the build of $(BUILD) installed under a scratch DESTDIR and run from there.
+CONSOLE_BUILD ?= $(BUILD)-console
+INSTALL_STAGE ?= $(BUILD)-install
+install-check: build
+	rm -rf $(CONSOLE_BUILD) $(INSTALL_STAGE)
+	cmake -S . -B $(CONSOLE_BUILD) -DQUILLON_BUILD_TESTS=OFF -DQUILLON_BUILD_EDITOR=OFF $(CMAKE_OPTIONS)
+	cmake --build $(CONSOLE_BUILD) -j $(JOBS)
+	.ci/install-check $(BUILD) $(INSTALL_STAGE)
+
 # Fails on the first source that clang-format would change.
 format-check: deps
 	@echo "Checking the house format of $(words $(FORMAT_FILES)) sources"
 	@clang-format --dry-run -Werror $(FORMAT_FILES)
 
-# What .ci/run does: the format, then build, tests, the sample and the
-# sanitizer tests with warnings as errors, in build folders of their own so
-# that a plain `make` keeps warnings as warnings; then a minute of each fuzz
-# target and the programs on the corpus under the sanitizers.
+# The naming rule of .clang-tidy on every source of the tree, by the build's
+# compile_commands.json (the build makes the Qt headers the editor's sources
+# include), JOBS files at a time, the compiler's own warnings left to the
+# build; fails on any name that breaks it.
+TIDY_SOURCES = '^$(CURDIR)/(?!build)[^/]+/.*\.cpp$$'
+tidy-names: build
+	@echo "Checking the house names of the sources of $(BUILD)/compile_commands.json"
+	@run-clang-tidy -quiet -extra-arg=-w -p $(BUILD) -j $(JOBS) $(TIDY_SOURCES) >$(BUILD)/tidy-names.log 2>&1 || \
+	  { grep -E "error:|warning:" $(BUILD)/tidy-names.log | sort -u; \
+	    echo "tidy-names failed; the whole output is $(BUILD)/tidy-names.log"; exit 1; }
+
+# What .ci/run does: the format, then build, tests, the names, the sample, the
+# install and the sanitizer tests with warnings as errors, in build folders of
+# their own so that a plain `make` keeps warnings as warnings; then a minute of
+# each fuzz target and the programs on the corpus under the sanitizers.
 CI_BUILD = build-ci
 CI_SAN_BUILD = build-ci-sanitize
 CI_FUZZ_BUILD = build-ci-fuzz
 ci: format-check
 	cmake -S . -B $(CI_BUILD) -DQUILLON_WERROR=ON
-	$(MAKE) test run test-sanitize fuzz fuzz-programs BUILD=$(CI_BUILD) SAN_BUILD=$(CI_SAN_BUILD) \
+	$(MAKE) test tidy-names run install-check test-sanitize fuzz fuzz-programs BUILD=$(CI_BUILD) SAN_BUILD=$(CI_SAN_BUILD) \
 	  FUZZ_BUILD=$(CI_FUZZ_BUILD) FUZZ_SECONDS=60 CMAKE_OPTIONS=-DQUILLON_WERROR=ON
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(CI_BUILD) $(CI_SAN_BUILD) $(CI_FUZZ_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(CI_BUILD) $(CI_SAN_BUILD) $(CI_FUZZ_BUILD) \
+	  $(CONSOLE_BUILD) $(INSTALL_STAGE) $(CI_BUILD)-console $(CI_BUILD)-install

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace quillon::geometry {
+namespace quillon::angles {
 
 inline constexpr double kPi = std::numbers::pi;
 inline constexpr double kHalfPi = std::numbers::pi / 2.0;
@@ -66,4 +66,4 @@ inline double WithinHalfTurn(double radians) {
     return radians;
 }
 
-}  // namespace quillon::geometry
+}  // namespace quillon::angles

@@ -1,5 +1,5 @@
 // make bench: the engine's speed and memory on long decks, beside cat writing
-// the same bytes, and the two roads of the Fw.d writer on ten million values.
+// the same bytes, and the two paths of the Fw.d writer on ten million values.
 //
 //   quillon_bench <build folder> <deck script>
 //
@@ -120,7 +120,7 @@ void BenchDeck(const fs::path& build, const std::string& script, const Case& c) 
             "%-10s %-7s %8.3f s %10.0f bytes %7.1f MB/s  peak %7.1f MB  cat %7.3f s  "
             "%6.1fx cat\n",
             name.c_str(), program, engine.seconds, bytes, bytes / engine.seconds / 1e6,
-            engine.peakKilobytes / 1024.0, cat.seconds,
+            static_cast<double>(engine.peakKilobytes) / 1024.0, cat.seconds,
             engine.seconds / std::max(cat.seconds, 1e-6));
     }
 }
@@ -161,7 +161,7 @@ void BenchNumberWriter(long count) {
             ++differ;
     }
     std::printf(
-        "Fw.d on %ld values: short road %.3f s, exact expansion %.3f s (%.1fx); %ld "
+        "Fw.d on %ld values: fast path %.3f s, exact expansion %.3f s (%.1fx); %ld "
         "texts differ%s\n",
         count, fast, exact, exact / std::max(fast, 1e-9), differ,
         sink == 0 ? " (nothing written)" : "");

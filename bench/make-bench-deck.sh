@@ -31,6 +31,6 @@ awk -v girders="$girders" -v bents="$bents" -v points="$points" 'BEGIN {
     }
     for (b = 0; b < bents; ++b) {
         fractional = b < bents - 1 ? sprintf("%3d", points) : "   "
-        printf "06%8d0         0%s    BENT %-5d\n", b * 500000, fractional, b + 1
+        printf "06%8d0R        0%s    BENT %-5d\n", b * 500000, fractional, b + 1
     }
 }'

@@ -20,7 +20,7 @@ namespace quillon::camber {
 // location as read lies more than 0.001 ft from the sum of the spans.
 struct SpliceCheck {
     bool reported = false;
-    float SUMSPN = 0.0f;          // sum of SPANL, ft
+    float spanSum = 0.0f;         // SUMSPN: sum of the span lengths, ft
     float locationAsRead = 0.0f;  // SPLOC(ISPL) before it was replaced, ft
 };
 
@@ -39,24 +39,27 @@ SpliceCheck CheckLastSplice(CamberProblem& problem);
 float PointSpacing(const CamberProblem& problem, float spanLength);
 
 struct BlockingColumn {
-    std::string BLKLAB;   // 10 characters: "     ABUT ", "    SPL 1 ", "   PIER 2 "
-    float BLKX = 0.0f;    // distance from abutment 1, ft
-    float BLKEL = 0.0f;   // corrected splice elevation, or pier elevation, ft
-    float BLKDIM = 0.0f;  // BLKEL - BASEL, ft (negative for a pier below the base line)
+    std::string label;       // BLKLAB: 10 characters: "     ABUT ", "    SPL 1 ", "   PIER 2 "
+    float location = 0.0f;   // BLKX: distance from abutment 1, ft
+    float elevation = 0.0f;  // BLKEL: corrected splice elevation, or pier elevation, ft
+    float dimension = 0.0f;  // BLKDIM: elevation - base line elevation, ft (negative for a pier
+                             // below the base line)
 };
 
 struct CamberTables {
-    std::vector<float> DX;                // point spacing of each span, ft
-    std::vector<float> DEFSPL;            // deflection at each splice point, ft; 0 at both ends
-    std::vector<float> CSPEL;             // SPEL + DEFSPL, ft
-    std::vector<float> SLOPE;             // chord slope from splice j to j+1 (ISPL - 1 entries)
-    std::vector<SpanPoints> HDIST;        // distance of each point from abutment 1, ft
-    std::vector<SpanPoints> CHORD;        // chord elevation at each point, ft
-    std::vector<SpanPoints> CAMBER;       // camber off-set at each point, ft
-    std::vector<float> PIERX;             // pier k (between spans k and k+1) from abutment 1, ft
-    std::vector<float> PIEREL;            // GEOEL at point 1 of the span after the pier, ft
+    std::vector<float> pointSpacings;  // DX: point spacing of each span, ft
+    std::vector<float>
+        spliceDeflections;  // DEFSPL: deflection at each splice point, ft; 0 at both ends
+    std::vector<float> correctedSpliceElevations;  // CSPEL: SPEL + DEFSPL, ft
+    std::vector<float> chordSlopes;  // SLOPE: chord slope from splice j to j+1 (ISPL - 1 entries)
+    std::vector<SpanPoints> pointDistances;   // HDIST: distance of each point from abutment 1, ft
+    std::vector<SpanPoints> chordElevations;  // CHORD: chord elevation at each point, ft
+    std::vector<SpanPoints> camberOffsets;    // CAMBER: camber off-set at each point, ft
+    std::vector<float>
+        pierLocations;  // PIERX: pier k (between spans k and k+1) from abutment 1, ft
+    std::vector<float> pierElevations;    // PIEREL: GEOEL at point 1 of the span after the pier, ft
     std::vector<BlockingColumn> columns;  // NBLK columns in order of location
-    float BASEL = 0.0f;                   // base line elevation, ft
+    float baseLineElevation = 0.0f;       // BASEL: base line elevation, ft
 };
 
 // Steps after the splice check, for a problem that ValueRefusal accepts
@@ -64,7 +67,7 @@ struct CamberTables {
 CamberTables ComputeCamber(const CamberProblem& problem);
 
 // Labels of the blocking columns.
-std::string SpliceLabel(int j, int splicePoints);  // j = 1..ISPL
-std::string PierLabel(int k);                      // k = 1..ISPAN-1
+std::string SpliceLabel(int j, int splicePoints);  // j = 1..splicesAsRead
+std::string PierLabel(int k);                      // k = 1..spansAsRead-1
 
 }  // namespace quillon::camber

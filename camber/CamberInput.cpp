@@ -66,17 +66,17 @@ ReadOutcome CamberInputReader::ReadCards(CamberProblem& problem) {
     auto iflag = ff::ReadInteger(current_, 1, 1);
     auto points = ff::ReadInteger(current_, 2, 1);
     if (!iflag.ok() || !points.ok()) return Failure(ReadStatus::ReadError);
-    problem.IFLAG = iflag.value;
-    problem.IPTS = points.value == 2 ? 2 : 1;
-    problem.DSCRPT = ff::ReadText(current_, 3, kDescriptionWidth);
+    problem.supplementalFlag = iflag.value;
+    problem.pointsOption = points.value == 2 ? 2 : 1;
+    problem.description = ff::ReadText(current_, 3, kDescriptionWidth);
 
     BeginRead("ISPAN, ISPL");
     if (!NextLine()) return Failure(ReadStatus::EndInsideProblem);
     auto spans = ff::ReadInteger(current_, 1, 5);
     auto splices = ff::ReadInteger(current_, 6, 5);
     if (!spans.ok() || !splices.ok()) return Failure(ReadStatus::ReadError);
-    problem.ISPAN = spans.value;
-    problem.ISPL = splices.value;
+    problem.spansAsRead = spans.value;
+    problem.splicesAsRead = splices.value;
     return {};
 }
 
@@ -92,29 +92,31 @@ ReadOutcome CamberInputReader::ReadValueLines(const CamberProblem& counts, Cambe
     const int splices = counts.SpliceCount();
     const int spans = counts.SpanCount();
     if (tables) {
-        tables->SPEL.assign(static_cast<size_t>(splices), 0.0f);
-        tables->SPLOC.assign(static_cast<size_t>(splices), 0.0f);
-        tables->SPANL.assign(static_cast<size_t>(spans), 0.0f);
-        tables->GEOEL.assign(static_cast<size_t>(spans), SpanPoints{});
-        tables->DEFEL.assign(static_cast<size_t>(spans), SpanPoints{});
+        tables->spliceElevations.assign(static_cast<size_t>(splices), 0.0f);
+        tables->spliceLocations.assign(static_cast<size_t>(splices), 0.0f);
+        tables->spanLengths.assign(static_cast<size_t>(spans), 0.0f);
+        tables->geometricElevations.assign(static_cast<size_t>(spans), SpanPoints{});
+        tables->deflections.assign(static_cast<size_t>(spans), SpanPoints{});
     }
 
-    BeginRead(ListReadText("SPEL", counts.ISPL));
-    ReadOutcome outcome = ReadValues(splices, 4, tables ? tables->SPEL.data() : nullptr);
+    BeginRead(ListReadText("SPEL", counts.splicesAsRead));
+    ReadOutcome outcome =
+        ReadValues(splices, 4, tables ? tables->spliceElevations.data() : nullptr);
     if (!outcome.ok()) return outcome;
 
-    BeginRead(ListReadText("SPLOC", counts.ISPL));
-    outcome = ReadValues(splices, 3, tables ? tables->SPLOC.data() : nullptr);
+    BeginRead(ListReadText("SPLOC", counts.splicesAsRead));
+    outcome = ReadValues(splices, 3, tables ? tables->spliceLocations.data() : nullptr);
     if (!outcome.ok()) return outcome;
 
-    BeginRead(ListReadText("SPANL", counts.ISPAN));
-    outcome = ReadValues(spans, 4, tables ? tables->SPANL.data() : nullptr);
+    BeginRead(ListReadText("SPANL", counts.spansAsRead));
+    outcome = ReadValues(spans, 4, tables ? tables->spanLengths.data() : nullptr);
     if (!outcome.ok()) return outcome;
 
-    outcome =
-        ReadSpanRows("GEOEL", spans, counts.PointsPerSpan(), tables ? &tables->GEOEL : nullptr);
+    outcome = ReadSpanRows("GEOEL", spans, counts.PointsPerSpan(),
+                           tables ? &tables->geometricElevations : nullptr);
     if (!outcome.ok()) return outcome;
-    return ReadSpanRows("DEFEL", spans, counts.PointsPerSpan(), tables ? &tables->DEFEL : nullptr);
+    return ReadSpanRows("DEFEL", spans, counts.PointsPerSpan(),
+                        tables ? &tables->deflections : nullptr);
 }
 
 ReadOutcome CamberInputReader::ReadSpanRows(const char* name, int spans, int pointsPerSpan,

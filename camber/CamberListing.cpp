@@ -18,9 +18,9 @@ constexpr int kLeadWidth = 19;  // the first value of a table stands in columns 
 
 // Points of a span as the rows in which they are printed: points 1-11 with
 // tenth points; points 1-10 and 11-21 with twentieth points.
-std::vector<std::span<const float>> PointRows(const SpanPoints& points, int IPTS) {
+std::vector<std::span<const float>> PointRows(const SpanPoints& points, int pointsOption) {
     std::span<const float> all(points);
-    if (IPTS == 2) return {all.subspan(0, 10), all.subspan(10, 11)};
+    if (pointsOption == 2) return {all.subspan(0, 10), all.subspan(10, 11)};
     return {all.subspan(0, 11)};
 }
 
@@ -50,11 +50,11 @@ void WriteValueTable(std::ostream& out, std::string_view label, std::span<const 
 
 // " SPAN NUMBER  1    " and the span's first row of points, the second row
 // (twentieth points) after 19 blanks.
-void WriteSpanRows(std::ostream& out, const std::vector<SpanPoints>& rows, int IPTS) {
+void WriteSpanRows(std::ostream& out, const std::vector<SpanPoints>& rows, int pointsOption) {
     for (size_t s = 0; s < rows.size(); ++s) {
         std::string lead =
             ff::Record().Text(" SPAN NUMBER").I(static_cast<long long>(s + 1), 3).X(4).str();
-        for (std::span<const float> row : PointRows(rows[s], IPTS)) {
+        for (std::span<const float> row : PointRows(rows[s], pointsOption)) {
             PutRecord(out, ValueLine(lead, row));
             lead = std::string(kLeadWidth, ' ');
         }
@@ -63,12 +63,12 @@ void WriteSpanRows(std::ostream& out, const std::vector<SpanPoints>& rows, int I
 
 // The heading over one row of points: the point numbers within the span,
 // ten columns apart, the last point of a span numbered 0.
-std::string PointHeading(int IPTS, size_t rowIndex) {
+std::string PointHeading(int pointsOption, size_t rowIndex) {
     ff::Record record;
-    record.Text(IPTS == 2 ? " TWENTIETH POINT" : " TENTH POINT");
-    const int first = IPTS == 2 && rowIndex == 1 ? 10 : 0;
-    const int labels = IPTS == 2 && rowIndex == 0 ? 10 : 11;
-    const int lastPoint = IPTS == 2 ? 20 : 10;
+    record.Text(pointsOption == 2 ? " TWENTIETH POINT" : " TENTH POINT");
+    const int first = pointsOption == 2 && rowIndex == 1 ? 10 : 0;
+    const int labels = pointsOption == 2 && rowIndex == 0 ? 10 : 11;
+    const int lastPoint = pointsOption == 2 ? 20 : 10;
     for (int i = 0; i < labels; ++i) {
         const int point = (first + i) % lastPoint;
         record.Column(31 + 10 * i).A(std::to_string(point), 2);
@@ -100,75 +100,76 @@ constexpr std::string_view kDistanceLead = " HORIZ. DIST. FROM ABUT.1";
 
 void WriteEchoPage(std::ostream& out, const CamberProblem& p) {
     PutRecord(out, "1");
-    if (p.IFLAG == 1) PutRecord(out, " REQUEST SUPPLEMENTAL INFORMATION");
+    if (p.supplementalFlag == 1) PutRecord(out, " REQUEST SUPPLEMENTAL INFORMATION");
     PutRecord(out, " ");
-    PutRecord(out, p.IPTS == 2 ? "  GIRDER DIVIDED INTO 20TH POINTS"
-                               : "  GIRDER DIVIDED INTO 10TH POINTS");
+    PutRecord(out, p.pointsOption == 2 ? "  GIRDER DIVIDED INTO 20TH POINTS"
+                                       : "  GIRDER DIVIDED INTO 10TH POINTS");
     PutRecord(out, " ");
     PutRecord(out, ff::Record()
                        .Text(" DESCRIPTION CARD    ")
-                       .I(p.IFLAG, 5)
-                       .I(p.IPTS, 5)
+                       .I(p.supplementalFlag, 5)
+                       .I(p.pointsOption, 5)
                        .X(4)
-                       .A(p.DSCRPT, kDescriptionWidth)
+                       .A(p.description, kDescriptionWidth)
                        .str());
     PutRecord(out, " ");
-    PutRecord(out, ff::Record().Text(" CODE CARD").X(11).I(p.ISPAN, 5).I(p.ISPL, 5).str());
+    PutRecord(
+        out, ff::Record().Text(" CODE CARD").X(11).I(p.spansAsRead, 5).I(p.splicesAsRead, 5).str());
     PutRecord(out, " ");
-    WriteValueTable(out, " SPLICE ELEVATIONS ", p.SPEL, true);
+    WriteValueTable(out, " SPLICE ELEVATIONS ", p.spliceElevations, true);
     PutRecord(out, " ");
-    WriteValueTable(out, " SPLICE LOCATIONS  ", p.SPLOC, true);
+    WriteValueTable(out, " SPLICE LOCATIONS  ", p.spliceLocations, true);
     PutRecord(out, " ");
-    WriteValueTable(out, " SPAN LENGTHS      ", p.SPANL, true);
+    WriteValueTable(out, " SPAN LENGTHS      ", p.spanLengths, true);
     PutRecord(out, " ");
     PutRecord(out, " TENTH AND TWENTIETH POINT ELEVATIONS");
-    WriteSpanRows(out, p.GEOEL, p.IPTS);
+    WriteSpanRows(out, p.geometricElevations, p.pointsOption);
     PutRecord(out, " ");
     PutRecord(out, " TENTH AND TWENTIETH POINT - DEAD LOAD DEFLECTIONS");
-    WriteSpanRows(out, p.DEFEL, p.IPTS);
+    WriteSpanRows(out, p.deflections, p.pointsOption);
 }
 
 void WriteSupplementalTables(std::ostream& out, const CamberProblem& p, const CamberTables& t) {
     PutRecord(out, "1DEFLECTION AT SPLICE POINTS");
-    WriteValueTable(out, "", t.DEFSPL, false);
+    WriteValueTable(out, "", t.spliceDeflections, false);
     PutRecord(out, " ");
     PutRecord(out, " SPLICE ELEVATIONS (CORRECTED FOR DEAD LOAD DEFLECTION)");
-    WriteValueTable(out, "", t.CSPEL, false);
-    if (p.ISPAN > 1) {
+    WriteValueTable(out, "", t.correctedSpliceElevations, false);
+    if (p.spansAsRead > 1) {
         PutRecord(out, " ");
         PutRecord(out, " ELEVATIONS AT PIERS");
-        WriteValueTable(out, "", t.PIEREL, false);
+        WriteValueTable(out, "", t.pierElevations, false);
     }
     PutRecord(out, " ");
     PutRecord(out, " SLOPE OF CHORD BETWEEN CORRECTED SPLICE ELEVATIONS");
-    WriteValueTable(out, "", t.SLOPE, false);
+    WriteValueTable(out, "", t.chordSlopes, false);
     PutRecord(out, " ");
     PutRecord(out, " ELEVATIONS ALONG CHORD AT 10TH OR 20TH POINTS");
-    WriteSpanRows(out, t.CHORD, p.IPTS);
+    WriteSpanRows(out, t.chordElevations, p.pointsOption);
 }
 
 void WriteCamberPage(std::ostream& out, const CamberProblem& p, const CamberTables& t) {
     PutRecord(out, "1" + Indented(32, "CAMBER CUTTING DIMENSIONS FOR A WELDED PLATE GIRDER"));
     PutRecord(out, " " + Indented(32, std::string(51, '-')));
     PutRecord(out, " ");
-    PutRecord(out, Indented(21, ff::PadRight(p.DSCRPT, kDescriptionWidth)));
+    PutRecord(out, Indented(21, ff::PadRight(p.description, kDescriptionWidth)));
     PutRecord(out, " ");
     PutRecord(out, Indented(21, "CAMBER OFF-SETS (IN DECIMALS OF A FOOT)"));
     PutRecord(out, Separator());
-    for (int s = 0; s < p.ISPAN; ++s) {
+    for (int s = 0; s < p.spansAsRead; ++s) {
         const size_t span = static_cast<size_t>(s);
         PutRecord(out, ff::Record()
                            .Text(" SPAN NUMBER")
                            .I(s + 1, 3)
                            .X(2)
                            .Text("HORIZONTAL LENGTH (CL BEARING TO CL BEARING) = ")
-                           .F(p.SPANL[span], 8, 4)
+                           .F(p.spanLengths[span], 8, 4)
                            .str());
-        auto distances = PointRows(t.HDIST[span], p.IPTS);
-        auto offsets = PointRows(t.CAMBER[span], p.IPTS);
+        auto distances = PointRows(t.pointDistances[span], p.pointsOption);
+        auto offsets = PointRows(t.camberOffsets[span], p.pointsOption);
         for (size_t row = 0; row < distances.size(); ++row) {
             PutRecord(out, " ");
-            PutRecord(out, PointHeading(p.IPTS, row));
+            PutRecord(out, PointHeading(p.pointsOption, row));
             PutRecord(out, HundredthsRow(kDistanceLead, distances[row]));
             PutRecord(out, HundredthsRow(" CAMBER OFF-SETS *      ", offsets[row]));
         }
@@ -179,7 +180,7 @@ void WriteCamberPage(std::ostream& out, const CamberProblem& p, const CamberTabl
 void WriteBlockingPage(std::ostream& out, const CamberProblem& p, const CamberTables& t) {
     PutRecord(out, "1");
     PutRecord(out, " ");
-    PutRecord(out, Indented(21, ff::PadRight(p.DSCRPT, kDescriptionWidth)));
+    PutRecord(out, Indented(21, ff::PadRight(p.description, kDescriptionWidth)));
     PutRecord(out, " ");
     PutRecord(out, Indented(33, "BLOCKING DIMENSIONS (IN DECIMALS OF A FOOT)"));
     PutRecord(out, " " + Indented(32, std::string(43, '-')));
@@ -189,9 +190,9 @@ void WriteBlockingPage(std::ostream& out, const CamberProblem& p, const CamberTa
         labels.X(23);
         std::vector<float> distances, dimensions;
         for (size_t c = first; c < last; ++c) {
-            labels.A(t.columns[c].BLKLAB, 10);
-            distances.push_back(t.columns[c].BLKX);
-            dimensions.push_back(t.columns[c].BLKDIM);
+            labels.A(t.columns[c].label, 10);
+            distances.push_back(t.columns[c].location);
+            dimensions.push_back(t.columns[c].dimension);
         }
         PutRecord(out, " ");
         PutRecord(out, labels.str());
@@ -223,12 +224,12 @@ void WriteBlockingPage(std::ostream& out, const CamberProblem& p, const CamberTa
 void WriteDeadLoadPage(std::ostream& out, const CamberProblem& p) {
     PutRecord(out, "1" + Indented(32, "DEAD LOAD DEFLECTION (IN DECIMALS OF A FOOT) - "));
     PutRecord(out, " " + Indented(32, std::string(44, '-')));
-    for (int s = 0; s < p.ISPAN; ++s) {
+    for (int s = 0; s < p.spansAsRead; ++s) {
         PutRecord(out, " ");
         PutRecord(out, ff::Record().X(5).Text("SPAN NUMBER").I(s + 1, 3).str());
-        auto rows = PointRows(p.DEFEL[static_cast<size_t>(s)], p.IPTS);
+        auto rows = PointRows(p.deflections[static_cast<size_t>(s)], p.pointsOption);
         for (size_t row = 0; row < rows.size(); ++row) {
-            PutRecord(out, PointHeading(p.IPTS, row));
+            PutRecord(out, PointHeading(p.pointsOption, row));
             PutRecord(out, HundredthsRow(" DEAD LOAD DEFLECTION   ", rows[row]));
         }
     }
@@ -244,7 +245,7 @@ void WriteSpliceCheckBlock(std::ostream& out, const SpliceCheck& check) {
     PutRecord(out, " LAST SPLICE LOCATION IS NOT");
     PutRecord(out, " EQUAL TO SUMMATION OF SPANS");
     PutRecord(out, "");
-    PutRecord(out, ff::Record().Text(" SUMMATION OF SPANS = ").F(check.SUMSPN, 9, 4).str());
+    PutRecord(out, ff::Record().Text(" SUMMATION OF SPANS = ").F(check.spanSum, 9, 4).str());
     PutRecord(out, ff::Record().Text(" LOCATION OF SPLICE = ").F(check.locationAsRead, 9, 4).str());
     PutRecord(out, "");
     PutRecord(out, " LOCATION OF LAST SPLICE WILL BE");
@@ -254,7 +255,7 @@ void WriteSpliceCheckBlock(std::ostream& out, const SpliceCheck& check) {
 void WriteCamberListing(std::ostream& out, const CamberProblem& problem,
                         const CamberTables& tables) {
     WriteEchoPage(out, problem);
-    if (problem.IFLAG != 0) WriteSupplementalTables(out, problem, tables);
+    if (problem.supplementalFlag != 0) WriteSupplementalTables(out, problem, tables);
     WriteCamberPage(out, problem, tables);
     WriteBlockingPage(out, problem, tables);
     WriteDeadLoadPage(out, problem);

@@ -26,23 +26,23 @@ inline constexpr int kDescriptionWidth = 72;
 using SpanPoints = std::array<float, kMaxPointsPerSpan>;
 
 struct CamberProblem {
-    int IFLAG = 0;       // 0 normal listing; otherwise also the supplemental tables
-    int IPTS = 1;        // 1 tenth points, 2 twentieth points
-    std::string DSCRPT;  // job description, always 72 characters
-    int ISPAN = 0;       // number of spans as read (may be 0 or negative)
-    int ISPL = 0;        // number of splice points, girder ends included, as read
+    int supplementalFlag = 0;  // IFLAG: 0 normal listing; otherwise also the supplemental tables
+    int pointsOption = 1;      // IPTS: 1 tenth points, 2 twentieth points
+    std::string description;   // DSCRPT: job description, always 72 characters
+    int spansAsRead = 0;       // ISPAN: number of spans as read (may be 0 or negative)
+    int splicesAsRead = 0;     // ISPL: number of splice points, girder ends included, as read
 
     // Sized to the counts when the tables are read (a negative count reads
     // as none).
-    std::vector<float> SPEL;        // elevation at each splice point, ft
-    std::vector<float> SPLOC;       // location from abutment 1, ft, increasing
-    std::vector<float> SPANL;       // CL bearing to CL bearing, ft, > 0
-    std::vector<SpanPoints> GEOEL;  // geometric elevation at each point, ft
-    std::vector<SpanPoints> DEFEL;  // dead-load deflection at each point, ft
+    std::vector<float> spliceElevations;          // SPEL: elevation at each splice point, ft
+    std::vector<float> spliceLocations;           // SPLOC: from abutment 1, ft, increasing
+    std::vector<float> spanLengths;               // SPANL: CL bearing to CL bearing, ft, > 0
+    std::vector<SpanPoints> geometricElevations;  // GEOEL: elevation at each point, ft
+    std::vector<SpanPoints> deflections;          // DEFEL: dead-load deflection at each point, ft
 
-    int PointsPerSpan() const { return IPTS == 2 ? 21 : 11; }
-    int SpanCount() const { return ISPAN > 0 ? ISPAN : 0; }
-    int SpliceCount() const { return ISPL > 0 ? ISPL : 0; }
+    int PointsPerSpan() const { return pointsOption == 2 ? 21 : 11; }
+    int SpanCount() const { return spansAsRead > 0 ? spansAsRead : 0; }
+    int SpliceCount() const { return splicesAsRead > 0 ? splicesAsRead : 0; }
 };
 
 }  // namespace quillon::camber

@@ -27,21 +27,21 @@ std::string RefusalRecord(Refusal refusal) {
 }
 
 std::optional<Refusal> CountRefusal(const CamberProblem& problem) {
-    if (problem.ISPL > kMaxSplicePoints) return Refusal::TooManySplicePoints;
-    if (problem.ISPL < kMinSplicePoints) return Refusal::TooFewSplicePoints;
-    if (problem.ISPAN > kMaxSpans) return Refusal::TooManySpans;
+    if (problem.splicesAsRead > kMaxSplicePoints) return Refusal::TooManySplicePoints;
+    if (problem.splicesAsRead < kMinSplicePoints) return Refusal::TooFewSplicePoints;
+    if (problem.spansAsRead > kMaxSpans) return Refusal::TooManySpans;
     return std::nullopt;
 }
 
 std::optional<Refusal> ValueRefusal(const CamberProblem& problem) {
-    if (problem.ISPAN < 1) return Refusal::SpansLessThanOne;
-    for (float length : problem.SPANL) {
+    if (problem.spansAsRead < 1) return Refusal::SpansLessThanOne;
+    for (float length : problem.spanLengths) {
         // Not `length <= 0`: a NaN must be refused too.
         if (!(length > 0.0f) || !(PointSpacing(problem, length) > 0.0f))
             return Refusal::SpanLengthNotPositive;
     }
-    for (size_t j = 1; j < problem.SPLOC.size(); ++j) {
-        if (!(problem.SPLOC[j] > problem.SPLOC[j - 1]))
+    for (size_t j = 1; j < problem.spliceLocations.size(); ++j) {
+        if (!(problem.spliceLocations[j] > problem.spliceLocations[j - 1]))
             return Refusal::SpliceLocationsNotIncreasing;
     }
     return std::nullopt;

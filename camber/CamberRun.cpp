@@ -1,8 +1,8 @@
 #include "camber/CamberRun.hpp"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "camber/CamberComputation.hpp"
 #include "camber/CamberInput.hpp"
@@ -10,6 +10,7 @@
 #include "camber/CamberRefusals.hpp"
 #include "fixedform/RecordWriter.hpp"
 #include "fixedform/TextLines.hpp"
+#include "platform/FileContents.hpp"
 #include "platform/OutputFile.hpp"
 
 namespace quillon::camber {
@@ -88,35 +89,33 @@ int RunCamber(const std::vector<std::string>& args, const quillon::Environment& 
     const std::string& inputName = args[0];
     const std::string& listingName = args[1];
 
-    std::error_code ignored;
-    std::ifstream input;
-    if (!std::filesystem::is_directory(inputName, ignored))
-        input.open(inputName, std::ios::in | std::ios::binary);
-    if (!input.is_open()) {
+    const FileContents input = ReadFileContents(inputName);
+    if (!input.opened) {
         errors << "QlCamb: cannot open the camber input '" << inputName << "'\n";
         return kExitFailure;
     }
 
     // The listing takes the place of its file: it must never be the input.
+    std::error_code ignored;
     if (std::filesystem::equivalent(inputName, listingName, ignored)) {
         errors << "QlCamb: the camber listing '" << listingName << "' is the camber input itself\n";
         return kExitFailure;
     }
+    // An input read only in part is not listed: the old listing stays.
+    if (!input.ok) {
+        errors << "QlCamb: error while reading the camber input '" << inputName << "'\n";
+        return kExitFailure;
+    }
 
-    // The listing's file is made only when there is something to write in
-    // it; a listing that may not be written is refused before the input is
-    // read.
+    // The listing's file is made only when there is something to write in it.
     OutputFile listing(listingName);
     if (!listing.Open()) {
         errors << "QlCamb: cannot create the camber listing '" << listingName
                << "': " << listing.error() << "\n";
         return kExitFailure;
     }
-    int status = ListCamberProblems(input, listing.stream());
-    if (input.bad()) {
-        errors << "QlCamb: error while reading the camber input '" << inputName << "'\n";
-        status = kExitFailure;
-    }
+    std::istringstream inputLines(input.bytes);
+    const int status = ListCamberProblems(inputLines, listing.stream());
     if (!listing.Commit()) {
         errors << "QlCamb: cannot write the camber listing '" << listingName
                << "': " << listing.error() << "\n";

@@ -6,7 +6,7 @@
 // a status. A field of BlankRule::NotGiven reads as 0 when blank; a reader
 // that gives such a field another meaning tests IsBlank first.
 //
-//     const cards::CardLayout& card01 = cards::kHorizontalAlignmentCard;
+//     constexpr const cards::CardLayout& card01 = cards::kHorizontalAlignmentCard;
 //     auto pi = cards::Number(line, card01["Horizontal.PIStation"]);
 //     cards::CardWriter out(card01);
 //     out.Put("Horizontal.Radius", fixedform::FormatF(716.2, 7, 2));
@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "cards/CardLayout.hpp"
+#include "cards/CardLayouts.hpp"
 #include "fixedform/DecimalDigits.hpp"
 #include "fixedform/FieldReader.hpp"
 
@@ -63,22 +64,24 @@ public:
     CardReader(const CardLayout& layout, std::string_view card, DeckUnits units = DeckUnits::Feet)
         : layout_(layout), card_(card), units_(units) {}
 
-    std::string Text(std::string_view name) const { return cards::Text(card_, layout_[name]); }
-    char Character(std::string_view name) const { return cards::Character(card_, layout_[name]); }
-    bool IsBlank(std::string_view name) const { return cards::IsBlank(card_, layout_[name]); }
-    fixedform::FieldValue<double> Number(std::string_view name,
+    std::string Text(FieldName name) const { return cards::Text(card_, Of(name)); }
+    char Character(FieldName name) const { return cards::Character(card_, Of(name)); }
+    bool IsBlank(FieldName name) const { return cards::IsBlank(card_, Of(name)); }
+    fixedform::FieldValue<double> Number(FieldName name,
                                          MetricLength length = MetricLength::Millimetres) const {
-        return cards::Number(card_, layout_[name], units_, length);
+        return cards::Number(card_, Of(name), units_, length);
     }
     fixedform::FieldValue<fixedform::DecimalDigits> Digits(
-        std::string_view name, MetricLength length = MetricLength::Millimetres) const {
-        return cards::Digits(card_, layout_[name], units_, length);
+        FieldName name, MetricLength length = MetricLength::Millimetres) const {
+        return cards::Digits(card_, Of(name), units_, length);
     }
-    fixedform::FieldValue<int> Integer(std::string_view name) const {
-        return cards::Integer(card_, layout_[name]);
+    fixedform::FieldValue<int> Integer(FieldName name) const {
+        return cards::Integer(card_, Of(name));
     }
 
 private:
+    const Field& Of(FieldName name) const { return layout_.Find(name.View()); }
+
     const CardLayout& layout_;
     std::string_view card_;
     DeckUnits units_;
@@ -91,8 +94,8 @@ class CardWriter {
 public:
     explicit CardWriter(const CardLayout& layout) : layout_(layout), card_(TypeText(layout)) {}
 
-    CardWriter& Put(std::string_view name, std::string_view text) {
-        return Put(layout_[name], text);
+    CardWriter& Put(FieldName name, std::string_view text) {
+        return Put(layout_.Find(name.View()), text);
     }
     CardWriter& Put(const Field& field, std::string_view text) {
         cards::Put(card_, field, text);

@@ -71,9 +71,14 @@ struct CardLayout {
     std::span<const Field> fields;  // in column order from column 3; a group stands
                                     // before the first field it spans
 
-    // The field of that name; a name the card does not have is a fault of the
-    // caller (in a constant expression it does not compile).
-    constexpr const Field& operator[](std::string_view fieldName) const {
+    // The field of that name, looked up when the program is compiled: a name
+    // the card does not have does not compile.
+    consteval const Field& operator[](std::string_view fieldName) const { return Find(fieldName); }
+
+    // The same lookup when the program runs, for a name held in a variable
+    // (a FieldName, checked when it was compiled); a name the card does not
+    // have is a fault of the caller (std::out_of_range).
+    constexpr const Field& Find(std::string_view fieldName) const {
         for (const Field& field : fields)
             if (field.name == fieldName) return field;
         throw std::out_of_range("the card layout has no field of that name");
@@ -89,8 +94,8 @@ struct CardLayout {
     // field `to` as one text field (for a program that passes them on as they
     // stand), named after `from`.
     constexpr Field Span(std::string_view from, std::string_view to) const {
-        const Field& start = (*this)[from];
-        const Field& end = (*this)[to];
+        const Field& start = Find(from);
+        const Field& end = Find(to);
         if (end.last < start.first) throw std::out_of_range("the span ends before it starts");
         Field span{start.name, start.first, end.last, Edit::A};
         span.group = true;

@@ -141,20 +141,23 @@ inline constexpr CardLayout kCrossSlopeOverrideCard{3, "CrossSlopeOverrideCard",
 inline constexpr Field kReferenceLineFields[] = {
     layout::Number("RefLine.RefLineSta", 3, 13, 4, 5),
     layout::Code("RefLine.StaOn", 14),
-    layout::Text("RefLine.Option1", 15, 15),  // skew direction: "L", "l" or "-" left
+    layout::Text("RefLine.SkewDirection", 15, 15),  // "L", "l" or "-": a skew to the left
     layout::Group(layout::Text("RefLine.SkewAngle", 16, 23)),
     layout::Number("RefLine.SkewAngle degrees", 16, 17, 0, 0),
     layout::Number("RefLine.SkewAngle minutes", 18, 19, 0, 0),
     layout::Number("RefLine.SkewAngle seconds", 20, 23, 2, 2),
     layout::Code("RefLine.SkewRespTo", 24),
-    layout::Code("RefLine.Option4", 25),  // default skew of the bent lines
+    // 1: bent lines without a skew of their own take the reference line's.
+    layout::Code("RefLine.DefaultBentSkew", 25),
     layout::Code("RefLine.LayoutLineIs", 26),
-    layout::Text("RefLine.Check1", 27, 27),
-    layout::Text("RefLine.Check2", 28, 28),
-    layout::Text("RefLine.Check3", 29, 29),         // offset option of the pattern shift
-    layout::Text("RefLine.RevLayoutLine", 30, 30),  // a character code: digits 1-9
-    layout::Text("RefLine.Check4", 31, 31),         // points X-0 requested
-    layout::Text("RefLine.SpareFlag", 32, 32),      // read and kept; it changes nothing
+    // Segmented girder lines broken at the reference line; listing suppressed:
+    // read and kept, no computation uses them.
+    layout::Text("RefLine.BreakAtReferenceLine", 27, 27),
+    layout::Text("RefLine.SuppressListing", 28, 28),
+    layout::Text("RefLine.PatternShiftOffset", 29, 29),  // offset option of the pattern shift
+    layout::Text("RefLine.RevLayoutLine", 30, 30),       // a character code: digits 1-9
+    layout::Text("RefLine.XZeroPoints", 31, 31),         // points X-0 requested
+    layout::Text("RefLine.SpareFlag", 32, 32),           // read and kept; it changes nothing
     layout::Unused("Unused", 33, 40),
     layout::Number("RefLine.TransX", 41, 49, 4, 5),
     layout::Number("RefLine.TransY", 50, 58, 4, 5),
@@ -262,6 +265,29 @@ inline constexpr const CardLayout* kCardLayouts[] = {
     &kDescriptionCard, &kDescriptionTextCard,    &kHorizontalAlignmentCard, &kVerticalAlignmentCard,
     &kCrossSlopeCard,  &kCrossSlopeOverrideCard, &kReferenceLineCard,       &kGirderLineCard,
     &kBentLineCard,    &kDeadLoadCard,           &kRoadApproachCard,
+};
+
+// The name of a card field as the readers and writers of cards take it: a
+// name that no card layout has does not compile. (That it names a field of
+// the card it is used with is checked when it is looked up.)
+class FieldName {
+public:
+    constexpr FieldName() = default;  // no field
+    consteval FieldName(const char* name) : FieldName(std::string_view(name)) {}
+    consteval explicit FieldName(std::string_view name) : name_(name) {
+        if (!AnyLayoutHas(name_))
+            throw std::out_of_range("no card layout has a field of that name");
+    }
+    constexpr std::string_view View() const { return name_; }
+
+private:
+    static consteval bool AnyLayoutHas(std::string_view name) {
+        for (const CardLayout* layout : kCardLayouts)
+            if (layout->Has(name)) return true;
+        return false;
+    }
+
+    std::string_view name_;  // empty: no field
 };
 
 }  // namespace quillon::cards

@@ -1,10 +1,11 @@
 #include "fixedform/FieldReader.hpp"
 
-#include <cerrno>
+#include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cmath>
-#include <cstdlib>
 #include <string>
+#include <system_error>
 
 namespace quillon::fixedform {
 
@@ -110,17 +111,29 @@ FieldValue<double> ReadFwd(std::string_view field, int decimals, Blanks blanks, 
     if (!Parse(ResolveBlanks(field, blanks), true, number)) return {0.0, FieldStatus::NotANumber};
     if (number.digits.empty()) return {0.0, FieldStatus::Ok};
     // value = digits x 10^power, built as a decimal text so that the one
-    // rounding to binary is done by strtod.
-    long power = number.hasPoint ? -static_cast<long>(number.digits.size() - number.pointPosition)
+    // rounding to binary is done by std::from_chars (which, unlike strtod,
+    // reads the same whatever the locale).
+    long power = number.hasPoint ? number.pointPosition - static_cast<long>(number.digits.size())
                                  : -static_cast<long>(decimals);
     if (number.hasExponent)
         power += number.exponent;
     else
         power -= scale;
-    std::string text = (number.negative ? "-" : "") + number.digits + "e" + std::to_string(power);
-    errno = 0;
-    double value = std::strtod(text.c_str(), nullptr);
-    if (!std::isfinite(value)) return {0.0, FieldStatus::OutOfRange};
+    const std::string text =
+        (number.negative ? "-" : "") + number.digits + "e" + std::to_string(power);
+    double value = 0.0;
+    const std::from_chars_result read =
+        std::from_chars(text.data(), text.data() + text.size(), value);
+    if (read.ec == std::errc::result_out_of_range) {
+        // Too small for a double it reads as zero; too large it is out of range.
+        const size_t first = number.digits.find_first_not_of('0');
+        const long wholeDigits =
+            static_cast<long>(number.digits.size() - std::min(first, number.digits.size())) + power;
+        if (wholeDigits > 0) return {0.0, FieldStatus::OutOfRange};
+        value = number.negative ? -0.0 : 0.0;
+    } else if (read.ec != std::errc() || !std::isfinite(value)) {
+        return {0.0, FieldStatus::OutOfRange};
+    }
     return {value, FieldStatus::Ok};
 }
 

@@ -9,11 +9,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
+#include <system_error>
 
 namespace quillon::fixedform {
 
-using namespace road;
+using namespace fixedpoint;
 
 namespace {
 
@@ -41,6 +41,18 @@ std::string RightJustify(const std::string& body, int width) {
     return std::string(static_cast<size_t>(width) - body.size(), ' ') + body;
 }
 
+// The value written by std::to_chars at `precision` digits after the point
+// (scientific: after the first digit). The text has room for every digit a
+// double can show before the point, the sign, the point and an exponent.
+std::string ExactText(double value, std::chars_format format, int precision) {
+    constexpr size_t kMostWholeDigits = 309;
+    std::string text(kMostWholeDigits + static_cast<size_t>(precision) + 8, '\0');
+    const std::to_chars_result r =
+        std::to_chars(text.data(), text.data() + text.size(), value, format, precision);
+    text.resize(r.ec == std::errc() ? static_cast<size_t>(r.ptr - text.data()) : 0);
+    return text;
+}
+
 // Magnitude of x times 10^scale rounded half away from zero to `decimals`
 // places, as the digits before and after the point. The scale moves the point
 // of the exact decimal expansion, so no binary rounding comes in between.
@@ -48,14 +60,12 @@ void RoundExact(double magnitude, int decimals, std::string& whole, std::string&
                 int scale = 0) {
     // The whole decimal expansion: a double is M * 2^(E - 53) with a 53-bit
     // integer M (frexp's E), so its expansion ends within 53 - E places (at
-    // most 1074). Asking for all of them leaves printf nothing to round.
+    // most 1074). Asking for all of them leaves std::to_chars nothing to
+    // round; it writes a "." whatever the locale.
     int exponent = 0;
     std::frexp(magnitude, &exponent);
     int places = std::max(53 - exponent, 0) + 1;
-    int width = std::snprintf(nullptr, 0, "%.*f", places, magnitude);
-    std::vector<char> buffer(static_cast<size_t>(width) + 1);
-    std::snprintf(buffer.data(), buffer.size(), "%.*f", places, magnitude);
-    std::string exact(buffer.data());
+    const std::string exact = ExactText(magnitude, std::chars_format::fixed, places);
     size_t point = exact.find('.');
     std::string high = exact.substr(0, point), low = exact.substr(point + 1);
     if (scale > 0) {
@@ -74,7 +84,7 @@ void RoundExact(double magnitude, int decimals, std::string& whole, std::string&
     fraction = rounded.fraction;
 }
 
-// The short road to the same digits. std::to_chars with a precision rounds
+// The fast path to the same digits. std::to_chars with a precision rounds
 // the exact binary value to the nearest text, so it agrees with rounding half
 // away from zero everywhere except on an exact tie, where it may round to
 // even. The value x lies exactly halfway between two texts of d decimals when
@@ -159,8 +169,8 @@ size_t RoundByInteger(double magnitude, int decimals, char (&out)[kShortBuffer])
     return length;
 }
 
-// Fw.d of a finite value by the integer road (past the one word of
-// WriteFInOneWord); false when the value lies outside the road.
+// Fw.d of a finite value by the fixed-point writer (past the one word of
+// WriteFInOneWord); false when the value lies outside the fixed-point writer.
 bool WriteFByInteger(std::span<char> field, double value, int decimals, PlusSign plus) {
     std::uint64_t n = 0;
     if (!RoundedByInteger(std::fabs(value), decimals, n)) return false;
@@ -223,7 +233,7 @@ size_t RoundShort(double magnitude, int decimals, char (&out)[kShortBuffer]) {
     return static_cast<size_t>(r.ptr - out);
 }
 
-// Fw.d without a scale by the short road; false when it cannot be taken.
+// Fw.d without a scale by the fast path; false when it cannot be taken.
 bool FormatFShort(double value, int width, int decimals, PlusSign plus, std::string& out) {
     char digits[kShortBuffer];
     size_t length = RoundShort(std::fabs(value), decimals, digits);
@@ -314,8 +324,8 @@ std::string FormatFExact(double value, int width, int decimals, PlusSign plus, i
 
 namespace {
 
-// Fw.d off the integer road, through a text: kept out of line, so that the
-// integer road needs no room for strings.
+// Fw.d off the fixed-point writer, through a text: kept out of line, so that the
+// fixed-point writer needs no room for strings.
 [[gnu::noinline]] void WriteFByText(std::span<char> field, double value, int decimals,
                                     PlusSign plus) {
     const int width = static_cast<int>(field.size());
@@ -376,10 +386,9 @@ namespace {
 std::string FormatE(double value, int width, int decimals) {
     if (decimals < 1) decimals = 1;
     // The exact digits of the value: one before the point, then all of them.
-    int size = std::snprintf(nullptr, 0, "%.1100e", std::fabs(value));
-    std::vector<char> buffer(static_cast<size_t>(size) + 1);
-    std::snprintf(buffer.data(), buffer.size(), "%.1100e", std::fabs(value));
-    std::string exact(buffer.data());
+    constexpr int kAllDigits = 1100;  // a double's expansion has at most 767 significant digits
+    const std::string exact =
+        ExactText(std::fabs(value), std::chars_format::scientific, kAllDigits);
     size_t point = exact.find('.');
     size_t mark = exact.find('e');
     int exponent = std::atoi(exact.c_str() + mark + 1) + 1;  // for 0.d1d2... form

@@ -18,7 +18,7 @@
 #include <string_view>
 
 #include "fixedform/DecimalDigits.hpp"
-#include "fixedform/IntegerRoad.hpp"
+#include "fixedform/FixedPointFwd.hpp"
 
 namespace quillon::fixedform {
 
@@ -38,7 +38,7 @@ void WriteI(std::span<char> field, long long value, int minDigits = -1,
 void WriteFGeneral(std::span<char> field, double value, int decimals, PlusSign plus);
 inline void WriteF(std::span<char> field, double value, int decimals,
                    PlusSign plus = PlusSign::Suppress) {
-    if (!road::WriteFInOneWord(field, value, decimals, plus))
+    if (!fixedpoint::WriteFInOneWord(field, value, decimals, plus))
         WriteFGeneral(field, value, decimals, plus);
 }
 // Aw in place: as FormatA.
@@ -55,7 +55,7 @@ inline void WriteA(std::span<char> field, std::string_view text) {
 
 // Fw.d through the whole decimal expansion of the double, digit by digit:
 // the reference that FormatF is proven against. FormatF takes a shorter
-// road to the same text (std::to_chars at the field's precision) and comes
+// path to the same text (std::to_chars at the field's precision) and comes
 // here only where the value may lie on a tie or far outside the listing's
 // range, and for every kP scale other than 0.
 std::string FormatFExact(double value, int width, int decimals, PlusSign plus = PlusSign::Suppress,

@@ -5,7 +5,7 @@
 
 #include "angles/Angles.hpp"
 
-namespace quillon::geometry {
+namespace quillon::angles {
 namespace {
 
 constexpr double kAngleTolerance = 1e-12;  // radians
@@ -73,4 +73,4 @@ TEST(Angles, AnAngleIsBroughtWithinAHalfTurnByWholeTurns) {
 }
 
 }  // namespace
-}  // namespace quillon::geometry
+}  // namespace quillon::angles

@@ -29,26 +29,26 @@ TEST(CamberComputation, LevelSpanWithParabolicDeadLoad) {
     auto c = ComputeFirstProblem(ReadFixture("level-span.cmb"));
     const auto& t = c.tables;
     EXPECT_FALSE(c.check.reported);
-    EXPECT_EQ(t.DX, (std::vector<float>{10.0f}));
-    EXPECT_EQ(t.DEFSPL, (std::vector<float>{0.0f, 0.0f}));
-    EXPECT_EQ(t.CSPEL, (std::vector<float>{100.0f, 100.0f}));
-    EXPECT_EQ(t.SLOPE, (std::vector<float>{0.0f}));
+    EXPECT_EQ(t.pointSpacings, (std::vector<float>{10.0f}));
+    EXPECT_EQ(t.spliceDeflections, (std::vector<float>{0.0f, 0.0f}));
+    EXPECT_EQ(t.correctedSpliceElevations, (std::vector<float>{100.0f, 100.0f}));
+    EXPECT_EQ(t.chordSlopes, (std::vector<float>{0.0f}));
     const float expected[11] = {0.00f, 0.13f, 0.23f, 0.30f, 0.35f, 0.36f,
                                 0.35f, 0.30f, 0.23f, 0.13f, 0.00f};
-    for (int p = 0; p < 11; ++p) {
-        EXPECT_EQ(t.HDIST[0][p], 10.0f * p);
-        EXPECT_NEAR(t.CHORD[0][p], 100.0f, kElevationTolerance);
-        EXPECT_FLOAT_EQ(Hundredths(t.CAMBER[0][p]), expected[p]) << "point " << p + 1;
+    for (std::size_t p = 0; p < 11; ++p) {
+        EXPECT_EQ(t.pointDistances[0][p], 10.0f * static_cast<float>(p));
+        EXPECT_NEAR(t.chordElevations[0][p], 100.0f, kElevationTolerance);
+        EXPECT_FLOAT_EQ(Hundredths(t.camberOffsets[0][p]), expected[p]) << "point " << p + 1;
     }
-    EXPECT_NEAR(t.CAMBER[0][5], 0.36f, 1e-5f);
+    EXPECT_NEAR(t.camberOffsets[0][5], 0.36f, 1e-5f);
     ASSERT_EQ(t.columns.size(), 2u);
-    EXPECT_EQ(t.columns[0].BLKLAB, "     ABUT ");
-    EXPECT_EQ(t.columns[1].BLKLAB, "     ABUT ");
-    EXPECT_EQ(t.columns[1].BLKX, 100.0f);
-    EXPECT_EQ(t.BASEL, 100.0f);
-    EXPECT_EQ(t.columns[0].BLKDIM, 0.0f);
-    EXPECT_EQ(t.columns[1].BLKDIM, 0.0f);
-    EXPECT_TRUE(t.PIERX.empty());
+    EXPECT_EQ(t.columns[0].label, "     ABUT ");
+    EXPECT_EQ(t.columns[1].label, "     ABUT ");
+    EXPECT_EQ(t.columns[1].location, 100.0f);
+    EXPECT_EQ(t.baseLineElevation, 100.0f);
+    EXPECT_EQ(t.columns[0].dimension, 0.0f);
+    EXPECT_EQ(t.columns[1].dimension, 0.0f);
+    EXPECT_TRUE(t.pierLocations.empty());
 }
 
 TEST(CamberComputation, TwoSpansWithASpliceBetweenTenthPointsAndAPier) {
@@ -65,24 +65,24 @@ TEST(CamberComputation, TwoSpansWithASpliceBetweenTenthPointsAndAPier) {
     // SLOPE(1) = 1.4864 / 125 = .0118912; SLOPE(2) = .7136 / 95 = .00751157895.
     auto c = ComputeFirstProblem(ReadFixture("two-spans-splice.cmb"));
     const auto& t = c.tables;
-    EXPECT_EQ(t.DX, (std::vector<float>{10.0f, 12.0f}));
-    ASSERT_EQ(t.DEFSPL.size(), 3u);
-    EXPECT_EQ(t.DEFSPL[0], 0.0f);
-    EXPECT_NEAR(t.DEFSPL[1], 0.2364f, 1e-6f);
-    EXPECT_EQ(t.DEFSPL[2], 0.0f);
-    EXPECT_NEAR(t.CSPEL[1], 501.4864f, kElevationTolerance);
-    EXPECT_NEAR(t.SLOPE[0], 0.0118912f, 1e-6f);
-    EXPECT_NEAR(t.SLOPE[1], 0.00751157895f, 1e-6f);
+    EXPECT_EQ(t.pointSpacings, (std::vector<float>{10.0f, 12.0f}));
+    ASSERT_EQ(t.spliceDeflections.size(), 3u);
+    EXPECT_EQ(t.spliceDeflections[0], 0.0f);
+    EXPECT_NEAR(t.spliceDeflections[1], 0.2364f, 1e-6f);
+    EXPECT_EQ(t.spliceDeflections[2], 0.0f);
+    EXPECT_NEAR(t.correctedSpliceElevations[1], 501.4864f, kElevationTolerance);
+    EXPECT_NEAR(t.chordSlopes[0], 0.0118912f, 1e-6f);
+    EXPECT_NEAR(t.chordSlopes[1], 0.00751157895f, 1e-6f);
 
     // Chord: 500 + .0118912 x up to the splice, 501.4864 + .00751157895 (x - 125)
     // after it. x = 100: 501.18912; 112: 501.3318144; 124: 501.4745088 (still
     // the first chord: 124 - 125 is not > 0); 136: 501.5690274; 220: 502.2.
-    EXPECT_NEAR(t.CHORD[0][10], 501.18912f, kElevationTolerance);
-    EXPECT_NEAR(t.CHORD[1][0], 501.18912f, kElevationTolerance);
-    EXPECT_NEAR(t.CHORD[1][1], 501.3318144f, kElevationTolerance);
-    EXPECT_NEAR(t.CHORD[1][2], 501.4745088f, kElevationTolerance);
-    EXPECT_NEAR(t.CHORD[1][3], 501.5690274f, kElevationTolerance);
-    EXPECT_NEAR(t.CHORD[1][10], 502.2f, kElevationTolerance);
+    EXPECT_NEAR(t.chordElevations[0][10], 501.18912f, kElevationTolerance);
+    EXPECT_NEAR(t.chordElevations[1][0], 501.18912f, kElevationTolerance);
+    EXPECT_NEAR(t.chordElevations[1][1], 501.3318144f, kElevationTolerance);
+    EXPECT_NEAR(t.chordElevations[1][2], 501.4745088f, kElevationTolerance);
+    EXPECT_NEAR(t.chordElevations[1][3], 501.5690274f, kElevationTolerance);
+    EXPECT_NEAR(t.chordElevations[1][10], 502.2f, kElevationTolerance);
 
     // CAMBER = GEOEL + DEFEL - CHORD.
     // Span 1: .01x + t(1-t) - .0118912x = t(1-t) - .0018912x:
@@ -94,28 +94,28 @@ TEST(CamberComputation, TwoSpansWithASpliceBetweenTenthPointsAndAPier) {
                              0.13f, 0.08f, 0.01f, -0.08f, -0.19f};
     const float span2[11] = {-0.19f, -0.08f, 0.00f, 0.09f, 0.17f, 0.21f,
                              0.23f,  0.21f,  0.17f, 0.10f, 0.00f};
-    for (int p = 0; p < 11; ++p) {
-        EXPECT_FLOAT_EQ(Hundredths(t.CAMBER[0][p]), span1[p]) << "span 1 point " << p + 1;
-        EXPECT_FLOAT_EQ(Hundredths(t.CAMBER[1][p]), span2[p]) << "span 2 point " << p + 1;
+    for (std::size_t p = 0; p < 11; ++p) {
+        EXPECT_FLOAT_EQ(Hundredths(t.camberOffsets[0][p]), span1[p]) << "span 1 point " << p + 1;
+        EXPECT_FLOAT_EQ(Hundredths(t.camberOffsets[1][p]), span2[p]) << "span 2 point " << p + 1;
     }
-    EXPECT_EQ(t.HDIST[1][0], 100.0f);
-    EXPECT_EQ(t.HDIST[1][10], 220.0f);
+    EXPECT_EQ(t.pointDistances[1][0], 100.0f);
+    EXPECT_EQ(t.pointDistances[1][10], 220.0f);
 
     // Pier 1 at 100 with GEOEL(2,1) = 501.0. Columns in order of location:
     // ABUT 0 (500), PIER 2 100 (501), SPL 1 125 (501.4864), ABUT 220 (502.2).
     // BASEL = 500; dimensions 0, 1.00, 1.49, 2.20.
-    EXPECT_EQ(t.PIERX, (std::vector<float>{100.0f}));
-    EXPECT_EQ(t.PIEREL, (std::vector<float>{501.0f}));
+    EXPECT_EQ(t.pierLocations, (std::vector<float>{100.0f}));
+    EXPECT_EQ(t.pierElevations, (std::vector<float>{501.0f}));
     ASSERT_EQ(t.columns.size(), 4u);
     const char* labels[4] = {"     ABUT ", "   PIER 2 ", "    SPL 1 ", "     ABUT "};
     const float x[4] = {0.0f, 100.0f, 125.0f, 220.0f};
     const float dims[4] = {0.00f, 1.00f, 1.49f, 2.20f};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(t.columns[i].BLKLAB, labels[i]);
-        EXPECT_EQ(t.columns[i].BLKX, x[i]);
-        EXPECT_FLOAT_EQ(Hundredths(t.columns[i].BLKDIM), dims[i]) << "column " << i + 1;
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(t.columns[i].label, labels[i]);
+        EXPECT_EQ(t.columns[i].location, x[i]);
+        EXPECT_FLOAT_EQ(Hundredths(t.columns[i].dimension), dims[i]) << "column " << i + 1;
     }
-    EXPECT_EQ(t.BASEL, 500.0f);
+    EXPECT_EQ(t.baseLineElevation, 500.0f);
 }
 
 TEST(CamberComputation, TwentiethPointsUnequalSpansAndASpliceOverThePier) {
@@ -130,10 +130,10 @@ TEST(CamberComputation, TwentiethPointsUnequalSpansAndASpliceOverThePier) {
     // SLOPE(1) = .96 / 80 = .012, SLOPE(2) = -.6 / 100 = -.006.
     auto c = ComputeFirstProblem(ReadFixture("twentieth-splice-over-pier.cmb"));
     const auto& t = c.tables;
-    EXPECT_EQ(t.DX, (std::vector<float>{4.0f, 5.0f}));
-    EXPECT_EQ(t.DEFSPL, (std::vector<float>{0.0f, 0.0f, 0.0f}));
-    EXPECT_NEAR(t.SLOPE[0], 0.012f, 1e-6f);
-    EXPECT_NEAR(t.SLOPE[1], -0.006f, 1e-6f);
+    EXPECT_EQ(t.pointSpacings, (std::vector<float>{4.0f, 5.0f}));
+    EXPECT_EQ(t.spliceDeflections, (std::vector<float>{0.0f, 0.0f, 0.0f}));
+    EXPECT_NEAR(t.chordSlopes[0], 0.012f, 1e-6f);
+    EXPECT_NEAR(t.chordSlopes[1], -0.006f, 1e-6f);
 
     // Span 1, x = 4i: GEOEL - CHORD = x (.008 - .0001x), plus .8 t(1-t):
     //   0, .0684, .1296, .1836, .2304, .27, .3024, .3276, .3456, .3564, .36,
@@ -147,47 +147,47 @@ TEST(CamberComputation, TwentiethPointsUnequalSpansAndASpliceOverThePier) {
     const float span2[21] = {0.00f, 0.10f, 0.20f, 0.28f, 0.35f, 0.41f, 0.46f,
                              0.50f, 0.53f, 0.54f, 0.55f, 0.54f, 0.53f, 0.50f,
                              0.46f, 0.41f, 0.35f, 0.28f, 0.20f, 0.10f, 0.00f};
-    for (int p = 0; p < 21; ++p) {
-        EXPECT_EQ(t.HDIST[0][p], 4.0f * p);
-        EXPECT_EQ(t.HDIST[1][p], 80.0f + 5.0f * p);
-        EXPECT_FLOAT_EQ(Hundredths(t.CAMBER[0][p]), span1[p]) << "span 1 point " << p + 1;
-        EXPECT_FLOAT_EQ(Hundredths(t.CAMBER[1][p]), span2[p]) << "span 2 point " << p + 1;
+    for (std::size_t p = 0; p < 21; ++p) {
+        EXPECT_EQ(t.pointDistances[0][p], 4.0f * static_cast<float>(p));
+        EXPECT_EQ(t.pointDistances[1][p], 80.0f + 5.0f * static_cast<float>(p));
+        EXPECT_FLOAT_EQ(Hundredths(t.camberOffsets[0][p]), span1[p]) << "span 1 point " << p + 1;
+        EXPECT_FLOAT_EQ(Hundredths(t.camberOffsets[1][p]), span2[p]) << "span 2 point " << p + 1;
     }
     // Chord: 300 + .012x, then 300.96 - .006 (x - 80). x = 40: 300.48;
     // x = 80 (both spans): 300.96; x = 130: 300.66; x = 180: 300.36.
-    EXPECT_NEAR(t.CHORD[0][10], 300.48f, kElevationTolerance);
-    EXPECT_NEAR(t.CHORD[0][20], 300.96f, kElevationTolerance);
-    EXPECT_NEAR(t.CHORD[1][0], 300.96f, kElevationTolerance);
-    EXPECT_NEAR(t.CHORD[1][10], 300.66f, kElevationTolerance);
-    EXPECT_NEAR(t.CHORD[1][20], 300.36f, kElevationTolerance);
+    EXPECT_NEAR(t.chordElevations[0][10], 300.48f, kElevationTolerance);
+    EXPECT_NEAR(t.chordElevations[0][20], 300.96f, kElevationTolerance);
+    EXPECT_NEAR(t.chordElevations[1][0], 300.96f, kElevationTolerance);
+    EXPECT_NEAR(t.chordElevations[1][10], 300.66f, kElevationTolerance);
+    EXPECT_NEAR(t.chordElevations[1][20], 300.36f, kElevationTolerance);
 
     // The pier column comes before the splice column at the same place.
     // BASEL = 300; PIER 2: 300.96 - 300 = .96; SPL 1: .96; ABUT 180: .36.
     ASSERT_EQ(t.columns.size(), 4u);
-    EXPECT_EQ(t.columns[1].BLKLAB, "   PIER 2 ");
-    EXPECT_EQ(t.columns[2].BLKLAB, "    SPL 1 ");
-    EXPECT_EQ(t.columns[1].BLKX, 80.0f);
-    EXPECT_EQ(t.columns[2].BLKX, 80.0f);
-    EXPECT_EQ(t.BASEL, 300.0f);
+    EXPECT_EQ(t.columns[1].label, "   PIER 2 ");
+    EXPECT_EQ(t.columns[2].label, "    SPL 1 ");
+    EXPECT_EQ(t.columns[1].location, 80.0f);
+    EXPECT_EQ(t.columns[2].location, 80.0f);
+    EXPECT_EQ(t.baseLineElevation, 300.0f);
     const float dims[4] = {0.00f, 0.96f, 0.96f, 0.36f};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_FLOAT_EQ(Hundredths(t.columns[i].BLKDIM), dims[i]) << "column " << i + 1;
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_FLOAT_EQ(Hundredths(t.columns[i].dimension), dims[i]) << "column " << i + 1;
 }
 
 // A problem built in place: spans, splice locations and elevations; GEOEL
 // and DEFEL start at zero.
-CamberProblem Problem(int IPTS, std::vector<float> spans, std::vector<float> locations,
+CamberProblem Problem(int pointsOption, std::vector<float> spans, std::vector<float> locations,
                       std::vector<float> elevations) {
     CamberProblem p;
-    p.IPTS = IPTS;
-    p.DSCRPT = std::string(72, ' ');
-    p.ISPAN = static_cast<int>(spans.size());
-    p.ISPL = static_cast<int>(locations.size());
-    p.SPANL = std::move(spans);
-    p.SPLOC = std::move(locations);
-    p.SPEL = std::move(elevations);
-    p.GEOEL.assign(p.SPANL.size(), SpanPoints{});
-    p.DEFEL.assign(p.SPANL.size(), SpanPoints{});
+    p.pointsOption = pointsOption;
+    p.description = std::string(72, ' ');
+    p.spansAsRead = static_cast<int>(spans.size());
+    p.splicesAsRead = static_cast<int>(locations.size());
+    p.spanLengths = std::move(spans);
+    p.spliceLocations = std::move(locations);
+    p.spliceElevations = std::move(elevations);
+    p.geometricElevations.assign(p.spanLengths.size(), SpanPoints{});
+    p.deflections.assign(p.spanLengths.size(), SpanPoints{});
     return p;
 }
 
@@ -196,15 +196,15 @@ TEST(CamberComputation, SpliceOnATenthPointTakesThatPointsDeflection) {
     // DEFSPL(2) = DEFEL(2,3) whichever of the two neighbours is larger.
     for (float after : {0.3f, 0.1f}) {
         auto p = Problem(1, {100.0f, 100.0f}, {0.0f, 120.0f, 200.0f}, {10.0f, 10.0f, 10.0f});
-        p.DEFEL[1][2] = 0.2f;
-        p.DEFEL[1][3] = after;
+        p.deflections[1][2] = 0.2f;
+        p.deflections[1][3] = after;
         CheckLastSplice(p);
         auto t = ComputeCamber(p);
-        EXPECT_FLOAT_EQ(t.DEFSPL[1], 0.2f);
+        EXPECT_FLOAT_EQ(t.spliceDeflections[1], 0.2f);
         ASSERT_EQ(t.columns.size(), 4u);
-        EXPECT_EQ(t.columns[1].BLKLAB, "   PIER 2 ");
-        EXPECT_EQ(t.columns[2].BLKLAB, "    SPL 1 ");
-        EXPECT_EQ(t.columns[2].BLKX, 120.0f);
+        EXPECT_EQ(t.columns[1].label, "   PIER 2 ");
+        EXPECT_EQ(t.columns[2].label, "    SPL 1 ");
+        EXPECT_EQ(t.columns[2].location, 120.0f);
     }
 }
 
@@ -213,13 +213,13 @@ TEST(CamberComputation, SpliceOverThePierTakesTheLastPointOfTheSpanBefore) {
     // n = 10, e = 0: DEFEL(1,11) = .02 (not DEFEL(2,1) = .05); the point
     // after is DEFEL(2,2) = .08 at spacing DX(2).
     auto p = Problem(1, {100.0f, 100.0f}, {0.0f, 100.0f, 200.0f}, {10.0f, 10.0f, 10.0f});
-    p.DEFEL[0][10] = 0.02f;
-    p.DEFEL[1][0] = 0.05f;
-    p.DEFEL[1][1] = 0.08f;
+    p.deflections[0][10] = 0.02f;
+    p.deflections[1][0] = 0.05f;
+    p.deflections[1][1] = 0.08f;
     auto t = ComputeCamber(p);
-    EXPECT_FLOAT_EQ(t.DEFSPL[1], 0.02f);
-    EXPECT_EQ(t.columns[1].BLKLAB, "   PIER 2 ");
-    EXPECT_EQ(t.columns[2].BLKLAB, "    SPL 1 ");
+    EXPECT_FLOAT_EQ(t.spliceDeflections[1], 0.02f);
+    EXPECT_EQ(t.columns[1].label, "   PIER 2 ");
+    EXPECT_EQ(t.columns[2].label, "    SPL 1 ");
 }
 
 TEST(CamberComputation, DeflectionBetweenPointsIsTheStraightLineFromEitherSide) {
@@ -228,10 +228,10 @@ TEST(CamberComputation, DeflectionBetweenPointsIsTheStraightLineFromEitherSide) 
     // .6 down to .4 it gives .4 + (10 - 3)(.6 - .4)/10 = .54.
     for (bool rising : {true, false}) {
         auto p = Problem(1, {100.0f, 100.0f}, {0.0f, 43.0f, 200.0f}, {10.0f, 10.0f, 10.0f});
-        p.DEFEL[0][4] = rising ? 0.4f : 0.6f;
-        p.DEFEL[0][5] = rising ? 0.6f : 0.4f;
+        p.deflections[0][4] = rising ? 0.4f : 0.6f;
+        p.deflections[0][5] = rising ? 0.6f : 0.4f;
         auto t = ComputeCamber(p);
-        EXPECT_NEAR(t.DEFSPL[1], rising ? 0.46f : 0.54f, 1e-6f);
+        EXPECT_NEAR(t.spliceDeflections[1], rising ? 0.46f : 0.54f, 1e-6f);
     }
 }
 
@@ -239,34 +239,35 @@ TEST(CamberComputation, BaseLineIgnoresALowerPier) {
     // Splice elevations 10, 10; the pier (GEOEL(2,1)) at 9: BASEL = 10 and
     // the pier's blocking dimension is 9 - 10 = -1.
     auto p = Problem(1, {50.0f, 50.0f}, {0.0f, 100.0f}, {10.0f, 10.0f});
-    p.GEOEL[1][0] = 9.0f;
+    p.geometricElevations[1][0] = 9.0f;
     auto t = ComputeCamber(p);
-    EXPECT_EQ(t.BASEL, 10.0f);
+    EXPECT_EQ(t.baseLineElevation, 10.0f);
     ASSERT_EQ(t.columns.size(), 3u);
-    EXPECT_EQ(t.columns[1].BLKDIM, -1.0f);
+    EXPECT_EQ(t.columns[1].dimension, -1.0f);
 }
 
 TEST(CamberComputation, OneSpanChordRunsStraightBetweenTheEnds) {
     // SPEL 100 at 0 and 102 at 50: slope .04; with GEOEL = 101 and DEFEL = .1
     // everywhere, CAMBER = 101.1 - (100 + .04 x): at x = 25, .1.
     auto p = Problem(1, {50.0f}, {0.0f, 50.0f}, {100.0f, 102.0f});
-    p.GEOEL[0].fill(101.0f);
-    p.DEFEL[0].fill(0.1f);
+    p.geometricElevations[0].fill(101.0f);
+    p.deflections[0].fill(0.1f);
     auto t = ComputeCamber(p);
-    EXPECT_EQ(t.DEFSPL, (std::vector<float>{0.0f, 0.0f}));
-    EXPECT_NEAR(t.CAMBER[0][5], 0.1f, 1e-4f);
-    EXPECT_NEAR(t.CAMBER[0][0], 1.1f, 1e-4f);
-    EXPECT_NEAR(t.CAMBER[0][10], -0.9f, 1e-4f);
+    EXPECT_EQ(t.spliceDeflections, (std::vector<float>{0.0f, 0.0f}));
+    EXPECT_NEAR(t.camberOffsets[0][5], 0.1f, 1e-4f);
+    EXPECT_NEAR(t.camberOffsets[0][0], 1.1f, 1e-4f);
+    EXPECT_NEAR(t.camberOffsets[0][10], -0.9f, 1e-4f);
 }
 
 TEST(CamberComputation, TwentiethPointChordSearchHasARelativeTolerance) {
     // Spans 100 + 100, splice points at 0, s, 200 with elevations 0, 10, 0,
     // no dead load. At the pier point x = 100 the rising chord gives
     // 100 * 10 / s and the falling one 10 - 10 (100 - s) / (200 - s).
-    auto chordAtPier = [](int IPTS, float splice) {
-        auto p = Problem(IPTS, {100.0f, 100.0f}, {0.0f, splice, 200.0f}, {0.0f, 10.0f, 0.0f});
+    auto chordAtPier = [](int pointsOption, float splice) {
+        auto p =
+            Problem(pointsOption, {100.0f, 100.0f}, {0.0f, splice, 200.0f}, {0.0f, 10.0f, 0.0f});
         auto t = ComputeCamber(p);
-        return t.CHORD[0][static_cast<size_t>(p.PointsPerSpan() - 1)];
+        return t.chordElevations[0][static_cast<size_t>(p.PointsPerSpan() - 1)];
     };
     // s = 99.9995: (100 - s) / s = 5e-6, within 1e-5 of twentieth points, so
     // the rising chord: 10.00005; tenth points: 100 - s > 0, the falling
@@ -286,8 +287,8 @@ TEST(CamberComputation, LastSpliceWithinTheToleranceIsSetQuietly) {
     auto p = Problem(1, {100.0002f, 100.0002f}, {0.0f, 200.0f}, {0.0f, 0.0f});
     auto check = CheckLastSplice(p);
     EXPECT_FALSE(check.reported);
-    EXPECT_EQ(p.SPLOC[1], 100.0002f + 100.0002f);
-    EXPECT_NEAR(p.SPLOC[1], 200.0004f, 1e-5f);
+    EXPECT_EQ(p.spliceLocations[1], 100.0002f + 100.0002f);
+    EXPECT_NEAR(p.spliceLocations[1], 200.0004f, 1e-5f);
 }
 
 TEST(CamberComputation, LastSpliceBeyondTheToleranceIsReportedAndSet) {
@@ -295,8 +296,8 @@ TEST(CamberComputation, LastSpliceBeyondTheToleranceIsReportedAndSet) {
     auto check = CheckLastSplice(p);
     EXPECT_TRUE(check.reported);
     EXPECT_EQ(check.locationAsRead, 200.01f);
-    EXPECT_EQ(check.SUMSPN, 100.0002f + 100.0002f);
-    EXPECT_EQ(p.SPLOC[1], check.SUMSPN);
+    EXPECT_EQ(check.spanSum, 100.0002f + 100.0002f);
+    EXPECT_EQ(p.spliceLocations[1], check.spanSum);
 }
 
 TEST(CamberComputation, LabelsRightAlignedInNineColumnsAndABlank) {

@@ -22,26 +22,26 @@ TEST(CamberInput, ReadsCardsAndTablesOfAConverterProblem) {
     CamberInputReader reader(in);
     CamberProblem p;
     ASSERT_TRUE(reader.ReadCards(p).ok());
-    EXPECT_EQ(p.IFLAG, 0);
-    EXPECT_EQ(p.IPTS, 1);
-    EXPECT_EQ(p.DSCRPT.size(), 72u);
-    EXPECT_EQ(p.DSCRPT.substr(0, 44), "GIRDER NO. 2  -  TWO SPANS, SPLICE AT 125 FT");
+    EXPECT_EQ(p.supplementalFlag, 0);
+    EXPECT_EQ(p.pointsOption, 1);
+    EXPECT_EQ(p.description.size(), 72u);
+    EXPECT_EQ(p.description.substr(0, 44), "GIRDER NO. 2  -  TWO SPANS, SPLICE AT 125 FT");
     // Columns 75-77 are blank in the file and 78-80 hold the line number,
     // which the description (3-74) does not reach.
-    EXPECT_EQ(p.DSCRPT.find_last_not_of(' '), 43u);
-    EXPECT_EQ(p.ISPAN, 2);
-    EXPECT_EQ(p.ISPL, 3);
+    EXPECT_EQ(p.description.find_last_not_of(' '), 43u);
+    EXPECT_EQ(p.spansAsRead, 2);
+    EXPECT_EQ(p.splicesAsRead, 3);
     ASSERT_TRUE(reader.ReadTables(p).ok());
     // "5000000" F7.4 = 500.0, "5012500" = 501.25, "5022000" = 502.2
-    EXPECT_EQ(p.SPEL, (std::vector<float>{500.0f, 501.25f, 502.2f}));
+    EXPECT_EQ(p.spliceElevations, (std::vector<float>{500.0f, 501.25f, 502.2f}));
     // "   0000", " 125000" F7.3 = 125.0, " 220000" = 220.0
-    EXPECT_EQ(p.SPLOC, (std::vector<float>{0.0f, 125.0f, 220.0f}));
-    EXPECT_EQ(p.SPANL, (std::vector<float>{100.0f, 120.0f}));
-    EXPECT_EQ(p.GEOEL[0][0], 500.0f);
-    EXPECT_EQ(p.GEOEL[0][10], 501.0f);
-    EXPECT_EQ(p.GEOEL[1][10], 502.2f);
-    EXPECT_EQ(p.DEFEL[0][5], 0.25f);    // "   2500"
-    EXPECT_EQ(p.DEFEL[1][1], 0.1296f);  // "   1296"
+    EXPECT_EQ(p.spliceLocations, (std::vector<float>{0.0f, 125.0f, 220.0f}));
+    EXPECT_EQ(p.spanLengths, (std::vector<float>{100.0f, 120.0f}));
+    EXPECT_EQ(p.geometricElevations[0][0], 500.0f);
+    EXPECT_EQ(p.geometricElevations[0][10], 501.0f);
+    EXPECT_EQ(p.geometricElevations[1][10], 502.2f);
+    EXPECT_EQ(p.deflections[0][5], 0.25f);    // "   2500"
+    EXPECT_EQ(p.deflections[1][1], 0.1296f);  // "   1296"
 }
 
 TEST(CamberInput, TwentiethPointsTakeTwoLinesASpanOfTenAndElevenValues) {
@@ -50,15 +50,15 @@ TEST(CamberInput, TwentiethPointsTakeTwoLinesASpanOfTenAndElevenValues) {
     CamberProblem p;
     ASSERT_TRUE(reader.ReadCards(p).ok());
     ASSERT_TRUE(reader.ReadTables(p).ok());
-    EXPECT_EQ(p.IPTS, 2);
+    EXPECT_EQ(p.pointsOption, 2);
     // GEOEL = 300 + 0.02x - 0.0001x^2 at x = 4i (span 1), 80 + 5i (span 2)
-    EXPECT_EQ(p.GEOEL[0][9], 300.5904f);  // x = 36: 300 + 0.72 - 0.1296
-    EXPECT_EQ(p.GEOEL[0][10], 300.64f);   // x = 40, first value of the second line
-    EXPECT_EQ(p.GEOEL[0][20], 300.96f);   // x = 80
-    EXPECT_EQ(p.GEOEL[1][0], 300.96f);
-    EXPECT_EQ(p.GEOEL[1][20], 300.36f);  // x = 180
-    EXPECT_EQ(p.DEFEL[0][10], 0.2f);     // 0.8 * 0.5 * 0.5
-    EXPECT_EQ(p.DEFEL[1][10], 0.3f);     // 1.2 * 0.5 * 0.5
+    EXPECT_EQ(p.geometricElevations[0][9], 300.5904f);  // x = 36: 300 + 0.72 - 0.1296
+    EXPECT_EQ(p.geometricElevations[0][10], 300.64f);   // x = 40, first value of the second line
+    EXPECT_EQ(p.geometricElevations[0][20], 300.96f);   // x = 80
+    EXPECT_EQ(p.geometricElevations[1][0], 300.96f);
+    EXPECT_EQ(p.geometricElevations[1][20], 300.36f);  // x = 180
+    EXPECT_EQ(p.deflections[0][10], 0.2f);             // 0.8 * 0.5 * 0.5
+    EXPECT_EQ(p.deflections[1][10], 0.3f);             // 1.2 * 0.5 * 0.5
 }
 
 TEST(CamberInput, ListsLongerThanElevenValuesGoOnOverLines) {
@@ -67,19 +67,19 @@ TEST(CamberInput, ListsLongerThanElevenValuesGoOnOverLines) {
     CamberProblem p;
     ASSERT_TRUE(reader.ReadCards(p).ok());
     ASSERT_TRUE(reader.ReadTables(p).ok());
-    ASSERT_EQ(p.SPLOC.size(), 25u);
-    EXPECT_EQ(p.SPEL[11], 200.11f);  // first value of the second line
-    EXPECT_EQ(p.SPEL[24], 200.24f);  // third line
-    EXPECT_EQ(p.SPLOC[24], 240.0f);
-    EXPECT_EQ(p.SPANL, (std::vector<float>{240.0f}));
-    EXPECT_EQ(p.GEOEL[0][10], 200.24f);
+    ASSERT_EQ(p.spliceLocations.size(), 25u);
+    EXPECT_EQ(p.spliceElevations[11], 200.11f);  // first value of the second line
+    EXPECT_EQ(p.spliceElevations[24], 200.24f);  // third line
+    EXPECT_EQ(p.spliceLocations[24], 240.0f);
+    EXPECT_EQ(p.spanLengths, (std::vector<float>{240.0f}));
+    EXPECT_EQ(p.geometricElevations[0][10], 200.24f);
 }
 
 struct CardCase {
     const char* name;
     const char* card1;
     const char* card2;
-    int IFLAG, IPTS, ISPAN, ISPL;
+    int supplementalFlag, pointsOption, spansAsRead, splicesAsRead;
 };
 
 class CardTable : public ::testing::TestWithParam<CardCase> {};
@@ -90,10 +90,10 @@ TEST_P(CardTable, ReadsBlanksAsZeros) {
     CamberInputReader reader(in);
     CamberProblem p;
     ASSERT_TRUE(reader.ReadCards(p).ok());
-    EXPECT_EQ(p.IFLAG, c.IFLAG);
-    EXPECT_EQ(p.IPTS, c.IPTS);
-    EXPECT_EQ(p.ISPAN, c.ISPAN);
-    EXPECT_EQ(p.ISPL, c.ISPL);
+    EXPECT_EQ(p.supplementalFlag, c.supplementalFlag);
+    EXPECT_EQ(p.pointsOption, c.pointsOption);
+    EXPECT_EQ(p.spansAsRead, c.spansAsRead);
+    EXPECT_EQ(p.splicesAsRead, c.splicesAsRead);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -122,8 +122,8 @@ TEST(CamberInput, ValueFieldsTakeImpliedDecimalsUnlessAPointIsPunched) {
     CamberProblem p;
     ASSERT_TRUE(reader.ReadCards(p).ok());
     ASSERT_TRUE(reader.ReadTables(p).ok());
-    EXPECT_EQ(p.SPEL, (std::vector<float>{123.4567f, 12.5f, 0.12f}));
-    EXPECT_EQ(p.SPLOC, (std::vector<float>{0.0f, 1.0f, 2.5f}));
+    EXPECT_EQ(p.spliceElevations, (std::vector<float>{123.4567f, 12.5f, 0.12f}));
+    EXPECT_EQ(p.spliceLocations, (std::vector<float>{0.0f, 1.0f, 2.5f}));
 }
 
 TEST(CamberInput, CrlfInputReadsLikeLf) {
@@ -277,7 +277,7 @@ TEST(CamberInput, ValueBeyondSinglePrecisionIsAFieldThatCannotBeRead) {
     CamberProblem p;
     ASSERT_TRUE(reader.ReadCards(p).ok());
     EXPECT_EQ(reader.ReadTables(p).status, ReadStatus::EndInsideProblem);
-    EXPECT_EQ(p.SPEL, (std::vector<float>{100.0f, -0.01f}));
+    EXPECT_EQ(p.spliceElevations, (std::vector<float>{100.0f, -0.01f}));
 }
 
 }  // namespace

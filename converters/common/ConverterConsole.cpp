@@ -2,7 +2,7 @@
 
 namespace quillon::converters {
 
-int abortRun(std::ostream& console, std::string_view message) {
+int AbortRun(std::ostream& console, std::string_view message) {
     console << message << '\n';
     console.flush();
     return kAbortStatus;

@@ -17,6 +17,6 @@ inline constexpr int kAbortStatus = -1;
 
 // Prints the message and a newline on the console and gives the abort status,
 // which the caller returns from its run.
-int abortRun(std::ostream& console, std::string_view message);
+int AbortRun(std::ostream& console, std::string_view message);
 
 }  // namespace quillon::converters

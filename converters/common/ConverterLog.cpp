@@ -25,7 +25,9 @@ std::string RunTimeText(const LocalTime& time) {
     // A date the calendar does not know (a broken clock) is shown without a weekday name.
     const char* weekday =
         date.ok() ? kWeekdays[chrono::weekday{chrono::sys_days{date}}.c_encoding()] : "???";
-    const char* month = time.month >= 1 && time.month <= 12 ? kMonths[time.month - 1] : "???";
+    const char* month = time.month >= 1 && time.month <= 12
+                            ? kMonths[static_cast<std::size_t>(time.month - 1)]
+                            : "???";
     fixedform::Record text;
     text.Text(weekday).Text(" ").Text(month).I(time.day, 3).Text(" ");
     text.I(time.hour, 2, 2).Text(":").I(time.minute, 2, 2).Text(":").I(time.second, 2, 2);
@@ -71,7 +73,7 @@ std::string ConverterLog::Header() const {
     return header;
 }
 
-bool ConverterLog::writeLog(std::string_view message) {
+bool ConverterLog::WriteLog(std::string_view message) {
     if (!started_) {
         stream_.open(path_, std::ios::out | std::ios::trunc | std::ios::binary);
         if (!stream_) return false;
@@ -83,8 +85,8 @@ bool ConverterLog::writeLog(std::string_view message) {
     return static_cast<bool>(stream_);
 }
 
-bool ConverterLog::writeLogIfAny(std::string_view message) {
-    return message.empty() ? true : writeLog(message);
+bool ConverterLog::WriteLogIfAny(std::string_view message) {
+    return message.empty() ? true : WriteLog(message);
 }
 
 }  // namespace quillon::converters

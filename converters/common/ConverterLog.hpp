@@ -47,15 +47,15 @@ public:
 
     // Appends the message and a newline, creating the log with its header at
     // the first message of the run. False when the log cannot be opened or
-    // written; the caller then prints spec().openFailureMessage and aborts.
-    bool writeLog(std::string_view message);
+    // written; the caller then prints Spec().openFailureMessage and aborts.
+    bool WriteLog(std::string_view message);
 
-    // writeLog for a message that is not empty; an empty one is dropped.
-    bool writeLogIfAny(std::string_view message);
+    // WriteLog for a message that is not empty; an empty one is dropped.
+    bool WriteLogIfAny(std::string_view message);
 
     std::string Header() const;
     const std::filesystem::path& path() const { return path_; }
-    const ConverterLogSpec& spec() const { return spec_; }
+    const ConverterLogSpec& Spec() const { return spec_; }
 
 private:
     ConverterLogSpec spec_;

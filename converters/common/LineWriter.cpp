@@ -2,7 +2,7 @@
 
 namespace quillon::converters {
 
-void LineWriter::writeLine(std::string_view text, int newlines, WriteMode mode) {
+void LineWriter::WriteLine(std::string_view text, int newlines, WriteMode mode) {
     if (mode != WriteMode::Output) console_ << text;
     if (mode == WriteMode::Console) return;
     output_.append(text);

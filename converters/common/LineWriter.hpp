@@ -21,7 +21,7 @@ public:
     // Writes the text; when the mode is not Console, `newlines` newline
     // characters follow it in the output file. A record written in pieces
     // uses 0 for each piece and 1 after the last.
-    void writeLine(std::string_view text, int newlines, WriteMode mode);
+    void WriteLine(std::string_view text, int newlines, WriteMode mode);
 
 private:
     std::ostream& console_;

@@ -44,9 +44,9 @@ std::string PageNumber(std::string_view heading) {
 }  // namespace
 
 std::string TrimmedStructureLine(std::string_view line) {
-    std::string trimmed = leftTrim(line);
+    std::string trimmed = LeftTrim(line);
     if (trimmed.size() > kKeyLast) trimmed.resize(kKeyLast);
-    return rightTrim(trimmed);
+    return RightTrim(trimmed);
 }
 
 std::string StructureKey(std::string_view line) {
@@ -55,44 +55,44 @@ std::string StructureKey(std::string_view line) {
 }
 
 std::string TableName(std::string_view title) {
-    std::string name = leftTrim(title);
+    std::string name = LeftTrim(title);
     if (name.size() > kNameWidth) name.resize(kNameWidth);
-    return rightTrim(name);
+    return RightTrim(name);
 }
 
 ListingWalker::ListingWalker(std::istream& listing, ListingWalkOptions options,
                              std::ostream& console)
     : listing_(listing), options_(std::move(options)), console_(console) {}
 
-bool ListingWalker::readLine() {
+bool ListingWalker::ReadLine() {
     if (!ff::ReadTextLine(listing_, line_)) return false;
     ++linesRead_;
     return true;
 }
 
-ListingWalker::Step ListingWalker::seekStructure() {
-    while (readLine()) {
+ListingWalker::Step ListingWalker::SeekStructure() {
+    while (ReadLine()) {
         if (Holds(line_, listing::kStructureMarker)) return Step::Found;
         if (options_.progressDots) console_ << '.';
     }
     return options_.endAtSeekAborts ? Step::Abort : Step::EndOfFile;
 }
 
-ListingWalker::Step ListingWalker::checkStructure() {
+ListingWalker::Step ListingWalker::CheckStructure() {
     pageKey_ = StructureKey(line_);
     if (key_.empty() || pageKey_ == key_) return Step::Found;
     return Step::Abort;
 }
 
-ListingWalker::Step ListingWalker::skipRec(int count) {
+ListingWalker::Step ListingWalker::SkipRec(int count) {
     for (int i = 0; i < count; ++i) {
-        if (!readLine()) return Step::EndOfFile;
+        if (!ReadLine()) return Step::EndOfFile;
         if (options_.progressDots) console_ << '.';
     }
     return Step::Found;
 }
 
-bool ListingWalker::isContinuation() {
+bool ListingWalker::IsContinuation() {
     if (ff::Columns(line_, 31, static_cast<int>(listing::kContinuationMarker.size())) ==
         listing::kContinuationMarker)
         return true;
@@ -110,8 +110,8 @@ WalkEvent ListingWalker::AbortWith(std::string message) {
     return Finish({WalkEvent::Kind::Abort, std::move(message), -1});
 }
 
-std::optional<WalkEvent> ListingWalker::reachHeading() {
-    Step found = seekStructure();
+std::optional<WalkEvent> ListingWalker::ReachHeading() {
+    Step found = SeekStructure();
     if (found == Step::EndOfFile) return Finish({WalkEvent::Kind::End, "", -1});
     if (found == Step::Abort) return AbortWith(kSeekEnd);
     return std::nullopt;
@@ -123,27 +123,27 @@ WalkEvent ListingWalker::OpenTable() {
     return {WalkEvent::Kind::TableOpened, lineName_, table_};
 }
 
-std::optional<WalkEvent> ListingWalker::searchPage() {
-    if (std::optional<WalkEvent> end = reachHeading()) return end;
+std::optional<WalkEvent> ListingWalker::SearchPage() {
+    if (std::optional<WalkEvent> end = ReachHeading()) return end;
     // No key is kept yet: pages before the first table are not compared.
-    checkStructure();
-    if (skipRec(2) != Step::Found) return AbortWith(kSkipRecEnd);
-    if (IsBentLineTableHeading(line_) || line_.size() < kShortestTitle || isContinuation())
+    CheckStructure();
+    if (SkipRec(2) != Step::Found) return AbortWith(kSkipRecEnd);
+    if (IsBentLineTableHeading(line_) || line_.size() < kShortestTitle || IsContinuation())
         return std::nullopt;
     if (options_.takesTable && !options_.takesTable(lineName_)) return std::nullopt;
-    if (skipRec(2) != Step::Found) return AbortWith(kSkipRecEnd);
+    if (SkipRec(2) != Step::Found) return AbortWith(kSkipRecEnd);
     if (!IsLongitudinalHeader(line_)) return std::nullopt;
     key_ = pageKey_;
     return OpenTable();
 }
 
-std::optional<WalkEvent> ListingWalker::walkPage() {
-    if (std::optional<WalkEvent> end = reachHeading()) return end;
-    if (checkStructure() == Step::Abort)
+std::optional<WalkEvent> ListingWalker::WalkPage() {
+    if (std::optional<WalkEvent> end = ReachHeading()) return end;
+    if (CheckStructure() == Step::Abort)
         return AbortWith("Current structure is '" + key_ + "', found = '" +
                          TrimmedStructureLine(line_) + ", aborting process'");
     const std::string page = PageNumber(line_);
-    if (skipRec(2) != Step::Found) {
+    if (SkipRec(2) != Step::Found) {
         // Once the tables are over only the keys are checked: a last page
         // shorter than a title block is no table cut short.
         if (state_ == State::TablesEnded) return Finish({WalkEvent::Kind::End, "", -1});
@@ -157,8 +157,8 @@ std::optional<WalkEvent> ListingWalker::walkPage() {
         state_ = State::TablesEnded;
         return std::nullopt;
     }
-    const bool continued = isContinuation();
-    if (skipRec(2) != Step::Found) return AbortWith(kSkipRecEnd);
+    const bool continued = IsContinuation();
+    if (SkipRec(2) != Step::Found) return AbortWith(kSkipRecEnd);
     if (!IsLongitudinalHeader(line_)) {
         state_ = State::TablesEnded;
         return std::nullopt;
@@ -171,16 +171,16 @@ std::optional<WalkEvent> ListingWalker::walkPage() {
     return OpenTable();
 }
 
-WalkEvent ListingWalker::next() {
+WalkEvent ListingWalker::Next() {
     if (state_ == State::Finished) return final_;
     for (;;) {
         if (state_ == State::Searching) {
-            if (std::optional<WalkEvent> event = searchPage()) return *event;
+            if (std::optional<WalkEvent> event = SearchPage()) return *event;
             continue;
         }
-        if (!readLine()) return Finish({WalkEvent::Kind::End, "", -1});
+        if (!ReadLine()) return Finish({WalkEvent::Kind::End, "", -1});
         if (Holds(line_, listing::kPageMarker)) {
-            if (std::optional<WalkEvent> event = walkPage()) return *event;
+            if (std::optional<WalkEvent> event = WalkPage()) return *event;
             continue;
         }
         if (state_ == State::InTable) {

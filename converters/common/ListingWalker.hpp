@@ -7,13 +7,13 @@
 // empty line and the table's title follow, then an empty line, the column
 // header and an empty line, then the rows. The walk:
 //
-//   seekStructure   reads lines up to the heading line;
-//   checkStructure  takes the page's structure key (the structure ID and the
+//   SeekStructure   reads lines up to the heading line;
+//   CheckStructure  takes the page's structure key (the structure ID and the
 //                   section number) and compares it with the key kept;
-//   skipRec 2       reaches the title;
-//   isContinuation  tells a continued table ("(CONT)") from a new one, whose
+//   SkipRec 2       reaches the title;
+//   IsContinuation  tells a continued table ("(CONT)") from a new one, whose
 //                   name it takes;
-//   skipRec 2       reaches the column header.
+//   SkipRec 2       reaches the column header.
 //
 // Page rules:
 // - Until the first table is opened (searching), pages are passed over: the
@@ -49,11 +49,11 @@ namespace quillon::converters {
 struct ListingWalkOptions {
     // Which longitudinal tables the reader takes, by name. Empty: every one.
     std::function<bool(std::string_view name)> takesTable;
-    // One "." on the console for every line that skipRec reads and every line
-    // that seekStructure passes over.
+    // One "." on the console for every line that SkipRec reads and every line
+    // that SeekStructure passes over.
     bool progressDots = false;
-    // The end of the file while seekStructure looks for a heading line ends
-    // the walk with "Unexpected end of file found at seekStructure(),
+    // The end of the file while SeekStructure looks for a heading line ends
+    // the walk with "Unexpected end of file found at SeekStructure(),
     // aborting process."; without it the walk ends there (the table open
     // closes).
     bool endAtSeekAborts = false;
@@ -77,28 +77,28 @@ public:
 
     // The next table opened, row of a table taken, the end or an abort.
     // After End or Abort every call gives the same event again.
-    WalkEvent next();
+    WalkEvent Next();
 
-    int tablesOpened() const { return tablesOpened_; }
-    long linesRead() const { return linesRead_; }
+    int TablesOpened() const { return tablesOpened_; }
+    long LinesRead() const { return linesRead_; }
 
 private:
     enum class Step { Found, EndOfFile, Abort };
     enum class State { Searching, InTable, BetweenTables, TablesEnded, Finished };
 
-    bool readLine();
-    Step seekStructure();
-    Step checkStructure();
-    Step skipRec(int count);
-    bool isContinuation();
+    bool ReadLine();
+    Step SeekStructure();
+    Step CheckStructure();
+    Step SkipRec(int count);
+    bool IsContinuation();
 
     // The end of the walk when the file ends before the next heading line.
-    std::optional<WalkEvent> reachHeading();
+    std::optional<WalkEvent> ReachHeading();
     // A page after the first table (its title-block line read), or the next
     // page while searching: an event when the page opens a table or ends the
     // walk; nothing when rows (or the next page) follow.
-    std::optional<WalkEvent> walkPage();
-    std::optional<WalkEvent> searchPage();
+    std::optional<WalkEvent> WalkPage();
+    std::optional<WalkEvent> SearchPage();
     WalkEvent OpenTable();
     WalkEvent Finish(WalkEvent event);
     WalkEvent AbortWith(std::string message);
@@ -109,7 +109,7 @@ private:
     State state_ = State::Searching;
     WalkEvent final_;
     std::string line_;      // the line last read
-    std::string lineName_;  // the name isContinuation took
+    std::string lineName_;  // the name IsContinuation took
     std::string key_;       // the structure key kept from the first table's page
     std::string pageKey_;   // the structure key of the current page
     int table_ = -1;        // the table rows go to

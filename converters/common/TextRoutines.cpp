@@ -8,7 +8,7 @@ unsigned Code(char c) { return static_cast<unsigned char>(c); }
 
 }  // namespace
 
-int findChar(std::string_view text, int offset, char c, const MessageSink& report) {
+int FindChar(std::string_view text, int offset, char c, const MessageSink& report) {
     if (offset < 0 || static_cast<size_t>(offset) > text.size()) {
         if (report) report(kFindCharOffsetMessage);
         return 0;
@@ -17,13 +17,13 @@ int findChar(std::string_view text, int offset, char c, const MessageSink& repor
     return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
-std::string rightTrim(std::string_view text) {
+std::string RightTrim(std::string_view text) {
     size_t end = text.size();
     while (end > 0 && Code(text[end - 1]) < 33) --end;
     return std::string(text.substr(0, end));
 }
 
-std::string leftTrim(std::string_view text) {
+std::string LeftTrim(std::string_view text) {
     size_t begin = 0;
     while (begin < text.size() && Code(text[begin]) < 33) ++begin;
     size_t end = begin;

@@ -17,14 +17,14 @@ inline constexpr std::string_view kFindCharOffsetMessage =
 // The position (from 0) of the first `c` at or after `offset`, or -1 when
 // there is none. An offset below 0 or beyond the text's length reports
 // kFindCharOffsetMessage and yields 0.
-int findChar(std::string_view text, int offset, char c, const MessageSink& report);
+int FindChar(std::string_view text, int offset, char c, const MessageSink& report);
 
 // The text without its trailing characters of code below 33 (blanks, tabs,
 // the line end); a text of such characters only becomes empty.
-std::string rightTrim(std::string_view text);
+std::string RightTrim(std::string_view text);
 
 // The text without its leading characters of code below 33, then cut before
 // its first control character (code below 32).
-std::string leftTrim(std::string_view text);
+std::string LeftTrim(std::string_view text);
 
 }  // namespace quillon::converters

@@ -16,17 +16,17 @@ using cards::MetricLength;
 // card layout; a converted number is written with the implied decimals of a
 // deck in feet, its integer part in the rest of its columns.
 struct Conversion {
-    std::string_view field;
+    cards::FieldName field;
     FieldRule rule = FieldRule::Copied;
-    std::string_view through = {};  // Copied: the last field of the run
+    cards::FieldName through = {};  // Copied: the last field of the run (none: the field alone)
     int columns = 0;                // Copied: only the run's first columns (0: all)
 };
 
 CardField Resolve(const cards::CardLayout& layout, const Conversion& conversion,
                   MetricLength length) {
-    cards::Field field = conversion.through.empty()
-                             ? layout[conversion.field]
-                             : layout.Span(conversion.field, conversion.through);
+    cards::Field field = conversion.through.View().empty()
+                             ? layout.Find(conversion.field.View())
+                             : layout.Span(conversion.field.View(), conversion.through.View());
     if (conversion.columns > 0) field.last = field.first + conversion.columns - 1;
     const int decimals = field.Decimals(cards::DeckUnits::Feet);
     return {std::string(field.name),
@@ -59,13 +59,13 @@ constexpr int kGirderLineTailColumns = 2;
 
 CardConversion Convert(std::string_view card, const cards::CardLayout& layout,
                        const std::vector<CardField>& fields) {
-    return convertFields(card, cards::TypeText(layout), fields);
+    return ConvertFields(card, cards::TypeText(layout), fields);
 }
 
 }  // namespace
 
-std::string convertFirstDescriptionCard(std::string_view card) {
-    const cards::CardLayout& layout = cards::kDescriptionCard;
+std::string ConvertFirstDescriptionCard(std::string_view card) {
+    constexpr const cards::CardLayout& layout = cards::kDescriptionCard;
     return cards::CardWriter(layout)
         .Put("Description.StructureID", cards::Text(card, layout["Description.StructureID"]))
         .Put("Unused", cards::Text(card, layout["Unused"]))
@@ -73,7 +73,7 @@ std::string convertFirstDescriptionCard(std::string_view card) {
         .str();
 }
 
-std::string convertDescriptionCard(std::string_view card) {
+std::string ConvertDescriptionCard(std::string_view card) {
     const cards::Field& text = cards::kDescriptionTextCard["Description.Text"];
     return cards::CardWriter(cards::kDescriptionTextCard).Put(text, cards::Text(card, text)).str();
 }
@@ -152,28 +152,29 @@ const std::vector<CardField>& CrossSlopeOverrideFields() {
 
 const std::vector<CardField>& ReferenceLineFields() {
     static const std::vector<CardField> fields =
-        Fields(cards::kReferenceLineCard, {
-                                              {"RefLine.RefLineSta", kMetres},
-                                              {"RefLine.StaOn", kAsRead},
-                                              {"RefLine.Option1"},
-                                              {"RefLine.SkewAngle degrees", kAsRead},
-                                              {"RefLine.SkewAngle minutes", kAsRead},
-                                              {"RefLine.SkewAngle seconds", kAsRead},
-                                              {"RefLine.SkewRespTo", kAsRead},
-                                              {"RefLine.Option4", kAsRead},
-                                              {"RefLine.LayoutLineIs", kAsRead},
-                                              {"RefLine.Check1", kCopied, "RefLine.Check3"},
-                                              // Read by the engine as a character code: "-"
-                                              // reverses the layout line as a digit 4-9 does,
-                                              // so the character is passed on as it stands,
-                                              // never turned into "0".
-                                              {"RefLine.RevLayoutLine"},
-                                              {"RefLine.Check4", kCopied, "Unused"},
-                                              {"RefLine.TransX", kMetres},
-                                              {"RefLine.TransY", kMetres},
-                                              {"RefLine.LimitBegSta", kMetres},
-                                              {"RefLine.LimitEndSta", kMetres},
-                                          });
+        Fields(cards::kReferenceLineCard,
+               {
+                   {"RefLine.RefLineSta", kMetres},
+                   {"RefLine.StaOn", kAsRead},
+                   {"RefLine.SkewDirection"},
+                   {"RefLine.SkewAngle degrees", kAsRead},
+                   {"RefLine.SkewAngle minutes", kAsRead},
+                   {"RefLine.SkewAngle seconds", kAsRead},
+                   {"RefLine.SkewRespTo", kAsRead},
+                   {"RefLine.DefaultBentSkew", kAsRead},
+                   {"RefLine.LayoutLineIs", kAsRead},
+                   {"RefLine.BreakAtReferenceLine", kCopied, "RefLine.PatternShiftOffset"},
+                   // Read by the engine as a character code: "-"
+                   // reverses the layout line as a digit 4-9 does,
+                   // so the character is passed on as it stands,
+                   // never turned into "0".
+                   {"RefLine.RevLayoutLine"},
+                   {"RefLine.XZeroPoints", kCopied, "Unused"},
+                   {"RefLine.TransX", kMetres},
+                   {"RefLine.TransY", kMetres},
+                   {"RefLine.LimitBegSta", kMetres},
+                   {"RefLine.LimitEndSta", kMetres},
+               });
     return fields;
 }
 
@@ -251,15 +252,15 @@ const std::vector<CardField>& RoadApproachFields() {
     return fields;
 }
 
-CardConversion convertHorizontalAlignmentCard(std::string_view card) {
+CardConversion ConvertHorizontalAlignmentCard(std::string_view card) {
     return Convert(card, cards::kHorizontalAlignmentCard, HorizontalAlignmentFields());
 }
 
-CardConversion convertVerticalAlignmentCard(std::string_view card) {
+CardConversion ConvertVerticalAlignmentCard(std::string_view card) {
     return Convert(card, cards::kVerticalAlignmentCard, VerticalAlignmentFields());
 }
 
-CardConversion convertCrossSlopeCard(std::string_view card) {
+CardConversion ConvertCrossSlopeCard(std::string_view card) {
     // The transition curve is checked before anything of the card is written.
     for (const CardField& field : CrossSlopeFields()) {
         if (field.rule != FieldRule::TransitionCurve) continue;
@@ -269,24 +270,24 @@ CardConversion convertCrossSlopeCard(std::string_view card) {
     return Convert(card, cards::kCrossSlopeCard, CrossSlopeFields());
 }
 
-CardConversion convertCrossSlopeOverrideCard(std::string_view card) {
+CardConversion ConvertCrossSlopeOverrideCard(std::string_view card) {
     return Convert(card, cards::kCrossSlopeOverrideCard, CrossSlopeOverrideFields());
 }
 
-CardConversion convertReferenceLineCard(std::string_view card) {
+CardConversion ConvertReferenceLineCard(std::string_view card) {
     return Convert(card, cards::kReferenceLineCard, ReferenceLineFields());
 }
 
-CardConversion convertGirderLineCard(std::string_view card) {
+CardConversion ConvertGirderLineCard(std::string_view card) {
     const bool lineTypeFour = cards::Character(card, cards::kGirderLineCard["LineType"]) == '4';
     return Convert(card, cards::kGirderLineCard, GirderLineFields(lineTypeFour));
 }
 
-CardConversion convertBentLineCard(std::string_view card) {
+CardConversion ConvertBentLineCard(std::string_view card) {
     return Convert(card, cards::kBentLineCard, BentLineFields());
 }
 
-CardConversion convertDeadLoadCard(std::string_view card) {
+CardConversion ConvertDeadLoadCard(std::string_view card) {
     const cards::Field& units = cards::kDeadLoadCard["DeflectionUnits"];
     // Only a capital "M" gives metres; the English card says "F" for feet then.
     const bool metres = cards::Character(card, units) == 'M';
@@ -295,7 +296,7 @@ CardConversion convertDeadLoadCard(std::string_view card) {
     return out;
 }
 
-CardConversion convertRoadApproachCard(std::string_view card) {
+CardConversion ConvertRoadApproachCard(std::string_view card) {
     return Convert(card, cards::kRoadApproachCard, RoadApproachFields());
 }
 

@@ -12,26 +12,26 @@
 #include <string_view>
 #include <vector>
 
-#include "converters/m2e/CardFields.hpp"
+#include "converters/m2e/FieldConversion.hpp"
 
 namespace quillon::converters::m2e {
 
 // 00, the first of the run: "00", the structure identifier, the unused
 // columns after it and a blank metric mark, so the deck is no longer metric.
-std::string convertFirstDescriptionCard(std::string_view card);
+std::string ConvertFirstDescriptionCard(std::string_view card);
 // 00, later ones: "00" and the card's text.
-std::string convertDescriptionCard(std::string_view card);
+std::string ConvertDescriptionCard(std::string_view card);
 
-CardConversion convertHorizontalAlignmentCard(std::string_view card);  // 01
-CardConversion convertVerticalAlignmentCard(std::string_view card);    // 02
+CardConversion ConvertHorizontalAlignmentCard(std::string_view card);  // 01
+CardConversion ConvertVerticalAlignmentCard(std::string_view card);    // 02
 // 03 after an 02 card. `CrossTrans.MaxTransVC` is checked before anything else.
-CardConversion convertCrossSlopeCard(std::string_view card);
-CardConversion convertCrossSlopeOverrideCard(std::string_view card);  // further 03 cards
-CardConversion convertReferenceLineCard(std::string_view card);       // 04
-CardConversion convertGirderLineCard(std::string_view card);          // 05
-CardConversion convertBentLineCard(std::string_view card);            // 06
-CardConversion convertDeadLoadCard(std::string_view card);            // 07
-CardConversion convertRoadApproachCard(std::string_view card);        // 08
+CardConversion ConvertCrossSlopeCard(std::string_view card);
+CardConversion ConvertCrossSlopeOverrideCard(std::string_view card);  // further 03 cards
+CardConversion ConvertReferenceLineCard(std::string_view card);       // 04
+CardConversion ConvertGirderLineCard(std::string_view card);          // 05
+CardConversion ConvertBentLineCard(std::string_view card);            // 06
+CardConversion ConvertDeadLoadCard(std::string_view card);            // 07
+CardConversion ConvertRoadApproachCard(std::string_view card);        // 08
 
 // The field tables, left to right (the card type is not in them).
 const std::vector<CardField>& HorizontalAlignmentFields();

@@ -1,21 +1,22 @@
 #include "converters/m2e/M2eRun.hpp"
 
 #include <algorithm>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <system_error>
 
 #include "cards/CardFields.hpp"
 #include "cards/CardLayouts.hpp"
+#include "cards/DeckRules.hpp"
 #include "converters/common/ConverterFiles.hpp"
 #include "converters/common/ConverterLog.hpp"
-#include "converters/common/DeckUnits.hpp"
+#include "converters/common/ConverterMessages.hpp"
 #include "converters/common/TextRoutines.hpp"
 #include "converters/m2e/CardConverters.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
 #include "fixedform/TextLines.hpp"
+#include "platform/FileContents.hpp"
 #include "platform/OutputFile.hpp"
 
 namespace quillon::converters::m2e {
@@ -36,7 +37,7 @@ std::string TypeText(int type) { return ff::FormatI(type, 2, 2); }
 
 // A line right-trimmed and padded with blanks to 80 columns (a longer one keeps its length).
 std::string CardBuffer(std::string_view line) {
-    std::string trimmed = rightTrim(line);
+    std::string trimmed = RightTrim(line);
     return ff::CardColumns(trimmed, std::max<int>(kCardColumns, static_cast<int>(trimmed.size())));
 }
 
@@ -57,7 +58,8 @@ std::vector<std::string> FaultMessages(const FieldFault& fault, int type, size_t
 class M2eRun {
 public:
     M2eRun(const Environment& env, ConverterConsole console, const fs::path& logFolder)
-        : console_(console), log_(M2eLogSpec(), logFolder, RunTimeText(env.Now()), env) {}
+        : console_(console),
+          messages_(console, M2eLogSpec(), logFolder, RunTimeText(env.Now()), env) {}
 
     int Run(const std::vector<std::string>& args);
 
@@ -69,30 +71,21 @@ private:
     // on.
     std::optional<int> FirstDescriptionCard(const std::vector<std::string>& lines, size_t index);
 
-    bool Log(std::string_view message);
+    bool Log(std::string_view message) { return messages_.Log(message); }
     // Logs the messages (usage and file errors also on stderr) and ends the run with -1.
     int Fail(const std::vector<std::string>& messages, bool onStderr);
     int WriteOutput(int status);
     // Ends a failed run; the English deck of an earlier run stays as it was.
     int Abort();
-    int endRun(int status);
+    int EndRun(int status);
 
     ConverterConsole console_;
-    ConverterLog log_;
-    bool logFailed_ = false;
+    ConverterMessages messages_;
     DeckFiles files_;
     std::string output_;
     bool firstDescriptionSeen_ = false;
     bool crossSlopeExpected_ = false;  // the next 03 card is a Problem's CrossSlopeCard
 };
-
-bool M2eRun::Log(std::string_view message) {
-    if (logFailed_) return false;
-    if (log_.writeLog(message)) return true;
-    logFailed_ = true;
-    console_.err << log_.spec().openFailureMessage << '\n';
-    return false;
-}
 
 int M2eRun::Fail(const std::vector<std::string>& messages, bool onStderr) {
     for (const std::string& message : messages) {
@@ -102,11 +95,11 @@ int M2eRun::Fail(const std::vector<std::string>& messages, bool onStderr) {
     return Abort();
 }
 
-int M2eRun::Abort() { return endRun(kAbortStatus); }
+int M2eRun::Abort() { return EndRun(kAbortStatus); }
 
-int M2eRun::endRun(int status) {
+int M2eRun::EndRun(int status) {
     console_.out << "\n End run QlvrM2E convertor";
-    if (status != 0)
+    if (status != kConvertedStatus)
         console_.out << "\n Error status " << status << "\n\n";
     else
         console_.out << "\n Status normal\n\n";
@@ -118,40 +111,37 @@ int M2eRun::WriteOutput(int status) {
     std::string error;
     if (!WriteOutputFile(files_.output, output_, error))
         return Fail({OpenError(files_.output) + " (" + error + ")"}, true);
-    return status == 0 ? 0 : endRun(status);
+    return status == kConvertedStatus ? kConvertedStatus : EndRun(status);
 }
 
 int M2eRun::Run(const std::vector<std::string>& args) {
     if (args.empty()) return Fail({"No arguments passed, aborting."}, true);
     if (args.size() > 2) return Fail({"Too many arguments, aborting."}, true);
-    files_ = convertDeck(args[0]);
+    files_ = ConvertDeck(args[0]);
     if (!Log("Processing IN = " + files_.base + "." + files_.inputExtension + "\n") ||
         !Log("Processing OUT = " + files_.base + ".BIP\n"))
         return Abort();
 
+    const FileContents deck = ReadFileContents(files_.input);
+    if (!deck.opened) return Fail({OpenError(files_.input)}, true);
     std::error_code ignored;
-    std::ifstream in;
-    if (!fs::is_directory(files_.input, ignored)) in.open(files_.input, std::ios::binary);
-    if (!in.is_open()) return Fail({OpenError(files_.input)}, true);
     if (fs::equivalent(files_.input, files_.output, ignored))
         return Fail({"M2E-E-SameFile input file '" + files_.input +
                      "' is also the output file.  Aborting process"},
                     true);
-    std::vector<std::string> lines;
-    for (std::string line; ff::ReadTextLine(in, line);) lines.push_back(line);
-    if (in.bad())
+    if (!deck.ok)
         return Fail({"M2E-E-ReadErr unable to read file '" + files_.input + "'.  Aborting process"},
                     true);
 
-    if (std::optional<int> status = ConvertCards(lines)) return *status;
-    return WriteOutput(0);
+    if (std::optional<int> status = ConvertCards(ff::SplitTextLines(deck.bytes))) return *status;
+    return WriteOutput(kConvertedStatus);
 }
 
 std::optional<int> M2eRun::ConvertCards(const std::vector<std::string>& lines) {
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (rightTrim(lines[i]).empty()) continue;  // empty lines are dropped
+        if (RightTrim(lines[i]).empty()) continue;  // empty lines are dropped
         std::string card = CardBuffer(lines[i]);
-        ClassifiedCard kind = classifyCard(card);
+        ClassifiedCard kind = ClassifyCard(card);
         if (kind.kind == CardClass::Comment) continue;
         if (kind.kind == CardClass::Foreign) {
             output_ += lines[i] + "\n";  // the engine reports it at its place
@@ -179,8 +169,8 @@ std::optional<int> M2eRun::FirstDescriptionCard(const std::vector<std::string>& 
                                                 size_t index) {
     firstDescriptionSeen_ = true;
     if (!Log("Checking input file for metric ...")) return Abort();
-    if (IsMetricDeck(lines)) {
-        output_ += convertFirstDescriptionCard(CardBuffer(lines[index])) + "\n";
+    if (cards::IsMetricDeck(lines)) {
+        output_ += ConvertFirstDescriptionCard(CardBuffer(lines[index])) + "\n";
         return std::nullopt;
     }
     if (!Log("\nThe input file specified is not a METRIC Geometry input file.") ||
@@ -194,34 +184,34 @@ std::optional<int> M2eRun::ConvertCard(const std::string& card, int type, size_t
     CardConversion converted;
     switch (type) {
         case 0:
-            output_ += convertDescriptionCard(card) + "\n";
+            output_ += ConvertDescriptionCard(card) + "\n";
             return std::nullopt;
         case 1:
-            converted = convertHorizontalAlignmentCard(card);
+            converted = ConvertHorizontalAlignmentCard(card);
             break;
         case 2:
-            converted = convertVerticalAlignmentCard(card);
+            converted = ConvertVerticalAlignmentCard(card);
             crossSlopeExpected_ = true;
             break;
         case 3:
-            converted = crossSlopeExpected_ ? convertCrossSlopeCard(card)
-                                            : convertCrossSlopeOverrideCard(card);
+            converted = crossSlopeExpected_ ? ConvertCrossSlopeCard(card)
+                                            : ConvertCrossSlopeOverrideCard(card);
             crossSlopeExpected_ = false;
             break;
         case 4:
-            converted = convertReferenceLineCard(card);
+            converted = ConvertReferenceLineCard(card);
             break;
         case 5:
-            converted = convertGirderLineCard(card);
+            converted = ConvertGirderLineCard(card);
             break;
         case 6:
-            converted = convertBentLineCard(card);
+            converted = ConvertBentLineCard(card);
             break;
         case 7:
-            converted = convertDeadLoadCard(card);
+            converted = ConvertDeadLoadCard(card);
             break;
         default:
-            converted = convertRoadApproachCard(card);
+            converted = ConvertRoadApproachCard(card);
             break;
     }
     if (converted.fault) return Fail(FaultMessages(*converted.fault, type, lineNumber), false);
@@ -231,7 +221,7 @@ std::optional<int> M2eRun::ConvertCard(const std::string& card, int type, size_t
 
 }  // namespace
 
-DeckFiles convertDeck(std::string_view argument) {
+DeckFiles ConvertDeck(std::string_view argument) {
     DeckFiles files;
     files.base = BaseName(argument);
     files.inputExtension = FileNameExtension(argument).value_or("DAT");
@@ -240,8 +230,8 @@ DeckFiles convertDeck(std::string_view argument) {
     return files;
 }
 
-ClassifiedCard classifyCard(std::string_view card) {
-    if (cards::Text(card, cards::kCardType) == "99") return {CardClass::Comment, 99};
+ClassifiedCard ClassifyCard(std::string_view card) {
+    if (cards::IsCommentCard(card)) return {CardClass::Comment, 99};
     auto type = cards::Integer(card, cards::kCardType);
     if (!type.ok() || type.value < 0 || type.value > 8) return {CardClass::Foreign, type.value};
     return {CardClass::Typed, type.value};

@@ -23,6 +23,7 @@
 
 namespace quillon::converters::m2e {
 
+inline constexpr int kConvertedStatus = 0;
 inline constexpr int kNotMetricStatus = 1;
 
 // `args`: the arguments after the program name.
@@ -39,7 +40,7 @@ struct DeckFiles {
     std::string input;           // base "." inputExtension
     std::string output;          // base ".BIP"
 };
-DeckFiles convertDeck(std::string_view argument);
+DeckFiles ConvertDeck(std::string_view argument);
 
 // How the card loop treats a line, from its card type read as the engine
 // reads it (blanks ignored, so a blank type is a 00 card).
@@ -52,6 +53,6 @@ struct ClassifiedCard {
     CardClass kind = CardClass::Foreign;
     int type = -1;
 };
-ClassifiedCard classifyCard(std::string_view card);
+ClassifiedCard ClassifyCard(std::string_view card);
 
 }  // namespace quillon::converters::m2e

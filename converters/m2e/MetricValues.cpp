@@ -33,17 +33,17 @@ std::optional<std::string> ByDecimals(double value, int decimals, int width, boo
 
 }  // namespace
 
-double metresToFeet(double metres) { return metres * kFeetPerMetre; }
+double MetresToFeet(double metres) { return metres * kFeetPerMetre; }
 
-double millimetresToInches(double millimetres) {
+double MillimetresToInches(double millimetres) {
     return millimetres * 0.001 * kFeetPerMetre * 12.0;
 }
 
-ff::DecimalDigits convertedDigits(double value, int decimals) {
+ff::DecimalDigits ConvertedDigits(double value, int decimals) {
     return ff::TruncateDigits(ff::RoundToDigits(value, kConversionDecimals), decimals);
 }
 
-std::optional<std::string> formatRadius(double feet) {
+std::optional<std::string> FormatRadius(double feet) {
     if (feet > 999999.0) return "999999.";
     int decimals = feet > 99999.9   ? 0
                    : feet > 9999.99 ? 1
@@ -54,13 +54,13 @@ std::optional<std::string> formatRadius(double feet) {
     return ByDecimals(feet, decimals, 7, decimals > 0);
 }
 
-std::optional<std::string> formatTransitionCurve(double feet) {
+std::optional<std::string> FormatTransitionCurve(double feet) {
     double size = std::fabs(feet);
     int decimals = size > 999.9 ? 0 : size > 99.99 ? 1 : size > 9.999 ? 2 : 3;
     return ByDecimals(size, decimals, 5);
 }
 
-std::optional<std::string> formatFourDecimals(const ff::DecimalDigits& value) {
+std::optional<std::string> FormatFourDecimals(const ff::DecimalDigits& value) {
     ff::DecimalDigits digits = ff::RoundDigits(value, 4);
     if (!digits.whole.empty()) return std::nullopt;
     return digits.fraction;

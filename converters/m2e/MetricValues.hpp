@@ -17,36 +17,36 @@
 
 namespace quillon::converters::m2e {
 
-// Feet in a metre, as this converter has always used it (1 / 0.3048006096...,
-// the US survey foot).
+// Feet in a metre by the US survey foot (1 / 0.3048006096...): the factor
+// every metric value of a deck is converted with.
 inline constexpr double kFeetPerMetre = 3.2808333333333333;
 
 // A cross-slope transition vertical curve may be at most this long (metres);
 // longer ones do not fit the English card.
 inline constexpr double kLongestTransitionCurve = 3047.0;
 
-double metresToFeet(double metres);
+double MetresToFeet(double metres);
 // x 0.001, then x kFeetPerMetre, then x 12, in that order.
-double millimetresToInches(double millimetres);
+double MillimetresToInches(double millimetres);
 
 // A converted value for a "w,d" field: rounded to 6 decimals, then cut to d.
-fixedform::DecimalDigits convertedDigits(double value, int decimals);
+fixedform::DecimalDigits ConvertedDigits(double value, int decimals);
 
 // A radius in feet in 7 columns, rounded: above 999999 "999999."; above
 // 99999.9 a whole number without a point; above 9999.99 one decimal with a
 // punched point; above 999.999 two;
 // above 99.9999 three; above 9.99999 four; otherwise five. Nothing when it
 // does not fit (a negative radius).
-std::optional<std::string> formatRadius(double feet);
+std::optional<std::string> FormatRadius(double feet);
 
 // A transition vertical curve length in feet in 5 columns, rounded: above
 // 999.9 four digits and a point; above 99.99 one decimal; above 9.999 two;
 // otherwise three. The engine uses only its size, so the size is written.
-std::optional<std::string> formatTransitionCurve(double feet);
+std::optional<std::string> FormatTransitionCurve(double feet);
 
 // A slope written as its four decimals alone (0.06 gives "0600"), rounded to
 // four places; its sign is dropped (the engine uses the size of the
 // superelevation rate). Nothing when the value is 1 or more.
-std::optional<std::string> formatFourDecimals(const fixedform::DecimalDigits& value);
+std::optional<std::string> FormatFourDecimals(const fixedform::DecimalDigits& value);
 
 }  // namespace quillon::converters::m2e

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "converters/common/ConverterConsole.hpp"
 #include "converters/m2e/M2eRun.hpp"
 #include "environment/Environment.hpp"
 #include "platform/ProgramStart.hpp"
@@ -16,6 +17,6 @@ int main(int argc, char** argv) {
         return quillon::converters::m2e::RunM2e(args, env);
     } catch (const std::exception& e) {
         std::cerr << "QlM2e: " << e.what() << '\n';
-        return -1;
+        return quillon::converters::kAbortStatus;
     }
 }

@@ -1,10 +1,6 @@
 #include "converters/projcoord/PrCoRun.hpp"
 
 #include <cctype>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <system_error>
@@ -15,11 +11,10 @@
 #include "converters/projcoord/ProjectListing.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/TextLines.hpp"
+#include "platform/FileContents.hpp"
 #include "platform/OutputFile.hpp"
 
 namespace quillon::converters::projcoord {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -106,16 +101,15 @@ std::optional<int> PrCoRun::ReadLetter(const std::string& text, const char* whic
 }
 
 std::optional<int> PrCoRun::ReadListing(const std::string& name, std::vector<std::string>& lines) {
-    std::error_code ignored;
-    std::ifstream in;
-    if (!fs::is_directory(name, ignored)) in.open(name, std::ios::binary);
-    if (!in.is_open()) {
-        std::string reason = fs::is_directory(name, ignored) ? "a folder" : std::strerror(errno);
+    const FileContents listing = ReadFileContents(name);
+    if (!listing.opened) {
+        const std::string reason =
+            listing.error == std::errc::is_a_directory ? "a folder" : listing.reason;
         return Fail(Aborting("PRCO-E-OpenErr unable to open file '" + name + "' (" + reason + ")"));
     }
-    for (std::string line; fixedform::ReadTextLine(in, line);) lines.push_back(line);
-    if (in.bad()) return Fail(Aborting("PRCO-E-ReadErr unable to read file '" + name + "'"));
-    if (lines.size() < kStructureLine || !checkStructureLine(lines[kStructureLine - 1]))
+    if (!listing.ok) return Fail(Aborting("PRCO-E-ReadErr unable to read file '" + name + "'"));
+    lines = fixedform::SplitTextLines(listing.bytes);
+    if (lines.size() < kStructureLine || !CheckStructureLine(lines[kStructureLine - 1]))
         return Fail(Aborting("PRCO-E-NotListing file '" + name +
                              "' is not a geometry listing: its sixth line does not begin with "
                              "STRUCTURE"));
@@ -138,7 +132,7 @@ int PrCoRun::Run(const std::vector<std::string>& args) {
         return *status;
 
     ProjectFrame frame;
-    frame.rotation = *bearingToRotation(bearing);  // the letters are checked above
+    frame.rotation = *BearingToRotation(bearing);  // the letters are checked above
     frame.northingOffset = values_.northingOffset;
     frame.eastingOffset = values_.eastingOffset;
     values_.runTimeText = RunTimeText(env_.Now());
@@ -146,10 +140,10 @@ int PrCoRun::Run(const std::vector<std::string>& args) {
     std::vector<std::string> lines;
     if (auto status = ReadListing(args[kListing], lines)) return *status;
     std::string error;
-    if (!WriteOutputFile(args[kOutput], writeProjectListing(values_, frame, lines), error))
+    if (!WriteOutputFile(args[kOutput], WriteProjectListing(values_, frame, lines), error))
         return Fail(Aborting("PRCO-E-WriteErr unable to write file '" + args[kOutput] + "' (" +
                              error + ")"));
-    return 0;
+    return kWrittenStatus;
 }
 
 }  // namespace

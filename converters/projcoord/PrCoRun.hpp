@@ -23,6 +23,8 @@
 
 namespace quillon::converters::projcoord {
 
+inline constexpr int kWrittenStatus = 0;
+
 // `args`: the arguments after the program name.
 int RunPrCo(const std::vector<std::string>& args, const Environment& env);
 

@@ -13,7 +13,7 @@ constexpr double kDegreesPerSecond = 0.0002777777777777778;
 
 }  // namespace
 
-std::optional<double> bearingToRotation(const Bearing& bearing) {
+std::optional<double> BearingToRotation(const Bearing& bearing) {
     double theta = (bearing.degrees + bearing.minutes * kDegreesPerMinute +
                     bearing.seconds * kDegreesPerSecond) *
                    kRadiansPerDegree;
@@ -25,7 +25,7 @@ std::optional<double> bearingToRotation(const Bearing& bearing) {
     return east ? fromNorth : -fromNorth;
 }
 
-ProjectPoint toProjectCoordinates(double x, double y, const ProjectFrame& frame) {
+ProjectPoint ToProjectCoordinates(double x, double y, const ProjectFrame& frame) {
     double r = std::sqrt(x * x + y * y);
     double phi = x != 0.0 ? std::atan(y / x) : (y >= 0.0 ? kPi / 2 : -kPi / 2);
     double alpha = frame.rotation + (kPi / 2 - phi);

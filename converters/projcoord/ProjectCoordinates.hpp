@@ -29,11 +29,11 @@ struct Bearing {
 // positive: with theta the bearing's angle, N..E gives theta, N..W -theta,
 // S..E pi - theta and S..W -(pi - theta). Nothing for any other pair of
 // letters.
-std::optional<double> bearingToRotation(const Bearing& bearing);
+std::optional<double> BearingToRotation(const Bearing& bearing);
 
 // The rotation and the translation of one run.
 struct ProjectFrame {
-    double rotation = 0.0;        // radians, from bearingToRotation
+    double rotation = 0.0;        // radians, from BearingToRotation
     double northingOffset = 0.0;  // N0, feet
     double eastingOffset = 0.0;   // E0, feet
 };
@@ -44,6 +44,6 @@ struct ProjectPoint {
 };
 
 // The project coordinates of the layout point (x, y), in feet.
-ProjectPoint toProjectCoordinates(double x, double y, const ProjectFrame& frame);
+ProjectPoint ToProjectCoordinates(double x, double y, const ProjectFrame& frame);
 
 }  // namespace quillon::converters::projcoord

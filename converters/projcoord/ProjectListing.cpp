@@ -1,5 +1,6 @@
 #include "converters/projcoord/ProjectListing.hpp"
 
+#include "converters/common/ListingLayout.hpp"
 #include "converters/common/NumberText.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
@@ -15,12 +16,6 @@ constexpr int kFirstPieceColumns = 60;  // P1: columns 1-60
 constexpr int kMiddleFirstColumn = 61;  // P2: columns 61-85
 constexpr int kMiddleColumns = 25;
 constexpr int kBlockColumns = 25;  // the inserted block
-
-// The coordinate fields of a row: where each number ends and how far back it may reach.
-constexpr int kXLastColumn = 71;
-constexpr int kXFirstColumn = 60;
-constexpr int kYLastColumn = 83;
-constexpr int kYFirstColumn = 72;
 
 // The form of the northing and the easting in the block.
 constexpr int kCoordinateWidth = 12;
@@ -38,9 +33,10 @@ char At(std::string_view line, int column) {
     return at < line.size() ? line[at] : ' ';
 }
 
-// The text that ends in `last` and reaches back to `first`, not past a blank or a ")".
-std::string NumberEndingAt(std::string_view line, int last, int first) {
-    std::string field = ff::Columns(line, first, last - first + 1);
+// The text that ends in the field's last column and reaches back to its
+// first, not past a blank or a ")".
+std::string NumberEndingIn(std::string_view line, listing::RowField columns) {
+    std::string field = ff::Columns(line, columns.first, columns.width);
     size_t begin = field.size();
     while (begin > 0 && field[begin - 1] != ' ' && field[begin - 1] != ')') --begin;
     return field.substr(begin);
@@ -48,25 +44,25 @@ std::string NumberEndingAt(std::string_view line, int last, int first) {
 
 }  // namespace
 
-bool checkStructureLine(std::string_view line) {
+bool CheckStructureLine(std::string_view line) {
     size_t start = line.find_first_not_of(" \t");
     if (start == std::string_view::npos) return false;
     return line.substr(start, 9) == "STRUCTURE";
 }
 
-bool isCoordinateRow(std::string_view line) {
+bool IsCoordinateRow(std::string_view line) {
     return (At(line, 67) == '.' || At(line, 68) == '.') &&
            (At(line, 79) == '.' || At(line, 80) == '.');
 }
 
-std::optional<LayoutPoint> readLayoutPoint(std::string_view line) {
-    std::optional<double> x = ReadDecimalText(NumberEndingAt(line, kXLastColumn, kXFirstColumn));
-    std::optional<double> y = ReadDecimalText(NumberEndingAt(line, kYLastColumn, kYFirstColumn));
+std::optional<LayoutPoint> ReadLayoutPoint(std::string_view line) {
+    std::optional<double> x = ReadDecimalText(NumberEndingIn(line, listing::kX));
+    std::optional<double> y = ReadDecimalText(NumberEndingIn(line, listing::kY));
     if (!x || !y) return std::nullopt;
     return LayoutPoint{*x, *y};
 }
 
-std::string projectListingLine(std::string_view line, const ProjectFrame& frame) {
+std::string ProjectListingLine(std::string_view line, const ProjectFrame& frame) {
     if (line.size() <= 1 || Holds(line, "ECTS REF LINE") || Holds(line, "ON TANGENT"))
         return std::string(line);
     std::string middle = ff::Columns(line, kMiddleFirstColumn, kMiddleColumns);
@@ -79,10 +75,10 @@ std::string projectListingLine(std::string_view line, const ProjectFrame& frame)
         block = std::string(kBlockColumns, ' ');
     } else if (Holds(middle, "     X          Y    ")) {
         block = kNorthingEastingCaption;
-    } else if (isCoordinateRow(line)) {
-        std::optional<LayoutPoint> point = readLayoutPoint(line);
+    } else if (IsCoordinateRow(line)) {
+        std::optional<LayoutPoint> point = ReadLayoutPoint(line);
         if (!point) return std::string(line);
-        ProjectPoint project = toProjectCoordinates(point->x, point->y, frame);
+        ProjectPoint project = ToProjectCoordinates(point->x, point->y, frame);
         block = ff::FormatF(project.northing, kCoordinateWidth, kCoordinateDecimals) + " " +
                 ff::FormatF(project.easting, kCoordinateWidth, kCoordinateDecimals);
     } else {
@@ -96,7 +92,7 @@ std::string projectListingLine(std::string_view line, const ProjectFrame& frame)
     return out;
 }
 
-std::string projectListingHeader(const ProjectRunValues& values) {
+std::string ProjectListingHeader(const ProjectRunValues& values) {
     const Bearing& b = values.bearing;
     std::string header = "State of Vandemor\n";
     header += "Quillon Project Coordinate Converter\n";
@@ -110,10 +106,10 @@ std::string projectListingHeader(const ProjectRunValues& values) {
     return header;
 }
 
-std::string writeProjectListing(const ProjectRunValues& values, const ProjectFrame& frame,
+std::string WriteProjectListing(const ProjectRunValues& values, const ProjectFrame& frame,
                                 const std::vector<std::string>& lines) {
-    std::string out = projectListingHeader(values);
-    for (const std::string& line : lines) out += projectListingLine(line, frame) + "\n";
+    std::string out = ProjectListingHeader(values);
+    for (const std::string& line : lines) out += ProjectListingLine(line, frame) + "\n";
     return out;
 }
 

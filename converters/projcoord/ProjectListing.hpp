@@ -33,10 +33,10 @@ namespace quillon::converters::projcoord {
 
 // True when the line, after its leading blanks, begins with a word whose first
 // nine characters are "STRUCTURE" (the heading line of the listing's first page).
-bool checkStructureLine(std::string_view line);
+bool CheckStructureLine(std::string_view line);
 
 // The "." test of a coordinate row (above).
-bool isCoordinateRow(std::string_view line);
+bool IsCoordinateRow(std::string_view line);
 
 struct LayoutPoint {
     double x = 0.0;  // feet, from the layout line
@@ -44,11 +44,11 @@ struct LayoutPoint {
 };
 
 // X and Y of a coordinate row; nothing when either is not a number.
-std::optional<LayoutPoint> readLayoutPoint(std::string_view line);
+std::optional<LayoutPoint> ReadLayoutPoint(std::string_view line);
 
 // One listing line as the project-coordinate listing writes it (without its
 // line end).
-std::string projectListingLine(std::string_view line, const ProjectFrame& frame);
+std::string ProjectListingLine(std::string_view line, const ProjectFrame& frame);
 
 // What the header shows of a run.
 struct ProjectRunValues {
@@ -60,10 +60,10 @@ struct ProjectRunValues {
 
 // The header, ending in the form feed after the bearing line (the listing's
 // first line follows on the same line).
-std::string projectListingHeader(const ProjectRunValues& values);
+std::string ProjectListingHeader(const ProjectRunValues& values);
 
 // The header and every line of the listing, each line ended with a newline.
-std::string writeProjectListing(const ProjectRunValues& values, const ProjectFrame& frame,
+std::string WriteProjectListing(const ProjectRunValues& values, const ProjectFrame& frame,
                                 const std::vector<std::string>& lines);
 
 }  // namespace quillon::converters::projcoord

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "converters/common/ConverterConsole.hpp"
 #include "converters/projcoord/PrCoRun.hpp"
 #include "environment/Environment.hpp"
 #include "platform/ProgramStart.hpp"
@@ -16,6 +17,6 @@ int main(int argc, char** argv) {
         return quillon::converters::projcoord::RunPrCo(args, env);
     } catch (const std::exception& e) {
         std::cerr << "QlPrCo: " << e.what() << '\n';
-        return -1;
+        return quillon::converters::kAbortStatus;
     }
 }

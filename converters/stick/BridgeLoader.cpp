@@ -8,13 +8,13 @@ namespace quillon::converters::stick {
 namespace {
 
 void KeepRow(LongitudinalLineEntry& line, const std::string& text, std::vector<std::string>& log) {
-    std::optional<RowKind> kind = classifyRow(text);
+    std::optional<RowKind> kind = ClassifyRow(text);
     if (!kind) return;
     if (*kind == RowKind::FractionalPoint)
         line.pointsPerSpan = listing::PointsPerSpanAfter(text, line.pointsPerSpan);
     if (*kind == RowKind::Pier) ++line.supportCount;
     if (*kind == RowKind::Splice) ++line.spliceCount;
-    std::optional<Point3> point = readRowPoint(text);
+    std::optional<Point3> point = ReadRowPoint(text);
     if (!point)
         log.push_back("Row '" + BentLineName(text) + "' of line '" + line.name +
                       "' has no X, Y or ELEVATION; it is not drawn.");
@@ -23,14 +23,14 @@ void KeepRow(LongitudinalLineEntry& line, const std::string& text, std::vector<s
 
 }  // namespace
 
-BridgeLoad loadBridgeFile(std::istream& listing, std::ostream& console) {
+BridgeLoad LoadBridgeFile(std::istream& listing, std::ostream& console) {
     ListingWalkOptions options;
     options.progressDots = true;
     options.endAtSeekAborts = true;
     ListingWalker walker(listing, options, console);
     BridgeLoad load;
     for (;;) {
-        WalkEvent event = walker.next();
+        WalkEvent event = walker.Next();
         switch (event.kind) {
             case WalkEvent::Kind::TableOpened:
                 load.lines.push_back({});
@@ -43,7 +43,7 @@ BridgeLoad loadBridgeFile(std::istream& listing, std::ostream& console) {
                 return load;
             case WalkEvent::Kind::Abort:
                 // Before its first table the listing has simply ended: it holds no line.
-                if (walker.tablesOpened() == 0)
+                if (walker.TablesOpened() == 0)
                     load.logMessages.push_back(event.text);
                 else
                     load.abortMessage = event.text;

@@ -26,6 +26,6 @@ struct BridgeLoad {
 
 // Reads the whole listing. A listing that ends before its first
 // longitudinal table gives no lines (the walk's message goes to the log).
-BridgeLoad loadBridgeFile(std::istream& listing, std::ostream& console);
+BridgeLoad LoadBridgeFile(std::istream& listing, std::ostream& console);
 
 }  // namespace quillon::converters::stick

@@ -26,26 +26,26 @@ public:
     DxfWriter(std::ostream& console, std::string& output) : out_(console, output) {}
 
     void Group(std::string_view code, std::string_view value) {
-        out_.writeLine(code, 1, WriteMode::Output);
-        out_.writeLine(value, 1, WriteMode::Output);
+        out_.WriteLine(code, 1, WriteMode::Output);
+        out_.WriteLine(value, 1, WriteMode::Output);
     }
     void Coordinates(const Point3& p) {
         Group(" 10", FormatDecimal(p.x, 6));
         Group(" 20", FormatDecimal(p.y, 6));
         Group(" 30", FormatDecimal(p.z, 6));
     }
-    void writeDxfVertex(const Point3& p, std::string_view layer) {
+    void WriteDxfVertex(const Point3& p, std::string_view layer) {
         Group("  0", "VERTEX");
         Group("  8", layer);
         Coordinates(p);
         Group(" 70", " 32");
-        out_.writeLine(".", 0, WriteMode::Console);
+        out_.WriteLine(".", 0, WriteMode::Console);
     }
     // The vertices of a polyline whose head has been written: every point,
     // then the last once more, and the end of the sequence.
-    void writeDxfPolyline(const std::vector<Point3>& points, std::string_view layer) {
-        for (const Point3& p : points) writeDxfVertex(p, layer);
-        writeDxfVertex(points.back(), layer);
+    void WriteDxfPolyline(const std::vector<Point3>& points, std::string_view layer) {
+        for (const Point3& p : points) WriteDxfVertex(p, layer);
+        WriteDxfVertex(points.back(), layer);
         Group("  0", "SEQEND");
         Group("  8", layer);
     }
@@ -56,13 +56,13 @@ private:
 
 }  // namespace
 
-std::string writeDxf(const BridgeFile& bridge, const DxfHeader& header, std::ostream& console) {
+std::string WriteDxf(const BridgeFile& bridge, const DxfHeader& header, std::ostream& console) {
     std::string output;
     DxfWriter d(console, output);
     d.Group("999", "Creator: Quillon to Stick figure v 1.00 ");
     d.Group("999", "TIME: " + OneLine(header.runTimeText));
     d.Group("999", "USER: " + OneLine(header.user));
-    d.Group("999", "BRIDGE FILE: " + OneLine(header.path) + OneLine(bridge.listingName));
+    d.Group("999", "BRIDGE FILE: " + OneLine(header.bridgeFile));
     d.Group("999", std::string(80, '-'));
     d.Group("  0", "SECTION");
     d.Group("  2", "ENTITIES");
@@ -78,7 +78,7 @@ std::string writeDxf(const BridgeFile& bridge, const DxfHeader& header, std::ost
         d.Group(" 66", "  1");
         d.Coordinates(drawn.front());
         d.Group(" 70", "  8");
-        d.writeDxfPolyline(drawn, layer);
+        d.WriteDxfPolyline(drawn, layer);
     }
 
     d.Group("999", "------------------------- Transverse Points -------------------------");
@@ -90,7 +90,7 @@ std::string writeDxf(const BridgeFile& bridge, const DxfHeader& header, std::ost
         d.Group(" 66", "  1");
         d.Group(" 70", "  8");
         d.Coordinates(t.points.front());
-        d.writeDxfPolyline(t.points, "BROKEN");
+        d.WriteDxfPolyline(t.points, "BROKEN");
     }
 
     d.Group("  0", "ENDSEC");

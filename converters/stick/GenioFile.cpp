@@ -30,17 +30,17 @@ class GenioWriter {
 public:
     GenioWriter(std::ostream& console, std::string& output) : out_(console, output) {}
 
-    void Record(std::string_view text) { out_.writeLine(text, 1, WriteMode::Output); }
-    void writeGenioPoint(const Point3& p) {
+    void Record(std::string_view text) { out_.WriteLine(text, 1, WriteMode::Output); }
+    void WriteGenioPoint(const Point3& p) {
         Record(ff::Record().F(p.x, 12, 3).F(p.y, 12, 3).F(p.z, 12, 3).str());
-        out_.writeLine(".", 0, WriteMode::Console);
+        out_.WriteLine(".", 0, WriteMode::Console);
     }
-    void writeGenioString(const std::string& letters, int number,
+    void WriteGenioString(const std::string& letters, int number,
                           const std::vector<Point3>& points) {
         // %2d: two columns, more for a number that needs them.
         int width = std::max(2, static_cast<int>(std::to_string(number).size()));
         Record("080," + letters + ff::FormatI(number, width) + ",    ,5=0.0, 0.0, 3");
-        for (const Point3& p : points) writeGenioPoint(p);
+        for (const Point3& p : points) WriteGenioPoint(p);
         Record("       0.000       0.000");
     }
 
@@ -57,7 +57,7 @@ std::string GenioName(std::string_view listingName) {
     return fileName.substr(0, kGenioNameLength);
 }
 
-std::string writeGenio(const BridgeFile& bridge, std::ostream& console) {
+std::string WriteGenio(const BridgeFile& bridge, std::ostream& console) {
     std::string output;
     GenioWriter g(console, output);
     g.Record("GENIO, " + GenioName(bridge.listingName));
@@ -68,7 +68,7 @@ std::string writeGenio(const BridgeFile& bridge, std::ostream& console) {
         std::string letters = StringLetters(line.name);
         std::vector<Point3> drawn = DrawnPoints(line);
         if (letters.empty() || drawn.empty()) continue;
-        g.writeGenioString(letters, static_cast<int>(i + 1), drawn);
+        g.WriteGenioString(letters, static_cast<int>(i + 1), drawn);
     }
     g.Record("999");
     return output;

@@ -6,7 +6,7 @@ namespace quillon::converters::stick {
 
 namespace {
 
-std::string formatS5000Point(const Point3& p) {
+std::string FormatS5000Point(const Point3& p) {
     return FormatDecimal(p.x, 4) + "," + FormatDecimal(p.y, 4) + ",Z" + FormatDecimal(p.z, 4);
 }
 
@@ -15,7 +15,7 @@ public:
     S5000Writer(std::ostream& console, std::string& output) : out_(console, output) {}
 
     void Record(std::string_view text, int newlines = 1) {
-        out_.writeLine(text, newlines, WriteMode::Output);
+        out_.WriteLine(text, newlines, WriteMode::Output);
     }
     void Style(std::string_view lineStyle, std::string_view pointStyle) {
         Record(lineStyle);
@@ -23,17 +23,17 @@ public:
     }
     // One point record: a "." on the console for it.
     void Point(std::string_view before, const Point3& p, std::string_view after, int newlines) {
-        Record(std::string(before) + formatS5000Point(p) + std::string(after), newlines);
-        out_.writeLine(".", 0, WriteMode::Console);
+        Record(std::string(before) + FormatS5000Point(p) + std::string(after), newlines);
+        out_.WriteLine(".", 0, WriteMode::Console);
     }
 
     // The line through the points, its ends extended outward by their
     // neighbours among `kept` (not extended when only one point is kept).
-    void writeS5000Line(const std::vector<Point3>& points, const std::vector<Point3>& kept) {
+    void WriteS5000Line(const std::vector<Point3>& points, const std::vector<Point3>& kept) {
         Point3 start = kept.front(), end = kept.back();
         if (kept.size() > 1) {
-            start = extendEndPoint(kept[0], kept[1]);
-            end = extendEndPoint(kept[kept.size() - 1], kept[kept.size() - 2]);
+            start = ExtendEndPoint(kept[0], kept[1]);
+            end = ExtendEndPoint(kept[kept.size() - 1], kept[kept.size() - 2]);
         }
         Point("SM,,", start, ",2:\\", 1);
         for (const Point3& p : points) Point("", p, ",2:\\", 1);
@@ -46,7 +46,7 @@ private:
 
 }  // namespace
 
-std::string writeS5000(const BridgeFile& bridge, std::ostream& console) {
+std::string WriteS5000(const BridgeFile& bridge, std::ostream& console) {
     console << "Processing S5000 output ... \n";
     std::string output;
     S5000Writer s(console, output);
@@ -71,7 +71,7 @@ std::string writeS5000(const BridgeFile& bridge, std::ostream& console) {
         }
         previousGirder = girder;
         s.Record("*' " + line.name);
-        s.writeS5000Line(drawn, KeptPoints(line));
+        s.WriteS5000Line(drawn, KeptPoints(line));
     }
 
     for (const TransverseLine& t : bridge.transverseLines) {
@@ -80,7 +80,7 @@ std::string writeS5000(const BridgeFile& bridge, std::ostream& console) {
             s.Style("LS,W,2", "PS,5");
         else
             s.Style("LS,W,4", "PS,2");
-        s.writeS5000Line(t.points, t.points);
+        s.WriteS5000Line(t.points, t.points);
     }
 
     bool first = true;

@@ -67,7 +67,7 @@ std::vector<Point3> KeptPoints(const LongitudinalLineEntry& line) {
     return points;
 }
 
-std::optional<RowKind> classifyRow(std::string_view row) {
+std::optional<RowKind> ClassifyRow(std::string_view row) {
     std::string_view text = row.size() > 1 ? row.substr(1) : std::string_view();
     if (StartsWith(text, "CL")) {
         std::string name = listing::FieldText(row, listing::kPointName);
@@ -88,7 +88,7 @@ std::optional<RowKind> classifyRow(std::string_view row) {
     return std::nullopt;
 }
 
-std::optional<Point3> readRowPoint(std::string_view row) {
+std::optional<Point3> ReadRowPoint(std::string_view row) {
     std::optional<double> x = Field(row, listing::kX);
     std::optional<double> y = Field(row, listing::kY);
     std::optional<double> z = Field(row, listing::kElevation);
@@ -97,10 +97,10 @@ std::optional<Point3> readRowPoint(std::string_view row) {
 }
 
 std::string BentLineName(std::string_view row) {
-    return rightTrim(leftTrim(listing::FieldText(row, listing::kPointName)));
+    return RightTrim(LeftTrim(listing::FieldText(row, listing::kPointName)));
 }
 
-Point3 extendEndPoint(const Point3& end, const Point3& neighbour) {
+Point3 ExtendEndPoint(const Point3& end, const Point3& neighbour) {
     return {end.x + (end.x - neighbour.x) / 10.0, end.y + (end.y - neighbour.y) / 10.0,
             end.z + (end.z - neighbour.z) / 10.0};
 }
@@ -115,7 +115,7 @@ bool IsEdgeName(std::string_view name) {
            (NameHolds(name, "LEFT") && NameHolds(name, "OUT"));
 }
 
-void computeExtents(BridgeFile& bridge) {
+void ComputeExtents(BridgeFile& bridge) {
     Extents& e = bridge.extents;
     bool first = true;
     for (const LongitudinalLineEntry& line : bridge.lines) {

@@ -108,22 +108,22 @@ struct BridgeFile {
 };
 
 // The kind of a listing row, or nothing for a row that is not kept.
-std::optional<RowKind> classifyRow(std::string_view row);
+std::optional<RowKind> ClassifyRow(std::string_view row);
 
 // x from X (columns 60-71), y from Y (72-83) and z from ELEVATION (41-50),
 // each read from its whole field; nothing when one is blank or not a number.
-std::optional<Point3> readRowPoint(std::string_view row);
+std::optional<Point3> ReadRowPoint(std::string_view row);
 
 // The name of the bent line a row crosses: its description field, trimmed.
 std::string BentLineName(std::string_view row);
 
 // The extents, the display window and the transverse lines of the figure,
 // from its longitudinal lines.
-void computeExtents(BridgeFile& bridge);
+void ComputeExtents(BridgeFile& bridge);
 
 // End point P moved outward from its neighbour Q by a tenth of their
 // distance: P + (P - Q) / 10 in x, y and z.
-Point3 extendEndPoint(const Point3& end, const Point3& neighbour);
+Point3 ExtendEndPoint(const Point3& end, const Point3& neighbour);
 
 // What the name of a line says of its style (letter case as written).
 bool NameHolds(std::string_view name, std::string_view part);

@@ -40,21 +40,21 @@
 
 namespace quillon::converters::stick {
 
-std::string writeS5000(const BridgeFile& bridge, std::ostream& console);
+std::string WriteS5000(const BridgeFile& bridge, std::ostream& console);
 
 // What the comments at the head of the DXF file show.
 struct DxfHeader {
     std::string runTimeText;  // asctime form; its newline is dropped
     std::string user;         // USER
-    std::string path;         // PATH
+    std::string bridgeFile;   // the listing's absolute path
 };
 
-std::string writeDxf(const BridgeFile& bridge, const DxfHeader& header, std::ostream& console);
+std::string WriteDxf(const BridgeFile& bridge, const DxfHeader& header, std::ostream& console);
 
 // The name a GENIO file gives its job: the listing's file name (no folders)
 // cut before its first ".", at most its first 4 characters.
 std::string GenioName(std::string_view listingName);
 
-std::string writeGenio(const BridgeFile& bridge, std::ostream& console);
+std::string WriteGenio(const BridgeFile& bridge, std::ostream& console);
 
 }  // namespace quillon::converters::stick

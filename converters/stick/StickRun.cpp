@@ -1,16 +1,18 @@
 #include "converters/stick/StickRun.hpp"
 
-#include <fstream>
 #include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <system_error>
 
 #include "converters/common/ConverterFiles.hpp"
 #include "converters/common/ConverterLog.hpp"
+#include "converters/common/ConverterMessages.hpp"
 #include "converters/stick/BridgeLoader.hpp"
 #include "converters/stick/StickFiles.hpp"
+#include "platform/FileContents.hpp"
 #include "platform/OutputFile.hpp"
 
 namespace quillon::converters::stick {
@@ -40,6 +42,14 @@ std::optional<int> ReadMask(std::string_view text) {
     return mask;
 }
 
+// The file's absolute path, as the folder the program runs in makes it; the
+// name as given where that folder cannot be read.
+std::string AbsoluteName(const std::string& name) {
+    std::error_code error;
+    const fs::path absolute = fs::absolute(name, error);
+    return error ? name : absolute.lexically_normal().string();
+}
+
 // One file that the mask asks for.
 struct Output {
     std::string name;
@@ -52,57 +62,38 @@ public:
         : env_(env),
           console_(console),
           runTimeText_(RunTimeText(env.Now())),
-          log_(StickLogSpec(), logFolder, runTimeText_, env) {}
+          messages_(console, StickLogSpec(), logFolder, runTimeText_, env) {}
 
     int Run(const std::vector<std::string>& args);
 
 private:
-    bool Log(const std::string& message);
-    // A message on the console and in the log.
-    bool Say(const std::string& message, bool onStderr = false);
-    int Abort(const std::string& message, bool onStderr = false);
+    bool Log(const std::string& message) { return messages_.Log(message); }
+    int Abort(const std::string& message, bool onStderr = false) {
+        return messages_.Abort(message, onStderr);
+    }
     std::vector<Output> Outputs(int mask);
 
     const Environment& env_;
     ConverterConsole console_;
     std::string runTimeText_;
-    ConverterLog log_;
-    bool logFailed_ = false;
+    ConverterMessages messages_;
     StickFiles files_;
     BridgeFile bridge_;
 };
-
-bool StickRun::Log(const std::string& message) {
-    if (logFailed_) return false;
-    if (log_.writeLog(message)) return true;
-    logFailed_ = true;
-    console_.err << log_.spec().openFailureMessage << '\n';
-    return false;
-}
-
-bool StickRun::Say(const std::string& message, bool onStderr) {
-    (onStderr ? console_.err : console_.out) << message << '\n';
-    return Log(message);
-}
-
-int StickRun::Abort(const std::string& message, bool onStderr) {
-    Say(message, onStderr);
-    console_.out.flush();
-    return kAbortStatus;
-}
 
 std::vector<Output> StickRun::Outputs(int mask) {
     std::vector<Output> outputs;
     if (mask > kLargestMask) return outputs;
     if (mask & kS5000Bit)
-        outputs.push_back({files_.s5000, [this] { return writeS5000(bridge_, console_.out); }});
+        outputs.push_back({files_.s5000, [this] { return WriteS5000(bridge_, console_.out); }});
     if (mask & kDxfBit)
-        outputs.push_back({files_.dxf, [this] {
-                               DxfHeader header{runTimeText_, env_.User(), env_.Path()};
-                               return writeDxf(bridge_, header, console_.out);
-                           }});
+        outputs.push_back(
+            {files_.dxf, [this] {
+                 DxfHeader header{runTimeText_, env_.User(), AbsoluteName(files_.listing)};
+                 return WriteDxf(bridge_, header, console_.out);
+             }});
     if (mask & kGenioBit)
-        outputs.push_back({files_.genio, [this] { return writeGenio(bridge_, console_.out); }});
+        outputs.push_back({files_.genio, [this] { return WriteGenio(bridge_, console_.out); }});
     return outputs;
 }
 
@@ -121,11 +112,10 @@ int StickRun::Run(const std::vector<std::string>& args) {
                              " is also the output file.  Aborting process",
                          true);
 
-    std::ifstream in;
-    if (!fs::is_directory(files_.listing, ignored)) in.open(files_.listing, std::ios::binary);
-    if (!in.is_open()) return Abort(OpenError(files_.listing), true);
-    BridgeLoad load = loadBridgeFile(in, console_.out);
-    if (in.bad()) return Abort(OpenError(files_.listing), true);
+    const FileContents listing = ReadFileContents(files_.listing);
+    if (!listing.ok) return Abort(OpenError(files_.listing), true);
+    std::istringstream in(listing.bytes);
+    BridgeLoad load = LoadBridgeFile(in, console_.out);
     for (const std::string& message : load.logMessages)
         if (!Log(message)) return kAbortStatus;
     if (load.abortMessage) return Abort(*load.abortMessage);
@@ -134,7 +124,7 @@ int StickRun::Run(const std::vector<std::string>& args) {
 
     bridge_.listingName = files_.listing;
     bridge_.lines = std::move(load.lines);
-    computeExtents(bridge_);
+    ComputeExtents(bridge_);
     // Every file is complete before the first takes its name: a failure on
     // the way leaves all the old ones.
     std::vector<std::unique_ptr<OutputFile>> files;

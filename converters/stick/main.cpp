@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "converters/common/ConverterConsole.hpp"
 #include "converters/stick/StickRun.hpp"
 #include "environment/Environment.hpp"
 #include "platform/ProgramStart.hpp"
@@ -16,6 +17,6 @@ int main(int argc, char** argv) {
         return quillon::converters::stick::RunStFi(args, env);
     } catch (const std::exception& e) {
         std::cerr << "QlStFi: " << e.what() << '\n';
-        return -1;
+        return quillon::converters::kAbortStatus;
     }
 }

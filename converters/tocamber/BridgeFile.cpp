@@ -31,11 +31,11 @@ std::optional<RowKind> RowKindOf(std::string_view line) {
     return std::nullopt;
 }
 
-BridgeLoad loadBridgeFile(std::istream& listing, std::ostream& console) {
+BridgeLoad LoadBridgeFile(std::istream& listing, std::ostream& console) {
     ListingWalker walker(listing, {IsGirderOrWeb, false, false}, console);
     BridgeLoad load;
     for (;;) {
-        WalkEvent event = walker.next();
+        WalkEvent event = walker.Next();
         switch (event.kind) {
             case WalkEvent::Kind::TableOpened:
                 load.girders.push_back({event.text, 0, {}, -1});
@@ -54,7 +54,7 @@ BridgeLoad loadBridgeFile(std::istream& listing, std::ostream& console) {
             case WalkEvent::Kind::End:
                 if (load.girders.empty()) {
                     load.logMessages.push_back("Unexpected EOF found at seekStructure() cnt = " +
-                                               std::to_string(walker.linesRead()) +
+                                               std::to_string(walker.LinesRead()) +
                                                ", loadBridgeFile().");
                     load.abortMessage =
                         "No Girders or Webs found to process in file, ABORTING PROCESS";

@@ -52,6 +52,6 @@ struct BridgeLoad {
 // Reads the whole listing: every girder and web table of its one line set.
 // The walk's refusals (another structure or line set, a page cut short) and
 // a listing without any girder or web table end the run.
-BridgeLoad loadBridgeFile(std::istream& listing, std::ostream& console);
+BridgeLoad LoadBridgeFile(std::istream& listing, std::ostream& console);
 
 }  // namespace quillon::converters::tocamber

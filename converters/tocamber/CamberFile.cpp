@@ -60,7 +60,7 @@ Units ReadUnits(std::string_view row, listing::RowField field, int wholeDigits =
     return {Field::Ok, digits.negative ? -value : value};
 }
 
-std::string Trimmed(std::string_view text) { return rightTrim(leftTrim(text)); }
+std::string Trimmed(std::string_view text) { return RightTrim(LeftTrim(text)); }
 
 // "F-3 at 23+77.0000": the row's point name and station.
 std::string Where(const ListingRow& row) {
@@ -185,8 +185,8 @@ std::optional<GirderBuild> GirderBuilder::ReadLengths() {
         if (!Fits(location))
             return Refuse("has splice location " + std::to_string(i + 1) + " of " +
                           FeetText(location, 3) + ", which does not fit 7 columns");
-        problem_.SPEL.push_back(elevation_[splicePoints[i]]);
-        problem_.SPLOC.push_back(location);
+        problem_.spliceElevations.push_back(elevation_[splicePoints[i]]);
+        problem_.spliceLocations.push_back(location);
     }
     const size_t n = static_cast<size_t>(girder_.pointsPerSpan);
     for (size_t k = n; k < pointRows_.size(); k += n) {
@@ -194,7 +194,7 @@ std::optional<GirderBuild> GirderBuilder::ReadLengths() {
         if (!Fits(span))
             return Refuse("has span " + std::to_string(k / n) + " of " + FeetText(span) +
                           ", which does not fit 7 columns");
-        problem_.SPANL.push_back(span);
+        problem_.spanLengths.push_back(span);
     }
     return std::nullopt;
 }
@@ -205,9 +205,9 @@ std::optional<GirderBuild> GirderBuilder::ReadDeflections() {
         if (ff::IsBlank(listing::FieldText(Row(row).text, listing::kElevationWithDeadLoad)))
             ++blanks;
     for (size_t row : pointRows_) {
-        problem_.GEOEL.push_back(elevation_[row]);
+        problem_.geometricElevations.push_back(elevation_[row]);
         if (blanks == pointRows_.size()) {  // no dead load given
-            problem_.DEFEL.push_back(0);
+            problem_.deflections.push_back(0);
             continue;
         }
         Units withLoad =
@@ -225,7 +225,7 @@ std::optional<GirderBuild> GirderBuilder::ReadDeflections() {
         if (!Fits(deflection))
             return Refuse("has a deflection of " + FeetText(deflection) + " at " + Where(Row(row)) +
                           ", which does not fit 7 columns");
-        problem_.DEFEL.push_back(deflection);
+        problem_.deflections.push_back(deflection);
     }
     return std::nullopt;
 }
@@ -248,14 +248,14 @@ GirderBuild BuildGirderProblem(const LongitudinalLineEntry& girder, int number) 
     return GirderBuilder(girder, number).Build();
 }
 
-void writeCmbLine(std::string_view text, int& lineCount, std::string& file) {
+void WriteCmbLine(std::string_view text, int& lineCount, std::string& file) {
     file += ff::PadRight(text, kLineWidth);
     file += ff::FormatI(++lineCount, 3);
     file += '\n';
 }
 
 void WriteGirderProblem(const GirderProblem& problem, int& lineCount, std::string& file) {
-    writeCmbLine(ff::Record()
+    WriteCmbLine(ff::Record()
                      .X(1)
                      .I(problem.pointsPerSpan / 10, 1)
                      .Text("GIRDER NO. ")
@@ -264,26 +264,28 @@ void WriteGirderProblem(const GirderProblem& problem, int& lineCount, std::strin
                      .Text(problem.name)
                      .str(),
                  lineCount, file);
-    writeCmbLine(ff::Record().I(problem.spans, 5).I(problem.splicePoints, 5).str(), lineCount,
+    WriteCmbLine(ff::Record().I(problem.spans, 5).I(problem.splicePoints, 5).str(), lineCount,
                  file);
-    for (const std::vector<long long>* list : {&problem.SPEL, &problem.SPLOC, &problem.SPANL})
+    for (const std::vector<long long>* list :
+         {&problem.spliceElevations, &problem.spliceLocations, &problem.spanLengths})
         for (const std::string& line : ValueLines(*list, 0, list->size()))
-            writeCmbLine(line, lineCount, file);
+            WriteCmbLine(line, lineCount, file);
     const size_t n = static_cast<size_t>(problem.pointsPerSpan);
     // A span of tenth points on one line; of twentieth points, points 0-9 and 10-20.
     const size_t firstLine = n == 20 ? 10 : 11;
-    for (const std::vector<long long>* points : {&problem.GEOEL, &problem.DEFEL}) {
+    for (const std::vector<long long>* points :
+         {&problem.geometricElevations, &problem.deflections}) {
         for (size_t s = 0; s < static_cast<size_t>(problem.spans); ++s) {
             for (const std::string& line : ValueLines(*points, s * n, firstLine))
-                writeCmbLine(line, lineCount, file);
+                WriteCmbLine(line, lineCount, file);
             if (n == 20)
                 for (const std::string& line : ValueLines(*points, s * n + 10, 11))
-                    writeCmbLine(line, lineCount, file);
+                    WriteCmbLine(line, lineCount, file);
         }
     }
 }
 
-CamberFileText writeCamberFile(const std::vector<LongitudinalLineEntry>& girders,
+CamberFileText WriteCamberFile(const std::vector<LongitudinalLineEntry>& girders,
                                const std::vector<bool>& selected) {
     CamberFileText file;
     int lineCount = 0;

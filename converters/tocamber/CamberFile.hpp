@@ -42,12 +42,13 @@ struct GirderProblem {
     std::string name;
     int pointsPerSpan = 10;  // 10 or 20
     int spans = 0;
-    int splicePoints = 0;          // splices + 2
-    std::vector<long long> SPEL;   // ft x 10^4, three integer digits
-    std::vector<long long> SPLOC;  // ft x 10^3, from the first row
-    std::vector<long long> SPANL;  // ft x 10^4
-    std::vector<long long> GEOEL;  // ft x 10^4 at point rows 0 .. spans x pointsPerSpan
-    std::vector<long long> DEFEL;  // ft x 10^4 at the same points
+    int splicePoints = 0;                     // splices + 2
+    std::vector<long long> spliceElevations;  // SPEL: ft x 10^4, three integer digits
+    std::vector<long long> spliceLocations;   // SPLOC: ft x 10^3, from the first row
+    std::vector<long long> spanLengths;       // SPANL: ft x 10^4
+    // GEOEL: ft x 10^4 at point rows 0 .. spans x pointsPerSpan; DEFEL the same points.
+    std::vector<long long> geometricElevations;
+    std::vector<long long> deflections;
 };
 
 struct GirderBuild {
@@ -59,7 +60,7 @@ GirderBuild BuildGirderProblem(const LongitudinalLineEntry& girder, int number);
 
 // Appends a line: the text padded or cut to 77 columns and the line's
 // running number (counted in `lineCount`) in columns 78-80.
-void writeCmbLine(std::string_view text, int& lineCount, std::string& file);
+void WriteCmbLine(std::string_view text, int& lineCount, std::string& file);
 
 // Appends the lines of one problem.
 void WriteGirderProblem(const GirderProblem& problem, int& lineCount, std::string& file);
@@ -70,7 +71,7 @@ struct CamberFileText {
 };
 
 // The problems of the selected girders (selected[n] for girder n), in order.
-CamberFileText writeCamberFile(const std::vector<LongitudinalLineEntry>& girders,
+CamberFileText WriteCamberFile(const std::vector<LongitudinalLineEntry>& girders,
                                const std::vector<bool>& selected);
 
 }  // namespace quillon::converters::tocamber

@@ -100,7 +100,7 @@ EntryCheck CheckGirderList(std::string_view list, int girderCount) {
 
 }  // namespace
 
-EntryCheck checkEntry(EntryKind kind, std::string_view text, int girderCount) {
+EntryCheck CheckEntry(EntryKind kind, std::string_view text, int girderCount) {
     return kind == EntryKind::ListingName ? CheckListingName(text)
                                           : CheckGirderList(text, girderCount);
 }

@@ -29,6 +29,6 @@ struct EntryCheck {
 // "Input file name extension is not valid" for a file name with a "." but
 // without ".LIS" (either case); the run goes on after both.
 // Kind GirderList: the girders selected among 1 .. girderCount.
-EntryCheck checkEntry(EntryKind kind, std::string_view text, int girderCount = 0);
+EntryCheck CheckEntry(EntryKind kind, std::string_view text, int girderCount = 0);
 
 }  // namespace quillon::converters::tocamber

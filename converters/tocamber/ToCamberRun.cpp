@@ -1,14 +1,16 @@
 #include "converters/tocamber/ToCamberRun.hpp"
 
-#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <system_error>
 
 #include "converters/common/ConverterFiles.hpp"
 #include "converters/common/ConverterLog.hpp"
+#include "converters/common/ConverterMessages.hpp"
 #include "converters/tocamber/BridgeFile.hpp"
 #include "converters/tocamber/CamberFile.hpp"
 #include "converters/tocamber/EntryCheck.hpp"
+#include "platform/FileContents.hpp"
 #include "platform/OutputFile.hpp"
 
 namespace quillon::converters::tocamber {
@@ -24,56 +26,39 @@ std::string OpenError(std::string_view name) {
 class ToCamberRun {
 public:
     ToCamberRun(const Environment& env, ConverterConsole console, const fs::path& logFolder)
-        : console_(console), log_(ToCamberLogSpec(), logFolder, RunTimeText(env.Now()), env) {}
+        : console_(console),
+          messages_(console, ToCamberLogSpec(), logFolder, RunTimeText(env.Now()), env) {}
 
     int Run(const std::vector<std::string>& args);
 
 private:
-    // A message in the log; false when the log fails (its own message is
-    // then on the console).
-    bool Log(const std::string& message);
-    // A message on the console and in the log.
-    bool Say(const std::string& message, bool onStderr = false);
+    bool Log(const std::string& message) { return messages_.Log(message); }
+    bool Say(const std::string& message, bool onStderr = false) {
+        return messages_.Say(message, onStderr);
+    }
     // Ends the run with -1: the message said, an older camber input kept.
     int Abort(const std::string& message, bool onStderr = false);
     // Ends the run with -1 after the log has failed.
     int EndAborted();
 
     ConverterConsole console_;
-    ConverterLog log_;
-    bool logFailed_ = false;
+    ConverterMessages messages_;
     CamberFiles files_;
 };
-
-bool ToCamberRun::Log(const std::string& message) {
-    if (logFailed_) return false;
-    if (log_.writeLog(message)) return true;
-    logFailed_ = true;
-    console_.err << log_.spec().openFailureMessage << '\n';
-    return false;
-}
-
-bool ToCamberRun::Say(const std::string& message, bool onStderr) {
-    (onStderr ? console_.err : console_.out) << message << '\n';
-    return Log(message);
-}
 
 int ToCamberRun::Abort(const std::string& message, bool onStderr) {
     Say(message, onStderr);
     return EndAborted();
 }
 
-int ToCamberRun::EndAborted() {
-    console_.out.flush();
-    return kAbortStatus;
-}
+int ToCamberRun::EndAborted() { return messages_.Aborted(); }
 
 int ToCamberRun::Run(const std::vector<std::string>& args) {
     if (args.size() > 2) return Abort("Too many arguments, aborting.", true);
     if (args.size() < 2)
         return Abort("Usage: Ql2Cmb listing[.LIS] \"girder list\" (for example 1,3,4,6 or 1-20)",
                      true);
-    for (const std::string& message : checkEntry(EntryKind::ListingName, args[0]).messages)
+    for (const std::string& message : CheckEntry(EntryKind::ListingName, args[0]).messages)
         if (!Say(message)) return EndAborted();
     files_ = NameCamberFiles(args[0]);
     if (!Log("Processing load for bridge file: " + files_.listing)) return EndAborted();
@@ -84,21 +69,20 @@ int ToCamberRun::Run(const std::vector<std::string>& args) {
                          " is also the camber input file.  Aborting process",
                      true);
     }
-    std::ifstream in;
-    if (!fs::is_directory(files_.listing, ignored)) in.open(files_.listing, std::ios::binary);
-    if (!in.is_open()) return Abort(OpenError(files_.listing), true);
-    BridgeLoad load = loadBridgeFile(in, console_.out);
-    if (in.bad()) return Abort(OpenError(files_.listing), true);
+    const FileContents listing = ReadFileContents(files_.listing);
+    if (!listing.ok) return Abort(OpenError(files_.listing), true);
+    std::istringstream in(listing.bytes);
+    BridgeLoad load = LoadBridgeFile(in, console_.out);
     for (const std::string& message : load.logMessages)
         if (!Log(message)) return EndAborted();
     if (load.abortMessage) return Abort(*load.abortMessage);
 
     EntryCheck selection =
-        checkEntry(EntryKind::GirderList, args[1], static_cast<int>(load.girders.size()));
+        CheckEntry(EntryKind::GirderList, args[1], static_cast<int>(load.girders.size()));
     for (const std::string& message : selection.messages)
         if (!Say(message)) return EndAborted();
 
-    CamberFileText camber = writeCamberFile(load.girders, selection.selected);
+    CamberFileText camber = WriteCamberFile(load.girders, selection.selected);
     if (camber.refusal) return Abort(*camber.refusal);
     std::string error;
     if (!WriteOutputFile(files_.output, camber.text, error))

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "converters/common/ConverterConsole.hpp"
 #include "converters/tocamber/ToCamberRun.hpp"
 #include "environment/Environment.hpp"
 #include "platform/ProgramStart.hpp"
@@ -16,6 +17,6 @@ int main(int argc, char** argv) {
         return quillon::converters::tocamber::RunToCamber(args, env);
     } catch (const std::exception& e) {
         std::cerr << "Ql2Cmb: " << e.what() << '\n';
-        return -1;
+        return quillon::converters::kAbortStatus;
     }
 }

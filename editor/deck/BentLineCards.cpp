@@ -9,7 +9,7 @@ namespace quillon::editor {
 
 namespace {
 
-const cards::CardLayout& kCard = cards::kBentLineCard;
+constexpr const cards::CardLayout& kCard = cards::kBentLineCard;
 
 // Distance type digits 0-4 are items 0-4; there is no item for 5 (read as
 // item 4); 6 and 7 are items 5 and 6.
@@ -26,7 +26,7 @@ std::optional<int> SkewTypeItem(int code) {
     return code;
 }
 
-constexpr std::string_view kOptionFields[] = {"BreakGirderLines", "FlaredGirderOffsets",
+constexpr cards::FieldName kOptionFields[] = {"BreakGirderLines", "FlaredGirderOffsets",
                                               "ChordLayoutLine", "SuppressListing"};
 
 // The codes that follow the secondary reference, up to the end of the bent

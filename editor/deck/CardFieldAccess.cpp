@@ -31,27 +31,27 @@ bool WrittenCards::Add(WrittenCard card) {
     return true;
 }
 
-std::string CardFieldTexts::NumberText(std::string_view name, cards::MetricLength length) const {
-    const cards::Field& field = layout_[name];
+std::string CardFieldTexts::NumberText(cards::FieldName name, cards::MetricLength length) const {
+    const cards::Field& field = layout_.Find(name.View());
     return CardNumberText(cards::Text(card_, field), field.Decimals(UnitsOf(metric_), length));
 }
 
-std::string CardFieldTexts::NumberTextOrEmpty(std::string_view name) const {
+std::string CardFieldTexts::NumberTextOrEmpty(cards::FieldName name) const {
     return IsBlank(name) ? std::string() : NumberText(name);
 }
 
-std::string CardFieldTexts::StationText(std::string_view name) const {
-    const cards::Field& field = layout_[name];
+std::string CardFieldTexts::StationText(cards::FieldName name) const {
+    const cards::Field& field = layout_.Find(name.View());
     return FormatStationText(cards::Text(card_, field), field.Decimals(UnitsOf(metric_)), metric_);
 }
 
-std::string CardFieldTexts::AngleText(std::string_view name) const {
-    return FormatAngleText(Text(name), layout_[Joined(name, "degrees")].Width(),
-                           layout_[Joined(name, "seconds")].Decimals(UnitsOf(metric_)));
+std::string CardFieldTexts::AngleText(cards::FieldName name) const {
+    return FormatAngleText(Text(name), layout_.Find(Joined(name.View(), "degrees")).Width(),
+                           layout_.Find(Joined(name.View(), "seconds")).Decimals(UnitsOf(metric_)));
 }
 
-std::string_view CardFieldTexts::Rest(std::string_view name) const {
-    const size_t first = static_cast<size_t>(layout_[name].first - 1);
+std::string_view CardFieldTexts::Rest(cards::FieldName name) const {
+    const size_t first = static_cast<size_t>(layout_.Find(name.View()).first - 1);
     return first < card_.size() ? card_.substr(first) : std::string_view();
 }
 
@@ -80,9 +80,9 @@ void CardLineWriter::Fail(std::string_view label, std::string_view text, FieldFa
                             std::string(label),       DeckText(text), fault};
 }
 
-void CardLineWriter::Number(std::string_view name, std::string_view label, std::string_view text,
+void CardLineWriter::Number(cards::FieldName name, std::string_view label, std::string_view text,
                             cards::MetricLength length) {
-    const cards::Field& field = layout_[name];
+    const cards::Field& field = layout_.Find(name.View());
     NumberWith(field, label, text, field.Decimals(UnitsOf(metric_), length));
 }
 
@@ -93,24 +93,24 @@ void CardLineWriter::NumberWith(const cards::Field& field, std::string_view labe
     writer_.Put(field, written.text);
 }
 
-void CardLineWriter::Angle(std::string_view name, std::string_view label, std::string_view text) {
+void CardLineWriter::Angle(cards::FieldName name, std::string_view label, std::string_view text) {
     WrittenField written =
-        FormatAngleField(text, layout_[Joined(name, "degrees")].Width(),
-                         layout_[Joined(name, "seconds")].Decimals(UnitsOf(metric_)));
+        FormatAngleField(text, layout_.Find(Joined(name.View(), "degrees")).Width(),
+                         layout_.Find(Joined(name.View(), "seconds")).Decimals(UnitsOf(metric_)));
     if (!written.ok()) Fail(label, text, written.fault);
-    writer_.Put(layout_[name], written.text);
+    writer_.Put(layout_.Find(name.View()), written.text);
 }
 
-void CardLineWriter::Text(std::string_view name, std::string_view text) {
-    Text(layout_[name], text);
+void CardLineWriter::Text(cards::FieldName name, std::string_view text) {
+    Text(layout_.Find(name.View()), text);
 }
 
 void CardLineWriter::Text(const cards::Field& field, std::string_view text) {
     writer_.Put(field, FirstCharacters(text, field.Width()));
 }
 
-void CardLineWriter::Character(std::string_view name, char c) {
-    writer_.Put(layout_[name], DeckText(std::string_view(&c, 1)));
+void CardLineWriter::Character(cards::FieldName name, char c) {
+    writer_.Put(layout_.Find(name.View()), DeckText(std::string_view(&c, 1)));
 }
 
 WrittenCard CardLineWriter::Finish() const {

@@ -78,24 +78,32 @@ public:
     CardFieldTexts(const cards::CardLayout& layout, std::string_view card, bool metric)
         : layout_(layout), card_(card), metric_(metric) {}
 
-    const cards::Field& operator[](std::string_view name) const { return layout_[name]; }
+    const cards::Field& operator[](cards::FieldName name) const {
+        return layout_.Find(name.View());
+    }
     bool Metric() const { return metric_; }
 
     // The columns as they stand (padded with blanks where the line is shorter).
-    std::string Text(std::string_view name) const { return cards::Text(card_, layout_[name]); }
-    char Character(std::string_view name) const { return cards::Character(card_, layout_[name]); }
-    bool IsBlank(std::string_view name) const { return cards::IsBlank(card_, layout_[name]); }
+    std::string Text(cards::FieldName name) const {
+        return cards::Text(card_, layout_.Find(name.View()));
+    }
+    char Character(cards::FieldName name) const {
+        return cards::Character(card_, layout_.Find(name.View()));
+    }
+    bool IsBlank(cards::FieldName name) const {
+        return cards::IsBlank(card_, layout_.Find(name.View()));
+    }
     // The field's number text, with its implied decimals in this deck.
-    std::string NumberText(std::string_view name,
+    std::string NumberText(cards::FieldName name,
                            cards::MetricLength length = cards::MetricLength::Millimetres) const;
     // The same, and an empty text when the field is blank.
-    std::string NumberTextOrEmpty(std::string_view name) const;
-    std::string StationText(std::string_view name) const;
+    std::string NumberTextOrEmpty(cards::FieldName name) const;
+    std::string StationText(cards::FieldName name) const;
     // An angle group "<name>" of the fields "<name> degrees", "<name> minutes"
     // and "<name> seconds".
-    std::string AngleText(std::string_view name) const;
+    std::string AngleText(cards::FieldName name) const;
     // The line from the field's first column to the line's end, as it stands.
-    std::string_view Rest(std::string_view name) const;
+    std::string_view Rest(cards::FieldName name) const;
 
 private:
     const cards::CardLayout& layout_;
@@ -145,22 +153,24 @@ public:
     CardLineWriter(const cards::CardLayout& layout, bool metric, std::string rowKind = {},
                    int row = -1);
 
-    const cards::Field& operator[](std::string_view name) const { return layout_[name]; }
+    const cards::Field& operator[](cards::FieldName name) const {
+        return layout_.Find(name.View());
+    }
     bool Metric() const { return metric_; }
 
     // A number with the field's implied decimals in this deck, or `decimals`.
-    void Number(std::string_view name, std::string_view label, std::string_view text,
+    void Number(cards::FieldName name, std::string_view label, std::string_view text,
                 cards::MetricLength length = cards::MetricLength::Millimetres);
     void NumberWith(const cards::Field& field, std::string_view label, std::string_view text,
                     int decimals, Point point = Point::Implied);
     // An angle group (see CardFieldTexts::AngleText).
-    void Angle(std::string_view name, std::string_view label, std::string_view text);
+    void Angle(cards::FieldName name, std::string_view label, std::string_view text);
     // A text: its first characters, padded with blanks to the field's width.
-    void Text(std::string_view name, std::string_view text);
+    void Text(cards::FieldName name, std::string_view text);
     void Text(const cards::Field& field, std::string_view text);
-    void Character(std::string_view name, char c);
+    void Character(cards::FieldName name, char c);
     // A check box or option flag: "X" when set, else a blank.
-    void Flag(std::string_view name, bool set) { Character(name, set ? 'X' : ' '); }
+    void Flag(cards::FieldName name, bool set) { Character(name, set ? 'X' : ' '); }
     // A text placed as it is, fitted to the field by the caller.
     void Put(const cards::Field& field, std::string_view text) { writer_.Put(field, text); }
 

@@ -8,8 +8,8 @@ namespace quillon::editor {
 
 namespace {
 
-const cards::CardLayout& kFirst = cards::kCrossSlopeCard;
-const cards::CardLayout& kOverride = cards::kCrossSlopeOverrideCard;
+constexpr const cards::CardLayout& kFirst = cards::kCrossSlopeCard;
+constexpr const cards::CardLayout& kOverride = cards::kCrossSlopeOverrideCard;
 
 // The crown letters of the CrownType items, tested in item order.
 constexpr std::array<char, 4> kCrownLetters = {'A', 'B', 'C', 'P'};
@@ -18,7 +18,7 @@ constexpr char kDefaultCrownLetter = 'A';
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 struct Box {
-    std::string_view field;
+    cards::FieldName field;
     std::string_view label;
     std::string CrossTrans::*text;
     bool blankIsEmpty;  // a blank field empties the box, else it shows "0"
@@ -47,7 +47,7 @@ constexpr std::array<Box, 4> kBoxesAfterCurve = {{
     {"CrossTrans.CrownRight", "Crown Right Slope", &CrossTrans::CrownRight, false},
 }};
 
-constexpr std::string_view kMaxTransVC = "CrossTrans.MaxTransVC";
+constexpr cards::FieldName kMaxTransVC("CrossTrans.MaxTransVC");
 
 // The maximum transition curve length is written as it is read, but with
 // its last two columns blank where they would hold zeros (the way decks

@@ -8,7 +8,7 @@ namespace quillon::editor {
 
 namespace {
 
-const cards::CardLayout& kCard = cards::kDeadLoadCard;
+constexpr const cards::CardLayout& kCard = cards::kDeadLoadCard;
 
 // In a metric deck the unit letter "M" (the only one the metric converter
 // takes for metres) gives deflections in metres, anything else millimetres.
@@ -16,7 +16,11 @@ cards::MetricLength DeflectionLength(const DeadLoadRow& row) {
     return row.Text14 == "M" ? cards::MetricLength::Metres : cards::MetricLength::Millimetres;
 }
 
-std::string DeflectionField(int k) { return "Deflection" + std::to_string(k); }
+constexpr cards::FieldName kDeflectionFields[DeadLoad::kTenthPoints] = {
+    "Deflection0", "Deflection1", "Deflection2", "Deflection3", "Deflection4", "Deflection5",
+    "Deflection6", "Deflection7", "Deflection8", "Deflection9", "Deflection10"};
+
+cards::FieldName DeflectionField(int k) { return kDeflectionFields[static_cast<size_t>(k)]; }
 
 }  // namespace
 
@@ -31,7 +35,7 @@ void ReadDeadLoadCard(DeckModel& deck, int row, std::string_view card, MessageSi
     line.Text14 = fields.Text("DeflectionUnits");
     line.HiddenCode = fields.Character("LabelSpare");
     for (int k = 0; k < DeadLoad::kTenthPoints; ++k) {
-        const std::string name = DeflectionField(k);
+        const cards::FieldName name = DeflectionField(k);
         line.Deflection(k) = IsBlankField(fields.Text(name))
                                  ? std::string()
                                  : fields.NumberText(name, DeflectionLength(line));

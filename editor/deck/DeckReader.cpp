@@ -1,13 +1,10 @@
 #include "editor/deck/DeckReader.hpp"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <string_view>
 
 #include "cards/CardFields.hpp"
 #include "cards/CardLayouts.hpp"
-#include "converters/common/DeckUnits.hpp"
+#include "cards/DeckRules.hpp"
 #include "editor/deck/BentLineCards.hpp"
 #include "editor/deck/CrossSlopeCards.hpp"
 #include "editor/deck/DeadLoadCards.hpp"
@@ -18,32 +15,11 @@
 #include "editor/deck/RoadApproachCard.hpp"
 #include "editor/deck/VerticalCard.hpp"
 #include "fixedform/FieldReader.hpp"
+#include "platform/FileContents.hpp"
 
 namespace quillon::editor {
 
 namespace {
-
-constexpr std::string_view kCommentType = "99";
-
-// The file's bytes, or false with the system's reason.
-bool ReadWholeFile(const std::filesystem::path& path, std::string& content, std::string& reason) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        reason = std::strerror(errno);
-        return false;
-    }
-    char buffer[65536];
-    size_t read = 0;
-    while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, read);
-    const bool failed = std::ferror(file) != 0;
-    const int error = errno;
-    std::fclose(file);
-    if (failed) {
-        reason = std::strerror(error);
-        return false;
-    }
-    return true;
-}
 
 // Columns 1-2 of a line as they stand.
 std::string TypeOf(std::string_view line) { return cards::Text(line, cards::kCardType); }
@@ -101,7 +77,7 @@ private:
     void SkipUnread() {
         for (; next_ < lines_.size(); ++next_) {
             const std::string& line = lines_[next_];
-            if (TypeOf(line) == kCommentType)
+            if (cards::IsCommentCard(line))
                 notKept.Add(next_, line);
             else if (!fixedform::IsBlank(line))
                 return;
@@ -122,7 +98,7 @@ void ReadDeckLines(const std::vector<std::string>& lines, DeckModel& deck, Messa
         ReadDescriptionCard(deck, supply.Take(), messages);
     // The units of the deck's run, whatever the first card and a units card
     // said on their own.
-    deck.MetricFlag = converters::IsMetricDeck(lines);
+    deck.MetricFlag = cards::IsMetricDeck(lines);
 
     if (supply.Is(cards::kHorizontalAlignmentCard))
         ReadHorizontalCard(deck, supply.Take(), messages);
@@ -147,11 +123,10 @@ void ReadDeckLines(const std::vector<std::string>& lines, DeckModel& deck, Messa
 
 DeckFileResult ReadInputFile(const std::filesystem::path& path, DeckModel& deck,
                              MessageSink& messages) {
-    std::string content;
-    std::string reason;
-    if (!ReadWholeFile(path, content, reason)) return DeckFileResult::Failed(reason);
+    const FileContents file = ReadFileContents(path);
+    if (!file.ok) return DeckFileResult::Failed(file.reason);
     // LF, CRLF and a lone CR each end a line, as in a typed text.
-    ReadDeckLines(SplitTypedLines(content), deck, messages);
+    ReadDeckLines(SplitTypedLines(file.bytes), deck, messages);
     return DeckFileResult::Done();
 }
 

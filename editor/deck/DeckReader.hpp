@@ -21,8 +21,8 @@
 //
 // Lines end at LF, CRLF or a lone CR. "99" lines are skipped wherever they
 // stand, as the engine skips them, and so are lines of blanks. The deck's
-// units are those of its run: IsMetricDeck over the deck's lines, the rule
-// the metric converter applies, so a deck is read and saved in the units that
+// units are those of its run: cards::IsMetricDeck over the deck's lines, the
+// rule the metric converter applies, so a deck is read and saved in the units that
 // it runs in.
 //
 // Some cards are not kept: the skipped "99" lines, and every card left after

@@ -9,9 +9,9 @@ namespace quillon::editor {
 
 namespace {
 
-const cards::CardLayout& kFirst = cards::kDescriptionCard;
-const cards::CardLayout& kTextCard = cards::kDescriptionTextCard;
-constexpr std::string_view kText = "Description.Text";
+constexpr const cards::CardLayout& kFirst = cards::kDescriptionCard;
+constexpr const cards::CardLayout& kTextCard = cards::kDescriptionTextCard;
+constexpr cards::FieldName kText("Description.Text");
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 

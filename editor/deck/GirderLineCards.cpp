@@ -9,12 +9,12 @@ namespace quillon::editor {
 
 namespace {
 
-const cards::CardLayout& kCard = cards::kGirderLineCard;
+constexpr const cards::CardLayout& kCard = cards::kGirderLineCard;
 constexpr int kSegmentedOffsetCode = 5;  // the segmented line's initial offset type
 constexpr int kOffsetTypeCodes = 4;      // codes 1-4: items 0-3
 
 // The option columns, item by item of List1.
-constexpr std::string_view kOptionFields[] = {"BaseLineFlag", "ChordFlag", "CamberDiagramFlag",
+constexpr cards::FieldName kOptionFields[] = {"BaseLineFlag", "ChordFlag", "CamberDiagramFlag",
                                               "ConstantOffsetFlag", "SuppressListingFlag"};
 
 // The elevation shift of an "Offset Varies" line is in feet or metres, of

@@ -6,7 +6,7 @@ namespace quillon::editor {
 
 namespace {
 
-const cards::CardLayout& kCard = cards::kHorizontalAlignmentCard;
+constexpr const cards::CardLayout& kCard = cards::kHorizontalAlignmentCard;
 
 // The radius is written with its point punched and two decimals, fewer when
 // they do not fit; it is read with none implied.

@@ -8,12 +8,12 @@ namespace quillon::editor {
 
 namespace {
 
-const cards::CardLayout& kCard = cards::kReferenceLineCard;
+constexpr const cards::CardLayout& kCard = cards::kReferenceLineCard;
 
 // Lists whose item is the card digit itself, and lists whose item is the
 // digit less one.
 struct CodedList {
-    std::string_view field;
+    cards::FieldName field;
     Choice RefLine::*list;
     int firstDigit;  // the digit of item 0
     int items;
@@ -52,14 +52,15 @@ void WriteList(CardLineWriter& out, const CodedList& coded, const RefLine& form,
                                    [&](int item) { return Digit(item + coded.firstDigit); }, none));
 }
 
+// The form's check boxes and the card fields they set.
 struct Check {
-    std::string_view field;
+    cards::FieldName field;
     bool RefLine::*box;
 };
-constexpr Check kChecks[] = {{"RefLine.Check1", &RefLine::Check1},
-                             {"RefLine.Check2", &RefLine::Check2},
-                             {"RefLine.Check3", &RefLine::Check3},
-                             {"RefLine.Check4", &RefLine::Check4}};
+constexpr Check kChecks[] = {{"RefLine.BreakAtReferenceLine", &RefLine::Check1},
+                             {"RefLine.SuppressListing", &RefLine::Check2},
+                             {"RefLine.PatternShiftOffset", &RefLine::Check3},
+                             {"RefLine.XZeroPoints", &RefLine::Check4}};
 
 }  // namespace
 
@@ -69,14 +70,14 @@ void ReadReferenceLineCard(DeckModel& deck, std::string_view card, MessageSink& 
     CardFieldTexts fields(kCard, card, deck.MetricFlag);
     form.RefLineSta = fields.StationText("RefLine.RefLineSta");
     ReadList(fields, kStaOn, form, sink);
-    const char skew = fields.Character("RefLine.Option1");
+    const char skew = fields.Character("RefLine.SkewDirection");
     if (skew == 'L' || skew == 'l' || skew == '-')
         form.ChooseSkewLeft();
     else
         form.ChooseSkewRight();
     form.SkewAngle = fields.AngleText("RefLine.SkewAngle");
     ReadList(fields, kSkewRespTo, form, sink);
-    if (fields.Character("RefLine.Option4") == '1')
+    if (fields.Character("RefLine.DefaultBentSkew") == '1')
         form.ChooseSameBentSkew();
     else
         form.ChooseParallelBentSkew();
@@ -95,10 +96,10 @@ WrittenCard WriteReferenceLineCard(const DeckModel& deck) {
     CardLineWriter out(kCard, deck.MetricFlag);
     out.Number("RefLine.RefLineSta", "Reference Station", form.RefLineSta);
     WriteList(out, kStaOn, form, ' ');
-    out.Character("RefLine.Option1", form.Option2 ? 'R' : 'L');
+    out.Character("RefLine.SkewDirection", form.Option2 ? 'R' : 'L');
     out.Angle("RefLine.SkewAngle", "Skew Angle", form.SkewAngle);
     WriteList(out, kSkewRespTo, form, '0');
-    out.Character("RefLine.Option4", form.Option4 ? '1' : '0');
+    out.Character("RefLine.DefaultBentSkew", form.Option4 ? '1' : '0');
     WriteList(out, kLayoutLineIs, form, '0');
     for (const Check& check : kChecks) out.Flag(check.field, form.*check.box);
     WriteList(out, kRevLayoutLine, form, ' ');

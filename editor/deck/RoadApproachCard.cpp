@@ -8,10 +8,10 @@ namespace quillon::editor {
 
 namespace {
 
-const cards::CardLayout& kCard = cards::kRoadApproachCard;
+constexpr const cards::CardLayout& kCard = cards::kRoadApproachCard;
 
 struct Offset {
-    std::string_view field;
+    cards::FieldName field;
     std::string_view label;
     std::string RoadAppr::*box;
 };

@@ -8,7 +8,7 @@ namespace quillon::editor {
 
 namespace {
 
-const cards::CardLayout& kCard = cards::kVerticalAlignmentCard;
+constexpr const cards::CardLayout& kCard = cards::kVerticalAlignmentCard;
 
 enum class Kind {
     Number,  // a blank field shows "0"
@@ -17,7 +17,7 @@ enum class Kind {
 };
 
 struct Box {
-    std::string_view field;
+    cards::FieldName field;
     std::string_view label;
     std::string Vertical::*text;
     Kind kind;

@@ -1,7 +1,7 @@
 // What the main window's commands need of the world, behind small interfaces:
 // the programs they start, the shared file dialog, message boxes and the
-// question about unsaved edits, the settings store, the printer and the help
-// viewer. The window hands the commands Qt implementations; tests hand fakes.
+// question about unsaved edits, the listing viewer, the settings store, the
+// printer and the help viewer. The window hands the commands Qt implementations; tests hand fakes.
 #pragma once
 
 #include <filesystem>
@@ -34,6 +34,7 @@ struct ProgramOutcome {
     Ending ending = Ending::Exited;
     int exitStatus = 0;  // as the system reports it, 0-255: exit(-1) reads 255
     std::string reason;
+    std::string consoleText;  // what it printed, standard output and error as they came
 };
 
 // exit(-1), the converters' status for an aborted run, as the system reports it.
@@ -77,6 +78,14 @@ class UnsavedEditsQuestion {
 public:
     virtual ~UnsavedEditsQuestion() = default;
     virtual UnsavedEditsAnswer AskAboutUnsavedEdits() = 0;
+};
+
+// The listing viewer as Run Geometry fills it.
+class ListingViewer {
+public:
+    virtual ~ListingViewer() = default;
+    // Replaces the viewer's text (single-byte characters, lines ended by "\n").
+    virtual void ShowListing(std::string_view text) = 0;
 };
 
 // The per-user settings: texts under keys of the group "Settings".

@@ -4,6 +4,7 @@
 
 #include "converters/common/ConverterFiles.hpp"
 #include "editor/forms/ProgramRuns.hpp"
+#include "platform/FileContents.hpp"
 
 namespace quillon::editor {
 
@@ -13,6 +14,18 @@ using converters::ConverterFileName;
 
 std::string ChooseListing(EditorSession& session, CommandServices& services) {
     return ShowFileDialog(services.chooser, session.dialog, FileDialogMode::Open);
+}
+
+// Whether a camber input holds a problem: any line that is not blank.
+bool HoldsCamberProblem(const std::string& camberInput) {
+    const FileContents file = ReadFileContents(camberInput);
+    return file.ok && file.bytes.find_first_not_of(" \t\r\n") != std::string::npos;
+}
+
+// What the console text of a program says, without the line end it ends with.
+std::string_view ConsoleMessage(std::string_view console) {
+    const std::size_t end = console.find_last_not_of(" \t\r\n");
+    return end == std::string_view::npos ? std::string_view() : console.substr(0, end + 1);
 }
 
 }  // namespace
@@ -72,8 +85,21 @@ RunFormAfterOk CamberOk(EditorSession& session, CommandServices& services,
         return outcome.ending == ProgramOutcome::Ending::Crashed ? RunFormAfterOk::Close
                                                                  : RunFormAfterOk::StayOpen;
     }
-    if (!WrittenSince(before, camberInput)) {
-        services.messages.Warning("File" + camberInput + " does not exist.  Camber run aborted.");
+    const bool written = WrittenSince(before, camberInput);
+    const bool failed = outcome.exitStatus == kAbortedStatus;
+    if (failed || !written || !HoldsCamberProblem(camberInput)) {
+        // A failed run, or one whose girder list selected nothing, has said
+        // why on its console; QlCamb is not started, so its listing stays.
+        const std::string_view said = ConsoleMessage(outcome.consoleText);
+        if ((failed || written) && !said.empty()) {
+            services.messages.Warning(said);
+        } else if (!written) {
+            services.messages.Warning("File" + camberInput +
+                                      " does not exist.  Camber run aborted.");
+        } else {
+            services.messages.Warning("File" + camberInput +
+                                      " holds no camber problem.  Camber run aborted.");
+        }
         return RunFormAfterOk::Close;
     }
     const ProgramCall camber =

@@ -18,9 +18,15 @@
 //   Camber               an empty name offered; a name without "." ends
 //                        quietly with the form open; Ql2Cmb <base>.lis
 //                        GirderSelect, waited for; when it ran to its end and
-//                        wrote <base>.CMB, QlCamb <base>.CMB <base>.out, not
-//                        waited for; otherwise "File<base>.CMB does not
-//                        exist.  Camber run aborted."; the form closes
+//                        wrote <base>.CMB holding a problem, QlCamb
+//                        <base>.CMB <base>.out, not waited for. When Ql2Cmb
+//                        aborted (exit -1) or its girder list selected no
+//                        girder, what it printed on its console is shown and
+//                        QlCamb is not started, so the last camber listing
+//                        stays; with nothing printed, or when it wrote no
+//                        <base>.CMB, "File<base>.CMB does not exist.  Camber
+//                        run aborted." (or "... holds no camber problem.
+//                        ..." for an empty one). The form closes.
 //
 // A program that cannot start gives its message and keeps the form open, and
 // so does a cancelled wait for Ql2Cmb; a crashed Ql2Cmb gives its message and

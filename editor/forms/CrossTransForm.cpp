@@ -73,15 +73,20 @@ QLabel* AddField(QGridLayout* grid, int row, int column, QLabel* label, QWidget*
     return label;
 }
 
+// The grids of label and box pairs keep their columns aligned.
+void AlignColumns(QGridLayout* grid) {
+    grid->setColumnMinimumWidth(0, Pixels(2400));
+    grid->setColumnMinimumWidth(2, Pixels(2400));
+    grid->setColumnStretch(4, 1);
+}
+
+constexpr int kBox = 1092;
+
 }  // namespace
 
-CrossTransForm::CrossTransForm(DeckModel& deck)
-    : FormWindow(deck, "CrossTrans", "Cross-Slope and Transition Data") {
+// The crown type list with its drawing, and the first three slopes.
+std::vector<QWidget*> CrossTransForm::AddCrownAndSlopes(QVBoxLayout* layout) {
     CrossTrans& form = deck_.crossTrans;
-    auto* layout = new QVBoxLayout(this);
-    constexpr int kBox = 1092;
-
-    // The crown type with its drawing, and the first three slopes.
     auto* top = new QGridLayout;
     layout->addLayout(top);
     crownType_ = new QListWidget(this);
@@ -110,10 +115,27 @@ CrossTransForm::CrossTransForm(DeckModel& deck)
     AddField(top, 2, 2, MakeHeading("Pivot Offset from Profile Line (-Left):", this), pivotOffset);
     top->setColumnStretch(1, 1);
 
-    // The transitions in and out, side by side.
+    connect(crownType_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> chosen = crownType_->selectedItems();
+        Choice& crownType = deck_.crossTrans.CrownType;
+        if (chosen.isEmpty()) {
+            crownType = Choice();
+        } else {
+            crownType.Choose(crownType_->row(chosen.front()));
+        }
+        emit Edited();
+    });
+    return {crownType_, crossSlope, superRate, pivotOffset};
+}
+
+// The transitions in and out side by side, and the maximum length of a
+// transition's vertical curve; in and out alternate in the tab order.
+std::vector<QWidget*> CrossTransForm::AddTransitions(QVBoxLayout* layout) {
+    CrossTrans& form = deck_.crossTrans;
     layout->addSpacing(Pixels(120));
     auto* transitions = new QGridLayout;
     layout->addLayout(transitions);
+    AlignColumns(transitions);
     transitions->addWidget(MakeHeading("Transition In", this), 0, 0, 1, 2, Qt::AlignHCenter);
     transitions->addWidget(MakeHeading("Transition Out", this), 0, 2, 1, 2, Qt::AlignHCenter);
     QLineEdit* inRunOut = BoundTextBox("InRunOut", form.InRunOut, kBox);
@@ -138,11 +160,17 @@ CrossTransForm::CrossTransForm(DeckModel& deck)
     maxLength->addWidget(maxTransVC);
     maxLength->addStretch(1);
     layout->addLayout(maxLength);
+    return {inRunOut,   outRunout,   inTransLength, outTransLength,
+            inTransPer, outTransPer, maxTransVC};
+}
 
-    // The parabolic crown.
+// The parabolic crown: width and height, left and right slope.
+std::vector<QWidget*> CrossTransForm::AddParabolicCrown(QVBoxLayout* layout) {
+    CrossTrans& form = deck_.crossTrans;
     layout->addSpacing(Pixels(120));
     auto* parabolic = new QGridLayout;
     layout->addLayout(parabolic);
+    AlignColumns(parabolic);
     parabolic->addWidget(MakeHeading("Parabolic Crown", this), 0, 0, 1, 4, Qt::AlignHCenter);
     QLineEdit* crownWidth = BoundTextBox("CrownWidth", form.CrownWidth, kBox);
     QLineEdit* crownHeight = BoundTextBox("CrownHeight", form.CrownHeight, kBox);
@@ -152,17 +180,14 @@ CrossTransForm::CrossTransForm(DeckModel& deck)
     AddField(parabolic, 2, 0, MakeLabel("Height:", this), crownHeight);
     AddField(parabolic, 1, 2, MakeLabel("Left Slope:", this), crownLeft);
     AddField(parabolic, 2, 2, MakeLabel("Right Slope:", this), crownRight);
-    // The two grids of label and box pairs keep their columns aligned.
-    for (QGridLayout* g : {transitions, parabolic}) {
-        g->setColumnMinimumWidth(0, Pixels(2400));
-        g->setColumnMinimumWidth(2, Pixels(2400));
-        g->setColumnStretch(4, 1);
-    }
+    return {crownWidth, crownLeft, crownHeight, crownRight};
+}
 
-    // The override rows.
+// The override rows under their headings.
+void CrossTransForm::AddOverrideRows(QVBoxLayout* layout) {
     layout->addSpacing(Pixels(120));
     layout->addWidget(MakeSeparator(Qt::Horizontal, this));
-    std::vector<OverrideRow>& rows = form.OverRows;
+    std::vector<OverrideRow>& rows = deck_.crossTrans.OverRows;
     overrides_ = std::make_unique<BoundRows>(
         std::vector<CellBinding>{
             TextColumn(this, rows, "OverSta", kBox, &OverrideRow::OverSta),
@@ -179,7 +204,10 @@ CrossTransForm::CrossTransForm(DeckModel& deck)
     overrideRow->addWidget(Table());
     overrideRow->addStretch(1);
     layout->addLayout(overrideRow, 1);
+}
 
+// Add New Override and Hide, in tab order.
+std::vector<QWidget*> CrossTransForm::AddButtons(QVBoxLayout* layout) {
     auto* buttons = new QHBoxLayout;
     layout->addLayout(buttons);
     auto* add = new QPushButton("Add New Override", this);
@@ -189,28 +217,30 @@ CrossTransForm::CrossTransForm(DeckModel& deck)
     buttons->addWidget(add);
     buttons->addWidget(hide);
     buttons->addStretch(1);
-
-    connect(crownType_, &QListWidget::itemSelectionChanged, this, [this] {
-        const QList<QListWidgetItem*> chosen = crownType_->selectedItems();
-        Choice& crownType = deck_.crossTrans.CrownType;
-        if (chosen.isEmpty()) {
-            crownType = Choice();
-        } else {
-            crownType.Choose(crownType_->row(chosen.front()));
-        }
-        emit Edited();
-    });
     connect(add, &QPushButton::clicked, this, [this] {
         deck_.crossTrans.AddOverRecord();
         Refresh();
         emit Edited();
     });
+    return {add, hide};
+}
 
-    SetTabOrder({crownType_, crossSlope, superRate, pivotOffset, inRunOut, outRunout, inTransLength,
-                 outTransLength, inTransPer, outTransPer, maxTransVC, crownWidth, crownLeft,
-                 crownHeight, crownRight});
-    Table()->FollowInTabOrder(crownRight);
-    SetTabOrder({Table()->LastInTabOrder(), add, hide});
+CrossTransForm::CrossTransForm(DeckModel& deck)
+    : FormWindow(deck, "CrossTrans", "Cross-Slope and Transition Data") {
+    auto* layout = new QVBoxLayout(this);
+    std::vector<QWidget*> fields = AddCrownAndSlopes(layout);
+    const std::vector<QWidget*> transitions = AddTransitions(layout);
+    fields.insert(fields.end(), transitions.begin(), transitions.end());
+    const std::vector<QWidget*> parabolic = AddParabolicCrown(layout);
+    fields.insert(fields.end(), parabolic.begin(), parabolic.end());
+    AddOverrideRows(layout);
+    std::vector<QWidget*> buttons = AddButtons(layout);
+
+    // The fields, then the override rows, then the buttons.
+    SetTabOrder(fields);
+    Table()->FollowInTabOrder(fields.back());
+    buttons.insert(buttons.begin(), Table()->LastInTabOrder());
+    SetTabOrder(buttons);
     Refresh();
 }
 

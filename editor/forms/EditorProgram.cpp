@@ -1,10 +1,13 @@
 #include "editor/forms/EditorProgram.hpp"
 
 #include <QApplication>
+#include <iostream>
 
 #include "editor/forms/FileDialogChooser.hpp"
+#include "editor/forms/HelpCommands.hpp"
 #include "editor/forms/HelpWindow.hpp"
 #include "editor/forms/IniSettingsStore.hpp"
+#include "editor/forms/InstalledFolders.hpp"
 #include "editor/forms/ListingPrinter.hpp"
 #include "editor/forms/MainWindow.hpp"
 #include "editor/forms/MainWindowForms.hpp"
@@ -13,6 +16,19 @@
 #include "environment/Environment.hpp"
 
 namespace quillon::editor {
+
+namespace {
+
+// The install this build makes, as the build configured it.
+InstallLayout ConfiguredLayout() {
+    return InstallLayout{QUILLON_INSTALL_PREFIX, QUILLON_INSTALL_BINDIR, QUILLON_INSTALL_HELPDIR};
+}
+
+// The test hook of the install check (`make ci`): with QUILLON_REPORT_FOLDERS
+// set, the editor prints the folders it found and ends once its window is up.
+constexpr const char* kReportFoldersVariable = "QUILLON_REPORT_FOLDERS";
+
+}  // namespace
 
 int RunQuillon(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -36,7 +52,15 @@ int RunQuillon(int argc, char** argv) {
     QObject::connect(&window, &MainWindow::Closed, &help, &QWidget::close);
 
     window.show();
-    session.AppFolder = QCoreApplication::applicationDirPath().toStdString();
+    const EditorFolders folders = ResolveEditorFolders(
+        QCoreApplication::applicationDirPath().toStdString(), ConfiguredLayout());
+    session.AppFolder = folders.programs;
+    session.HelpFolder = folders.help;
+    if (qEnvironmentVariableIsSet(kReportFoldersVariable)) {
+        std::cout << "programs: " << folders.programs.string() << '\n'
+                  << "help page: " << HelpPage(folders.help).string() << '\n';
+        return std::cout.flush() ? 0 : 1;
+    }
     return application.exec();
 }
 

@@ -1,5 +1,6 @@
 // The editor Quillon as a library call: the main window on the user's
-// settings, the system's clock and the programs of its own folder.
+// settings, the system's clock, and the programs and help page of its
+// folder or of its install.
 #pragma once
 
 namespace quillon::editor {

@@ -1,6 +1,6 @@
 // The editor-wide values of one editor run, as the commands share them: the
-// deck in the forms, the deck file being edited, the editor's own folder and
-// the shared file dialog's properties.
+// deck in the forms, the deck file being edited, the folders of the programs
+// it starts and of its help page, and the shared file dialog's properties.
 #pragma once
 
 #include <filesystem>
@@ -16,9 +16,10 @@ struct EditorSession {
     // The deck file being edited: empty at start, set by File New, File Open
     // and File Save As when they succeed, written by File Save.
     std::string CurrentFileName;
-    // The folder of the editor's executable, where the programs it starts and
-    // its help page stand.
+    // The folder the editor starts its programs from (InstalledFolders.hpp).
     std::filesystem::path AppFolder;
+    // The folder of the editor's help page (InstalledFolders.hpp).
+    std::filesystem::path HelpFolder;
     FileDialogState dialog;
 };
 

@@ -38,7 +38,6 @@ bool MayLeaveEdits(EditorSession& session, CommandServices& services) {
 }
 
 void FileNew(EditorSession& session, CommandServices& services) {
-    if (!MayLeaveEdits(session, services)) return;
     session.dialog.filter = kNewFileFilter;
     session.dialog.title = kNewFileTitle;
     std::string chosen = ShowFileDialog(services.chooser, session.dialog, FileDialogMode::Open);
@@ -50,7 +49,9 @@ bool FileOpen(EditorSession& session, CommandServices& services) {
     session.dialog.filter = kOpenFileFilter;
     std::string chosen = ShowFileDialog(services.chooser, session.dialog, FileDialogMode::Open);
     if (chosen.empty()) return false;
-    const DeckFileResult result = ReadInputFile(chosen, session.deck, services.messages);
+    CollectedWarnings warnings;
+    const DeckFileResult result = ReadInputFile(chosen, session.deck, warnings);
+    if (!warnings.warnings.empty()) services.messages.Warnings(warnings.warnings);
     if (!result.ok) {
         services.messages.Warning("Cannot read " + chosen + ": " + result.reason);
         return false;

@@ -73,7 +73,8 @@ QLineEdit* MakeTextBox(const QString& name, int twips, QWidget* parent, int maxL
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     if (fixedPitch) box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    // Wide enough for the Part's width, and for a full field of characters.
+    // Wide enough for the width the form gives it, and for a full field of
+    // characters.
     int width = Pixels(twips);
     if (maxLength > 0)
         width = std::max(width, box->fontMetrics().horizontalAdvance(QString(maxLength, 'O')) +

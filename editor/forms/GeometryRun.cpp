@@ -1,10 +1,11 @@
 #include "editor/forms/GeometryRun.hpp"
 
+#include "cards/DeckRules.hpp"
 #include "converters/common/ConverterFiles.hpp"
-#include "converters/common/DeckUnits.hpp"
 #include "editor/forms/FileBytes.hpp"
 #include "editor/forms/ListingText.hpp"
 #include "editor/forms/ProgramRuns.hpp"
+#include "platform/FileContents.hpp"
 
 namespace quillon::editor {
 
@@ -34,38 +35,42 @@ bool RunPrograms(const EditorSession& session, CommandServices& services, const 
 
 }  // namespace
 
-std::optional<std::string> RunGeometry(EditorSession& session, CommandServices& services) {
+bool RunGeometry(EditorSession& session, CommandServices& services, ListingViewer& viewer) {
     session.dialog.filter = kGeometryRunFilter;
     const std::string deck = ShowFileDialog(services.chooser, session.dialog, FileDialogMode::Open);
-    if (deck.empty()) return std::nullopt;
+    if (deck.empty()) return false;
     const std::string base = converters::BaseName(deck);
     if (!converters::FileNameExtension(deck) || base.empty() || base.back() == '/') {
         services.messages.Warning(kNoInputFileSelected);
-        return std::nullopt;
+        return false;
     }
-    const FileBytes chosen = ReadFileBytes(deck);
+    const FileContents chosen = ReadFileContents(deck);
     if (!chosen.ok) {
         services.messages.Warning("Cannot read " + deck + ": " + chosen.reason);
-        return std::nullopt;
+        return false;
     }
-    const bool metric = converters::IsMetricDeck(SplitLines(chosen.bytes));
+    const bool metric = cards::IsMetricDeck(SplitLines(chosen.bytes));
 
     const std::string listing = converters::ConverterFileName(base, "lis");
     const FileStamp before = StampOf(listing);
-    if (!RunPrograms(session, services, deck, metric, base, listing)) return std::string();
+    const bool ran = RunPrograms(session, services, deck, metric, base, listing);
+    // The last listing goes before anything is said about this run's.
+    viewer.ShowListing({});
+    if (!ran) return true;
 
     if (!WrittenSince(before, listing)) {
         services.messages.Warning(std::string(kOutputFileNotFound) + listing);
-        return std::string();
+        return true;
     }
-    const FileBytes written = ReadFileBytes(listing);
+    const FileContents written = ReadFileContents(listing);
     if (!written.ok) {
         services.messages.Warning("Cannot read " + listing + ": " + written.reason);
-        return std::string();
+        return true;
     }
-    ListingDisplay display = ListingForDisplay(written.bytes);
+    const ListingDisplay display = ListingForDisplay(written.bytes);
     if (display.tooLarge) services.messages.Warning(kListingTooLarge);
-    return std::move(display.text);
+    viewer.ShowListing(display.text);
+    return true;
 }
 
 }  // namespace quillon::editor

@@ -13,12 +13,12 @@
 //   English  QlEngl <chosen file> <base>.lis, waited for
 //
 // QlM2e exiting -1 ends the run with a message naming its log; a program that
-// cannot start or crashes ends it with its message. The viewer is emptied,
-// then shows the listing when this run wrote it, else "Output file not found
-// <base>.lis"; a listing of more than 65000 bytes draws its warning first.
+// cannot start or crashes ends it with its message. Once the programs have
+// ended the viewer is emptied; then it shows the listing when this run wrote
+// it, else "Output file not found <base>.lis" is said over the empty viewer;
+// a listing of more than 65000 bytes draws its warning before it is shown.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,8 +32,8 @@ inline constexpr std::string_view kNoInputFileSelected = "No input file has been
 inline constexpr std::string_view kOutputFileNotFound = "Output file not found ";
 inline constexpr std::string_view kM2eLogName = "QlvrM2E.ELF";
 
-// The viewer's new text (Latin-1 bytes, lines ended by "\n"), or nothing when
-// the run ended before the viewer was touched.
-std::optional<std::string> RunGeometry(EditorSession& session, CommandServices& services);
+// True when programs were run (and the viewer emptied); false when the run
+// ended before, leaving the viewer as it was.
+bool RunGeometry(EditorSession& session, CommandServices& services, ListingViewer& viewer);
 
 }  // namespace quillon::editor

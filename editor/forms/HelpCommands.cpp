@@ -1,15 +1,15 @@
 #include "editor/forms/HelpCommands.hpp"
 
-#include "editor/forms/FileBytes.hpp"
+#include "platform/FileContents.hpp"
 
 namespace quillon::editor {
 
 namespace {
 
-void ShowHelp(const std::filesystem::path& appFolder, HelpViewer& viewer, MessageSink& messages,
+void ShowHelp(const std::filesystem::path& helpFolder, HelpViewer& viewer, MessageSink& messages,
               bool search) {
-    const std::filesystem::path page = HelpPage(appFolder);
-    const FileBytes content = ReadFileBytes(page);
+    const std::filesystem::path page = HelpPage(helpFolder);
+    const FileContents content = ReadFileContents(page);
     if (!content.ok) {
         messages.Warning("Cannot open the help file " + page.string() + ": " + content.reason);
         return;
@@ -19,17 +19,18 @@ void ShowHelp(const std::filesystem::path& appFolder, HelpViewer& viewer, Messag
 
 }  // namespace
 
-std::filesystem::path HelpPage(const std::filesystem::path& appFolder) {
-    return appFolder / std::string(kHelpPageName);
+std::filesystem::path HelpPage(const std::filesystem::path& helpFolder) {
+    return helpFolder / std::string(kHelpPageName);
 }
 
-void HelpContents(const std::filesystem::path& appFolder, HelpViewer& viewer,
+void HelpContents(const std::filesystem::path& helpFolder, HelpViewer& viewer,
                   MessageSink& messages) {
-    ShowHelp(appFolder, viewer, messages, false);
+    ShowHelp(helpFolder, viewer, messages, false);
 }
 
-void HelpSearch(const std::filesystem::path& appFolder, HelpViewer& viewer, MessageSink& messages) {
-    ShowHelp(appFolder, viewer, messages, true);
+void HelpSearch(const std::filesystem::path& helpFolder, HelpViewer& viewer,
+                MessageSink& messages) {
+    ShowHelp(helpFolder, viewer, messages, true);
 }
 
 }  // namespace quillon::editor

@@ -1,5 +1,5 @@
 // Help > Contents and Help > Search For Help On...: the editor's help page,
-// Quillon.html beside the program, in the help viewer (for a search with its
+// Quillon.html in the help folder, in the help viewer (for a search with its
 // find box focused). A page that cannot be read gives "Cannot open the help
 // file <path>: <reason>".
 #pragma once
@@ -14,10 +14,10 @@ namespace quillon::editor {
 
 inline constexpr std::string_view kHelpPageName = "Quillon.html";
 
-std::filesystem::path HelpPage(const std::filesystem::path& appFolder);
+std::filesystem::path HelpPage(const std::filesystem::path& helpFolder);
 
-void HelpContents(const std::filesystem::path& appFolder, HelpViewer& viewer,
+void HelpContents(const std::filesystem::path& helpFolder, HelpViewer& viewer,
                   MessageSink& messages);
-void HelpSearch(const std::filesystem::path& appFolder, HelpViewer& viewer, MessageSink& messages);
+void HelpSearch(const std::filesystem::path& helpFolder, HelpViewer& viewer, MessageSink& messages);
 
 }  // namespace quillon::editor

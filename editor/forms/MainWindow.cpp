@@ -117,6 +117,18 @@ double DotsPerInch(const QWidget& window) {
     return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
 }
 
+// The viewer Output as Run Geometry fills it.
+class OutputViewer : public ListingViewer {
+public:
+    explicit OutputViewer(QPlainTextEdit& output) : output_(output) {}
+    void ShowListing(std::string_view text) override {
+        output_.setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    }
+
+private:
+    QPlainTextEdit& output_;
+};
+
 ScreenRect RectOf(const QRect& rect) {
     return ScreenRect{rect.x(), rect.y(), rect.width(), rect.height()};
 }
@@ -218,7 +230,7 @@ void MainWindow::BuildMenus() {
 
     QMenu* form = bar->addMenu(QStringLiteral("&Data Entry"));
     form->setObjectName(QStringLiteral("mnuForm"));
-    for (int i = 0; i < kDataEntryItems; ++i) {
+    for (std::size_t i = 0; i < kDataEntry.size(); ++i) {
         dataEntry_[i] =
             add(form, kDataEntry[i].name, kDataEntry[i].caption, [this, i] { mnuForm_Click(i); });
         dataEntry_[i]->setCheckable(true);
@@ -301,7 +313,7 @@ void MainWindow::WritePlacement() {
 }
 
 void MainWindow::RefreshTicks() {
-    for (int i = 0; i < kDataEntryItems; ++i) {
+    for (std::size_t i = 0; i < kDataEntry.size(); ++i) {
         dataEntry_[i]->setChecked(session_.deck.ticks.*kDataEntry[i].tick);
     }
 }
@@ -343,12 +355,8 @@ void MainWindow::mnuFileSave_Click() { FileSave(session_, commands_); }
 void MainWindow::mnuFileSaveAs_Click() { FileSaveAs(session_, commands_); }
 
 void MainWindow::mnuFileRunGeometry_Click() {
-    const std::optional<std::string> text =
-        WhileRunning([this] { return RunGeometry(session_, commands_); });
-    if (text) {
-        output_->setPlainText(
-            QString::fromLatin1(text->data(), static_cast<qsizetype>(text->size())));
-    }
+    OutputViewer viewer(*output_);
+    WhileRunning([this, &viewer] { return RunGeometry(session_, commands_, viewer); });
 }
 
 template <class Form, class Ok>
@@ -393,11 +401,11 @@ void MainWindow::mnuEditCopy_Click() {
 }
 
 void MainWindow::mnuHelpContents_Click() {
-    HelpContents(session_.AppFolder, services_.help, services_.messages);
+    HelpContents(session_.HelpFolder, services_.help, services_.messages);
 }
 
 void MainWindow::mnuHelpSearch_Click() {
-    HelpSearch(session_.AppFolder, services_.help, services_.messages);
+    HelpSearch(session_.HelpFolder, services_.help, services_.messages);
 }
 
 void MainWindow::mnuHelpAbout_Click() {
@@ -405,10 +413,11 @@ void MainWindow::mnuHelpAbout_Click() {
     about.exec();
 }
 
-void MainWindow::mnuForm_Click(int item) {
+void MainWindow::mnuForm_Click(std::size_t item) {
     session_.deck.ticks.*kDataEntry[item].tick = true;
     dataEntry_[item]->setChecked(true);
-    services_.forms.Show(item);
+    // The item is one of the nine of the menu.
+    services_.forms.Show(static_cast<int>(item));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

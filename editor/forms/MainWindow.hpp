@@ -107,7 +107,7 @@ private:
     void mnuHelpContents_Click();
     void mnuHelpSearch_Click();
     void mnuHelpAbout_Click();
-    void mnuForm_Click(int item);
+    void mnuForm_Click(std::size_t item);
 
     // Runs a command that waits for programs; closing is refused meanwhile.
     template <class Command>

@@ -21,14 +21,24 @@ QStringList ArgumentsOf(const ProgramCall& call) {
     return arguments;
 }
 
-void SetUp(QProcess& process, const ProgramCall& call) {
+// The programs read nothing from the console. What a program waited for
+// prints is kept, both channels in the order they came; the rest is dropped.
+void SetUp(QProcess& process, const ProgramCall& call, bool keepConsole) {
     process.setProgram(QString::fromStdString(call.program.string()));
     process.setArguments(ArgumentsOf(call));
     process.setWorkingDirectory(QString::fromStdString(call.folder.string()));
-    // The programs read nothing from the console; what they print is not kept.
     process.setStandardInputFile(QProcess::nullDevice());
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
+    if (keepConsole) {
+        process.setProcessChannelMode(QProcess::MergedChannels);
+    } else {
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(QProcess::nullDevice());
+    }
+}
+
+std::string ConsoleTextOf(QProcess& process) {
+    const QByteArray printed = process.readAllStandardOutput();
+    return std::string(printed.constData(), static_cast<std::size_t>(printed.size()));
 }
 
 // Why a program or its folder cannot be used, as the system words it.
@@ -44,10 +54,10 @@ std::string WhyNotStarted(const ProgramCall& call, const QProcess& process) {
 
 ProgramOutcome ProcessRunner::RunAndWait(const ProgramCall& call) {
     QProcess process;
-    SetUp(process, call);
+    SetUp(process, call, true);
     process.start();
     if (!process.waitForStarted(-1)) {
-        return {ProgramOutcome::Ending::NotStarted, 0, WhyNotStarted(call, process)};
+        return {ProgramOutcome::Ending::NotStarted, 0, WhyNotStarted(call, process), {}};
     }
 
     const QString name = QString::fromStdString(call.program.filename().string());
@@ -75,17 +85,18 @@ ProgramOutcome ProcessRunner::RunAndWait(const ProgramCall& call) {
     if (cancelled && process.state() != QProcess::NotRunning) {
         process.kill();
         process.waitForFinished(-1);
-        return {ProgramOutcome::Ending::Cancelled, 0, {}};
+        return {ProgramOutcome::Ending::Cancelled, 0, {}, ConsoleTextOf(process)};
     }
     if (process.exitStatus() == QProcess::CrashExit) {
-        return {ProgramOutcome::Ending::Crashed, 0, process.errorString().toStdString()};
+        return {ProgramOutcome::Ending::Crashed, 0, process.errorString().toStdString(),
+                ConsoleTextOf(process)};
     }
-    return {ProgramOutcome::Ending::Exited, process.exitCode(), {}};
+    return {ProgramOutcome::Ending::Exited, process.exitCode(), {}, ConsoleTextOf(process)};
 }
 
 std::optional<std::string> ProcessRunner::StartDetached(const ProgramCall& call) {
     QProcess process;
-    SetUp(process, call);
+    SetUp(process, call, false);
     if (process.startDetached()) return std::nullopt;
     return WhyNotStarted(call, process);
 }

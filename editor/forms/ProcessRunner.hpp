@@ -1,5 +1,6 @@
 // Programs started as separate processes (QProcess): an argument list, no
-// shell, in the call's folder, with no window of their own. A program waited
+// shell, in the call's folder, with no window of their own. What a program
+// waited for prints is kept in its outcome. A program waited
 // for shows the modal "Running <name>..." whose Cancel kills it and ends the
 // wait; the windows keep repainting meanwhile and there is no time limit.
 #pragma once

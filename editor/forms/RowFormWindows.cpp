@@ -30,7 +30,7 @@ CellBinding EnabledWhen(CellBinding binding, Rows& rows, Enabled enabled) {
     return binding;
 }
 
-int Width(const cards::CardLayout& card, const char* field) { return card[field].Width(); }
+int Width(const cards::CardLayout& card, const char* field) { return card.Find(field).Width(); }
 
 }  // namespace
 

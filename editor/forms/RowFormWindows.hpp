@@ -12,6 +12,8 @@
 
 class QListWidget;
 class QPushButton;
+class QVBoxLayout;
+class QWidget;
 
 namespace quillon::editor {
 
@@ -106,6 +108,13 @@ public:
     RowTable* Table() const { return overrides_->Table(); }
 
 private:
+    // Each group of fields, added below the ones before; its controls in tab order.
+    std::vector<QWidget*> AddCrownAndSlopes(QVBoxLayout* layout);
+    std::vector<QWidget*> AddTransitions(QVBoxLayout* layout);
+    std::vector<QWidget*> AddParabolicCrown(QVBoxLayout* layout);
+    void AddOverrideRows(QVBoxLayout* layout);
+    std::vector<QWidget*> AddButtons(QVBoxLayout* layout);
+
     QListWidget* crownType_;
     std::unique_ptr<BoundRows> overrides_;
 };

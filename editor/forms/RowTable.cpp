@@ -96,8 +96,11 @@ void RowTable::FixColumnWidths(const std::vector<QWidget*>& firstRow) {
         labels.push_back(label);
         const int need = label->sizeHint().width() + kHeadingGap;
         int have = kColumnSpacing * (heading.span - 1);
-        for (int c = heading.first; c < heading.first + heading.span; ++c) have += widths_[c];
-        if (need > have) widths_[heading.first + heading.span - 1] += need - have;
+        // A heading's columns are columns of the table, counted from 0.
+        const auto first = static_cast<std::size_t>(heading.first);
+        const auto end = first + static_cast<std::size_t>(heading.span);
+        for (std::size_t c = first; c < end; ++c) have += widths_[c];
+        if (need > have) widths_[end - 1] += need - have;
     }
     for (size_t i = 0; i < headings_.size(); ++i) {
         const Heading& heading = headings_[i];

@@ -289,21 +289,27 @@ QComboBox* RefLineForm::BoundDropDown(const QString& name, const QStringList& it
     return box;
 }
 
-RefLineForm::RefLineForm(DeckModel& deck) : FormWindow(deck, "RefLine", "Reference Line") {
+// The reference station and what it is measured on.
+std::vector<QWidget*> RefLineForm::AddStationFields(QVBoxLayout* layout) {
     RefLine& form = deck_.refLine;
-    auto* layout = new QVBoxLayout(this);
-
     auto* station = new QGridLayout;
     layout->addLayout(station);
     QLineEdit* refLineSta = BoundTextBox("RefLineSta", form.RefLineSta, 1212);
     QComboBox* staOn = BoundDropDown("StaOn", ItemTexts(RefLine::kStaOnItems), form.StaOn, 1692);
     AddField(station, 0, 0, "Reference Station:", refLineSta, true);
     AddField(station, 0, 2, "Station is on:", staOn, true);
+    return {refLineSta, staOn};
+}
 
+// The skew: its direction, angle and reference, the default skew of the bent
+// lines as an option group of its own, and the layout line.
+std::vector<QWidget*> RefLineForm::AddSkewFields(QVBoxLayout* layout) {
+    RefLine& form = deck_.refLine;
     layout->addWidget(MakeSeparator(Qt::Horizontal, this));
     layout->addWidget(MakeHeading("Skew", this));
     auto* skew = new QGridLayout;
     layout->addLayout(skew);
+    AlignColumns(skew);
     skewLeft_ = MakeOption("Option1", "Left", this);
     skewRight_ = MakeOption("Option2", "Right", this);
     skewLeft_->setMinimumWidth(Pixels(732));
@@ -320,7 +326,6 @@ RefLineForm::RefLineForm(DeckModel& deck) : FormWindow(deck, "RefLine", "Referen
         BoundDropDown("SkewRespTo", ItemTexts(RefLine::kSkewRespToItems), form.SkewRespTo, 1332);
     AddField(skew, 1, 0, "With Respect to:", skewRespTo);
 
-    // The default skew of the bent lines: its own option group.
     auto* picture1 = new QWidget(this);
     picture1->setObjectName("Picture1");
     auto* bentSkew = new QVBoxLayout(picture1);
@@ -342,29 +347,34 @@ RefLineForm::RefLineForm(DeckModel& deck) : FormWindow(deck, "RefLine", "Referen
     AddField(skew, 3, 0, "Layout Line Is:", layoutLineIs, true);
     AddField(skew, 3, 2, "Reverse Layout Line:", revLayoutLine, true);
 
-    layout->addWidget(MakeSeparator(Qt::Horizontal, this));
-    layout->addWidget(MakeHeading("Transform Constant for Layout Coordinates", this));
-    auto* transform = new QGridLayout;
-    layout->addLayout(transform);
-    QLineEdit* transX = BoundTextBox("TransX", form.TransX, 1212);
-    QLineEdit* transY = BoundTextBox("TransY", form.TransY, 1452);
-    AddField(transform, 0, 0, "X:", transX);
-    AddField(transform, 0, 2, "Y:", transY);
+    OnChosen(skewLeft_, [this] { deck_.refLine.ChooseSkewLeft(); });
+    OnChosen(skewRight_, [this] { deck_.refLine.ChooseSkewRight(); });
+    OnChosen(parallel_, [this] { deck_.refLine.ChooseParallelBentSkew(); });
+    OnChosen(sameSkew_, [this] { deck_.refLine.ChooseSameBentSkew(); });
+    return {skewLeft_, skewRight_, skewAngle,    skewRespTo,
+            parallel_, sameSkew_,  layoutLineIs, revLayoutLine};
+}
 
+// A heading over a grid of two label and box pairs: X and Y of the transform
+// constant, or the begin and end stations of the valid data.
+std::vector<QWidget*> RefLineForm::AddPairOfFields(QVBoxLayout* layout, const char* heading,
+                                                   const FieldOfForm& first,
+                                                   const FieldOfForm& second) {
     layout->addWidget(MakeSeparator(Qt::Horizontal, this));
-    layout->addWidget(MakeHeading("Limits of Valid Elevation and Cross-Slope Data", this));
-    auto* limits = new QGridLayout;
-    layout->addLayout(limits);
-    QLineEdit* limitBegSta = BoundTextBox("LimitBegSta", form.LimitBegSta, 1332);
-    QLineEdit* limitEndSta = BoundTextBox("LimitEndSta", form.LimitEndSta, 1212);
-    AddField(limits, 0, 0, "Begin Station:", limitBegSta);
-    AddField(limits, 0, 2, "End Station:", limitEndSta);
-    // The three grids of label and box pairs keep their columns aligned.
-    for (QGridLayout* g : {skew, transform, limits}) {
-        g->setColumnMinimumWidth(0, Pixels(1440));
-        g->setColumnMinimumWidth(2, Pixels(1500));
-    }
+    layout->addWidget(MakeHeading(heading, this));
+    auto* grid = new QGridLayout;
+    layout->addLayout(grid);
+    AlignColumns(grid);
+    QLineEdit* firstBox = BoundTextBox(first.name, first.text, first.twips);
+    QLineEdit* secondBox = BoundTextBox(second.name, second.text, second.twips);
+    AddField(grid, 0, 0, first.label, firstBox);
+    AddField(grid, 0, 2, second.label, secondBox);
+    return {firstBox, secondBox};
+}
 
+// The four one-column options.
+std::vector<QWidget*> RefLineForm::AddOptionFields(QVBoxLayout* layout) {
+    RefLine& form = deck_.refLine;
     layout->addWidget(MakeSeparator(Qt::Horizontal, this));
     layout->addWidget(MakeHeading("Options", this));
     auto* options = new QGridLayout;
@@ -379,18 +389,34 @@ RefLineForm::RefLineForm(DeckModel& deck) : FormWindow(deck, "RefLine", "Referen
     options->addWidget(check2, 0, 1);
     options->addWidget(check3, 1, 0);
     options->addWidget(check4, 1, 1);
+    return {check1, check2, check3, check4};
+}
 
+// The grids of label and box pairs keep their columns aligned.
+void RefLineForm::AlignColumns(QGridLayout* grid) {
+    grid->setColumnMinimumWidth(0, Pixels(1440));
+    grid->setColumnMinimumWidth(2, Pixels(1500));
+}
+
+RefLineForm::RefLineForm(DeckModel& deck) : FormWindow(deck, "RefLine", "Reference Line") {
+    RefLine& form = deck_.refLine;
+    auto* layout = new QVBoxLayout(this);
+    std::vector<QWidget*> tabOrder = AddStationFields(layout);
+    auto follow = [&tabOrder](const std::vector<QWidget*>& next) {
+        tabOrder.insert(tabOrder.end(), next.begin(), next.end());
+    };
+    follow(AddSkewFields(layout));
+    follow(AddPairOfFields(layout, "Transform Constant for Layout Coordinates",
+                           {"TransX", "X:", form.TransX, 1212},
+                           {"TransY", "Y:", form.TransY, 1452}));
+    follow(AddPairOfFields(layout, "Limits of Valid Elevation and Cross-Slope Data",
+                           {"LimitBegSta", "Begin Station:", form.LimitBegSta, 1332},
+                           {"LimitEndSta", "End Station:", form.LimitEndSta, 1212}));
+    follow(AddOptionFields(layout));
     QPushButton* hide = MakeHideButton("Command4");
     layout->addLayout(CentredButton(hide, 972));
-
-    OnChosen(skewLeft_, [this] { deck_.refLine.ChooseSkewLeft(); });
-    OnChosen(skewRight_, [this] { deck_.refLine.ChooseSkewRight(); });
-    OnChosen(parallel_, [this] { deck_.refLine.ChooseParallelBentSkew(); });
-    OnChosen(sameSkew_, [this] { deck_.refLine.ChooseSameBentSkew(); });
-
-    SetTabOrder({refLineSta, staOn, skewLeft_, skewRight_, skewAngle, skewRespTo, parallel_,
-                 sameSkew_, layoutLineIs, revLayoutLine, transX, transY, limitBegSta, limitEndSta,
-                 check1, check2, check3, check4, hide});
+    tabOrder.push_back(hide);
+    SetTabOrder(tabOrder);
     Refresh();
 }
 

@@ -4,13 +4,19 @@
 // and captions are the forms' own texts.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "editor/forms/FormWindow.hpp"
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
+class QVBoxLayout;
+class QWidget;
 
 namespace quillon::editor {
 
@@ -66,8 +72,23 @@ public:
     void Refresh() override;
 
 private:
+    // A text box of the form: its name, label, model text and width in twips.
+    struct FieldOfForm {
+        const char* name;
+        const char* label;
+        std::string& text;
+        int twips;
+    };
+
     QComboBox* BoundDropDown(const QString& name, const QStringList& items, Choice& target,
                              int twips);
+    // Each group of fields, added below the ones before; its controls in tab order.
+    std::vector<QWidget*> AddStationFields(QVBoxLayout* layout);
+    std::vector<QWidget*> AddSkewFields(QVBoxLayout* layout);
+    std::vector<QWidget*> AddPairOfFields(QVBoxLayout* layout, const char* heading,
+                                          const FieldOfForm& first, const FieldOfForm& second);
+    std::vector<QWidget*> AddOptionFields(QVBoxLayout* layout);
+    void AlignColumns(QGridLayout* grid);
 
     std::vector<std::pair<QComboBox*, Choice*>> lists_;
     QRadioButton* skewLeft_;

@@ -14,7 +14,8 @@ namespace ff = quillon::fixedform;
 namespace {
 
 // Transition curves shorter than this are too short for the alignment (feet;
-// the single-precision value of 19.8 the old tables compared with).
+// 19.8 held in single precision, a hair below it, so that a curve of 19.8
+// feet is long enough).
 constexpr double kShortCurve = 19.799999237060547;
 // Slopes that differ by more than this differ from the slopes on tangent.
 constexpr double kChangedSlope = 0.0000001;

@@ -62,7 +62,7 @@ bool SameSlopes(const CrossSlopeRow& a, double left, double right) {
     return std::fabs(a.left - left) < kSameSlope && std::fabs(a.right - right) < kSameSlope;
 }
 
-// Step 2: rows that repeat the slopes on tangent before the first change;
+// Drops the rows that repeat the slopes on tangent before the first change;
 // false when no row changes them.
 bool DropLeadingRepeats(CrossSlopeBreakTable& t) {
     const CrossSlopeRow& first = t.rows[0];
@@ -81,8 +81,8 @@ bool DropLeadingRepeats(CrossSlopeBreakTable& t) {
     return true;
 }
 
-// Step 4: a break lying on the straight line between its neighbours is no
-// break.
+// Drops each break that lies on the straight line between its neighbours:
+// it is no break.
 void DropStraightPoints(CrossSlopeBreakTable& t) {
     int k = 3;
     while (k <= t.count) {
@@ -107,7 +107,7 @@ void DropStraightPoints(CrossSlopeBreakTable& t) {
     }
 }
 
-// Step 5: each transition curve as long as the room to its neighbours allows.
+// Makes each transition curve as long as the room to its neighbours allows.
 void SetCurveLengths(CrossSlopeBreakTable& t) {
     const int n = t.count;
     const double maxVC = t.maxTransVC;
@@ -122,8 +122,8 @@ void SetCurveLengths(CrossSlopeBreakTable& t) {
                                          RowAt(t, j + 1).station - RowAt(t, j).station, maxVC});
 }
 
-// Step 6: lengths cut to whole multiples of 5, and short ones raised to 20.0
-// where the neighbours leave room.
+// Cuts the curve lengths to whole multiples of 5, and raises short ones to
+// 20.0 where the neighbours leave room.
 void RoundCurveLengths(CrossSlopeBreakTable& t) {
     const int n = t.count;
     for (int j = 2; j <= n; ++j) {
@@ -147,8 +147,8 @@ void RoundCurveLengths(CrossSlopeBreakTable& t) {
     }
 }
 
-// Step 7: the slopes where each curve begins and ends, on the straight lines
-// to the neighbouring breaks.
+// Sets the slopes where each curve begins and ends, on the straight lines to
+// the neighbouring breaks.
 void SetCurveEndSlopes(CrossSlopeBreakTable& t) {
     const int n = t.count;
     CrossSlopeRow& second = RowAt(t, 2);

@@ -123,9 +123,9 @@ void BuildHorizontalAlignment(EngineRun& run, AlignmentState& alignment, bool ca
     bool computed = false;
     if (curve) {
         const double f = IsLeftHand(card.curveDirection) ? -1.0 : 1.0;
-        const double degree = geometry::AngleFromDegreesMinutesSeconds(
+        const double degree = angles::AngleFromDegreesMinutesSeconds(
             card.degreeDegrees, card.degreeMinutes, card.degreeSeconds);
-        const double delta = geometry::AngleFromDegreesMinutesSeconds(
+        const double delta = angles::AngleFromDegreesMinutesSeconds(
             card.deltaDegrees, card.deltaMinutes, card.deltaSeconds);
         const geometry::CurveError error = geometry::ComputeHorizontalCurve(
             h, f, degree, card.radius, delta, card.inSpiral, card.outSpiral, card.piStation);

@@ -26,7 +26,7 @@ inline constexpr double kEquationPlacementTolerance = 0.032;
 // equation was used.
 bool PlaceStationEquation(geometry::HorizontalAlignment& h);
 
-// Step 7 of the alignment cards: writes the HORIZONTAL ALIGNMENT DATA
+// The alignment cards' horizontal alignment: writes the HORIZONTAL ALIGNMENT DATA
 // section and builds alignment.horizontal. The current card is the first 04
 // card (its reference station places a horizontal tangent).
 //   cardFailed      a field of the 01 card did not read (its box is written):

@@ -69,9 +69,9 @@ void WriteCrownedSlope(std::span<char, 10> text, int crownCode, double x, double
 }  // namespace
 
 double ProfileElevation(const VerticalProfile& p, double s) {
-    const int nv = p.nv < 2 ? 2 : (p.nv > 3 ? 3 : p.nv);
-    int m = nv;
-    for (int k = 2; k <= nv; ++k) {
+    const std::size_t nv = std::clamp<std::size_t>(p.nv, 2, 3);
+    std::size_t m = nv;
+    for (std::size_t k = 2; k <= nv; ++k) {
         if (p.sta[k] - p.l1[k] >= s) {
             m = k - 1;
             break;

@@ -50,7 +50,7 @@ double Parabola(double gIn, double gOut, double l1, double l2) {
 
 // The tangent gap after PI m: from its curve end to the next curve's start,
 // or MaxTransVC after the last PI.
-double GapAfter(const VerticalProfile& p, int m, double maxTransVC) {
+double GapAfter(const VerticalProfile& p, std::size_t m, double maxTransVC) {
     if (m >= p.nv) return maxTransVC;
     return p.sta[m + 1] - p.l1[m + 1] - p.sta[m] - p.l2[m];
 }
@@ -93,7 +93,7 @@ void WriteAssignWarning(EngineRun& run, const Stationing& stationing, double sta
                           .str());
 }
 
-// Steps 5-7 of the build: grades between the PIs, parabolas and the curves
+// The grades between the PIs, parabolas and the curves
 // the engine assigns. Returns false when two curves overlap.
 bool ComputeCurves(EngineRun& run, const CrossSlopeCard& crossSlope, const Stationing& stationing,
                    VerticalProfile& p) {
@@ -101,7 +101,7 @@ bool ComputeCurves(EngineRun& run, const CrossSlopeCard& crossSlope, const Stati
     bool lapFree = true;
     double gIn = p.gr[2];
     double previousGap = maxTransVC;
-    for (int m = 2; m <= p.nv; ++m) {
+    for (std::size_t m = 2; m <= p.nv; ++m) {
         p.k[m] = 0.0;
         if (m < p.nv) p.gr[m + 1] = (p.elev[m + 1] - p.elev[m]) / (p.sta[m + 1] - p.sta[m]);
         double gap = GapAfter(p, m, maxTransVC);
@@ -133,7 +133,7 @@ bool ComputeCurves(EngineRun& run, const CrossSlopeCard& crossSlope, const Stati
 
 // The side a PI's lines are printed on: a sag curve on the left, a crest on
 // the right. A PI without a curve follows its grade change (rising: sag).
-bool PrintsOnSagSide(const VerticalProfile& p, int m) {
+bool PrintsOnSagSide(const VerticalProfile& p, std::size_t m) {
     if (p.k[m] != 0.0) return p.k[m] > 0.0;
     return p.gr[m + 1] - p.gr[m] > 0.0;
 }
@@ -165,8 +165,8 @@ std::string CrestLine(const RunState& state, const Stationing& stationing, const
 }
 
 // The lines of PI m: curve begin, PI, curve end.
-void WritePIBlock(EngineRun& run, const Stationing& stationing, const VerticalProfile& p, int m,
-                  bool endPI) {
+void WritePIBlock(EngineRun& run, const Stationing& stationing, const VerticalProfile& p,
+                  std::size_t m, bool endPI) {
     const RunState& state = run.state;
     const double sta = p.sta[m];
     const double atPI = ListedLength(state, p.baseElevation + p.elev[m]);
@@ -236,7 +236,7 @@ void StartContinuedPage(EngineRun& run) {
     WriteColumnTitles(run);
 }
 
-// Step 3: the PIs of the card; false after a fatal error (box written).
+// Places the PIs of the card; false after a fatal error (box written).
 bool ReadPIs(EngineRun& run, const VerticalAlignmentCard& card, const Stationing& stationing,
              ValidDataLimits& limits, VerticalProfile& p) {
     if (p.nv == 3) {
@@ -265,11 +265,11 @@ bool ReadPIs(EngineRun& run, const VerticalAlignmentCard& card, const Stationing
     return true;
 }
 
-// Step 4: the grades the card leaves out; false after a fatal error.
+// Finds the grades the card leaves out; false after a fatal error.
 bool FindGrades(EngineRun& run, const VerticalAlignmentCard& card, ValidDataLimits& limits,
                 VerticalProfile& p) {
     const bool twoPIs = p.nv == 3;
-    const int last = p.nv + 1;
+    const std::size_t last = p.nv + 1;
     auto chord = [&] { return (p.elev[2] - p.elev[3]) / (p.sta[2] - p.sta[3]); };
     if (card.gradeInGiven) p.gr[2] = card.gradeIn;
     if (card.gradeOutGiven) {
@@ -334,16 +334,20 @@ void WriteVerticalAlignmentHeading(EngineRun& run, int lines, double grade) {
 
 void WriteVerticalAlignmentTable(EngineRun& run, const Stationing& stationing,
                                  const VerticalProfile& p) {
-    const int nv = p.nv;
+    const std::size_t nv = p.nv;
+    // The lines the table takes, a count of at most 13 on the page.
+    const int piCount = static_cast<int>(nv);
     WriteVerticalAlignmentHeading(
-        run, std::min(0, (4 * nv - 12) * (nv - 5)) - std::min(4 * nv + 1, 13), p.gr[2]);
+        run, std::min(0, (4 * piCount - 12) * (piCount - 5)) - std::min(4 * piCount + 1, 13),
+        p.gr[2]);
     const bool openBegin = p.gr[2] > kOpenGrade;
     const bool openEnd = p.gr[nv + 1] > kOpenGrade;
-    for (int m = 2; m <= nv; ++m) {
+    for (std::size_t m = 2; m <= nv; ++m) {
         bool gradeShown = false;
         if (m < nv) {
             int pageLeft = run.listing.LinesLeft();
-            int need = 4 * std::max(0, m - nv + 2) + 6;
+            // Kept together: six lines, ten when the next PI is the last.
+            int need = m + 1 == nv ? 10 : 6;
             WriteVerticalAlignmentHeading(run, need, p.gr[m]);
             gradeShown = need >= pageLeft;
         }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 #include "engine/alignment/AlignmentCards.hpp"
 #include "engine/run/EngineRun.hpp"
@@ -22,7 +23,7 @@ namespace quillon::engine {
 // holds no PI (the begin side of the first grade); gr[NV + 1] is the leaving
 // grade. Index 0 is never used.
 struct VerticalProfile {
-    int nv = 2;
+    std::size_t nv = 2;
     std::array<double, 5> sta{};   // station of PI m, internal (feet)
     std::array<double, 5> l1{};    // curve length before PI m (feet), 0 without a curve
     std::array<double, 5> l2{};    // curve length after PI m (feet)

@@ -26,10 +26,10 @@ namespace quillon::engine {
 // before it. A punched 0 is used.
 std::vector<double> ApproachOffsets(const RoadApproachCard& card);
 
-// Rows r = 1, 1 + step, ... are listed. Step 1, but after a fatal error of
-// the run (runError) only the first and last rows of the back list: step
-// N1 - 1, or rows - 1 when the back list holds one station or none; never
-// below 1.
+// Rows r = 1, 1 + step, ... are listed. Every row (a step of 1), but after a
+// fatal error of the run (runError) only the first and last rows of the back
+// list: a step of N1 - 1, or rows - 1 when the back list holds one station or
+// none; never below 1.
 int ApproachRowStep(bool runError, int backEntries, int rows);
 
 // One half of a row, as printed.

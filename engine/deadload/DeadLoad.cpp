@@ -275,7 +275,9 @@ bool HasSetForGirder(const std::vector<DeadLoadRecord>& records, int girderCode)
     return false;
 }
 
-// Step 4: a span asked for without a set.
+// Boxes each span asked for without a set: a girder line and bent line whose
+// codes no 07 card pairs, or a bent line's code that no 07 card carries (its
+// code is then dropped).
 void CheckDeadLoadCodes(EngineRun& run, LineSetState& lineSet) {
     const std::vector<DeadLoadRecord>& records = lineSet.deadLoad.records;
     const GirderLineTable& girders = lineSet.girders;

@@ -95,7 +95,7 @@ CurveError ComputeHorizontalCurve(HorizontalAlignment& h, double f, double degre
 
     h.sinDelta = std::sin(h.delta);
     h.cosDelta = std::cos(h.delta);
-    if (std::abs(delta - kHalfPi) < kRightAngleTolerance) {
+    if (std::abs(delta - angles::kHalfPi) < kRightAngleTolerance) {
         h.t1 = std::abs(h.rp2);
         h.t2 = std::abs(h.rp1);
     } else {

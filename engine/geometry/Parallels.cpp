@@ -90,8 +90,8 @@ Pair IntersectLineWithParallelSkew(const HorizontalAlignment& h, AlignmentFrame&
     if (status.failed) return r;
     StationOffsetOfPoint(h, frame, r, status);
     if (status.failed) return Pair(0.0, 0.0);
-    skew = WithinQuarterTurn(std::atan2(h.f * foot.imag(), -h.f * foot.real()) + h.f * kHalfPi -
-                             frame.phi);
+    skew = angles::WithinQuarterTurn(std::atan2(h.f * foot.imag(), -h.f * foot.real()) +
+                                     h.f * angles::kHalfPi - frame.phi);
     return r;
 }
 

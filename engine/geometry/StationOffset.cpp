@@ -79,7 +79,7 @@ bool FootOnSpiral(const HorizontalAlignment& h, Pair z, double theta, double ls,
         double rho = ls * h.radius / l;  // radius of curvature at l
         double a = f * (z.imag() + rho * std::sin(tau) - l * SpiralXOverL(tau));
         double b = std::abs(l * SpiralYOverL(tau) + rho * std::cos(tau) - z.real());
-        phi = WithinQuarterTurn(std::atan2(a, b));
+        phi = angles::WithinQuarterTurn(std::atan2(a, b));
         if (f * phi <= 0.0) phi = std::abs(tau) * tau;
         if (!std::isfinite(phi)) return false;
         settled = std::abs(tau - phi) <= 1e-18 || std::abs((tau - phi) / phi) <= 1e-12;

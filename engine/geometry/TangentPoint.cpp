@@ -25,8 +25,8 @@ Pair TangentPointOnCurve(const HorizontalAlignment& h, Pair foot, KernelStatus& 
     // The right normal of a tangent at deflection phi is (cos phi, -sin phi):
     // its angle is -phi. F's normal gives phi up to a half turn; the
     // deflection turned toward the curve's hand, f * phi, is taken in 0..pi.
-    double turned = std::fmod(-h.f * std::arg(foot), kPi);
-    if (turned < 0.0) turned += kPi;
+    double turned = std::fmod(-h.f * std::arg(foot), angles::kPi);
+    if (turned < 0.0) turned += angles::kPi;
     const double absDelta = std::abs(h.delta);
     if (!(turned > kTangentEndAngle && turned < absDelta - kTangentEndAngle)) return Failed(status);
     const double phi = h.f * turned;

@@ -8,11 +8,11 @@
 
 namespace quillon::engine {
 
-using geometry::kHalfPi;
+using angles::kHalfPi;
 
 double SkewOfDirection(const geometry::HorizontalAlignment& h, Pair direction, double phi) {
     // A direction turned by a whole number of half turns is the same line.
-    return geometry::WithinQuarterTurn(geometry::WithinHalfTurn(
+    return angles::WithinQuarterTurn(angles::WithinHalfTurn(
         h.f * kHalfPi + std::atan2(direction.real(), direction.imag()) - phi));
 }
 

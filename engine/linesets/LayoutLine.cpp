@@ -1,15 +1,14 @@
 #include "engine/linesets/LayoutLine.hpp"
 
 #include <cmath>
-#include <utility>
 
-#include "engine/geometry/ChordPoint.hpp"
 #include "engine/geometry/Lines.hpp"
-#include "engine/geometry/Parallels.hpp"
 #include "engine/geometry/StationOffset.hpp"
 #include "engine/geometry/TangentPoint.hpp"
 #include "engine/linesets/BentLineLocation.hpp"
+#include "engine/linesets/LayoutChord.hpp"
 #include "engine/linesets/LayoutLineListing.hpp"
+#include "engine/linesets/LayoutLineWork.hpp"
 #include "engine/linesets/LineSetMessages.hpp"
 
 namespace quillon::engine {
@@ -22,23 +21,6 @@ constexpr const char* kLayoutCode = "(B22)";
 constexpr double kNoChord = 1e-21;             // |N| below this: the back tangent
 constexpr double kOnAheadTangentFoot = 1e-18;  // squared feet
 constexpr double kLayoutProbe = 10.0;          // layout Y of the two points that orient Y
-
-// What the steps of one layout line share.
-struct Layout {
-    EngineRun& run;
-    AlignmentState& alignment;
-    LineSetState& lineSet;
-    const geometry::HorizontalAlignment& h;
-    geometry::AlignmentFrame& frame;
-    Stationing stationing;
-    KernelStatus status;
-
-    ReferenceLine& Reference() { return lineSet.reference; }
-    bool Straight() const { return h.horizontalTangent; }
-    Pair At(double offset, double station) {
-        return geometry::PointAtStationOffset(h, frame, Pair(offset, station), status);
-    }
-};
 
 enum class Outcome { Listed, BackTangent, AheadTangent };
 
@@ -95,19 +77,19 @@ void PlaceReferenceSlot(LineSetState& lineSet) {
 // The skew of the layout line's X axis (reversed for a reversed layout
 // line) against the normal of a control of tangent deflection phi, in
 // -pi..pi.
-double AxisSkew(const Layout& layout, double phi) {
+double AxisSkew(const LayoutLineWork& layout, double phi) {
     const Pair axis =
         std::conj(layout.lineSet.layout.dir) * layout.lineSet.reference.axisSign.real();
-    return geometry::WithinHalfTurn(-std::arg(axis) - phi);
+    return angles::WithinHalfTurn(-std::arg(axis) - phi);
 }
 
-double LayoutY(const Layout& layout, Pair z) {
+double LayoutY(const LayoutLineWork& layout, Pair z) {
     return LayoutCoordinates(layout.lineSet.layout, z).imag();
 }
 
-// Step 8: the reference line on the layout line; the next line set may
-// reuse it.
-bool ListReference(Layout& layout, Pair p) {
+// Lists the reference line on the layout line; the next line set may reuse
+// it.
+bool ListReference(LayoutLineWork& layout, Pair p) {
     const Pair at = geometry::StationOffsetOfPoint(layout.h, layout.frame, p, layout.status);
     if (layout.status.failed) {
         WriteIllConditioned(layout.run);
@@ -121,8 +103,9 @@ bool ListReference(Layout& layout, Pair p) {
     return true;
 }
 
-// Steps 3 and 4: the layout line on a tangent, crossed by the reference line.
-bool OnTangent(Layout& layout, bool back) {
+// The layout line on the back or ahead tangent, crossed by the reference
+// line.
+bool OnTangent(LayoutLineWork& layout, bool back) {
     ReferenceLine& reference = layout.Reference();
     LayoutLine& line = layout.lineSet.layout;
     reference.layoutLineIs = back ? kBackTangentLayout : kAheadTangentLayout;
@@ -143,181 +126,9 @@ bool OnTangent(Layout& layout, bool back) {
     return ListReference(layout, p);
 }
 
-// A chord end on the parallel at offset q of a located line (foot form),
-// starting the crossing from the control's point at `station`.
-Pair OnParallel(Layout& layout, Pair foot, double station, double q) {
-    layout.At(0.0, station);
-    return geometry::IntersectLineWithParallel(layout.h, layout.frame, foot, Pair(q, 0.0),
-                                               layout.status);
-}
-
-// The second chord bent line's point (general construction).
-bool SecondChordPoint(Layout& layout, int slot, double q, Pair& point) {
-    const ReferenceLine& reference = layout.Reference();
-    if (slot == 1) {
-        if (q == 0.0)
-            point = reference.point;
-        else if (reference.fromLayoutLine)
-            point = layout.At(q, reference.station);
-        else
-            point = OnParallel(layout, reference.foot, reference.station, q);
-        return !layout.status.failed;
-    }
-    const BentLine& bent = layout.lineSet.bents.Slot(slot);
-    if (q == 0.0 && bent.distanceType == kOnControl) {
-        point = layout.At(0.0, reference.station + bent.distance);
-        return !layout.status.failed;
-    }
-    if (bent.skewType == kSkewFromLayoutLine) return false;
-    double station = 0.0;
-    LocateBentLine(layout.h, layout.frame, layout.lineSet, slot, layout.status, station, point);
-    if (q != 0.0) point = OnParallel(layout, bent.foot, station, q);
-    return !layout.status.failed;
-}
-
-// The first chord bent line's point: by chord distance from the second, on
-// the control at its station, or located and crossed with the parallel.
-bool FirstChordPoint(Layout& layout, int slot, double q, Pair second, Pair& point) {
-    const BentLine& bent = layout.lineSet.bents.Slot(slot);
-    const ReferenceLine& reference = layout.Reference();
-    if (bent.distanceType == kOnLayoutLine) {
-        point = geometry::PointAtChordDistance(layout.h, layout.frame, q, bent.distance, second,
-                                               layout.status);
-    } else if (q == 0.0 && bent.distanceType == kOnControl) {
-        point = layout.At(0.0, reference.station + bent.distance);
-    } else {
-        if (bent.skewType == kSkewFromLayoutLine) return false;
-        double station = 0.0;
-        LocateBentLine(layout.h, layout.frame, layout.lineSet, slot, layout.status, station, point);
-        point = OnParallel(layout, bent.foot, station, q);
-    }
-    return !layout.status.failed;
-}
-
-// The chord between the two chord bent lines, at offset q.
-bool ChordBetweenBents(Layout& layout, double q, Pair& chord) {
-    LineSetState& lineSet = layout.lineSet;
-    const int first = lineSet.chordBentLines[0];
-    const int second = lineSet.chordBentLines[1];
-    const BentLine& one = lineSet.bents.Slot(first);
-    const BentLine& two = lineSet.bents.Slot(second);
-    const ReferenceLine& reference = layout.Reference();
-    WriteChordBentNames(layout.run, one.description, two.description);
-    Pair p1;
-    Pair p2;
-    if (reference.fromLayoutLine && !(second == 1 && one.distanceType == kOnLayoutLine)) {
-        // The reference line waits for the layout line: the chord ends are
-        // placed by station alone.
-        if (one.distanceType != kOnControl || two.distanceType != kOnControl ||
-            std::abs(one.distance - two.distance) < kSameChordDistance)
-            return false;
-        p1 = layout.At(q, reference.station + one.distance);
-        const double secondDistance =
-            std::abs(two.distance) <= kSameChordDistance ? 0.0 : two.distance;
-        p2 = layout.At(q, reference.station + secondDistance);
-    } else if (!SecondChordPoint(layout, second, q, p2) ||
-               !FirstChordPoint(layout, first, q, p2, p1)) {
-        return false;
-    }
-    chord = geometry::LineThroughPoints(p1, p2, layout.status);
-    return !layout.status.failed;
-}
-
-// A flared offset bent line located for the chord (forChord: with the
-// chord's restrictions) or for the flared girder lines.
-bool LocateFlaredBent(Layout& layout, int slot, bool forChord, double& station) {
-    const ReferenceLine& reference = layout.Reference();
-    if (slot == 1) {
-        station = reference.station;
-        return !(forChord && reference.fromLayoutLine);
-    }
-    const BentLine& bent = layout.lineSet.bents.Slot(slot);
-    if (forChord) {
-        if (bent.distanceType == kOnLayoutLine || bent.skewType == kSkewFromLayoutLine)
-            return false;
-        if (reference.fromLayoutLine &&
-            !(bent.distanceType == kOnControl && bent.skewType > kDefaultSkew))
-            return false;
-    }
-    Pair point;
-    LocateBentLine(layout.h, layout.frame, layout.lineSet, slot, layout.status, station, point);
-    return !layout.status.failed;
-}
-
-// Both flared offset bent lines, the initial one before the terminal one in
-// station.
-bool LocateFlaredPair(Layout& layout, bool forChord) {
-    LineSetState& lineSet = layout.lineSet;
-    int initial = lineSet.flaredInitialBent;
-    int terminal = lineSet.flaredTerminalBent;
-    double initialStation = 0.0;
-    double terminalStation = 0.0;
-    if (!LocateFlaredBent(layout, terminal, forChord, terminalStation) ||
-        !LocateFlaredBent(layout, initial, forChord, initialStation))
-        return false;
-    if (terminalStation < initialStation) std::swap(initial, terminal);
-    lineSet.flaredInitialBent = initial;
-    lineSet.flaredTerminalBent = terminal;
-    lineSet.flaredBentsLocated = true;
-    return true;
-}
-
-// A flared girder line's end on a located bent line: normal offset from the
-// control (type 4) or a distance along the bent line.
-Pair FlaredEnd(Layout& layout, int slot, double offset, int offsetType) {
-    const BentLine& bent = layout.lineSet.bents.Slot(slot);
-    if (offsetType == kNormalFromControl)
-        return OnParallel(layout, bent.foot, bent.station, offset);
-    return AlongBentLine(bent, offset);
-}
-
-// The chord between a flared chord girder line's ends on its offset bents.
-bool FlaredChord(Layout& layout, Pair& chord) {
-    LineSetState& lineSet = layout.lineSet;
-    if (!LocateFlaredPair(layout, true)) return false;
-    const int initial = lineSet.flaredInitialBent;
-    const int terminal = lineSet.flaredTerminalBent;
-    WriteChordBentNames(layout.run, lineSet.bents.Slot(initial).description,
-                        lineSet.bents.Slot(terminal).description);
-    const GirderLine& girder = lineSet.girders.Line(lineSet.chordGirderLine);
-    const Pair one = FlaredEnd(layout, initial, girder.initialOffset, girder.initialOffsetType);
-    const Pair two = FlaredEnd(layout, terminal, girder.terminalOffset, girder.terminalOffsetType);
-    chord = geometry::LineThroughPoints(one, two, layout.status);
-    return !layout.status.failed;
-}
-
-// Step 5: the chord line in foot form.
-bool BuildChord(Layout& layout, Pair& chord) {
-    LineSetState& lineSet = layout.lineSet;
-    const int girder = lineSet.chordGirderLine;
-    if (girder > 0 && lineSet.girders.Line(girder).lineType == kFlaredLine)
-        return FlaredChord(layout, chord);
-    double q = 0.0;
-    if (girder > 0) {
-        GirderLine& line = lineSet.girders.Line(girder);
-        q = line.initialOffset;
-        if (line.initialOffsetType != kNormalFromControl) {
-            // Along the reference line from its point on the control.
-            if (layout.Reference().fromLayoutLine) return false;
-            const Pair z = AlongBentLine(lineSet.bents.Slot(1), q);
-            q = geometry::StationOffsetOfPoint(layout.h, layout.frame, z, layout.status).real();
-            if (layout.status.failed) return false;
-            line.initialOffset = q;
-            line.initialOffsetType = kNormalFromControl;
-        }
-        if (layout.Straight()) {
-            chord = Pair(q, 0.0);
-            return true;
-        }
-        if (std::abs(q) < kNoChordOffset) q = 0.0;
-    }
-    if (lineSet.chordBentLines[0] == 0) return false;
-    return ChordBetweenBents(layout, q, chord);
-}
-
-// Step 6, first part: a reference line whose direction was left to the
-// layout line runs along the chord's normal turned by its skew.
-bool BuildReferenceAlongChord(Layout& layout, Pair chord) {
+// A reference line whose direction was left to the layout line runs along
+// the chord's normal turned by its skew.
+bool BuildReferenceAlongChord(LayoutLineWork& layout, Pair chord) {
     ReferenceLine& reference = layout.Reference();
     const Pair along = chord.imag() == 0.0 ? Pair(1.0, 0.0) : chord;
     const Pair direction = TurnedBySkew(along, reference.skew);
@@ -334,14 +145,14 @@ bool BuildReferenceAlongChord(Layout& layout, Pair chord) {
 
 // The station text of a point on a tangent's extension into the curve
 // system, which prints with every used equation.
-TextPair TangentStationText(const Layout& layout, double station, bool extension) {
+TextPair TangentStationText(const LayoutLineWork& layout, double station, bool extension) {
     return extension ? MakeStationTextAllEquations(layout.run.state, layout.stationing, station)
                      : MakeStationText(layout.run.state, layout.stationing, station);
 }
 
 // The layout line's crossings with the back and ahead tangents (curved
 // control) or with the control (straight).
-void ListTangentCrossings(Layout& layout) {
+void ListTangentCrossings(LayoutLineWork& layout) {
     const Pair chord = layout.lineSet.layout.foot;
     const geometry::HorizontalAlignment& h = layout.h;
     std::vector<LayoutCrossing> crossings;
@@ -371,9 +182,9 @@ void ListTangentCrossings(Layout& layout) {
     WriteLayoutCrossings(layout.run, true, crossings);
 }
 
-// Step 7 with a tangent point found: the layout line touches the control, or
-// a parallel of it, which it may cut twice.
-void ListTangentPoint(Layout& layout, Pair qs) {
+// Lists a chord that has a tangent point on the curve: the layout line
+// touches the control, or a parallel of it, which it may cut twice.
+void ListTangentPoint(LayoutLineWork& layout, Pair qs) {
     const geometry::HorizontalAlignment& h = layout.h;
     const double q = qs.real();
     const double s = qs.imag();
@@ -400,8 +211,8 @@ void ListTangentPoint(Layout& layout, Pair qs) {
     WriteLayoutCrossings(layout.run, false, crossings);
 }
 
-// Step 7: how the chord lies against the control.
-Outcome DescribeChord(Layout& layout, Pair p) {
+// Lists how the chord lies against the control.
+Outcome DescribeChord(LayoutLineWork& layout, Pair p) {
     const geometry::HorizontalAlignment& h = layout.h;
     LayoutLine& line = layout.lineSet.layout;
     const Pair chord = line.foot;
@@ -437,8 +248,9 @@ Outcome DescribeChord(Layout& layout, Pair p) {
     return Outcome::Listed;
 }
 
-// Steps 5-8 for a chord layout line.
-bool ChordLayout(Layout& layout) {
+// A chord layout line: the chord built, turned to grow with station, listed
+// against the control, and the reference line listed on it.
+bool ChordLayout(LayoutLineWork& layout) {
     LineSetState& lineSet = layout.lineSet;
     ReferenceLine& reference = layout.Reference();
     const geometry::HorizontalAlignment& h = layout.h;
@@ -495,8 +307,8 @@ bool ChordLayout(Layout& layout) {
     return ListReference(layout, p);
 }
 
-// Step 9: the pattern shift option and the flared offset bent lines.
-bool LocateFlaredOffsetBents(Layout& layout) {
+// The pattern shift option, and the flared offset bent lines located.
+bool LocateFlaredOffsetBents(LayoutLineWork& layout) {
     LineSetState& lineSet = layout.lineSet;
     lineSet.patternShift = layout.Reference().patternShiftColumn != ' ' && !layout.Straight();
     if (lineSet.flaredInitialBent == 0 || lineSet.flaredBentsLocated) return true;
@@ -520,7 +332,7 @@ bool LocateFlaredOffsetBents(Layout& layout) {
 }  // namespace
 
 void ProcessLayoutLine(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet) {
-    Layout layout{
+    LayoutLineWork layout{
         run, alignment, lineSet, alignment.horizontal, alignment.frame, alignment.Stationing(), {}};
     SetUpReferenceSlot(lineSet);
     if (!lineSet.reusing) {

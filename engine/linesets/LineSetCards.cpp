@@ -29,7 +29,7 @@ constexpr double kInchesPerFoot = 12.0;
 bool IsLeft(char direction) { return direction == 'L' || direction == 'l' || direction == '-'; }
 
 double SignedSkew(char direction, double degrees, double minutes, double seconds) {
-    const double skew = geometry::AngleFromDegreesMinutesSeconds(degrees, minutes, seconds);
+    const double skew = angles::AngleFromDegreesMinutesSeconds(degrees, minutes, seconds);
     return IsLeft(direction) ? -skew : skew;
 }
 
@@ -79,8 +79,8 @@ GirderLine GirderLineOf(const GirderLineFields& fields) {
     return line;
 }
 
-// Step 2: the 05 cards, up to the first 06 card (none at the end of the
-// deck).
+// Reads the 05 cards, up to the first card of another type (none at the end
+// of the deck).
 std::optional<int> ReadGirderLineCards(EngineRun& run, LineSetState& lineSet,
                                        LineSetReadFailures& failures) {
     RunState& state = run.state;
@@ -99,7 +99,9 @@ std::optional<int> ReadGirderLineCards(EngineRun& run, LineSetState& lineSet,
     return type;
 }
 
-// Steps 3a-3e for a newly read 06 card.
+// Stores a newly read 06 card in a slot of its own; a readable card also gets
+// the kind of its fractional points, and a bent line on a tangent of a
+// straight control is put on the control.
 void StoreBentLine(const BentLineFields& fields, bool readable, bool straight,
                    LineSetState& lineSet) {
     BentLine bent;
@@ -134,7 +136,9 @@ void WriteSkewConflict(EngineRun& run, const BentLine& bent) {
         kLineBoxRoom);
 }
 
-// Step 3d-3e on the stored slot.
+// The skew and distance of the stored slot: a skew that conflicts with the
+// distance type is boxed and dropped; a zero distance on a tangent marks the
+// tangent used and puts the bent line on the control.
 void SettleBentSkewAndDistance(EngineRun& run, bool straight, const BentLineFields& fields,
                                LineSetState& lineSet) {
     BentLine& bent = lineSet.bents.slots.back();
@@ -154,7 +158,7 @@ void SettleBentSkewAndDistance(EngineRun& run, bool straight, const BentLineFiel
     }
 }
 
-// Step 3: the 06 cards. Returns the type of the card that ended them (none
+// Reads the 06 cards. Returns the type of the card that ended them (none
 // at the end of the deck).
 std::optional<int> ReadBentLineCards(EngineRun& run, const AlignmentState& alignment,
                                      LineSetState& lineSet, LineSetReadFailures& failures) {
@@ -193,7 +197,8 @@ struct DeadLoadReading {
     double unitFactor = 1.0;
 };
 
-// Steps 4a-4d for one 07 card.
+// Stores one 07 card: an initial card starts a set (one before the first
+// initial card is dropped), and blank deflections read as none.
 void StoreDeadLoadCard(EngineRun& run, LineSetState& lineSet, DeadLoadReading& reading) {
     std::vector<DeadLoadRecord>& records = lineSet.deadLoad.records;
     DeadLoadFields fields;
@@ -236,7 +241,7 @@ void StoreDeadLoadCard(EngineRun& run, LineSetState& lineSet, DeadLoadReading& r
     ++records[reading.setStart].cardCount;
 }
 
-// Step 4: the 07 cards. Returns the type of the card that ended them (none
+// Reads the 07 cards. Returns the type of the card that ended them (none
 // at the end of the deck).
 std::optional<int> ReadDeadLoadCards(EngineRun& run, LineSetState& lineSet) {
     RunState& state = run.state;

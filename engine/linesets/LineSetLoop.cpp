@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/deadload/DeadLoad.hpp"
 #include "engine/linesets/LayoutLine.hpp"
 #include "engine/linesets/LineSetCardFields.hpp"
 #include "engine/linesets/LineSetCards.hpp"
@@ -16,7 +15,7 @@ namespace {
 
 constexpr int kReferenceLineCard = 4;
 
-// Step 5: a 04 card follows. It lends columns 25 and 27-29 to the line set
+// A 04 card follows the line set. It lends columns 25 and 27-29 to the line set
 // that may reuse this reference line; with 3 in column 14 (and a layout line
 // computed) the card is consumed and the next line set reuses it.
 StepEnd LookAtNextReferenceCard(EngineRun& run, LineSetState& lineSet) {
@@ -37,10 +36,6 @@ StepEnd LookAtNextReferenceCard(EngineRun& run, LineSetState& lineSet) {
 }
 
 }  // namespace
-
-LineSetSteps EngineLineSetSteps() {
-    return {ProcessSegmentedGirderLines, ProcessType4GirderLines, ProcessDeadLoad};
-}
 
 StepEnd ProcessLineSet(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet,
                        const LineSetSteps& steps) {
@@ -84,10 +79,6 @@ StepEnd ProcessLineSet(EngineRun& run, AlignmentState& alignment, LineSetState& 
     }
     for (BentLine& bent : lineSet.bents.slots) bent.deadLoadCode = 0;
     return end;
-}
-
-StepEnd ProcessLineSet(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet) {
-    return ProcessLineSet(run, alignment, lineSet, EngineLineSetSteps());
 }
 
 }  // namespace quillon::engine

@@ -15,16 +15,15 @@
 namespace quillon::engine {
 
 // The steps that follow the layout line, each given the run, the alignment
-// and the line set; a test may stand others in for them.
+// and the line set. The Problem loop hands in the engine's own
+// (engine/problem/EngineLineSetSteps.hpp), which include the dead load of a
+// folder above this one; a test may stand others in for them.
 struct LineSetSteps {
     using Step = std::function<void(EngineRun&, AlignmentState&, LineSetState&)>;
     Step segmentedGirderLines;
     Step type4GirderLines;
     Step deadLoad;
 };
-
-// The engine's own steps.
-LineSetSteps EngineLineSetSteps();
 
 // The girder-line order, the bent lines placed in station order and the
 // segmented girder lines (SegmentedGirderLines.cpp); the span table, the
@@ -41,8 +40,5 @@ void ProcessType4GirderLines(EngineRun& run, AlignmentState& alignment, LineSetS
 // points can be computed.
 StepEnd ProcessLineSet(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet,
                        const LineSetSteps& steps);
-
-// The same with the engine's own steps, as the Problem loop calls it.
-StepEnd ProcessLineSet(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet);
 
 }  // namespace quillon::engine

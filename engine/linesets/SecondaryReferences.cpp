@@ -71,12 +71,15 @@ Pair ParallelAtDistance(Pair foot, double sigma, double distance) {
 
 bool CheckSecondaryReferences(EngineRun& run, AlignmentState& alignment, LineSetState& lineSet,
                               int defining, int& appended, int lastSlot) {
-    LetterOwners& owners = lineSet.letterOwners;
+    // The owner of a letter code (IsLetterCode), by its slot.
+    auto owner = [&lineSet](int code) -> int& {
+        return lineSet.letterOwners[static_cast<std::size_t>(code)];
+    };
     BentLine& first = lineSet.bents.Slot(defining);
     const int letter = first.definesReference;
     if (!IsLetterCode(letter)) return true;
-    if (owners[letter] == 0) owners[letter] = defining;
-    if (std::abs(owners[letter]) != defining) {
+    if (owner(letter) == 0) owner(letter) = defining;
+    if (std::abs(owner(letter)) != defining) {
         WriteLetterDefinedTwice(run, first);
         first.definesReference = 0;
         return true;
@@ -96,13 +99,13 @@ bool CheckSecondaryReferences(EngineRun& run, AlignmentState& alignment, LineSet
                 }
                 ++appended;
                 lineSet.bentLineOrder.push_back({j, bent.station});
-                owners[code] = -std::abs(owners[code]);
+                owner(code) = -std::abs(owner(code));
                 bent.hangsOnReference = 0;
                 unbroken = unbroken && bent.noBreak;
                 const int own = bent.definesReference;
                 if (!IsLetterCode(own)) continue;
-                if (owners[own] == 0) {
-                    owners[own] = j;
+                if (owner(own) == 0) {
+                    owner(own) = j;
                     nextLevel.push_back(j);
                 } else {
                     WriteLetterDefinedTwice(run, bent);

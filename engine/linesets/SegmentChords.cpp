@@ -49,8 +49,8 @@ struct BreakPass {
     LineSetState& lineSet;
     double largestOffset;
 
-    const geometry::HorizontalAlignment& h() const { return alignment.horizontal; }
-    geometry::AlignmentFrame& frame() { return alignment.frame; }
+    const geometry::HorizontalAlignment& Horizontal() const { return alignment.horizontal; }
+    geometry::AlignmentFrame& Frame() { return alignment.frame; }
     bool Curved() const { return !alignment.horizontal.horizontalTangent; }
     double BaseOffset() const { return lineSet.segments.baseChordOffset; }
 
@@ -84,10 +84,11 @@ struct BreakPass {
     void EndChord(int k, Pair b, double skew) {
         BentLine& bent = lineSet.bents.Slot(k);
         geometry::KernelStatus status;
-        const double station = geometry::StationOffsetOfPoint(h(), frame(), b, status).imag();
+        const double station =
+            geometry::StationOffsetOfPoint(Horizontal(), Frame(), b, status).imag();
         const int made = static_cast<int>(lineSet.segments.chords.size());
         if (made >= kChordsBeforeTheTs && !(station > 0.0)) return;
-        if (station >= h().length && ++pastEnd > kPastEndChords) return;
+        if (station >= Horizontal().length && ++pastEnd > kPastEndChords) return;
         const Pair along = b - previous;
         SegmentChord chord;
         chord.endSlot = k;
@@ -100,7 +101,7 @@ struct BreakPass {
         chord.sigma = SigmaToTheRight(chord.foot, along);
         const double d = Curved() ? MiddleOrdinate(chord.foot) : 0.0;
         if (lineSet.patternShift && d != 0.0) {
-            chord.shift = -(d * h().f) / 2.0;
+            chord.shift = -(d * Horizontal().f) / 2.0;
             Pair moved = chord.foot * (1.0 + chord.sigma * chord.shift);
             if (std::norm(moved) < kThroughOrigin)
                 moved = kKeepsDirection * chord.sigma * chord.foot;
@@ -115,9 +116,9 @@ struct BreakPass {
     // chord where the control runs parallel to it.
     double MiddleOrdinate(Pair foot) const {
         geometry::KernelStatus status;
-        const Pair qs = geometry::TangentPointOnCurve(h(), foot, status);
+        const Pair qs = geometry::TangentPointOnCurve(Horizontal(), foot, status);
         if (status.failed) return 0.0;
-        const double d = (qs.real() - BaseOffset()) * h().f;
+        const double d = (qs.real() - BaseOffset()) * Horizontal().f;
         return d < kNoMiddleOrdinate ? 0.0 : d;
     }
 
@@ -144,11 +145,13 @@ struct BreakPass {
     bool PlaceByChord(int slot) {
         const BentLine& first = lineSet.bents.Slot(lineSet.segments.startSlot);
         geometry::KernelStatus status;
-        const Pair point = geometry::PointAtChordDistance(
-            h(), frame(), BaseOffset(), lineSet.bents.Slot(slot).distance, firstPoint, status);
+        const Pair point =
+            geometry::PointAtChordDistance(Horizontal(), Frame(), BaseOffset(),
+                                           lineSet.bents.Slot(slot).distance, firstPoint, status);
         const Pair foot =
             geometry::LineThroughPointAndDirection(point, DirectionOfLine(first.foot), status);
-        if (status.failed || !PutBentLineOn(h(), frame(), lineSet, slot, foot)) return false;
+        if (status.failed || !PutBentLineOn(Horizontal(), Frame(), lineSet, slot, foot))
+            return false;
         lineSet.bentLineOrder.push_back({slot, lineSet.bents.Slot(slot).station});
         return true;
     }
@@ -210,11 +213,11 @@ struct BreakPass {
                 latestReference = static_cast<int>(position);
             if (bent.noBreak) continue;
             geometry::KernelStatus status;
-            geometry::PointAtStationOffset(h(), frame(),
+            geometry::PointAtStationOffset(Horizontal(), Frame(),
                                            Pair(BaseOffset(), order[position].station), status);
             double skew = 0.0;
             const Pair b = geometry::IntersectLineWithParallelSkew(
-                h(), frame(), bent.foot, Pair(BaseOffset(), 0.0), skew, status);
+                Horizontal(), Frame(), bent.foot, Pair(BaseOffset(), 0.0), skew, status);
             if (status.failed) {
                 WriteNoChordLine(bent);
                 bent.noBreak = true;

@@ -16,6 +16,6 @@ int main(int argc, char** argv) {
                                           environment, std::cout, std::cerr);
     } catch (const std::exception& failure) {
         std::cerr << "QlEngl: " << failure.what() << '\n';
-        return 4;
+        return quillon::engine::kExitFailure;
     }
 }

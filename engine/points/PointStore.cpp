@@ -202,7 +202,7 @@ bool StoreLinePoint(PointsWork& w, const StoredPoint& p) {
     }
     w.current.offset = p.qs.real();
 
-    const double shift = kind <= 2 ? 0.0 : w.Girder().elevationShift;
+    const double shift = kind <= 2 ? 0.0 : p.elevationShift;
     SetStationAndElevation(w, p.qs, shift);
     SetCurrentXY(w, p.z);
     w.current.girderLength = g;

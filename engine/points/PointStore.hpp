@@ -34,6 +34,9 @@ struct StoredPoint {
     Pair direction{0.0, 0.0};   // kinds 1, 2 and 4: the bent line's foot pair turned
     double skew = 0.0;          // kind 3: the crossing's skew
     double girderLength = 0.0;  // kinds 1-3, 5 and 7
+    // Kinds 3-8: the girder line's elevation shift at the point (feet above
+    // finished grade).
+    double elevationShift = 0.0;
     Pair a{0.0, 0.0},
         b{0.0, 0.0};  // kinds 4-6 and 8: the signed lengths |a|, negative when a.b < 0
 };

@@ -10,9 +10,12 @@
 #include "engine/approaches/RoadApproaches.hpp"
 #include "engine/linesets/LineSetLoop.hpp"
 #include "engine/points/LineSetPoints.hpp"
+#include "engine/problem/EngineLineSetSteps.hpp"
 #include "engine/problem/ProblemState.hpp"
 #include "engine/run/CardStream.hpp"
+#include "engine/run/HeadingDateTime.hpp"
 #include "fixedform/TextLines.hpp"
+#include "platform/FileContents.hpp"
 #include "platform/OutputFile.hpp"
 
 namespace quillon::engine {
@@ -34,13 +37,10 @@ void SetBuild(RunState& state) {
 }
 
 bool ReadDeck(const std::string& name, std::vector<std::string>& lines) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(name, ec)) return false;
-    std::ifstream in(name, std::ios::binary);
-    if (!in) return false;
-    std::string line;
-    while (ff::ReadTextLine(in, line)) lines.push_back(line);
-    return !in.bad();
+    const FileContents deck = ReadFileContents(name);
+    if (!deck.ok) return false;
+    lines = ff::SplitTextLines(deck.bytes);
+    return true;
 }
 
 }  // namespace
@@ -58,7 +58,8 @@ int EngineMain(EngineRun& run) {
         state.runErrorFlag = state.runErrorFlag || state.fatalFlag;
         bool nextProblem = state.fatalFlag;
         while (!nextProblem) {
-            const StepEnd end = ProcessLineSet(run, problem.alignment, problem.lineSet);
+            const StepEnd end =
+                ProcessLineSet(run, problem.alignment, problem.lineSet, EngineLineSetSteps());
             if (end == StepEnd::AtDeckEnd && CardsStillExpected(state)) return EndOfInputError(run);
             state.runErrorFlag = state.runErrorFlag || state.fatalFlag;
             if (!state.fatalFlag) ComputeLineSetPoints(run, problem.alignment, problem.lineSet);
@@ -83,7 +84,7 @@ int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
     const char* program = variant == EngineVariant::Metric ? "QlMetr" : "QlEngl";
     if (args.size() < 2 || args[0].empty() || args[1].empty()) {
         errors << "usage: " << program << " <input deck> <listing>\n";
-        return 4;
+        return kExitFailure;
     }
     const std::string& inputName = args[0];
     const std::string& listingName = args[1];
@@ -91,7 +92,7 @@ int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
     std::error_code sameFile;
     if (std::filesystem::equivalent(inputName, listingName, sameFile)) {
         errors << program << ": the listing '" << listingName << "' is the input deck itself\n";
-        return 4;
+        return kExitFailure;
     }
     // The listing is streamed through a large buffer: the listing of a large
     // deck runs to megabytes.
@@ -99,14 +100,14 @@ int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
     if (!listing.Open()) {
         errors << program << ": cannot create the listing '" << listingName
                << "': " << listing.error() << "\n";
-        return 4;
+        return kExitFailure;
     }
     // An input that exists but cannot be read as a file (a folder, no
     // permission) gets the listing of a missing one.
     std::error_code ec;
     const bool exists = std::filesystem::exists(inputName, ec);
     std::vector<std::string> lines;
-    int status = 4;
+    int status = kExitFailure;
     if (!exists || !ReadDeck(inputName, lines)) {
         listing.stream() << "Error: Input file not found\n";
         if (exists)
@@ -127,9 +128,9 @@ int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
     if (!listing.Commit()) {
         errors << program << ": cannot write the listing '" << listingName
                << "': " << listing.error() << "\n";
-        return 4;
+        return kExitFailure;
     }
-    if (status == 0) console << kNormalTermination << '\n';
+    if (status == kExitNormal) console << kNormalTermination << '\n';
     return status;
 }
 

@@ -14,7 +14,7 @@
 namespace quillon::engine {
 
 // args: the deck and the listing (without the program name). Returns the exit
-// status: 0 after a clean run, 4 otherwise.
+// status: kExitNormal after a clean run, kExitFailure otherwise.
 int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
               const Environment& environment, std::ostream& console, std::ostream& errors);
 

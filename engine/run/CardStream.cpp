@@ -4,6 +4,7 @@
 
 #include "cards/CardFields.hpp"
 #include "cards/CardLayouts.hpp"
+#include "cards/DeckRules.hpp"
 #include "engine/run/TextHelpers.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
@@ -47,7 +48,7 @@ std::optional<int> ReadNextCard(EngineRun& run) {
     std::string line;
     while (run.deck.NextLine(line)) {
         state.cardImage = ff::CardColumns(line);
-        if (cards::Text(state.cardImage, cards::kCardType) == "99") continue;
+        if (cards::IsCommentCard(state.cardImage)) continue;
         auto read = cards::Integer(state.cardImage, cards::kCardType);
         if (!read.ok() || read.value < 0 || read.value > 8 ||
             !FollowsInOrder(state.currentCardType, read.value)) {

@@ -4,7 +4,6 @@
 #include "engine/run/EngineRun.hpp"
 #include "fixedform/FieldReader.hpp"
 #include "fixedform/RecordWriter.hpp"
-#include "fixedform/TextLines.hpp"
 
 namespace quillon::engine {
 
@@ -31,34 +30,6 @@ void WriteAuxiliaryOutputBox(EngineRun& run) {
 
 }  // namespace
 
-bool DeckInput::NextLine(std::string& line) {
-    if (next_ >= lines_.size()) return false;
-    line = lines_[next_++];
-    return true;
-}
-
-std::string MakeDateText(const LocalTime& now) {
-    return ff::Record()
-        .I(now.year % 100, 3, 2)
-        .Text("/")
-        .I(now.month, 2, 2)
-        .Text("/")
-        .I(now.day, 2, 2)
-        .X(1)
-        .str();
-}
-
-std::string MakeTimeText(const LocalTime& now) {
-    return ff::Record()
-        .I(now.hour, 2, 2)
-        .Text(":")
-        .I(now.minute, 2, 2)
-        .Text(" ")
-        .I(now.second, 2, 2)
-        .X(2)
-        .str();
-}
-
 int FinishRun(EngineRun& run) {
     RunState& state = run.state;
     if (IsAuxOutputFault(state.auxOutputStatus)) {
@@ -72,8 +43,8 @@ int FinishRun(EngineRun& run) {
     }
     // A clean run ends with status 0; RunEngine then prints the console
     // message once the listing is safely closed.
-    if (!pending && !state.runErrorFlag) return 0;
-    return 4;
+    if (!pending && !state.runErrorFlag) return kExitNormal;
+    return kExitFailure;
 }
 
 int EndOfInputError(EngineRun& run) {

@@ -132,14 +132,14 @@ TextPair MakeStationTextAllEquations(const RunState& state, const Stationing& st
 }
 
 TextPair MakeAngleText(double radians) {
-    const double minutes = geometry::MinutesOfArc(radians);
+    const double minutes = angles::MinutesOfArc(radians);
     // Beyond this the whole minutes no longer fit an integer exactly; the
     // degrees could not be printed in 4 columns anyway.
     if (!(minutes < 1.0e12)) return SplitText(std::string(13, '*'));
 
     constexpr double kShownAsSixtySeconds = 59.99499;  // F6.2 would print 60.00
-    const geometry::DegreesMinutesSeconds angle =
-        geometry::SplitMinutesOfArc(minutes, kShownAsSixtySeconds);
+    const angles::DegreesMinutesSeconds angle =
+        angles::SplitMinutesOfArc(minutes, kShownAsSixtySeconds);
     const bool negative = radians < 0.0;
     const long long degrees = negative ? -angle.degrees : angle.degrees;
     const long long minutesOfDegree = angle.minutes;

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <string>
+
 #include "fixedform/FieldReader.hpp"
 #include "testsupport/CaseName.hpp"
 
@@ -68,6 +72,20 @@ TEST(ReadFwd, RejectsTextsThatAreNotNumbers) {
 TEST(ReadFwd, ExponentThatOverflowsIsAFailureNotInfinity) {
     auto read = ff::ReadFwd("9E999", 0, ff::Blanks::Ignored);
     EXPECT_FALSE(read.ok());
+    // Many digits before the point overflow too, whatever the exponent says.
+    EXPECT_FALSE(ff::ReadFwd(std::string(400, '9') + "E-50", 0, ff::Blanks::Ignored).ok());
+}
+
+TEST(ReadFwd, ValueTooSmallForADoubleIsZero) {
+    for (const char* field : {"1E-400", "-1E-400", "0.0001E-320", "00001E-999"}) {
+        auto read = ff::ReadFwd(field, 0, ff::Blanks::Ignored);
+        ASSERT_TRUE(read.ok()) << field;
+        EXPECT_EQ(read.value, 0.0) << field;
+        EXPECT_EQ(std::signbit(read.value), field[0] == '-') << field;
+    }
+    // The smallest subnormal still reads as itself.
+    EXPECT_EQ(ff::ReadFwd("4.9406564584124654E-324", 0, ff::Blanks::Ignored).value,
+              std::numeric_limits<double>::denorm_min());
 }
 
 TEST(ReadIw, IntegersWithBothBlankRules) {

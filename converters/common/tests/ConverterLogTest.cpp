@@ -44,10 +44,10 @@ protected:
 
 TEST_F(LogTest, HeaderAndMessagesOfTheMetricConverter) {
     qc::ConverterLog log(qc::M2eLogSpec(), folder_, qc::RunTimeText(env_.Now()), env_);
-    ASSERT_TRUE(log.writeLog("Processing IN = deck.dat\n"));
-    ASSERT_TRUE(log.writeLogIfAny(""));  // dropped
-    ASSERT_TRUE(log.writeLog(""));       // an empty line
-    ASSERT_TRUE(log.writeLog("Checking input file for metric ..."));
+    ASSERT_TRUE(log.WriteLog("Processing IN = deck.dat\n"));
+    ASSERT_TRUE(log.WriteLogIfAny(""));  // dropped
+    ASSERT_TRUE(log.WriteLog(""));       // an empty line
+    ASSERT_TRUE(log.WriteLog("Checking input file for metric ..."));
     EXPECT_EQ(log.path(), folder_ / "QlvrM2E.ELF");
     EXPECT_EQ(Read(log.path()), kRule +
                                     "\n"
@@ -67,7 +67,7 @@ TEST_F(LogTest, HeaderAndMessagesOfTheMetricConverter) {
 TEST_F(LogTest, ListingReadersShowTheUserAndTheirVersion) {
     quillon::FixedEnvironment unset{{2026, 6, 3, 9, 5, 7}};  // USER and PATH unset
     qc::ConverterLog log(qc::ToCamberLogSpec(), folder_, qc::RunTimeText(unset.Now()), unset);
-    ASSERT_TRUE(log.writeLog("message"));
+    ASSERT_TRUE(log.WriteLog("message"));
     EXPECT_EQ(Read(folder_ / "Qlvr2Cmbr.ELF"), kRule +
                                                    "\n"
                                                    "Quillon to Camber data transfer v 1.00 \n"
@@ -84,10 +84,10 @@ TEST_F(LogTest, ListingReadersShowTheUserAndTheirVersion) {
 TEST_F(LogTest, TwoRunsInOneFolderLeaveOnlyTheSecondRunsLog) {
     {
         qc::ConverterLog first(qc::M2eLogSpec(), folder_, "Mon\n", env_);
-        ASSERT_TRUE(first.writeLog("first run"));
+        ASSERT_TRUE(first.WriteLog("first run"));
     }
     qc::ConverterLog second(qc::M2eLogSpec(), folder_, "Tue\n", env_);
-    ASSERT_TRUE(second.writeLog("second run"));
+    ASSERT_TRUE(second.WriteLog("second run"));
     std::string text = Read(folder_ / "QlvrM2E.ELF");
     EXPECT_EQ(text.find("first run"), std::string::npos);
     EXPECT_NE(text.find("TIME: Tue\n"), std::string::npos);
@@ -96,8 +96,8 @@ TEST_F(LogTest, TwoRunsInOneFolderLeaveOnlyTheSecondRunsLog) {
 
 TEST_F(LogTest, ALogThatCannotBeOpenedIsReported) {
     qc::ConverterLog log(qc::M2eLogSpec(), folder_ / "missing", "Mon\n", env_);
-    EXPECT_FALSE(log.writeLog("message"));
-    EXPECT_EQ(log.spec().openFailureMessage,
+    EXPECT_FALSE(log.WriteLog("message"));
+    EXPECT_EQ(log.Spec().openFailureMessage,
               "M2E-E-OpenErr unable to open file 'QlvrM2E.ELF'.  Aborting process");
 }
 

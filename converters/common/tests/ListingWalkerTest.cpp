@@ -28,14 +28,14 @@ struct Walk {
     std::vector<qc::WalkEvent> events;
     std::string console;
 
-    const qc::WalkEvent& last() const { return events.back(); }
-    std::vector<std::string> tables() const {
+    const qc::WalkEvent& Last() const { return events.back(); }
+    std::vector<std::string> Tables() const {
         std::vector<std::string> names;
         for (const auto& e : events)
             if (e.kind == Kind::TableOpened) names.push_back(e.text);
         return names;
     }
-    std::vector<std::string> rows(int table) const {
+    std::vector<std::string> Rows(int table) const {
         std::vector<std::string> rows;
         for (const auto& e : events)
             if (e.kind == Kind::Row && e.table == table) rows.push_back(e.text);
@@ -49,17 +49,17 @@ Walk WalkListing(const std::string& text, qc::ListingWalkOptions options = Cambe
     qc::ListingWalker walker(in, std::move(options), console);
     Walk walk;
     for (int guard = 0; guard < 100000; ++guard) {
-        walk.events.push_back(walker.next());
-        if (walk.last().kind == Kind::End || walk.last().kind == Kind::Abort) break;
+        walk.events.push_back(walker.Next());
+        if (walk.Last().kind == Kind::End || walk.Last().kind == Kind::Abort) break;
     }
     // Once ended, the walk stays ended.
-    EXPECT_EQ(walker.next().kind, walk.last().kind);
+    EXPECT_EQ(walker.Next().kind, walk.Last().kind);
     walk.console = console.str();
     return walk;
 }
 
 std::string Name(const std::string& row) {
-    return qc::rightTrim(qc::listing::FieldText(row, qc::listing::kPointName));
+    return qc::RightTrim(qc::listing::FieldText(row, qc::listing::kPointName));
 }
 
 std::vector<std::string> Names(const std::vector<std::string>& rows) {
@@ -180,12 +180,12 @@ TEST(ListingWalker, HandsOnTheRowsOfEveryGirderTableAcrossPages) {
     bridge.Girders();
     bridge.Approaches();
     Walk walk = WalkListing(bridge.listing.Text());
-    ASSERT_EQ(walk.last().kind, Kind::End);
-    EXPECT_EQ(walk.tables(),
+    ASSERT_EQ(walk.Last().kind, Kind::End);
+    EXPECT_EQ(walk.Tables(),
               (std::vector<std::string>{"GIRDER G1 EXT LEFT", "GIRDER G2 INTERIOR"}));
     // All 51 rows of G1, the six of its second page (after the form feed) too.
-    EXPECT_EQ(Names(walk.rows(0)), Names(bridge.g1));
-    EXPECT_EQ(Names(walk.rows(1)), Names(bridge.g2));
+    EXPECT_EQ(Names(walk.Rows(0)), Names(bridge.g1));
+    EXPECT_EQ(Names(walk.Rows(1)), Names(bridge.g2));
     EXPECT_EQ(walk.console, "");
 }
 
@@ -193,10 +193,10 @@ TEST(ListingWalker, TakesEveryLongitudinalTableWhenTheReaderAsksForAll) {
     OneLineSet bridge;
     bridge.Girders();
     Walk walk = WalkListing(bridge.listing.Text(), StickOptions());
-    ASSERT_EQ(walk.last().kind, Kind::End);
-    EXPECT_EQ(walk.tables(), (std::vector<std::string>{"GIRDER G1 EXT LEFT", "LAYOUT LINE",
+    ASSERT_EQ(walk.Last().kind, Kind::End);
+    EXPECT_EQ(walk.Tables(), (std::vector<std::string>{"GIRDER G1 EXT LEFT", "LAYOUT LINE",
                                                        "GIRDER G2 INTERIOR"}));
-    EXPECT_EQ(Names(walk.rows(1)), Names(bridge.layout));
+    EXPECT_EQ(Names(walk.Rows(1)), Names(bridge.layout));
     // A dot for every line skipped or passed over on the way.
     EXPECT_FALSE(walk.console.empty());
     EXPECT_EQ(walk.console.find_first_not_of('.'), std::string::npos);
@@ -209,8 +209,8 @@ TEST(ListingWalker, PassesOverPagesWrittenBeforeTheFirstStructure) {
     listing.SetStructureId("BR 47-0317");
     listing.LongitudinalTable("GIRDER G1", qt::GirderRows(qt::GirderSpec{}));
     Walk walk = WalkListing(listing.Text());
-    ASSERT_EQ(walk.last().kind, Kind::End) << walk.last().text;
-    EXPECT_EQ(walk.tables(), std::vector<std::string>{"GIRDER G1"});
+    ASSERT_EQ(walk.Last().kind, Kind::End) << walk.Last().text;
+    EXPECT_EQ(walk.Tables(), std::vector<std::string>{"GIRDER G1"});
 }
 
 TEST(ListingWalker, OpensNoTableAtTheHorizontalControlContinuation) {
@@ -221,9 +221,9 @@ TEST(ListingWalker, OpensNoTableAtTheHorizontalControlContinuation) {
     listing.LongitudinalTable("GIRDER G1", qt::GirderRows(qt::GirderSpec{}));
     for (const auto& options : {CamberOptions(), StickOptions()}) {
         Walk walk = WalkListing(listing.Text(), options);
-        ASSERT_EQ(walk.last().kind, Kind::End) << walk.last().text;
-        EXPECT_EQ(walk.tables(), std::vector<std::string>{"GIRDER G1"});
-        EXPECT_EQ(walk.rows(0).size(), 21u);
+        ASSERT_EQ(walk.Last().kind, Kind::End) << walk.Last().text;
+        EXPECT_EQ(walk.Tables(), std::vector<std::string>{"GIRDER G1"});
+        EXPECT_EQ(walk.Rows(0).size(), 21u);
     }
 }
 
@@ -233,8 +233,8 @@ TEST(ListingWalker, PassesOverAGirderTitleWithoutTheLongitudinalHeader) {
                       "", " NOT THE HEADER", ""});
     listing.LongitudinalTable("GIRDER G1", qt::GirderRows(qt::GirderSpec{}));
     Walk walk = WalkListing(listing.Text());
-    ASSERT_EQ(walk.last().kind, Kind::End);
-    EXPECT_EQ(walk.tables(), std::vector<std::string>{"GIRDER G1"});
+    ASSERT_EQ(walk.Last().kind, Kind::End);
+    EXPECT_EQ(walk.Tables(), std::vector<std::string>{"GIRDER G1"});
 }
 
 TEST(ListingWalker, KeepsAContinuedTableNotTakenClosed) {
@@ -245,19 +245,19 @@ TEST(ListingWalker, KeepsAContinuedTableNotTakenClosed) {
     listing.LongitudinalTable("EDGE OF DECK LEFT", qt::GirderRows(five));  // 51 rows, continued
     listing.LongitudinalTable("GIRDER G2", qt::GirderRows(qt::GirderSpec{}));
     Walk walk = WalkListing(listing.Text());
-    ASSERT_EQ(walk.last().kind, Kind::End);
-    EXPECT_EQ(walk.rows(0).size(), 21u);
-    EXPECT_EQ(walk.rows(1).size(), 21u);
+    ASSERT_EQ(walk.Last().kind, Kind::End);
+    EXPECT_EQ(walk.Rows(0).size(), 21u);
+    EXPECT_EQ(walk.Rows(1).size(), 21u);
 }
 
 TEST(ListingWalker, EndsWhereTheListingEndsAfterATitleBlockLine) {
     OneLineSet bridge;
     bridge.Girders();
     std::string text = bridge.listing.Text() + " \f" + "    State  of  Vandemor\n";
-    EXPECT_EQ(WalkListing(text).last().kind, Kind::End);
+    EXPECT_EQ(WalkListing(text).Last().kind, Kind::End);
     Walk stick = WalkListing(text, StickOptions());
-    EXPECT_EQ(stick.last().kind, Kind::Abort);
-    EXPECT_EQ(stick.last().text,
+    EXPECT_EQ(stick.Last().kind, Kind::Abort);
+    EXPECT_EQ(stick.Last().text,
               "Unexpected end of file found at seekStructure(), aborting process.");
 }
 
@@ -267,12 +267,12 @@ TEST(ListingWalker, EndsWithoutTablesOrAbortsAtSeekByTheReadersOption) {
     std::istringstream in(listing.Text());
     std::ostringstream console;
     qc::ListingWalker walker(in, CamberOptions(), console);
-    EXPECT_EQ(walker.next().kind, Kind::End);
-    EXPECT_EQ(walker.tablesOpened(), 0);
-    EXPECT_EQ(walker.linesRead(), 8);
+    EXPECT_EQ(walker.Next().kind, Kind::End);
+    EXPECT_EQ(walker.TablesOpened(), 0);
+    EXPECT_EQ(walker.LinesRead(), 8);
 
     Walk stick = WalkListing(listing.Text(), StickOptions());
-    EXPECT_EQ(stick.last().text,
+    EXPECT_EQ(stick.Last().text,
               "Unexpected end of file found at seekStructure(), aborting process.");
 }
 
@@ -296,8 +296,8 @@ TEST_P(ListingWalkerRefusal, EndsTheWalkWithItsMessage) {
     if (c.cut) text = c.cut(text);
     for (const auto& options : {CamberOptions(), StickOptions()}) {
         Walk walk = WalkListing(text, options);
-        ASSERT_EQ(walk.last().kind, Kind::Abort);
-        EXPECT_EQ(walk.last().text, c.message);
+        ASSERT_EQ(walk.Last().kind, Kind::Abort);
+        EXPECT_EQ(walk.Last().text, c.message);
     }
 }
 
@@ -339,7 +339,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {},
                     CutAfterLastHeading,
                     "Unexpected end of file found at skipRec(), aborting process."}),
-    [](const ::testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<RefusalCase>& testInfo) { return testInfo.param.name; });
 
 TEST(ListingWalker, ReadsTheFollowingPagesOfTheStructureToTheEnd) {
     OneLineSet bridge;
@@ -347,7 +347,7 @@ TEST(ListingWalker, ReadsTheFollowingPagesOfTheStructureToTheEnd) {
     bridge.Approaches();
     bridge.listing.TextPage({"", " IGNORED LINES"});
     Walk walk = WalkListing(bridge.listing.Text());
-    EXPECT_EQ(walk.last().kind, Kind::End);
+    EXPECT_EQ(walk.Last().kind, Kind::End);
 }
 
 // ------------------------------------------------------------ texts

@@ -21,11 +21,11 @@ namespace {
 // A metric card of the given type with `text` placed from column `first` on,
 // padded to 80 columns as the card loop hands it on.
 std::string Card(const std::string& type, int first, const std::string& text) {
+    const auto at = static_cast<size_t>(first - 1);
     std::string card = type;
     card.resize(80, ' ');
-    if (card.size() < static_cast<size_t>(first - 1) + text.size())
-        card.resize(first - 1 + text.size(), ' ');
-    card.replace(static_cast<size_t>(first - 1), text.size(), text);
+    if (card.size() < at + text.size()) card.resize(at + text.size(), ' ');
+    card.replace(at, text.size(), text);
     return card;
 }
 
@@ -34,16 +34,16 @@ using Converter = std::function<m2e::CardConversion(std::string_view)>;
 // "03" is the CrossSlopeCard, "03+" an override row, "05/4" a type 4 girder line.
 m2e::CardConversion Convert(const std::string& kind, const std::string& card) {
     static const std::map<std::string, Converter> converters = {
-        {"01", m2e::convertHorizontalAlignmentCard},
-        {"02", m2e::convertVerticalAlignmentCard},
-        {"03", m2e::convertCrossSlopeCard},
-        {"03+", m2e::convertCrossSlopeOverrideCard},
-        {"04", m2e::convertReferenceLineCard},
-        {"05", m2e::convertGirderLineCard},
-        {"05/4", m2e::convertGirderLineCard},
-        {"06", m2e::convertBentLineCard},
-        {"07", m2e::convertDeadLoadCard},
-        {"08", m2e::convertRoadApproachCard}};
+        {"01", m2e::ConvertHorizontalAlignmentCard},
+        {"02", m2e::ConvertVerticalAlignmentCard},
+        {"03", m2e::ConvertCrossSlopeCard},
+        {"03+", m2e::ConvertCrossSlopeOverrideCard},
+        {"04", m2e::ConvertReferenceLineCard},
+        {"05", m2e::ConvertGirderLineCard},
+        {"05/4", m2e::ConvertGirderLineCard},
+        {"06", m2e::ConvertBentLineCard},
+        {"07", m2e::ConvertDeadLoadCard},
+        {"08", m2e::ConvertRoadApproachCard}};
     return converters.at(kind)(card);
 }
 
@@ -220,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
     DeadLoad, CardFieldTable,
     ::testing::Values(FieldCase{"MetresToFeetWithLetterF", "07", 3, "A1M123456789  0125",
                                 "A1F123456789  0041", "M: 0.0125 m = 0.041010 ft, 3,3, letter F"},
-                      FieldCase{"MillimetresToInches", "07", 3, "A1 123456789  1250",
+                      FieldCase{"millimetresToInches", "07", 3, "A1 123456789  1250",
                                 "A1 123456789  0492", "mm: 12.50 mm = 0.492125 in"},
                       FieldCase{"LowerCaseMIsMillimetres", "07", 5, "m           1250",
                                 "            0492", "lower-case m means millimetres"},
@@ -263,10 +263,10 @@ TEST(CardConverters, DescriptionCardsLoseTheMetricMark) {
     first[79] = 'M';
     std::string expected = first;
     expected[79] = ' ';
-    EXPECT_EQ(m2e::convertFirstDescriptionCard(first), expected);
-    EXPECT_EQ(m2e::convertDescriptionCard(first),
+    EXPECT_EQ(m2e::ConvertFirstDescriptionCard(first), expected);
+    EXPECT_EQ(m2e::ConvertDescriptionCard(first),
               first);  // later 00 cards: columns 3-80 as they stand
-    EXPECT_EQ(m2e::convertDescriptionCard(Card("00", 3, "")),
+    EXPECT_EQ(m2e::ConvertDescriptionCard(Card("00", 3, "")),
               std::string("00") + std::string(78, ' '));
 }
 
@@ -297,7 +297,7 @@ TEST(CardConverters, TheFieldTablesCoverTheirColumnsWithoutGapOrOverlap) {
 
 TEST(CardConverters, ATransitionCurveOver3047MetresStopsTheCard) {
     for (const char* length : {"3048.", "-4.E3", "3.1E3"}) {
-        m2e::CardConversion out = m2e::convertCrossSlopeCard(Card("03", 51, length));
+        m2e::CardConversion out = m2e::ConvertCrossSlopeCard(Card("03", 51, length));
         ASSERT_TRUE(out.fault.has_value()) << length;
         EXPECT_EQ(out.fault->kind, m2e::FieldFault::Kind::TransitionCurveTooLong) << length;
     }
@@ -305,22 +305,22 @@ TEST(CardConverters, ATransitionCurveOver3047MetresStopsTheCard) {
     // field wide enough for them:
     m2e::CardField wide{"CrossTrans.MaxTransVC", 51, 57, m2e::FieldRule::TransitionCurve, 3};
     for (const char* length : {"3047.1", "-3047.1"}) {
-        auto out = m2e::convertFields(Card("03", 51, length), "03", {wide});
+        auto out = m2e::ConvertFields(Card("03", 51, length), "03", {wide});
         ASSERT_TRUE(out.fault.has_value()) << length;
         EXPECT_EQ(out.fault->kind, m2e::FieldFault::Kind::TransitionCurveTooLong);
     }
-    EXPECT_FALSE(m2e::convertFields(Card("03", 51, "3047.0"), "03", {wide}).fault.has_value());
-    EXPECT_FALSE(m2e::convertFields(Card("03", 51, "-3047."), "03", {wide}).fault.has_value());
+    EXPECT_FALSE(m2e::ConvertFields(Card("03", 51, "3047.0"), "03", {wide}).fault.has_value());
+    EXPECT_FALSE(m2e::ConvertFields(Card("03", 51, "-3047."), "03", {wide}).fault.has_value());
     // It is checked before any other field of the card.
     std::string card = Card("03", 13, "9999.999");  // a pivot offset too wide for 4,4
     card.replace(50, 5, "3048.");
-    EXPECT_EQ(m2e::convertCrossSlopeCard(card).fault->kind,
+    EXPECT_EQ(m2e::ConvertCrossSlopeCard(card).fault->kind,
               m2e::FieldFault::Kind::TransitionCurveTooLong);
 }
 
 TEST(CardConverters, AValueTooWideForItsColumnsStopsTheCardAndNamesTheField) {
     // 9999.999 m = 32808.330 ft: five integer digits in a 4,4 field.
-    m2e::CardConversion out = m2e::convertCrossSlopeCard(Card("03", 13, "9999.999"));
+    m2e::CardConversion out = m2e::ConvertCrossSlopeCard(Card("03", 13, "9999.999"));
     ASSERT_TRUE(out.fault.has_value());
     EXPECT_EQ(out.fault->kind, m2e::FieldFault::Kind::TooWide);
     EXPECT_EQ(out.fault->field, "CrossTrans.PivotOffset");
@@ -328,17 +328,17 @@ TEST(CardConverters, AValueTooWideForItsColumnsStopsTheCardAndNamesTheField) {
     EXPECT_EQ(out.fault->last, 20);
     EXPECT_EQ(out.fault->value, "32808.3300 ft");  // 32808.330052 ft cut to 4 decimals
     // A crown slope of 1 or more has no room for its integer part.
-    EXPECT_EQ(m2e::convertCrossSlopeCard(Card("03", 72, "1.5")).fault->field,
+    EXPECT_EQ(m2e::ConvertCrossSlopeCard(Card("03", 72, "1.5")).fault->field,
               "CrossTrans.CrownLeft");
     // A seconds value of 100 or more has no room either.
-    EXPECT_EQ(m2e::convertHorizontalAlignmentCard(Card("01", 9, "100.")).fault->field,
+    EXPECT_EQ(m2e::ConvertHorizontalAlignmentCard(Card("01", 9, "100.")).fault->field,
               "Horizontal.Delta seconds");
-    EXPECT_EQ(m2e::convertHorizontalAlignmentCard(Card("01", 52, "   -300")).fault->field,
+    EXPECT_EQ(m2e::ConvertHorizontalAlignmentCard(Card("01", 52, "   -300")).fault->field,
               "Horizontal.Radius");
     // A value whose conversion leaves the range of doubles is not written as zero.
-    EXPECT_EQ(m2e::convertHorizontalAlignmentCard(Card("01", 13, "    1.7E308")).fault->field,
+    EXPECT_EQ(m2e::ConvertHorizontalAlignmentCard(Card("01", 13, "    1.7E308")).fault->field,
               "Horizontal.PIStation");
-    EXPECT_EQ(m2e::convertHorizontalAlignmentCard(Card("01", 52, "1.7E308")).fault->field,
+    EXPECT_EQ(m2e::ConvertHorizontalAlignmentCard(Card("01", 52, "1.7E308")).fault->field,
               "Horizontal.Radius");
 }
 
@@ -347,19 +347,19 @@ TEST(CardConverters, AValueTooWideForItsColumnsStopsTheCardAndNamesTheField) {
 // as for the digits 4-9). Writing it as a whole number made "-" a "0".
 TEST(CardConverters, TheReversedLayoutCodeIsPassedOnAsItsCharacter) {
     for (const char* code : {"-", "+", ".", "0", "1", "9", "A", " "}) {
-        m2e::CardConversion out = m2e::convertReferenceLineCard(Card("04", 30, code));
+        m2e::CardConversion out = m2e::ConvertReferenceLineCard(Card("04", 30, code));
         ASSERT_FALSE(out.fault.has_value()) << code;
         EXPECT_EQ(ff::Columns(out.card, 30, 1), code);
     }
 }
 
 TEST(CardConverters, ALengthThatIsNoNumberStopsTheCardButACodeIsPassedOn) {
-    m2e::CardConversion out = m2e::convertHorizontalAlignmentCard(Card("01", 13, "   12A45   "));
+    m2e::CardConversion out = m2e::ConvertHorizontalAlignmentCard(Card("01", 13, "   12A45   "));
     ASSERT_TRUE(out.fault.has_value());
     EXPECT_EQ(out.fault->kind, m2e::FieldFault::Kind::NotANumber);
     EXPECT_EQ(out.fault->field, "Horizontal.PIStation");
     EXPECT_EQ(out.fault->value, "'   12A45   '");
-    out = m2e::convertHorizontalAlignmentCard(Card("01", 4, "3X"));
+    out = m2e::ConvertHorizontalAlignmentCard(Card("01", 4, "3X"));
     ASSERT_FALSE(out.fault.has_value());
     EXPECT_EQ(ff::Columns(out.card, 4, 3), "3X ");
 }
@@ -433,7 +433,7 @@ TEST(CardConverters, TheFieldTablesTakeColumnsAndDecimalsFromTheCardLayouts) {
         for (const m2e::CardField& field : table.fields) {
             if (field.rule == m2e::FieldRule::Copied) continue;
             ASSERT_TRUE(table.layout->Has(field.name)) << field.name;
-            const cards::Field& layout = (*table.layout)[field.name];
+            const cards::Field& layout = table.layout->Find(field.name);
             EXPECT_EQ(field.first, layout.first) << field.name;
             EXPECT_EQ(field.last, layout.last) << field.name;
             EXPECT_EQ(field.decimalsIn, layout.Decimals(cards::DeckUnits::Metric, table.length))

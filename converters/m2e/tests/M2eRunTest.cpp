@@ -112,7 +112,7 @@ struct NameCase {
 class DeckNamingTable : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(DeckNamingTable, NamesTheInputAndTheBip) {
-    m2e::DeckFiles files = m2e::convertDeck(GetParam().argument);
+    m2e::DeckFiles files = m2e::ConvertDeck(GetParam().argument);
     EXPECT_EQ(files.input, GetParam().input);
     EXPECT_EQ(files.output, GetParam().output);
 }

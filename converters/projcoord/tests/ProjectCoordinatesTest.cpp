@@ -28,9 +28,9 @@ class RotationTable : public ::testing::TestWithParam<RotationCase> {};
 
 TEST_P(RotationTable, GivesTheNorthingAndEastingOfTheRotatedLayoutPoint) {
     const RotationCase& c = GetParam();
-    auto rotation = pc::bearingToRotation(c.bearing);
+    auto rotation = pc::BearingToRotation(c.bearing);
     ASSERT_TRUE(rotation.has_value());
-    pc::ProjectPoint p = pc::toProjectCoordinates(c.x, c.y, {*rotation, c.n0, c.e0});
+    pc::ProjectPoint p = pc::ToProjectCoordinates(c.x, c.y, {*rotation, c.n0, c.e0});
     EXPECT_NEAR(p.northing, c.northing, 1e-9);
     EXPECT_NEAR(p.easting, c.easting, 1e-9);
     EXPECT_EQ(ff::FormatF(p.northing, 12, 4) + " " + ff::FormatF(p.easting, 12, 4), c.printed);
@@ -134,20 +134,20 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(BearingToRotation, HasOneSignForEachQuadrant) {
     const double theta = 30.0 * 0.017453292519943295;
     const double pi = 3.141592653589793;
-    EXPECT_DOUBLE_EQ(*pc::bearingToRotation({'N', 30, 0, 0.0, 'E'}), theta);
-    EXPECT_DOUBLE_EQ(*pc::bearingToRotation({'N', 30, 0, 0.0, 'W'}), -theta);
-    EXPECT_DOUBLE_EQ(*pc::bearingToRotation({'S', 30, 0, 0.0, 'E'}), pi - theta);
-    EXPECT_DOUBLE_EQ(*pc::bearingToRotation({'S', 30, 0, 0.0, 'W'}), -(pi - theta));
+    EXPECT_DOUBLE_EQ(*pc::BearingToRotation({'N', 30, 0, 0.0, 'E'}), theta);
+    EXPECT_DOUBLE_EQ(*pc::BearingToRotation({'N', 30, 0, 0.0, 'W'}), -theta);
+    EXPECT_DOUBLE_EQ(*pc::BearingToRotation({'S', 30, 0, 0.0, 'E'}), pi - theta);
+    EXPECT_DOUBLE_EQ(*pc::BearingToRotation({'S', 30, 0, 0.0, 'W'}), -(pi - theta));
 }
 
 TEST(BearingToRotation, AddsMinutesAndSecondsAsSixtiethsAndThirtySixHundredths) {
     // 10 deg 30 min 36 s = 10.51 deg.
-    EXPECT_NEAR(*pc::bearingToRotation({'N', 10, 30, 36.0, 'E'}), 10.51 * M_PI / 180.0, 1e-15);
+    EXPECT_NEAR(*pc::BearingToRotation({'N', 10, 30, 36.0, 'E'}), 10.51 * M_PI / 180.0, 1e-15);
 }
 
 TEST(BearingToRotation, RefusesOtherLetters) {
-    EXPECT_FALSE(pc::bearingToRotation({'E', 30, 0, 0.0, 'N'}).has_value());
-    EXPECT_FALSE(pc::bearingToRotation({'N', 30, 0, 0.0, 'X'}).has_value());
+    EXPECT_FALSE(pc::BearingToRotation({'E', 30, 0, 0.0, 'N'}).has_value());
+    EXPECT_FALSE(pc::BearingToRotation({'N', 30, 0, 0.0, 'X'}).has_value());
 }
 
 }  // namespace

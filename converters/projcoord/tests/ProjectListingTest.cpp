@@ -27,7 +27,7 @@ struct StructureLineCase {
 class StructureLine : public ::testing::TestWithParam<StructureLineCase> {};
 
 TEST_P(StructureLine, IsTheWordStructureAfterLeadingBlanks) {
-    EXPECT_EQ(pc::checkStructureLine(GetParam().line), GetParam().accepted);
+    EXPECT_EQ(pc::CheckStructureLine(GetParam().line), GetParam().accepted);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -52,7 +52,7 @@ struct CoordinateRowCase {
 class CoordinateRow : public ::testing::TestWithParam<CoordinateRowCase> {};
 
 TEST_P(CoordinateRow, HasPointsInColumn67Or68And79Or80) {
-    EXPECT_EQ(pc::isCoordinateRow(GetParam().line), GetParam().coordinateRow);
+    EXPECT_EQ(pc::IsCoordinateRow(GetParam().line), GetParam().coordinateRow);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -77,7 +77,7 @@ class LayoutPoint : public ::testing::TestWithParam<LayoutPointCase> {};
 
 TEST_P(LayoutPoint, ReadsTheNumbersThatEndInColumns71And83) {
     const LayoutPointCase& c = GetParam();
-    std::optional<pc::LayoutPoint> point = pc::readLayoutPoint(c.line);
+    std::optional<pc::LayoutPoint> point = pc::ReadLayoutPoint(c.line);
     ASSERT_EQ(point.has_value(), c.read);
     if (!c.read) return;
     EXPECT_DOUBLE_EQ(point->x, c.x);
@@ -118,7 +118,7 @@ struct ListingLineCase {
 class ListingLine : public ::testing::TestWithParam<ListingLineCase> {};
 
 TEST_P(ListingLine, IsWrittenByTheFirstRuleItMeets) {
-    EXPECT_EQ(pc::projectListingLine(GetParam().line, kShift), GetParam().written);
+    EXPECT_EQ(pc::ProjectListingLine(GetParam().line, kShift), GetParam().written);
 }
 
 // Heading lines of the bent-line intersection table, laid out column by column.
@@ -196,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ProjectListingLine, KeepsEverythingAfterColumn85UnCut) {
     std::string line = Line({{60, "      3.0000"}, {72, "      4.0000"}, {200, "END"}});
-    std::string written = pc::projectListingLine(line, kShift);
+    std::string written = pc::ProjectListingLine(line, kShift);
     EXPECT_EQ(written.substr(110), line.substr(85));
 }
 
@@ -206,7 +206,7 @@ TEST(ProjectListingHeader, ShowsTheRunValuesAndEndsInAFormFeed) {
     values.northingOffset = 1000.0;
     values.eastingOffset = -0.5;
     values.bearing = {'S', 45, 30, 12.25, 'W'};
-    EXPECT_EQ(pc::projectListingHeader(values),
+    EXPECT_EQ(pc::ProjectListingHeader(values),
               "State of Vandemor\n"
               "Quillon Project Coordinate Converter\n"
               "Version 1.00\n\n\n\n\n\n"

@@ -23,7 +23,7 @@ struct KindCase {
 class RowKinds : public ::testing::TestWithParam<KindCase> {};
 
 TEST_P(RowKinds, AreToldByHowTheRowStarts) {
-    EXPECT_EQ(st::classifyRow(GetParam().row), GetParam().kind);
+    EXPECT_EQ(st::ClassifyRow(GetParam().row), GetParam().kind);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -62,7 +62,7 @@ struct PointCase {
 class RowPoints : public ::testing::TestWithParam<PointCase> {};
 
 TEST_P(RowPoints, AreReadFromTheWholeFields) {
-    std::optional<st::Point3> point = st::readRowPoint(GetParam().row);
+    std::optional<st::Point3> point = st::ReadRowPoint(GetParam().row);
     ASSERT_EQ(point.has_value(), GetParam().point.has_value());
     if (!point) return;
     EXPECT_DOUBLE_EQ(point->x, GetParam().point->x);
@@ -98,7 +98,7 @@ TEST(BentLineName, IsTheDescriptionFieldTrimmed) {
 
 TEST(ExtendEndPoint, MovesOutwardByATenthOfTheNeighboursDistance) {
     // (10, 20, 30) + ((10, 20, 30) - (0, 5, 40)) / 10 = (11, 21.5, 29).
-    st::Point3 p = st::extendEndPoint({10, 20, 30}, {0, 5, 40});
+    st::Point3 p = st::ExtendEndPoint({10, 20, 30}, {0, 5, 40});
     EXPECT_DOUBLE_EQ(p.x, 11.0);
     EXPECT_DOUBLE_EQ(p.y, 21.5);
     EXPECT_DOUBLE_EQ(p.z, 29.0);
@@ -129,7 +129,7 @@ TEST_P(DisplayWindows, FitTheScreenOf800By480) {
     std::vector<st::ListingRow> rows;
     for (const st::Point3& p : c.corners) rows.push_back(Row("CL DIA", p));
     bridge.lines.push_back(Entry("GIRDER 1", rows));
-    st::computeExtents(bridge);
+    st::ComputeExtents(bridge);
     EXPECT_EQ(bridge.window.exchanged, c.exchanged);
     EXPECT_NEAR(bridge.window.firstMin, c.firstMin, 1e-9);
     EXPECT_NEAR(bridge.window.secondMin, c.secondMin, 1e-9);
@@ -187,7 +187,7 @@ TEST(Extents, StartFromTheFirstPointAndTakeEveryKeptRow) {
     st::ListingRow unread = Row("CL PIER 2", {500, 500, 1});
     unread.point.reset();  // X, Y or ELEVATION not a number: not drawn, no part of the extents
     bridge.lines.back().rows.push_back(unread);
-    st::computeExtents(bridge);
+    st::ComputeExtents(bridge);
     EXPECT_DOUBLE_EQ(bridge.extents.minX, -70);
     EXPECT_DOUBLE_EQ(bridge.extents.maxX, -10);
     EXPECT_DOUBLE_EQ(bridge.extents.minY, -80);
@@ -207,7 +207,7 @@ TEST(TransverseLines, JoinTheCrossingsOfOneBentInLineOrder) {
         Entry("GIRDER 2", {Row("BF 1", {-1, 10, 100}), Row("CL ABUT 1", {0, 10, 100}),
                            Row("CL PIER 2", {10, 10, 101}), Row("CL TEMP 1", {12, 10, 101}),
                            Row("WW 1", {14, 10, 101}), Row("CL DIA 3", {15, 10, 101})}));
-    st::computeExtents(bridge);
+    st::ComputeExtents(bridge);
     const auto& t = bridge.transverseLines;
     ASSERT_EQ(t.size(), 5u);
     EXPECT_EQ(t[0].name, "CL ABUT 1");

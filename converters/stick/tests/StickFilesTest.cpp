@@ -31,13 +31,13 @@ st::BridgeFile SmallBridge() {
     bridge.lines.push_back(Entry(
         "RIGHT EDGE",
         {Row("WW 1", {-2, -1, 99}), Row("CL ABUT 1", {0, -1, 100}), Row("BF 3", {20, -1, 102})}));
-    st::computeExtents(bridge);
+    st::ComputeExtents(bridge);
     return bridge;
 }
 
 TEST(S5000File, IsWrittenRecordByRecord) {
     std::ostringstream console;
-    std::string file = st::writeS5000(SmallBridge(), console);
+    std::string file = st::WriteS5000(SmallBridge(), console);
     std::vector<std::string> expected = {
         // x -2..20 (22), y -1..10 (11): 11 x 1.668 < 22, not exchanged; scale 799 / 22,
         // y centre 4.5 +- 239.5 x 22 / 799 = 4.5 +- 6.594493.
@@ -122,9 +122,9 @@ TEST(S5000File, DrawsABentFaceLineInTheBentFaceStyle) {
     st::BridgeFile bridge;
     bridge.lines.push_back(Entry("RO EDGE", {Row("BF 1", {0, 0, 1}), Row("BF 2", {10, 0, 1})}));
     bridge.lines.push_back(Entry("LO EDGE", {Row("BF 1", {0, 8, 1}), Row("BF 2", {10, 8, 1})}));
-    st::computeExtents(bridge);
+    st::ComputeExtents(bridge);
     std::ostringstream console;
-    std::vector<std::string> records = Records(st::writeS5000(bridge, console));
+    std::vector<std::string> records = Records(st::WriteS5000(bridge, console));
     // Style lines: the two edges, then the two bent faces.
     std::vector<std::string> styles;
     for (const std::string& r : records)
@@ -138,18 +138,35 @@ TEST(S5000File, LeavesOutALineWithNoDrawnRow) {
     bridge.lines.push_back(
         Entry("GIRDER 1", {Row("CL ABUT 1", {0, 0, 1}), Row("CL ABUT 2", {9, 0, 1})}));
     bridge.lines.push_back(Entry("GIRDER 2", {Row("SP 1", {0, 5, 1}), Row("WW 1", {9, 5, 1})}));
-    st::computeExtents(bridge);
+    st::ComputeExtents(bridge);
     std::ostringstream console;
-    std::string file = st::writeS5000(bridge, console);
+    std::string file = st::WriteS5000(bridge, console);
     EXPECT_NE(file.find("*' GIRDER 1"), std::string::npos);
     EXPECT_EQ(file.find("GIRDER 2"), std::string::npos);
     // Nor has it a polyline in the DXF file or a string in the GENIO file.
-    std::vector<std::string> dxf = Records(st::writeDxf(bridge, {}, console));
+    std::vector<std::string> dxf = Records(st::WriteDxf(bridge, {}, console));
     EXPECT_EQ(std::count(dxf.begin(), dxf.end(), "POLYLINE"), 1);
     EXPECT_EQ(std::count(dxf.begin(), dxf.end(), "  Start of bent line ---------->> GIRDER 2"), 0);
-    std::vector<std::string> genio = Records(st::writeGenio(bridge, console));
+    std::vector<std::string> genio = Records(st::WriteGenio(bridge, console));
     EXPECT_EQ(std::count(genio.begin(), genio.end(), "080,GR 1,    ,5=0.0, 0.0, 3"), 1);
     EXPECT_EQ(std::count(genio.begin(), genio.end(), "080,GR 2,    ,5=0.0, 0.0, 3"), 0);
+}
+
+// The `count` records from `first` on (fewer at the end).
+std::vector<std::string> Slice(const std::vector<std::string>& records, std::size_t first,
+                               std::size_t count) {
+    std::vector<std::string> slice;
+    for (std::size_t i = first; i < records.size() && i < first + count; ++i)
+        slice.push_back(records[i]);
+    return slice;
+}
+
+// The position of the first record `text` from `from` on; records.size() without one.
+std::size_t IndexOf(const std::vector<std::string>& records, const std::string& text,
+                    std::size_t from = 0) {
+    for (std::size_t i = from; i < records.size(); ++i)
+        if (records[i] == text) return i;
+    return records.size();
 }
 
 std::vector<std::string> Polyline(const std::string& layer, const std::vector<std::string>& head,
@@ -172,20 +189,20 @@ std::vector<std::string> Polyline(const std::string& layer, const std::vector<st
 }
 
 TEST(DxfFile, HoldsOneThreeDimensionalPolylinePerDrawnLineAndTransverseLine) {
-    st::DxfHeader header{"Mon May  4 09:30:00 2026\n", "designer", "/usr/bin:"};
+    st::DxfHeader header{"Mon May  4 09:30:00 2026\n", "designer", "/jobs/bridge.lis"};
     std::ostringstream console;
-    std::vector<std::string> records = Records(st::writeDxf(SmallBridge(), header, console));
+    std::vector<std::string> records = Records(st::WriteDxf(SmallBridge(), header, console));
     std::vector<std::string> head = {
         "999", "Creator: Quillon to Stick figure v 1.00 ",
         "999", "TIME: Mon May  4 09:30:00 2026",
         "999", "USER: designer",
-        "999", "BRIDGE FILE: /usr/bin:bridge.lis",
+        "999", "BRIDGE FILE: /jobs/bridge.lis",
         "999", std::string(80, '-'),
         "  0", "SECTION",
         "  2", "ENTITIES",
     };
     ASSERT_GE(records.size(), head.size());
-    EXPECT_EQ(std::vector<std::string>(records.begin(), records.begin() + head.size()), head);
+    EXPECT_EQ(Slice(records, 0, head.size()), head);
     // The first girder: its drawn rows, the last one twice (std::to_string writes %f).
     std::vector<std::string> girder =
         Polyline("BROKEN",
@@ -193,28 +210,26 @@ TEST(DxfFile, HoldsOneThreeDimensionalPolylinePerDrawnLineAndTransverseLine) {
                   "BROKEN", "  6", "BYLAYER", " 66", "  1", " 10", "0.000000", " 20", "0.000000",
                   " 30", "100.000000", " 70", "  8"},
                  {{0, 0, 100}, {10, 0, 101}, {20, 0, 102}, {20, 0, 102}});
-    EXPECT_EQ(std::vector<std::string>(records.begin() + head.size(),
-                                       records.begin() + head.size() + girder.size()),
-              girder);
+    EXPECT_EQ(Slice(records, head.size(), girder.size()), girder);
     // The first transverse line follows the comment line.
-    auto comment =
-        std::find(records.begin(), records.end(),
-                  "------------------------- Transverse Points -------------------------");
-    ASSERT_NE(comment, records.end());
+    const std::size_t comment =
+        IndexOf(records, "------------------------- Transverse Points -------------------------");
+    ASSERT_LT(comment, records.size());
     std::vector<std::string> abutment =
         Polyline("BROKEN",
                  {"  0", "POLYLINE", "  8", "BROKEN", "  6", "BYLAYER", " 66", "  1", " 70", "  8",
                   " 10", "0.000000", " 20", "0.000000", " 30", "100.000000"},
                  {{0, 0, 100}, {0, 10, 100}, {0, 5, 100}, {0, -1, 100}, {0, -1, 100}});
-    ASSERT_GT(records.end() - comment, static_cast<long>(abutment.size()));
-    EXPECT_EQ(std::vector<std::string>(comment + 1, comment + 1 + abutment.size()), abutment);
+    ASSERT_GT(records.size() - comment, abutment.size());
+    EXPECT_EQ(Slice(records, comment + 1, abutment.size()), abutment);
     // Four lines and three transverse lines (BF 3 has one point); layers by name.
     EXPECT_EQ(std::count(records.begin(), records.end(), "POLYLINE"), 7);
     std::vector<std::string> layers;
     for (size_t i = 0; i + 3 < records.size(); ++i)
         if (records[i] == "POLYLINE") {
-            auto at = std::find(records.begin() + i, records.end(), "  8");
-            layers.push_back(*(at + 1));
+            const std::size_t at = IndexOf(records, "  8", i);
+            ASSERT_LT(at + 1, records.size());
+            layers.push_back(records[at + 1]);
         }
     EXPECT_EQ(layers, (std::vector<std::string>{"BROKEN", "BROKEN", "BROKEN", "OUTLINE", "BROKEN",
                                                 "BROKEN", "BROKEN"}));
@@ -226,12 +241,12 @@ TEST(DxfFile, NoValueHoldsALineEnd) {
     st::BridgeFile bridge = SmallBridge();
     bridge.listingName = "job\r\n.lis";
     bridge.lines[0].name = "GIRDER\r 1";
-    st::DxfHeader header{"Mon May  4 09:30:00 2026\n", "de\r\nsigner", "/bin\n"};
+    st::DxfHeader header{"Mon May  4 09:30:00 2026\n", "de\r\nsigner", "/jobs/job\r\n.lis"};
     std::ostringstream console;
-    std::vector<std::string> records = Records(st::writeDxf(bridge, header, console));
+    std::vector<std::string> records = Records(st::WriteDxf(bridge, header, console));
     EXPECT_EQ(records[3], "TIME: Mon May  4 09:30:00 2026");
     EXPECT_EQ(records[5], "USER: designer");
-    EXPECT_EQ(records[7], "BRIDGE FILE: /binjob.lis");
+    EXPECT_EQ(records[7], "BRIDGE FILE: /jobs/job.lis");
     EXPECT_EQ(records[17], "  Start of bent line ---------->> GIRDER 1");
     for (const std::string& r : records) EXPECT_EQ(r.find('\r'), std::string::npos);
     // Group codes and values alternate to the end: an even number of lines.
@@ -243,7 +258,7 @@ TEST(DxfFile, LayersFollowTheLineNames) {
     for (const char* name :
          {"WEB 1", "RO EDGE", "RIGHT EDGE OUT", "CTRL LINE", "CONT 2", "RIGHT EDGE", "WEB RO"})
         bridge.lines.push_back(Entry(name, {Row("CL ABUT 1", {0, 0, 1})}));
-    std::vector<std::string> records = Records(st::writeDxf(bridge, {}, std::cout));
+    std::vector<std::string> records = Records(st::WriteDxf(bridge, {}, std::cout));
     std::vector<std::string> layers;
     for (size_t i = 0; i + 5 < records.size(); ++i)
         if (records[i] == "POLYLINE") layers.push_back(records[i + 4]);
@@ -300,7 +315,7 @@ TEST(GenioFile, WritesTheGirdersEdgesAndControlLines) {
         "       0.000       0.000",
         "999",
     };
-    EXPECT_EQ(Records(st::writeGenio(bridge, console)), expected);
+    EXPECT_EQ(Records(st::WriteGenio(bridge, console)), expected);
     EXPECT_EQ(console.str(), "....");
 }
 

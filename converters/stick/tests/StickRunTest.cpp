@@ -106,8 +106,23 @@ TEST_F(StickRunTest, DxfHoldsAPolylinePerDrawnLineAndTransverseLine) {
     // and CL TEMP 1 cross one line each).
     EXPECT_EQ(std::count(records.begin(), records.end(), "POLYLINE"), 9);
     EXPECT_EQ(records[3], "TIME: Mon May  4 09:30:00 2026");
-    EXPECT_EQ(records[7], "BRIDGE FILE: /usr/bin" + Path("bridge.lis"));
+    EXPECT_EQ(records[7], "BRIDGE FILE: " + Path("bridge.lis"));
     EXPECT_EQ(Outputs(), std::vector<std::string>{"bridge.DXF"});
+}
+
+TEST_F(StickRunTest, DxfNamesTheBridgeFileByItsAbsolutePath) {
+    // Named from the folder it lies in, the listing is still named whole
+    // (and not after PATH, which the environment holds as "/usr/bin").
+    CopyFixture("bridge.lis");
+    const fs::path before = fs::current_path();
+    fs::current_path(folder_.path());
+    const int status = Run({"./bridge.lis", "8"});
+    fs::current_path(before);
+    ASSERT_EQ(status, 1) << err_.str();
+    std::vector<std::string> records = Records(Read(Path("bridge.DXF")));
+    ASSERT_GT(records.size(), 7u);
+    EXPECT_EQ(records[7],
+              "BRIDGE FILE: " + (fs::canonical(folder_.path()) / "bridge.lis").string());
 }
 
 struct MaskCase {

@@ -33,7 +33,7 @@ inline std::string RowText(const std::string& name, const Point3& p) {
 // A kept row of the given name (its kind as the name starts) at the point.
 inline ListingRow Row(const std::string& name, const Point3& p) {
     std::string text = RowText(name, p);
-    std::optional<RowKind> kind = classifyRow(text);
+    std::optional<RowKind> kind = ClassifyRow(text);
     EXPECT_TRUE(kind.has_value()) << name;
     return {kind.value_or(RowKind::OtherCrossing), text, p};
 }

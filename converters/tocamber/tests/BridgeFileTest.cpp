@@ -42,12 +42,12 @@ INSTANTIATE_TEST_SUITE_P(
                       KindCase{"BentFace", "BF PIER 2", std::nullopt},
                       KindCase{"CurvePoint", "*TS OR PC*", std::nullopt},
                       KindCase{"Diaphragm", "CL DIA 3", std::nullopt}),
-    [](const ::testing::TestParamInfo<KindCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<KindCase>& testInfo) { return testInfo.param.name; });
 
 tc::BridgeLoad Load(const std::string& text) {
     std::istringstream in(text);
     std::ostringstream console;
-    tc::BridgeLoad load = tc::loadBridgeFile(in, console);
+    tc::BridgeLoad load = tc::LoadBridgeFile(in, console);
     EXPECT_EQ(console.str(), "");
     return load;
 }

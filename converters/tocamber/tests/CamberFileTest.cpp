@@ -12,12 +12,12 @@ namespace {
 TEST(WriteCmbLine, PadsToColumn77AndNumbersTheLine) {
     std::string file;
     int count = 0;
-    tc::writeCmbLine("    2    3", count, file);
-    tc::writeCmbLine(std::string(90, 'x'), count, file);  // cut at 77
+    tc::WriteCmbLine("    2    3", count, file);
+    tc::WriteCmbLine(std::string(90, 'x'), count, file);  // cut at 77
     EXPECT_EQ(file, "    2    3" + std::string(67, ' ') + "  1\n" + std::string(77, 'x') + "  2\n");
     count = 999;
     file.clear();
-    tc::writeCmbLine("", count, file);  // a number beyond 999 keeps the line 80 columns
+    tc::WriteCmbLine("", count, file);  // a number beyond 999 keeps the line 80 columns
     EXPECT_EQ(file, std::string(77, ' ') + "***\n");
 }
 
@@ -28,12 +28,12 @@ TEST(WriteGirderProblem, PutsTwentiethPointsOnTwoLinesASpan) {
     p.pointsPerSpan = 20;
     p.spans = 2;
     p.splicePoints = 2;
-    p.SPEL = {5000000, 5000400};
-    p.SPLOC = {0, 200000};
-    p.SPANL = {1000000, 1000000};
+    p.spliceElevations = {5000000, 5000400};
+    p.spliceLocations = {0, 200000};
+    p.spanLengths = {1000000, 1000000};
     for (long long i = 0; i <= 40; ++i) {
-        p.GEOEL.push_back(5000000 + 100 * i);
-        p.DEFEL.push_back(i % 20 == 0 ? 0 : -i);
+        p.geometricElevations.push_back(5000000 + 100 * i);
+        p.deflections.push_back(i % 20 == 0 ? 0 : -i);
     }
     std::string file;
     int count = 0;
@@ -58,13 +58,13 @@ TEST(WriteGirderProblem, PutsTwentiethPointsOnTwoLinesASpan) {
 
 TEST(CheckEntry, TellsAnEmptyListingNameAndAnotherExtension) {
     using tc::EntryKind;
-    EXPECT_EQ(tc::checkEntry(EntryKind::ListingName, "").messages,
+    EXPECT_EQ(tc::CheckEntry(EntryKind::ListingName, "").messages,
               std::vector<std::string>{"Quillon file name must be entered"});
-    EXPECT_EQ(tc::checkEntry(EntryKind::ListingName, "deck.txt").messages,
+    EXPECT_EQ(tc::CheckEntry(EntryKind::ListingName, "deck.txt").messages,
               std::vector<std::string>{"Input file name extension is not valid"});
-    EXPECT_TRUE(tc::checkEntry(EntryKind::ListingName, "deck.lis").messages.empty());
-    EXPECT_TRUE(tc::checkEntry(EntryKind::ListingName, "deck").messages.empty());
-    EXPECT_TRUE(tc::checkEntry(EntryKind::ListingName, "/jobs/a.b/deck").messages.empty());
+    EXPECT_TRUE(tc::CheckEntry(EntryKind::ListingName, "deck.lis").messages.empty());
+    EXPECT_TRUE(tc::CheckEntry(EntryKind::ListingName, "deck").messages.empty());
+    EXPECT_TRUE(tc::CheckEntry(EntryKind::ListingName, "/jobs/a.b/deck").messages.empty());
 }
 
 }  // namespace

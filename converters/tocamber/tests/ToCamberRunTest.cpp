@@ -118,27 +118,29 @@ TEST_P(ToCamberValues, WritesTheProblemTheCamberProgramReadsBack) {
     // the single precision the camber program reads into.
     constexpr double kFourth = 1e-4;
     constexpr double kThird = 1e-3;
-    EXPECT_EQ(p.IFLAG, 0);
-    EXPECT_EQ(p.IPTS, e.pointsCode);
-    EXPECT_EQ(p.DSCRPT.substr(0, 36), "GIRDER NO. 1  -  GIRDER G1 EXT LEFT ");
-    ASSERT_EQ(p.ISPAN, static_cast<int>(e.SPANL.size()));
-    ASSERT_EQ(p.ISPL, static_cast<int>(e.SPEL.size()));
-    for (size_t i = 0; i < e.SPEL.size(); ++i) {
-        EXPECT_NEAR(p.SPEL[i], e.SPEL[i], kFourth) << "SPEL " << i;
-        EXPECT_NEAR(p.SPLOC[i], e.SPLOC[i], kThird) << "SPLOC " << i;
+    EXPECT_EQ(p.supplementalFlag, 0);
+    EXPECT_EQ(p.pointsOption, e.pointsCode);
+    EXPECT_EQ(p.description.substr(0, 36), "GIRDER NO. 1  -  GIRDER G1 EXT LEFT ");
+    ASSERT_EQ(p.spansAsRead, static_cast<int>(e.spanLengths.size()));
+    ASSERT_EQ(p.splicesAsRead, static_cast<int>(e.spliceElevations.size()));
+    for (size_t i = 0; i < e.spliceElevations.size(); ++i) {
+        EXPECT_NEAR(p.spliceElevations[i], e.spliceElevations[i], kFourth) << "SPEL " << i;
+        EXPECT_NEAR(p.spliceLocations[i], e.spliceLocations[i], kThird) << "SPLOC " << i;
     }
     double sum = 0.0;
-    for (size_t s = 0; s < e.SPANL.size(); ++s) {
-        EXPECT_NEAR(p.SPANL[s], e.SPANL[s], kFourth) << "SPANL " << s;
-        sum += p.SPANL[s];
-        for (size_t k = 0; k < e.GEOEL[s].size(); ++k) {
-            EXPECT_NEAR(p.GEOEL[s][k], e.GEOEL[s][k], kFourth) << "GEOEL " << s << "," << k;
-            EXPECT_NEAR(p.DEFEL[s][k], e.DEFEL[s][k], kFourth) << "DEFEL " << s << "," << k;
+    for (size_t s = 0; s < e.spanLengths.size(); ++s) {
+        EXPECT_NEAR(p.spanLengths[s], e.spanLengths[s], kFourth) << "SPANL " << s;
+        sum += p.spanLengths[s];
+        for (size_t k = 0; k < e.geometricElevations[s].size(); ++k) {
+            EXPECT_NEAR(p.geometricElevations[s][k], e.geometricElevations[s][k], kFourth)
+                << "GEOEL " << s << "," << k;
+            EXPECT_NEAR(p.deflections[s][k], e.deflections[s][k], kFourth)
+                << "DEFEL " << s << "," << k;
         }
     }
     // The splice locations run from 0 to the sum of the spans.
-    EXPECT_EQ(p.SPLOC.front(), 0.0f);
-    EXPECT_NEAR(p.SPLOC.back(), sum, kThird);
+    EXPECT_EQ(p.spliceLocations.front(), 0.0f);
+    EXPECT_NEAR(p.spliceLocations.back(), sum, kThird);
 
     // The camber program computes and lists it.
     std::istringstream in(Read("bridge.CMB"));
@@ -158,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"DecreasingStationGivesTheMirroredProblem", Decreasing()},
                       ValueCase{"GirderLengthsWithTheirSigns", LengthsThroughZero()},
                       ValueCase{"NoDeadLoadGivesZeroDeflections", WithoutDeadLoad()}),
-    [](const ::testing::TestParamInfo<ValueCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<ValueCase>& testInfo) { return testInfo.param.name; });
 
 TEST_F(ToCamberRunTest, WritesTheLinesOfAProblemColumnByColumn) {
     qt::GirderSpec spec;
@@ -306,7 +308,7 @@ INSTANTIATE_TEST_SUITE_P(
                         return text.substr(0, text.find('\n', heading) + 1);
                     },
                     "Unexpected end of file found at skipRec(), aborting process."}),
-    [](const ::testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<RefusalCase>& testInfo) { return testInfo.param.name; });
 
 // ---------------------------------------------------------------- selection
 
@@ -333,9 +335,9 @@ TEST_P(ToCamberSelection, WritesTheSelectedGirdersInOrder) {
     ASSERT_TRUE(Exists("bridge.CMB"));
     std::vector<int> written;
     for (const auto& problem : ReadCamberInput(Read("bridge.CMB"))) {
-        written.push_back(std::stoi(problem.DSCRPT.substr(11, 2)));
+        written.push_back(std::stoi(problem.description.substr(11, 2)));
         // Girder n is the one of n x 10 ft.
-        EXPECT_EQ(problem.SPANL[0], 10.0f * static_cast<float>(written.back()));
+        EXPECT_EQ(problem.spanLengths[0], 10.0f * static_cast<float>(written.back()));
     }
     EXPECT_EQ(written, c.girders);
 }
@@ -355,7 +357,7 @@ INSTANTIATE_TEST_SUITE_P(
         SelectionCase{"Letter", "a", {}, "Illegal character 'a' found, re-enter."},
         SelectionCase{"Empty", "", {}, "Please enter something."},
         SelectionCase{"AboveTheGirderCount", "2,6", {}, "Select girder numbers between 1 and 5"}),
-    [](const ::testing::TestParamInfo<SelectionCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<SelectionCase>& testInfo) { return testInfo.param.name; });
 
 // ---------------------------------------------------------------- the run
 

@@ -87,8 +87,8 @@ inline std::vector<camber::CamberProblem> ReadCamberInput(const std::string& tex
 // of the girder seen from its other end.
 struct ExpectedProblem {
     int pointsCode = 1;
-    std::vector<double> SPEL, SPLOC, SPANL;
-    std::vector<std::vector<double>> GEOEL, DEFEL;
+    std::vector<double> spliceElevations, spliceLocations, spanLengths;
+    std::vector<std::vector<double>> geometricElevations, deflections;
 };
 
 // An elevation as the camber input holds it: its last three integer digits.
@@ -112,10 +112,10 @@ inline ExpectedProblem Expect(const qt::GirderSpec& spec) {
     locations.insert(locations.end(), splices.begin(), splices.end());
     locations.push_back(total);
     for (double x : locations) {
-        e.SPLOC.push_back(x);
-        e.SPEL.push_back(ThreeDigits(spec.elevation(along(x))));
+        e.spliceLocations.push_back(x);
+        e.spliceElevations.push_back(ThreeDigits(spec.elevation(along(x))));
     }
-    e.SPANL = spans;
+    e.spanLengths = spans;
     double start = 0.0;
     for (double span : spans) {
         std::vector<double> geo, def;
@@ -124,8 +124,8 @@ inline ExpectedProblem Expect(const qt::GirderSpec& spec) {
             geo.push_back(ThreeDigits(spec.elevation(along(x))));
             def.push_back(spec.deflection(along(x)).value_or(0.0));
         }
-        e.GEOEL.push_back(geo);
-        e.DEFEL.push_back(def);
+        e.geometricElevations.push_back(geo);
+        e.deflections.push_back(def);
         start += span;
     }
     return e;

@@ -65,7 +65,8 @@ TEST_P(Conversions, GiveTheWorkedText) {
     }
 }
 
-// The edge cases of the field conversions, then the mended cases; values
+// The edge cases of the field conversions, then the cases of faults they once
+// had; values
 // worked by hand from the digits (implied decimals move the point, k = 2
 // remainder digits in an English deck and 3 in a metric one).
 INSTANTIATE_TEST_SUITE_P(

@@ -6,6 +6,7 @@
 #include <array>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CardTestSupport.hpp"
@@ -105,9 +106,12 @@ std::string Shown(const DeckModel& deck, const Filled& filled) {
     return {};
 }
 
-std::vector<std::string> Many(int count, const std::function<std::string(int)>& card) {
+constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+std::vector<std::string> Many(std::size_t count,
+                              const std::function<std::string(std::size_t)>& card) {
     std::vector<std::string> cards;
-    for (int i = 0; i < count; ++i) cards.push_back(card(i));
+    for (std::size_t i = 0; i < count; ++i) cards.push_back(card(i));
     return cards;
 }
 
@@ -326,9 +330,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {NotKept("05", 2, 4)}},
         // The design rows hold 20 girder lines; rows 20-24 are added.
         ReaderCase{"TwentyFiveGirderLines",
-                   Deck(Joined({{kFirst, k04},
-                                Many(25, [](int i) { return Girder("G" + std::to_string(i + 1)); }),
-                                {k08}})),
+                   Deck(Joined(
+                       {{kFirst, k04},
+                        Many(25, [](std::size_t i) { return Girder("G" + std::to_string(i + 1)); }),
+                        {k08}})),
                    "....xx..x",
                    {6, 25, 20, 20},
                    {25, 0, 0},
@@ -342,9 +347,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"OneHundredThirtyDeadLoadRows",
                    Deck(Joined({{kFirst, k04, Bent("ABUT 1")},
                                 Many(130,
-                                     [](int i) {
-                                         return DeadLoadCard(std::string(1, 'A' + i % 26),
-                                                             std::string(1, 'A' + i / 26));
+                                     [](std::size_t i) {
+                                         return DeadLoadCard(std::string(1, kLetters[i % 26]),
+                                                             std::string(1, kLetters[i / 26]));
                                      })})),
                    "....x.xx.",
                    {6, 20, 20, 130},
@@ -388,9 +393,10 @@ TEST_F(DeckReaderFiles, AnUnreadableDeckLeavesTheModelAsItWas) {
 // read: the two are saved alike.
 TEST_F(DeckReaderFiles, ASecondDeckIsReadIntoAResetModel) {
     const auto first = folder_.path() / "a.dat";
-    WriteFile(first, Deck(Joined({{Card("00", {{3, "A"}, {80, "M"}}), kText, k01, k03, k04},
-                                  Many(22, [](int i) { return Girder("A" + std::to_string(i)); }),
-                                  {Bent("ABUT A"), DeadLoadCard("E", "A"), k08}})));
+    WriteFile(first,
+              Deck(Joined({{Card("00", {{3, "A"}, {80, "M"}}), kText, k01, k03, k04},
+                           Many(22, [](std::size_t i) { return Girder("A" + std::to_string(i)); }),
+                           {Bent("ABUT A"), DeadLoadCard("E", "A"), k08}})));
     const auto second = folder_.path() / "b.dat";
     WriteFile(second, Deck({"00B", k02, k04, Girder("B1")}));
 

@@ -338,14 +338,14 @@ TEST(ReadFromDeckMark, MovesWithItsRowAndLeavesTheEmptiedRow) {
 
 // The card columns of a written line, by the card's layout.
 std::string Field(const std::string& line, const cards::CardLayout& layout, const char* name) {
-    return cards::Text(line, layout[name]);
+    return cards::Text(line, layout.Find(name));
 }
 
 // Save after Insert writes the cards in the rows' new order, the new row's
 // card where it was inserted.
 TEST(InsertThenSave, WritesTheCardsInTheirNewOrder) {
     ed::DeckModel deck;
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i) {
         deck.girderLine.rows[i].Text4 = Numbered("G", i);
         deck.bentLine.rows[i].Text4 = Numbered("B", i);
         deck.deadLoad.rows[i].Text1 = Numbered("", i);

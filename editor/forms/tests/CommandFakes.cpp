@@ -39,9 +39,9 @@ const FakeProgram* FakeRunner::Run(const ProgramCall& call, bool waited) {
 ProgramOutcome FakeRunner::RunAndWait(const ProgramCall& call) {
     const FakeProgram* program = Run(call, true);
     if (program == nullptr) {
-        return {ProgramOutcome::Ending::NotStarted, 0, "No such file or directory"};
+        return {ProgramOutcome::Ending::NotStarted, 0, "No such file or directory", {}};
     }
-    return {program->ending, program->exitStatus, program->reason};
+    return {program->ending, program->exitStatus, program->reason, program->console};
 }
 
 std::optional<std::string> FakeRunner::StartDetached(const ProgramCall& call) {

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -34,8 +35,17 @@ public:
 
 class FakeMessages : public MessageSink {
 public:
-    void Warning(std::string_view text) override { texts.emplace_back(text); }
-    std::vector<std::string> texts;
+    void Warning(std::string_view text) override {
+        if (onWarning) onWarning();
+        texts.emplace_back(text);
+    }
+    void Warnings(const std::vector<std::string>& list) override {
+        if (onWarning) onWarning();
+        lists.push_back(list);
+    }
+    std::vector<std::string> texts;               // one entry per message box
+    std::vector<std::vector<std::string>> lists;  // one entry per box of several
+    std::function<void()> onWarning;              // runs as a box would show
 };
 
 class FakeQuestion : public UnsavedEditsQuestion {
@@ -56,6 +66,7 @@ struct FakeProgram {
     std::vector<std::size_t> writesArguments;        // the files its arguments name
     std::vector<std::filesystem::path> writesFiles;  // further files
     std::string content = "written by the fake program\n";
+    std::string console;  // what it prints
 
     static FakeProgram Exiting(int status) {
         FakeProgram program;
@@ -74,6 +85,14 @@ struct FakeProgram {
     }
     FakeProgram WritingFiles(std::vector<std::filesystem::path> files) && {
         writesFiles = std::move(files);
+        return std::move(*this);
+    }
+    FakeProgram Holding(std::string text) && {
+        content = std::move(text);
+        return std::move(*this);
+    }
+    FakeProgram Printing(std::string text) && {
+        console = std::move(text);
         return std::move(*this);
     }
 };
@@ -145,6 +164,18 @@ struct Fakes {
     FakeQuestion question;
     FakeRunner runner;
     CommandServices services{chooser, messages, question, runner};
+};
+
+// A viewer that keeps every text it was given.
+class FakeViewer : public ListingViewer {
+public:
+    void ShowListing(std::string_view text) override { shown.emplace_back(text); }
+    // What the viewer holds now: the last text, or nothing when never touched.
+    std::optional<std::string> Holds() const {
+        if (shown.empty()) return std::nullopt;
+        return shown.back();
+    }
+    std::vector<std::string> shown;
 };
 
 }  // namespace quillon::editor::test

@@ -166,6 +166,56 @@ TEST_F(CompanionRunsTest, CamberInputLeftFromBeforeIsNotThisRunsInput) {
     EXPECT_EQ(fakes.messages.texts, (Args{"File" + In("job.CMB") + " " + kNoCamberInput}));
 }
 
+// A girder list that selects nothing leaves an empty camber input and a
+// message on Ql2Cmb's console: the message is shown, QlCamb is not started
+// and the last camber listing stays.
+struct UnstartedCamberCase {
+    std::string name;
+    int status;
+    std::string camberInput;  // what Ql2Cmb writes; "-" for nothing
+    std::string console;
+    std::string message;  // {} stands for the camber input's name
+};
+
+class CamberStartsNoQlCamb : public CompanionRunsTest,
+                             public ::testing::WithParamInterface<UnstartedCamberCase> {};
+
+TEST_P(CamberStartsNoQlCamb, AndShowsWhy) {
+    const UnstartedCamberCase& c = GetParam();
+    WriteFile(In("job.out"), "the last camber listing\n");
+    FakeProgram toCamber = FakeProgram::Exiting(c.status).Printing(c.console);
+    if (c.camberInput != "-")
+        toCamber = std::move(toCamber).WritingFiles({"job.CMB"}).Holding(c.camberInput);
+    fakes.runner.programs["Ql2Cmb"] = std::move(toCamber);
+    fakes.chooser.answers = {In("job.lis")};
+    EXPECT_EQ(CamberOk(session, fakes.services, "abc"), RunFormAfterOk::Close);
+    EXPECT_EQ(fakes.runner.Names(), (Args{"Ql2Cmb"}));
+    std::string message = c.message;
+    if (auto at = message.find("{}"); at != std::string::npos)
+        message.replace(at, 2, In("job.CMB"));
+    EXPECT_EQ(fakes.messages.texts, (Args{message}));
+    EXPECT_EQ(converters::testing::ReadFile(In("job.out")), "the last camber listing\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CamberStartsNoQlCamb,
+    ::testing::Values(
+        UnstartedCamberCase{"NothingSelected", 1, "", "Illegal character 'a' found, re-enter.\n",
+                            "Illegal character 'a' found, re-enter."},
+        UnstartedCamberCase{"OnlyBlankLinesWritten", 1, "   \r\n\n",
+                            "Select girder numbers between 1 and 4\n",
+                            "Select girder numbers between 1 and 4"},
+        UnstartedCamberCase{"ConverterAborted", kAbortedStatus, "-",
+                            "No girders were found in bridge file :job.lis, aborting run.\n",
+                            "No girders were found in bridge file :job.lis, aborting run."},
+        UnstartedCamberCase{"SeveralLinesPrinted", kAbortedStatus, "-", "first line\nsecond line\n",
+                            "first line\nsecond line"},
+        UnstartedCamberCase{"NothingSelectedSilently", 1, "", "",
+                            "File{} holds no camber problem.  Camber run aborted."},
+        UnstartedCamberCase{"AbortedSilently", kAbortedStatus, "-", "",
+                            "File{} does not exist.  Camber run aborted."}),
+    testsupport::CaseName());
+
 TEST_F(CompanionRunsTest, CamberAfterACrashStartsNoQlCamb) {
     WriteFile(In("job.CMB"), "other girders\n");
     fakes.runner.programs["Ql2Cmb"] = FakeProgram::Failing(Ending::Crashed, "Process crashed");

@@ -99,10 +99,10 @@ class DeckFormsTest : public FormsTestCase {
     Q_OBJECT
 
 private slots:
-    void deckOfTwentyFiveGirderLinesShowsTwentyFiveRows();
-    void insertOnDeadLoadThenSaveWritesEveryFilledRow();
-    void screenshots_data();
-    void screenshots();
+    void DeckOfTwentyFiveGirderLinesShowsTwentyFiveRows();
+    void InsertOnDeadLoadThenSaveWritesEveryFilledRow();
+    void Screenshots_data();
+    void Screenshots();
 
 private:
     // Reads `path` into the model and shows it on the forms.
@@ -116,7 +116,7 @@ private:
     QTemporaryDir dir_;
 };
 
-void DeckFormsTest::deckOfTwentyFiveGirderLinesShowsTwentyFiveRows() {
+void DeckFormsTest::DeckOfTwentyFiveGirderLinesShowsTwentyFiveRows() {
     QWidget* girders = ShowActive(*forms_, Form::GirderLine);
     std::ostringstream deck;
     deck << "00BR 25\n01\n02\n03C  2000600\n04   235000000R10000000111\n";
@@ -135,7 +135,7 @@ void DeckFormsTest::deckOfTwentyFiveGirderLinesShowsTwentyFiveRows() {
 
 // Insert Row opens an empty dead-load row; a save writes every filled row
 // around it, and the row once filled in its place.
-void DeckFormsTest::insertOnDeadLoadThenSaveWritesEveryFilledRow() {
+void DeckFormsTest::InsertOnDeadLoadThenSaveWritesEveryFilledRow() {
     const QString sample = QUILLON_SOURCE_DIR "/samples/bridge.dat";
     Open(sample);
     QWidget* deadLoad = ShowActive(*forms_, Form::DeadLoad);
@@ -167,7 +167,7 @@ void DeckFormsTest::insertOnDeadLoadThenSaveWritesEveryFilledRow() {
     QCOMPARE(savedLoads(), (QStringList{"EA", "EB", "EX", "EC", "IA", "IB", "IC"}));
 }
 
-void DeckFormsTest::screenshots_data() {
+void DeckFormsTest::Screenshots_data() {
     QTest::addColumn<Form>("form");
     QTest::newRow("Description") << Form::Description;
     QTest::newRow("Horizontal") << Form::Horizontal;
@@ -181,7 +181,7 @@ void DeckFormsTest::screenshots_data() {
 }
 
 // Each form filled from the sample deck, as a picture beside the build.
-void DeckFormsTest::screenshots() {
+void DeckFormsTest::Screenshots() {
     QFETCH(Form, form);
     Open(QUILLON_SOURCE_DIR "/samples/bridge.dat");
     QWidget* window = ShowActive(*forms_, form);

@@ -4,6 +4,7 @@
 //
 //   write N       writes the file its argument N (from 0) names
 //   writefile F   writes the file F (relative to its working folder)
+//   say TEXT      prints TEXT and a line end on its standard output
 //   sleep         waits until it is killed (at most a minute)
 //   crash         kills itself
 //   exit N        ends with status N (0 when the plan has no exit)
@@ -16,6 +17,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -61,6 +63,10 @@ int main(int argc, char** argv) {
             std::string file;
             std::getline(step >> std::ws, file);
             WriteWhole(file, "written by " + name + "\n");
+        } else if (what == "say") {
+            std::string text;
+            std::getline(step >> std::ws, text);
+            std::cout << text << std::endl;
         } else if (what == "sleep") {
             for (int i = 0; i < 600; ++i)
                 std::this_thread::sleep_for(std::chrono::milliseconds(100));

@@ -96,14 +96,37 @@ TEST_F(FileCommandsTest, OpenOfAMissingFileKeepsFormsAndName) {
     EXPECT_EQ(session.deck.girderLine.rows.size(), before.girderLine.rows.size());
 }
 
-TEST_F(FileCommandsTest, OpenPassesTheReadersWarningsOn) {
-    WriteFile(In("warned.dat"), LinesText({"00BRIDGE", "01", "02", "03", "04", "06  1000000 X"}));
+// The warnings of one Open come together, in card order, in one box: a
+// girder line of line type 9, then bent lines with the skew directions X, R
+// and Q.
+TEST_F(FileCommandsTest, OpenShowsTheReadersWarningsInOneListInCardOrder) {
+    WriteFile(In("warned.dat"),
+              LinesText({"00BR 47-0317", "01R 28300000   25000000 4000000 20000 20000",
+                         "02  3000000 30000   245000  6325000 30000 20000   320000  6156250",
+                         "03C  2000600",
+                         "04   235000000R10000000111                                   "
+                         "19000000   31000000",
+                         "050 -2000004        0 -105000GIRDER G1 EXT LEFT      E",
+                         "059 -1000004        0 -105000GIRDER G2 INTERIOR      I",
+                         "06       00X        0 10    CL ABUT 1      A",
+                         "06  9000000R        0 10    CL PIER 2      B",
+                         "06 21000000Q        0 10    CL PIER 3      C"}));
     fakes.chooser.answers = {In("warned.dat")};
     ASSERT_TRUE(FileOpen(session, fakes.services));
-    const std::vector<std::string>& texts = fakes.messages.texts;
-    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const std::string& text) {
-        return text == "Warning: (06) Skew direction invalid. Should be L or R";
-    }));
+    EXPECT_TRUE(fakes.messages.texts.empty());
+    ASSERT_EQ(fakes.messages.lists.size(), 1u);
+    const std::string skew = "Warning: (06) Skew direction invalid. Should be L or R";
+    EXPECT_EQ(
+        fakes.messages.lists[0],
+        (std::vector<std::string>{"Warning: (05) Girder line data, bad line type.", skew, skew}));
+}
+
+TEST_F(FileCommandsTest, OpenOfADeckWithoutWarningsShowsNoList) {
+    WriteFile(In("quiet.dat"), LinesText({"00BRIDGE", "01"}));
+    fakes.chooser.answers = {In("quiet.dat")};
+    ASSERT_TRUE(FileOpen(session, fakes.services));
+    EXPECT_TRUE(fakes.messages.lists.empty());
+    EXPECT_TRUE(fakes.messages.texts.empty());
 }
 
 TEST_F(FileCommandsTest, SaveAfterSaveAsWritesTheSaveAsName) {
@@ -233,16 +256,6 @@ TEST_P(UnsavedEdits, OpenAsksFirst) {
     EXPECT_EQ(session.CurrentFileName, GetParam().goesOn ? kSample.string() : In("edited.dat"));
 }
 
-TEST_P(UnsavedEdits, NewAsksFirst) {
-    session.deck.modified = true;
-    session.CurrentFileName = In("edited.dat");
-    fakes.question.answer = GetParam().answer;
-    fakes.chooser.answers = {In("new.dat")};
-    FileNew(session, fakes.services);
-    EXPECT_EQ(fakes.question.asked, 1);
-    EXPECT_EQ(session.CurrentFileName, GetParam().goesOn ? In("new.dat") : In("edited.dat"));
-}
-
 TEST_P(UnsavedEdits, ClosingAsks) {
     session.deck.modified = true;
     session.CurrentFileName = In("edited.dat");
@@ -256,6 +269,28 @@ INSTANTIATE_TEST_SUITE_P(Answers, UnsavedEdits,
                                            AskCase{"Discard", UnsavedEditsAnswer::Discard, true},
                                            AskCase{"Cancel", UnsavedEditsAnswer::Cancel, false}),
                          testsupport::CaseName());
+
+// New only names the file a later Save writes: it asks nothing, and the
+// edits stay unsaved, so Open and closing still ask.
+TEST_F(FileCommandsTest, NewAsksNothingAndTheEditsStayUnsaved) {
+    session.deck.modified = true;
+    session.deck.description.StructureID = "EDITED";
+    session.CurrentFileName = In("edited.dat");
+    fakes.chooser.answers = {In("new.dat")};
+    FileNew(session, fakes.services);
+    EXPECT_EQ(fakes.question.asked, 0);
+    EXPECT_EQ(session.CurrentFileName, In("new.dat"));
+    EXPECT_TRUE(session.deck.modified);
+    EXPECT_EQ(session.deck.description.StructureID, "EDITED");
+
+    fakes.question.answer = UnsavedEditsAnswer::Cancel;
+    fakes.chooser.answers = {kSample.string()};
+    EXPECT_FALSE(FileOpen(session, fakes.services));
+    EXPECT_EQ(fakes.question.asked, 1);
+    EXPECT_FALSE(MayLeaveEdits(session, fakes.services));
+    EXPECT_EQ(fakes.question.asked, 2);
+    EXPECT_EQ(session.deck.description.StructureID, "EDITED");
+}
 
 TEST_F(FileCommandsTest, NoQuestionWithoutEdits) {
     EXPECT_TRUE(MayLeaveEdits(session, fakes.services));

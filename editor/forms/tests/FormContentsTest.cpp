@@ -56,20 +56,20 @@ class FormContentsTest : public FormsTestCase {
     Q_OBJECT
 
 private slots:
-    void contents_data();
-    void contents();
-    void items_data();
-    void items();
-    void optionTips();
-    void startValues_data();
-    void startValues();
-    void tabOrder_data();
-    void tabOrder();
-    void hideAndCloseBoxHide_data();
-    void hideAndCloseBoxHide();
+    void Contents_data();
+    void Contents();
+    void Items_data();
+    void Items();
+    void OptionTips();
+    void StartValues_data();
+    void StartValues();
+    void TabOrder_data();
+    void TabOrder();
+    void HideAndCloseBoxHide_data();
+    void HideAndCloseBoxHide();
 };
 
-void FormContentsTest::contents_data() {
+void FormContentsTest::Contents_data() {
     QTest::addColumn<Form>("form");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("labels");
@@ -203,7 +203,7 @@ void FormContentsTest::contents_data() {
                               << QStringList{} << QStringList{"Command1=Hide"} << QStringList{};
 }
 
-void FormContentsTest::contents() {
+void FormContentsTest::Contents() {
     QFETCH(Form, form);
     QFETCH(QString, caption);
     QFETCH(QStringList, labels);
@@ -228,7 +228,7 @@ void FormContentsTest::contents() {
     QCOMPARE(Sorted(choices), Sorted(options));
 }
 
-void FormContentsTest::items_data() {
+void FormContentsTest::Items_data() {
     QTest::addColumn<Form>("form");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QStringList>("items");
@@ -268,7 +268,7 @@ void FormContentsTest::items_data() {
         << "Skew Type";
 }
 
-void FormContentsTest::items() {
+void FormContentsTest::Items() {
     QFETCH(Form, form);
     QFETCH(QString, control);
     QFETCH(QStringList, items);
@@ -285,7 +285,7 @@ void FormContentsTest::items() {
 
 // The crown type is a list of four rows beside its drawing, and each option
 // check box of a row says its item in its tool tip.
-void FormContentsTest::optionTips() {
+void FormContentsTest::OptionTips() {
     auto* crown = Find<QListWidget>(ShowActive(*forms_, Form::CrossTrans), "CrownType");
     QVERIFY(crown);
     QStringList crownItems;
@@ -316,7 +316,7 @@ void FormContentsTest::optionTips() {
     }
 }
 
-void FormContentsTest::startValues_data() {
+void FormContentsTest::StartValues_data() {
     QTest::addColumn<Form>("form");
     QTest::addColumn<QStringList>("checked");  // option buttons and check boxes on
     QTest::addColumn<int>("rows");             // rows of a row form
@@ -331,7 +331,7 @@ void FormContentsTest::startValues_data() {
     QTest::newRow("RoadAppr") << Form::RoadAppr << QStringList{} << 0;
 }
 
-void FormContentsTest::startValues() {
+void FormContentsTest::StartValues() {
     QFETCH(Form, form);
     QFETCH(QStringList, checked);
     QFETCH(int, rows);
@@ -359,7 +359,7 @@ void FormContentsTest::startValues() {
     if (form == Form::Horizontal) QVERIFY(Find(window, "Degree")->isEnabled());
 }
 
-void FormContentsTest::tabOrder_data() {
+void FormContentsTest::TabOrder_data() {
     QTest::addColumn<Form>("form");
     QTest::addColumn<QStringList>("walk");  // from the first control round to it again
     QTest::newRow("Description") << Form::Description
@@ -406,14 +406,14 @@ void FormContentsTest::tabOrder_data() {
                                              "Off6",   "Off7",   "Command1", "BegStr"};
 }
 
-void FormContentsTest::tabOrder() {
+void FormContentsTest::TabOrder() {
     QFETCH(Form, form);
     QFETCH(QStringList, walk);
     QWidget* window = ShowActive(*forms_, form);
     QCOMPARE(TabWalk(window, walk.front(), static_cast<int>(walk.size()) - 1), walk);
 }
 
-void FormContentsTest::hideAndCloseBoxHide_data() {
+void FormContentsTest::HideAndCloseBoxHide_data() {
     QTest::addColumn<Form>("form");
     QTest::addColumn<QString>("hide");
     QTest::newRow("Description") << Form::Description << "Command2";
@@ -429,7 +429,7 @@ void FormContentsTest::hideAndCloseBoxHide_data() {
 
 // The Hide button and the close box hide the one form; showing it again
 // shows the same window.
-void FormContentsTest::hideAndCloseBoxHide() {
+void FormContentsTest::HideAndCloseBoxHide() {
     QFETCH(Form, form);
     QFETCH(QString, hide);
     QWidget* window = ShowActive(*forms_, form);

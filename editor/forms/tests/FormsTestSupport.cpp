@@ -79,7 +79,7 @@ QString Shown(const QComboBox* box) {
 
 std::string Columns(const std::string& line, const cards::CardLayout& layout,
                     std::string_view name) {
-    return cards::Text(line, layout[name]);
+    return cards::Text(line, layout.Find(name));
 }
 
 }  // namespace quillon::editor::test

@@ -2,6 +2,7 @@
 // in which folder, and what the viewer and the messages show.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,11 @@
 
 namespace quillon::editor::test {
 namespace {
+
+// Line i of a long listing: 98 letters, a to t by turns, and CRLF.
+std::string ListingLine(std::size_t i) {
+    return std::string(98, "abcdefghijklmnopqrst"[i % 20]) + "\r\n";
+}
 
 using converters::testing::TempFolder;
 using Ending = ProgramOutcome::Ending;
@@ -44,14 +50,22 @@ protected:
         return (folder.path() / relative).string();
     }
 
+    // Runs the command: the viewer's text afterwards, or nothing when the run
+    // left the viewer untouched.
+    std::optional<std::string> Run() {
+        RunGeometry(session, fakes.services, viewer);
+        return viewer.Holds();
+    }
+
     TempFolder folder;
     Fakes fakes;
+    FakeViewer viewer;
     EditorSession session;
 };
 
 TEST_F(GeometryRunTest, EnglishDeckRunsQlEnglOnTheChosenFileInItsFolder) {
     const std::string deck = ChooseDeck("deck.dat", {kEnglishFirstCard, "01"});
-    const std::optional<std::string> text = RunGeometry(session, fakes.services);
+    const std::optional<std::string> text = Run();
 
     ASSERT_EQ(fakes.runner.calls.size(), 1u);
     const FakeRunner::Call& call = fakes.runner.calls[0];
@@ -76,7 +90,7 @@ class GeometryRunUnits : public GeometryRunTest, public ::testing::WithParamInte
 
 TEST_P(GeometryRunUnits, MetricDeckRunsQlM2eThenQlMetrAndEnglishQlEngl) {
     const std::string deck = ChooseDeck("job/deck.dat", GetParam().deck);
-    RunGeometry(session, fakes.services);
+    Run();
 
     const std::string bip = In("job/deck.BIP");
     const std::string lis = In("job/deck.lis");
@@ -112,12 +126,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(GeometryRunTest, MetricFlagOfTheFormsStaysAfterMetricAndEnglishRuns) {
     session.deck.MetricFlag = false;
     ChooseDeck("metric.dat", {kMetricFirstCard});
-    RunGeometry(session, fakes.services);
+    Run();
     EXPECT_FALSE(session.deck.MetricFlag);
 
     session.deck.MetricFlag = true;
     ChooseDeck("english.dat", {kEnglishFirstCard});
-    RunGeometry(session, fakes.services);
+    Run();
     EXPECT_TRUE(session.deck.MetricFlag);
     EXPECT_EQ(fakes.runner.Names(), (std::vector<std::string>{"QlM2e", "QlMetr", "QlEngl"}));
 }
@@ -132,7 +146,7 @@ class GeometryRunNames : public GeometryRunTest, public ::testing::WithParamInte
 
 TEST_P(GeometryRunNames, ChosenFileRunsAndTheOthersAreNamedFromItsBase) {
     const std::string deck = ChooseDeck(GetParam().chosen, {kMetricFirstCard});
-    RunGeometry(session, fakes.services);
+    Run();
     const std::string base = In(GetParam().base);
     ASSERT_EQ(fakes.runner.calls.size(), 2u);
     EXPECT_EQ(fakes.runner.calls[0].call.arguments,
@@ -156,7 +170,7 @@ TEST_F(GeometryRunTest, DeckV2RunsItselfNotDeckDat) {
     ChooseDeck("deck.dat", {kEnglishFirstCard, "00 the other deck"});
     fakes.chooser.answers.clear();
     const std::string v2 = ChooseDeck("deck.v2.dat", {kEnglishFirstCard});
-    RunGeometry(session, fakes.services);
+    Run();
     ASSERT_EQ(fakes.runner.calls.size(), 1u);
     EXPECT_EQ(fakes.runner.calls[0].call.arguments[0], v2);
     EXPECT_EQ(fakes.runner.calls[0].call.arguments[1], In("deck.lis"));
@@ -165,7 +179,7 @@ TEST_F(GeometryRunTest, DeckV2RunsItselfNotDeckDat) {
 TEST_F(GeometryRunTest, M2eAbortedEndsTheRunNamingItsLog) {
     fakes.runner.programs["QlM2e"] = FakeProgram::Exiting(kAbortedStatus);
     const std::string deck = ChooseDeck("deck.dat", {kMetricFirstCard});
-    const std::optional<std::string> text = RunGeometry(session, fakes.services);
+    const std::optional<std::string> text = Run();
     EXPECT_EQ(fakes.runner.Names(), (std::vector<std::string>{"QlM2e"}));
     ASSERT_EQ(fakes.messages.texts.size(), 1u);
     EXPECT_EQ(fakes.messages.texts[0],
@@ -177,7 +191,7 @@ TEST_F(GeometryRunTest, M2eNotMetricStatusGoesOnToQlMetr) {
     // QlM2e exits 1 when it copied a deck it judged English; the run goes on.
     fakes.runner.programs["QlM2e"].exitStatus = 1;
     ChooseDeck("deck.dat", {kMetricFirstCard});
-    RunGeometry(session, fakes.services);
+    Run();
     EXPECT_EQ(fakes.runner.Names(), (std::vector<std::string>{"QlM2e", "QlMetr"}));
     EXPECT_TRUE(fakes.messages.texts.empty());
 }
@@ -185,14 +199,14 @@ TEST_F(GeometryRunTest, M2eNotMetricStatusGoesOnToQlMetr) {
 TEST_F(GeometryRunTest, EngineErrorStatusStillShowsItsListing) {
     fakes.runner.programs["QlEngl"].exitStatus = 4;
     ChooseDeck("deck.dat", {kEnglishFirstCard});
-    EXPECT_EQ(RunGeometry(session, fakes.services), "written by the fake program\n");
+    EXPECT_EQ(Run(), "written by the fake program\n");
     EXPECT_TRUE(fakes.messages.texts.empty());
 }
 
 TEST_F(GeometryRunTest, MissingExecutableCannotStart) {
     fakes.runner.programs.erase("QlEngl");
     ChooseDeck("deck.dat", {kEnglishFirstCard});
-    const std::optional<std::string> text = RunGeometry(session, fakes.services);
+    const std::optional<std::string> text = Run();
     EXPECT_EQ(fakes.messages.texts,
               (std::vector<std::string>{
                   "Cannot start /opt/quillon/bin/QlEngl: No such file or directory"}));
@@ -202,7 +216,7 @@ TEST_F(GeometryRunTest, MissingExecutableCannotStart) {
 TEST_F(GeometryRunTest, CrashedProgramEndsTheRunWithAMessage) {
     fakes.runner.programs["QlM2e"] = FakeProgram::Failing(Ending::Crashed, "Process crashed");
     ChooseDeck("deck.dat", {kMetricFirstCard});
-    RunGeometry(session, fakes.services);
+    Run();
     EXPECT_EQ(fakes.runner.Names(), (std::vector<std::string>{"QlM2e"}));
     EXPECT_EQ(fakes.messages.texts,
               (std::vector<std::string>{
@@ -212,7 +226,7 @@ TEST_F(GeometryRunTest, CrashedProgramEndsTheRunWithAMessage) {
 TEST_F(GeometryRunTest, CancelEndsTheRunWithoutAMessage) {
     fakes.runner.programs["QlM2e"] = FakeProgram::Failing(Ending::Cancelled);
     ChooseDeck("deck.dat", {kMetricFirstCard});
-    const std::optional<std::string> text = RunGeometry(session, fakes.services);
+    const std::optional<std::string> text = Run();
     EXPECT_EQ(fakes.runner.Names(), (std::vector<std::string>{"QlM2e"}));
     EXPECT_TRUE(fakes.messages.texts.empty());
     EXPECT_EQ(text, "");
@@ -222,7 +236,7 @@ TEST_F(GeometryRunTest, ListingLeftFromBeforeCountsAsNotFound) {
     fakes.runner.programs["QlEngl"].writesArguments.clear();
     ChooseDeck("deck.dat", {kEnglishFirstCard});
     WriteFile(In("deck.lis"), "an old listing\n");
-    const std::optional<std::string> text = RunGeometry(session, fakes.services);
+    const std::optional<std::string> text = Run();
     EXPECT_EQ(fakes.messages.texts,
               (std::vector<std::string>{"Output file not found " + In("deck.lis")}));
     EXPECT_EQ(text, "");
@@ -231,11 +245,11 @@ TEST_F(GeometryRunTest, ListingLeftFromBeforeCountsAsNotFound) {
 TEST_F(GeometryRunTest, ListingOf65000BytesShowsWholeWithoutWarning) {
     // 650 lines of 98 characters and CRLF: 65000 bytes, counted 65000.
     std::string listing;
-    for (int i = 0; i < 650; ++i) listing += std::string(98, 'a' + i % 20) + "\r\n";
+    for (std::size_t i = 0; i < 650; ++i) listing += ListingLine(i);
     ASSERT_EQ(listing.size(), 65000u);
     fakes.runner.programs["QlEngl"].content = listing;
     ChooseDeck("deck.dat", {kEnglishFirstCard});
-    const std::optional<std::string> text = RunGeometry(session, fakes.services);
+    const std::optional<std::string> text = Run();
     EXPECT_TRUE(fakes.messages.texts.empty());
     ASSERT_TRUE(text);
     EXPECT_EQ(text->size(), 650u * 99u);
@@ -243,12 +257,12 @@ TEST_F(GeometryRunTest, ListingOf65000BytesShowsWholeWithoutWarning) {
 
 TEST_F(GeometryRunTest, ListingOf65001BytesWarnsAndShowsTheFirstPart) {
     std::string listing;
-    for (int i = 0; i < 650; ++i) listing += std::string(98, 'a' + i % 20) + "\r\n";
+    for (std::size_t i = 0; i < 650; ++i) listing += ListingLine(i);
     listing += "x";
     ASSERT_EQ(listing.size(), 65001u);
     fakes.runner.programs["QlEngl"].content = listing;
     ChooseDeck("deck.dat", {kEnglishFirstCard});
-    const std::optional<std::string> text = RunGeometry(session, fakes.services);
+    const std::optional<std::string> text = Run();
     EXPECT_EQ(
         fakes.messages.texts,
         (std::vector<std::string>{"Warning: the output file is too large to display completely."}));
@@ -257,9 +271,43 @@ TEST_F(GeometryRunTest, ListingOf65001BytesWarnsAndShowsTheFirstPart) {
     EXPECT_EQ(text->find('x'), std::string::npos);
 }
 
+// Each message of a run that reached the viewer comes over the emptied viewer,
+// never over the last run's listing.
+struct EmptiedCase {
+    std::string name;
+    bool writesListing;
+    std::string listing;
+    std::string message;  // {} stands for the listing's name
+};
+
+class GeometryRunEmptiesTheViewer : public GeometryRunTest,
+                                    public ::testing::WithParamInterface<EmptiedCase> {};
+
+TEST_P(GeometryRunEmptiesTheViewer, BeforeItsMessage) {
+    viewer.ShowListing("the last run's listing\n");
+    if (!GetParam().writesListing) fakes.runner.programs["QlEngl"].writesArguments.clear();
+    fakes.runner.programs["QlEngl"].content = GetParam().listing;
+    ChooseDeck("deck.dat", {kEnglishFirstCard});
+    std::vector<std::optional<std::string>> behind;
+    fakes.messages.onWarning = [&] { behind.push_back(viewer.Holds()); };
+    Run();
+    std::string message = GetParam().message;
+    if (auto at = message.find("{}"); at != std::string::npos)
+        message.replace(at, 2, In("deck.lis"));
+    EXPECT_EQ(fakes.messages.texts, (std::vector<std::string>{message}));
+    EXPECT_EQ(behind, (std::vector<std::optional<std::string>>{std::string()}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, GeometryRunEmptiesTheViewer,
+    ::testing::Values(EmptiedCase{"TooLarge", true, std::string(65001, 'a'),
+                                  "Warning: the output file is too large to display completely."},
+                      EmptiedCase{"NotFound", false, "", "Output file not found {}"}),
+    testsupport::CaseName());
+
 TEST_F(GeometryRunTest, CancelledDialogChangesNothing) {
     session.deck.MetricFlag = true;
-    EXPECT_EQ(RunGeometry(session, fakes.services), std::nullopt);
+    EXPECT_EQ(Run(), std::nullopt);
     EXPECT_TRUE(fakes.runner.calls.empty());
     EXPECT_TRUE(fakes.messages.texts.empty());
     EXPECT_TRUE(session.deck.MetricFlag);
@@ -277,7 +325,7 @@ class GeometryRunRefused : public GeometryRunTest,
 TEST_P(GeometryRunRefused, NothingRuns) {
     const std::string chosen = In(GetParam().chosen);
     fakes.chooser.answers.push_back(chosen);
-    EXPECT_EQ(RunGeometry(session, fakes.services), std::nullopt);
+    EXPECT_EQ(Run(), std::nullopt);
     EXPECT_TRUE(fakes.runner.calls.empty());
     std::string message = GetParam().message;
     if (auto at = message.find("{}"); at != std::string::npos) message.replace(at, 2, chosen);
@@ -296,7 +344,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(GeometryRunTest, FolderChosenCannotBeRead) {
     std::filesystem::create_directories(In("decks.dat"));
     fakes.chooser.answers.push_back(In("decks.dat"));
-    EXPECT_EQ(RunGeometry(session, fakes.services), std::nullopt);
+    EXPECT_EQ(Run(), std::nullopt);
     EXPECT_TRUE(fakes.runner.calls.empty());
     EXPECT_EQ(fakes.messages.texts,
               (std::vector<std::string>{"Cannot read " + In("decks.dat") + ": Is a directory"}));

@@ -38,16 +38,17 @@ class GeometryRunWindowTest : public QObject {
 
 private slots:
     void init();
-    void programsAndArguments_data();
-    void programsAndArguments();
-    void m2eAbortedNamesItsLog();
-    void missingExecutable();
-    void crashedProgram();
-    void cancelKillsTheProgramAndClosingIsRefused();
-    void oldListingIsNotThisRunsListing();
-    void realProgramsFillTheViewer_data();
-    void realProgramsFillTheViewer();
-    void newUserOpensEditsSavesAndRuns();
+    void ProgramsAndArguments_data();
+    void ProgramsAndArguments();
+    void M2eAbortedNamesItsLog();
+    void MissingExecutable();
+    void CrashedProgram();
+    void CancelKillsTheProgramAndClosingIsRefused();
+    void OldListingIsNotThisRunsListing();
+    void SizeWarningComesOverAnEmptyViewer();
+    void RealProgramsFillTheViewer_data();
+    void RealProgramsFillTheViewer();
+    void NewUserOpensEditsSavesAndRuns();
 
 private:
     // The window, shown, with the program folder as its AppFolder.
@@ -82,7 +83,7 @@ void GeometryRunWindowTest::RunGeometryOn(Editor& editor, const QString& deck,
 }
 
 // The deck's place below the test's deck folder, and its base name there.
-void GeometryRunWindowTest::programsAndArguments_data() {
+void GeometryRunWindowTest::ProgramsAndArguments_data() {
     QTest::addColumn<QString>("deck");
     QTest::addColumn<QString>("base");
     QTest::addColumn<bool>("metric");
@@ -98,7 +99,7 @@ void GeometryRunWindowTest::programsAndArguments_data() {
                                << "deck" << true;
 }
 
-void GeometryRunWindowTest::programsAndArguments() {
+void GeometryRunWindowTest::ProgramsAndArguments() {
     QFETCH(QString, deck);
     QFETCH(QString, base);
     QFETCH(bool, metric);
@@ -140,7 +141,7 @@ void GeometryRunWindowTest::programsAndArguments() {
     QCOMPARE(editor.session.deck.MetricFlag, !metric);
 }
 
-void GeometryRunWindowTest::m2eAbortedNamesItsLog() {
+void GeometryRunWindowTest::M2eAbortedNamesItsLog() {
     InstallFakeProgram(programs_->path(), "QlM2e", {"exit 255"});
     InstallFakeProgram(programs_->path(), "QlMetr", {"write 1"});
     Editor editor(Editor::Runner::Processes);
@@ -154,7 +155,7 @@ void GeometryRunWindowTest::m2eAbortedNamesItsLog() {
     QVERIFY(RecordedRuns(programs_->path(), "QlMetr").empty());
 }
 
-void GeometryRunWindowTest::missingExecutable() {
+void GeometryRunWindowTest::MissingExecutable() {
     Editor editor(Editor::Runner::Processes);
     MainWindow& window = Shown(editor);
     RunGeometryOn(editor, decks_->filePath("deck.dat"), kEnglishDeck);
@@ -164,7 +165,7 @@ void GeometryRunWindowTest::missingExecutable() {
     QCOMPARE(window.Output()->toPlainText(), QString());
 }
 
-void GeometryRunWindowTest::crashedProgram() {
+void GeometryRunWindowTest::CrashedProgram() {
     InstallFakeProgram(programs_->path(), "QlEngl", {"write 1", "crash"});
     Editor editor(Editor::Runner::Processes);
     MainWindow& window = Shown(editor);
@@ -175,7 +176,7 @@ void GeometryRunWindowTest::crashedProgram() {
     QCOMPARE(window.Output()->toPlainText(), QString());
 }
 
-void GeometryRunWindowTest::cancelKillsTheProgramAndClosingIsRefused() {
+void GeometryRunWindowTest::CancelKillsTheProgramAndClosingIsRefused() {
     InstallFakeProgram(programs_->path(), "QlEngl", {"sleep", "write 1"});
     Editor editor(Editor::Runner::Processes);
     MainWindow& window = Shown(editor);
@@ -211,19 +212,48 @@ void GeometryRunWindowTest::cancelKillsTheProgramAndClosingIsRefused() {
     QVERIFY(window.close());
 }
 
-void GeometryRunWindowTest::oldListingIsNotThisRunsListing() {
+void GeometryRunWindowTest::OldListingIsNotThisRunsListing() {
     InstallFakeProgram(programs_->path(), "QlEngl", {"exit 4"});
     WriteBytes(decks_->filePath("deck.lis"), "an old listing\n");
     Editor editor(Editor::Runner::Processes);
     MainWindow& window = Shown(editor);
+    window.Output()->setPlainText(QStringLiteral("the last run's listing"));
+    QStringList behind;
+    editor.messages.onWarning = [&] { behind << window.Output()->toPlainText(); };
     RunGeometryOn(editor, decks_->filePath("deck.dat"), kEnglishDeck);
     QTRY_COMPARE(editor.messages.texts.size(), size_t(1));
     QCOMPARE(QString::fromStdString(editor.messages.texts[0]),
              "Output file not found " + decks_->filePath("deck.lis"));
+    // The message comes over the emptied viewer.
+    QCOMPARE(behind, QStringList{QString()});
     QCOMPARE(window.Output()->toPlainText(), QString());
 }
 
-void GeometryRunWindowTest::realProgramsFillTheViewer_data() {
+// The sample's listing is longer than the viewer shows: its warning comes
+// over the emptied viewer, not over the last listing; then the listing shows.
+void GeometryRunWindowTest::SizeWarningComesOverAnEmptyViewer() {
+    Editor editor(Editor::Runner::Processes);
+    editor.session.AppFolder = QUILLON_BIN_DIR;
+    MainWindow& window = editor.Window();
+    window.resize(900, 640);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.Output()->setPlainText(QStringLiteral("the last run's listing"));
+    QStringList behind;
+    editor.messages.onWarning = [&] {
+        behind << window.Output()->toPlainText();
+        QVERIFY(SaveScreenshot(window, QStringLiteral("MainWindow-size-warning")));
+    };
+    RunGeometryOn(editor, decks_->filePath("bridge.dat"),
+                  ReadBytes(SourceFile("samples/bridge.dat")));
+    QTRY_VERIFY_WITH_TIMEOUT(!window.Running(), 30000);
+    QVERIFY(QFileInfo(decks_->filePath("bridge.lis")).size() > qint64(kDisplayLimit));
+    QCOMPARE(editor.messages.texts, std::vector<std::string>{std::string(kListingTooLarge)});
+    QCOMPARE(behind, QStringList{QString()});
+    QVERIFY(window.Output()->toPlainText().contains(QStringLiteral("STRUCTURE ID:")));
+}
+
+void GeometryRunWindowTest::RealProgramsFillTheViewer_data() {
     QTest::addColumn<QString>("sample");
     QTest::addColumn<QString>("structure");
     QTest::newRow("English") << "samples/bridge.dat"
@@ -232,7 +262,7 @@ void GeometryRunWindowTest::realProgramsFillTheViewer_data() {
                             << "M2E-DEMO";
 }
 
-void GeometryRunWindowTest::realProgramsFillTheViewer() {
+void GeometryRunWindowTest::RealProgramsFillTheViewer() {
     QFETCH(QString, sample);
     QFETCH(QString, structure);
     Editor editor(Editor::Runner::Processes);
@@ -265,7 +295,7 @@ void GeometryRunWindowTest::realProgramsFillTheViewer() {
 // As a new user would: open the sample, change the initial offset of the
 // last girder line in the GirderLine form, save, run geometry on the saved
 // deck and read its listing; closing then asks nothing.
-void GeometryRunWindowTest::newUserOpensEditsSavesAndRuns() {
+void GeometryRunWindowTest::NewUserOpensEditsSavesAndRuns() {
     const QString deck = decks_->filePath("bridge.dat");
     WriteBytes(deck, ReadBytes(SourceFile("samples/bridge.dat")));
     Editor editor(Editor::Runner::Processes);

@@ -27,39 +27,41 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void menuTree_data();
-    void menuTree();
-    void menuOrder_data();
-    void menuOrder();
-    void toolbarKeys_data();
-    void toolbarKeys();
-    void toolbarKeyRunsItsCommand_data();
-    void toolbarKeyRunsItsCommand();
-    void viewItemsTwice_data();
-    void viewItemsTwice();
-    void dataEntryShowsAndTicks_data();
-    void dataEntryShowsAndTicks();
-    void statusTexts();
-    void viewerAtStart();
-    void settingsTakeDefaults_data();
-    void settingsTakeDefaults();
-    void storedSettingsApply();
-    void offScreenPositionMoves();
-    void iniStoreRoundTrip();
-    void minimisedCloseLeavesTheStore();
-    void openFillsTheFormsAndTicks();
-    void copyPutsTheSelection();
-    void helpItems();
-    void aboutBox();
-    void unsavedEditsAsk_data();
-    void unsavedEditsAsk();
-    void closingClosesEverything();
-    void realFormsShowTickAndKeepTheirRows();
-    void anEditInAFormAsksBeforeClosing();
+    void MenuTree_data();
+    void MenuTree();
+    void MenuOrder_data();
+    void MenuOrder();
+    void ToolbarKeys_data();
+    void ToolbarKeys();
+    void ToolbarKeyRunsItsCommand_data();
+    void ToolbarKeyRunsItsCommand();
+    void ViewItemsTwice_data();
+    void ViewItemsTwice();
+    void DataEntryShowsAndTicks_data();
+    void DataEntryShowsAndTicks();
+    void StatusTexts();
+    void ViewerAtStart();
+    void SettingsTakeDefaults_data();
+    void SettingsTakeDefaults();
+    void StoredSettingsApply();
+    void OffScreenPositionMoves();
+    void IniStoreRoundTrip();
+    void MinimisedCloseLeavesTheStore();
+    void OpenFillsTheFormsAndTicks();
+    void OpenShowsEveryWarningInOneList();
+    void CopyPutsTheSelection();
+    void HelpItems();
+    void AboutBoxShowsItsTexts();
+    void UnsavedEditsAsk_data();
+    void UnsavedEditsAsk();
+    void NewAsksNothingAndTheEditsStayUnsaved();
+    void ClosingClosesEverything();
+    void RealFormsShowTickAndKeepTheirRows();
+    void AnEditInAFormAsksBeforeClosing();
 };
 
 // The menu items: name, caption, shortcut, enabled, visible.
-void MainWindowTest::menuTree_data() {
+void MainWindowTest::MenuTree_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shortcut");
@@ -102,7 +104,7 @@ void MainWindowTest::menuTree_data() {
     row("mnuHelpAbout", "&About KRAL_Quillon...");
 }
 
-void MainWindowTest::menuTree() {
+void MainWindowTest::MenuTree() {
     QFETCH(QString, name);
     Editor editor;
     QAction* item = editor.Window().Item(name);
@@ -116,7 +118,7 @@ void MainWindowTest::menuTree() {
 
 // Each menu's entries in order; "-" stands for a separator, a name in
 // brackets for a submenu.
-void MainWindowTest::menuOrder_data() {
+void MainWindowTest::MenuOrder_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("entries");
@@ -148,7 +150,7 @@ void MainWindowTest::menuOrder_data() {
                                          "mnuHelpAbout"};
 }
 
-void MainWindowTest::menuOrder() {
+void MainWindowTest::MenuOrder() {
     QFETCH(QString, menu);
     QFETCH(QStringList, entries);
     Editor editor;
@@ -175,7 +177,7 @@ void MainWindowTest::menuOrder() {
     }
 }
 
-void MainWindowTest::toolbarKeys_data() {
+void MainWindowTest::ToolbarKeys_data() {
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("toolTip");
@@ -191,7 +193,7 @@ void MainWindowTest::toolbarKeys_data() {
                           << "Copy text from the output area";
 }
 
-void MainWindowTest::toolbarKeys() {
+void MainWindowTest::ToolbarKeys() {
     QFETCH(int, position);
     QFETCH(QString, key);
     Editor editor;
@@ -205,7 +207,7 @@ void MainWindowTest::toolbarKeys() {
 }
 
 // What each key's command leaves behind with fake services.
-void MainWindowTest::toolbarKeyRunsItsCommand_data() {
+void MainWindowTest::ToolbarKeyRunsItsCommand_data() {
     QTest::addColumn<QString>("key");
     QTest::newRow("New") << "New";
     QTest::newRow("Open") << "Open";
@@ -214,7 +216,7 @@ void MainWindowTest::toolbarKeyRunsItsCommand_data() {
     QTest::newRow("Copy") << "Copy";
 }
 
-void MainWindowTest::toolbarKeyRunsItsCommand() {
+void MainWindowTest::ToolbarKeyRunsItsCommand() {
     QFETCH(QString, key);
     Editor editor;
     MainWindow& window = editor.Window();
@@ -242,13 +244,13 @@ void MainWindowTest::toolbarKeyRunsItsCommand() {
                                                     : QStringLiteral("before"));
 }
 
-void MainWindowTest::viewItemsTwice_data() {
+void MainWindowTest::ViewItemsTwice_data() {
     QTest::addColumn<QString>("item");
     QTest::newRow("Toolbar") << "mnuViewToolbar";
     QTest::newRow("StatusBar") << "mnuViewStatusBar";
 }
 
-void MainWindowTest::viewItemsTwice() {
+void MainWindowTest::ViewItemsTwice() {
     QFETCH(QString, item);
     Editor editor;
     MainWindow& window = editor.Window();
@@ -270,7 +272,7 @@ void MainWindowTest::viewItemsTwice() {
     QVERIFY(tick->isChecked());
 }
 
-void MainWindowTest::dataEntryShowsAndTicks_data() {
+void MainWindowTest::DataEntryShowsAndTicks_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("item");
     const char* items[] = {"mnuFormDesc",  "mnuFormHoriz", "mnuFormVert",
@@ -279,7 +281,7 @@ void MainWindowTest::dataEntryShowsAndTicks_data() {
     for (int i = 0; i < 9; ++i) QTest::newRow(items[i]) << i << QString::fromLatin1(items[i]);
 }
 
-void MainWindowTest::dataEntryShowsAndTicks() {
+void MainWindowTest::DataEntryShowsAndTicks() {
     QFETCH(int, index);
     QFETCH(QString, item);
     Editor editor;
@@ -303,7 +305,7 @@ void MainWindowTest::dataEntryShowsAndTicks() {
     QVERIFY(window.Item(item)->isChecked());
 }
 
-void MainWindowTest::statusTexts() {
+void MainWindowTest::StatusTexts() {
     Editor editor;
     MainWindow& window = editor.Window();
     auto text = [&](const char* name) { return window.findChild<QLabel*>(name)->text(); };
@@ -313,7 +315,7 @@ void MainWindowTest::statusTexts() {
     QCOMPARE(window.windowTitle(), QStringLiteral("KRAL Quillon"));
 }
 
-void MainWindowTest::viewerAtStart() {
+void MainWindowTest::ViewerAtStart() {
     Editor editor;
     QPlainTextEdit* output = editor.Window().Output();
     QCOMPARE(output->toPlainText(), QStringLiteral("Geometry Output Display"));
@@ -325,13 +327,13 @@ void MainWindowTest::viewerAtStart() {
 
 // A stored text that is missing or no number takes the default: at 96 dots
 // per inch 1000 twips are 67 pixels and 6500 are 433.
-void MainWindowTest::settingsTakeDefaults_data() {
+void MainWindowTest::SettingsTakeDefaults_data() {
     QTest::addColumn<QString>("stored");
     QTest::newRow("missing") << QString();
     QTest::newRow("abc") << QStringLiteral("abc");
 }
 
-void MainWindowTest::settingsTakeDefaults() {
+void MainWindowTest::SettingsTakeDefaults() {
     QFETCH(QString, stored);
     Editor editor;
     if (!stored.isNull()) {
@@ -345,7 +347,7 @@ void MainWindowTest::settingsTakeDefaults() {
     QCOMPARE(window.size(), QSize(433, 433));
 }
 
-void MainWindowTest::storedSettingsApply() {
+void MainWindowTest::StoredSettingsApply() {
     Editor editor;
     editor.settings.values = {
         {"MainLeft", "1500"}, {"MainTop", "750"}, {"MainWidth", "9000"}, {"MainHeight", "6000"}};
@@ -362,7 +364,7 @@ void MainWindowTest::storedSettingsApply() {
     QCOMPARE(editor.settings.values["MainHeight"], std::string("6000"));
 }
 
-void MainWindowTest::offScreenPositionMoves() {
+void MainWindowTest::OffScreenPositionMoves() {
     Editor editor;
     editor.settings.values = {{"MainLeft", "150000"}, {"MainTop", "-90000"}};
     MainWindow& window = editor.Window();
@@ -371,7 +373,7 @@ void MainWindowTest::offScreenPositionMoves() {
     QCOMPARE(window.size(), QSize(433, 433));
 }
 
-void MainWindowTest::iniStoreRoundTrip() {
+void MainWindowTest::IniStoreRoundTrip() {
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("KRAL_Quillon.ini"));
     WriteBytes(file, "[Settings]\nMainLeft=3000\nMainTop=abc\nMainWidth=7500\n");
@@ -397,7 +399,7 @@ void MainWindowTest::iniStoreRoundTrip() {
     QVERIFY2(written.contains("MainHeight=6495"), written.constData());
 }
 
-void MainWindowTest::minimisedCloseLeavesTheStore() {
+void MainWindowTest::MinimisedCloseLeavesTheStore() {
     Editor editor;
     editor.settings.values = {{"MainLeft", "abc"}};
     MainWindow& window = editor.Window();
@@ -409,7 +411,7 @@ void MainWindowTest::minimisedCloseLeavesTheStore() {
     QCOMPARE(editor.settings.values, (std::map<std::string, std::string>{{"MainLeft", "abc"}}));
 }
 
-void MainWindowTest::openFillsTheFormsAndTicks() {
+void MainWindowTest::OpenFillsTheFormsAndTicks() {
     Editor editor;
     MainWindow& window = editor.Window();
     window.show();
@@ -417,10 +419,9 @@ void MainWindowTest::openFillsTheFormsAndTicks() {
     editor.chooser.answers = {SourceFile("samples/bridge.dat").toStdString()};
     ClickMenu(window, {"mnuFile", "mnuFileOpen"});
     QTRY_COMPARE(editor.forms.opened, 1);
-    // The sample's bent lines leave their skew direction blank: one warning each.
-    QCOMPARE(editor.messages.texts,
-             std::vector<std::string>(4, "Warning: (06) Skew direction invalid. Should be L or R"));
-    editor.messages.texts.clear();
+    // The sample's bent lines give their skew direction: it opens without a warning.
+    QVERIFY(editor.messages.texts.empty());
+    QVERIFY(editor.messages.lists.empty());
     QCOMPARE(editor.session.CurrentFileName, SourceFile("samples/bridge.dat").toStdString());
     for (const char* item :
          {"mnuFormDesc", "mnuFormHoriz", "mnuFormVert", "mnuFormCross", "mnuFormRef", "mnuFormGird",
@@ -438,7 +439,39 @@ void MainWindowTest::openFillsTheFormsAndTicks() {
     QCOMPARE(editor.session.CurrentFileName, SourceFile("samples/bridge.dat").toStdString());
 }
 
-void MainWindowTest::copyPutsTheSelection() {
+// A deck of 80 bent lines with a blank skew direction (column 12): its 80 warnings come
+// in one list, in card order, and no box of their own.
+void MainWindowTest::OpenShowsEveryWarningInOneList() {
+    QTemporaryDir folder;
+    // The sample's cards before its bent lines, then 80 bent lines.
+    QByteArray deck;
+    for (const QByteArray& line : ReadBytes(SourceFile("samples/bridge.dat")).split('\n')) {
+        if (line.startsWith("06")) break;
+        deck += line + '\n';
+    }
+    for (int i = 1; i <= 80; ++i) {
+        deck += QStringLiteral("06%1         0 10    CL PIER %2\n")
+                    .arg(i * 1000000, 9)
+                    .arg(i)
+                    .toLatin1();
+    }
+    WriteBytes(folder.filePath("bents.dat"), deck);
+    Editor editor;
+    MainWindow& window = editor.Window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    editor.chooser.answers = {folder.filePath("bents.dat").toStdString()};
+    ClickMenu(window, {"mnuFile", "mnuFileOpen"});
+    QTRY_COMPARE(editor.forms.opened, 1);
+    QVERIFY(editor.messages.texts.empty());
+    QCOMPARE(editor.messages.lists.size(), size_t(1));
+    QCOMPARE(
+        editor.messages.lists[0],
+        std::vector<std::string>(80, "Warning: (06) Skew direction invalid. Should be L or R"));
+    QCOMPARE(editor.session.deck.bentLine.rows.size(), size_t(80));
+}
+
+void MainWindowTest::CopyPutsTheSelection() {
     Editor editor;
     MainWindow& window = editor.Window();
     window.show();
@@ -453,10 +486,10 @@ void MainWindowTest::copyPutsTheSelection() {
     QTRY_COMPARE(QApplication::clipboard()->text(), QStringLiteral("first line\nsecond line"));
 }
 
-void MainWindowTest::helpItems() {
+void MainWindowTest::HelpItems() {
     QTemporaryDir folder;
     Editor editor;
-    editor.session.AppFolder = folder.path().toStdString();
+    editor.session.HelpFolder = folder.path().toStdString();
     MainWindow& window = editor.Window();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -477,7 +510,7 @@ void MainWindowTest::helpItems() {
              folder.filePath("Quillon.html"));
 }
 
-void MainWindowTest::aboutBox() {
+void MainWindowTest::AboutBoxShowsItsTexts() {
     Editor editor;
     MainWindow& window = editor.Window();
     window.show();
@@ -507,15 +540,14 @@ void MainWindowTest::aboutBox() {
     QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
-// With unsaved edits, closing, New and Open ask; Cancel keeps everything.
-void MainWindowTest::unsavedEditsAsk_data() {
+// With unsaved edits, closing and Open ask; Cancel keeps everything.
+void MainWindowTest::UnsavedEditsAsk_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("closing") << "closing";
-    QTest::newRow("New") << "New";
     QTest::newRow("Open") << "Open";
 }
 
-void MainWindowTest::unsavedEditsAsk() {
+void MainWindowTest::UnsavedEditsAsk() {
     QFETCH(QString, how);
     Editor editor;
     MainWindow& window = editor.Window();
@@ -530,7 +562,7 @@ void MainWindowTest::unsavedEditsAsk() {
     if (how == QLatin1String("closing")) {
         QVERIFY(!window.close());
     } else {
-        ClickMenu(window, {"mnuFile", how == QLatin1String("New") ? "mnuFileNew" : "mnuFileOpen"});
+        ClickMenu(window, {"mnuFile", "mnuFileOpen"});
     }
     QTRY_COMPARE(editor.question.asked, 1);
     QVERIFY(window.isVisible());
@@ -549,7 +581,49 @@ void MainWindowTest::unsavedEditsAsk() {
     }
 }
 
-void MainWindowTest::closingClosesEverything() {
+// Typed into a form, then File > New: nothing is asked, the edit stays and
+// stays unsaved, so Open and Exit ask; a later Save writes it to the new name.
+void MainWindowTest::NewAsksNothingAndTheEditsStayUnsaved() {
+    QTemporaryDir folder;
+    Editor editor;
+    editor.UseRealForms();
+    MainWindow& window = editor.Window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ClickMenu(window, {"mnuForm", "mnuFormDesc"});
+    QWidget* form = editor.realForms->Owner().Created(Form::Description);
+    QTRY_VERIFY(form != nullptr && form->isVisible());
+    auto* id = form->findChild<QLineEdit*>("StructureID");
+    QVERIFY(id != nullptr);
+    QTest::mouseClick(id, Qt::LeftButton);
+    QTest::keyClicks(id, "BR 9");
+    QVERIFY(editor.session.deck.modified);
+
+    const std::string named = folder.filePath("new.dat").toStdString();
+    editor.chooser.answers = {named};
+    ClickMenu(window, {"mnuFile", "mnuFileNew"});
+    QTRY_COMPARE(editor.session.CurrentFileName, named);
+    QCOMPARE(editor.question.asked, 0);
+    QVERIFY(editor.session.deck.modified);
+    QCOMPARE(id->text(), QStringLiteral("BR 9"));
+    QVERIFY(!QFile::exists(folder.filePath("new.dat")));
+    QVERIFY(SaveScreenshot(window, QStringLiteral("MainWindow-after-New")));
+
+    editor.question.answer = UnsavedEditsAnswer::Cancel;
+    editor.chooser.answers = {SourceFile("samples/bridge.dat").toStdString()};
+    ClickMenu(window, {"mnuFile", "mnuFileOpen"});
+    QTRY_COMPARE(editor.question.asked, 1);
+    QCOMPARE(editor.session.CurrentFileName, named);
+    ClickMenu(window, {"mnuFile", "mnuFileExit"});
+    QTRY_COMPARE(editor.question.asked, 2);
+    QVERIFY(window.isVisible());
+
+    ClickMenu(window, {"mnuFile", "mnuFileSave"});
+    QTRY_VERIFY(!editor.session.deck.modified);
+    QVERIFY(ReadBytes(folder.filePath("new.dat")).contains("BR 9"));
+}
+
+void MainWindowTest::ClosingClosesEverything() {
     Editor editor;
     MainWindow& window = editor.Window();
     window.show();
@@ -575,7 +649,7 @@ void MainWindowTest::closingClosesEverything() {
 
 // Data Entry > Bent Line, hidden and chosen again: the same form with the
 // rows entered before; the item stays ticked.
-void MainWindowTest::realFormsShowTickAndKeepTheirRows() {
+void MainWindowTest::RealFormsShowTickAndKeepTheirRows() {
     Editor editor;
     editor.UseRealForms();
     MainWindow& window = editor.Window();
@@ -603,7 +677,7 @@ void MainWindowTest::realFormsShowTickAndKeepTheirRows() {
 
 // Typed into a form, then the window closed: the question comes; Cancel
 // keeps the window and the form; Discard closes both.
-void MainWindowTest::anEditInAFormAsksBeforeClosing() {
+void MainWindowTest::AnEditInAFormAsksBeforeClosing() {
     Editor editor;
     editor.UseRealForms();
     MainWindow& window = editor.Window();

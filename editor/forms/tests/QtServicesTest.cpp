@@ -6,11 +6,15 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
 #include <QTextBrowser>
@@ -54,20 +58,22 @@ class QtServicesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void printedPages_data();
-    void printedPages();
-    void printFont();
-    void printDialogCancelPrintsNothing();
-    void printDialogThreeCopies();
-    void helpWindowShowsThePage_data();
-    void helpWindowShowsThePage();
-    void messageBoxHasOkOnlyNoIconAndTheCaption();
-    void unsavedEditsQuestion_data();
-    void unsavedEditsQuestion();
-    void nameFilters_data();
-    void nameFilters();
-    void fileDialogAcceptsANewName_data();
-    void fileDialogAcceptsANewName();
+    void PrintsEveryCopy_data();
+    void PrintsEveryCopy();
+    void PrintFont();
+    void PrintDialogCancelPrintsNothing();
+    void PrintDialogThreeCopies();
+    void HelpWindowShowsThePage_data();
+    void HelpWindowShowsThePage();
+    void MessageBoxHasOkOnlyNoIconAndTheCaption();
+    void WarningsComeInOneBoxThatScrolls_data();
+    void WarningsComeInOneBoxThatScrolls();
+    void UnsavedEditsQuestion_data();
+    void UnsavedEditsQuestion();
+    void NameFilters_data();
+    void NameFilters();
+    void FileDialogAcceptsANewName_data();
+    void FileDialogAcceptsANewName();
 
 private:
     QTemporaryDir folder_;
@@ -75,7 +81,7 @@ private:
 
 // Text, copies and the pages they take: each copy whole, a page at each form
 // feed (none for a feed on an empty page), more pages when a page is full.
-void QtServicesTest::printedPages_data() {
+void QtServicesTest::PrintsEveryCopy_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("copies");
     QTest::addColumn<int>("pages");
@@ -89,7 +95,7 @@ void QtServicesTest::printedPages_data() {
     QTest::newRow("FullPages") << longText << 1 << -2;  // more than one page
 }
 
-void QtServicesTest::printedPages() {
+void QtServicesTest::PrintsEveryCopy() {
     QFETCH(QString, text);
     QFETCH(int, copies);
     QFETCH(int, pages);
@@ -104,7 +110,7 @@ void QtServicesTest::printedPages() {
     }
 }
 
-void QtServicesTest::printFont() {
+void QtServicesTest::PrintFont() {
     const QFont font = ListingPrintFont();
     QCOMPARE(font.family(), QStringLiteral("Courier"));
     QCOMPARE(font.pointSizeF(), 8.0);
@@ -112,7 +118,7 @@ void QtServicesTest::printFont() {
     QCOMPARE(font.styleHint(), QFont::TypeWriter);
 }
 
-void QtServicesTest::printDialogCancelPrintsNothing() {
+void QtServicesTest::PrintDialogCancelPrintsNothing() {
     ListingPrinter printer;
     printer.Device().setOutputFormat(QPrinter::PdfFormat);
     const QString path = folder_.filePath(QStringLiteral("cancelled.pdf"));
@@ -136,7 +142,7 @@ void QtServicesTest::printDialogCancelPrintsNothing() {
 
 // Three copies chosen in the print dialog: three whole printouts, while the
 // printer itself prints each once.
-void QtServicesTest::printDialogThreeCopies() {
+void QtServicesTest::PrintDialogThreeCopies() {
     ListingPrinter printer;
     printer.Device().setOutputFormat(QPrinter::PdfFormat);
     const QString path = folder_.filePath(QStringLiteral("three.pdf"));
@@ -161,13 +167,13 @@ void QtServicesTest::printDialogThreeCopies() {
     QCOMPARE(printer.Device().copyCount(), 1);
 }
 
-void QtServicesTest::helpWindowShowsThePage_data() {
+void QtServicesTest::HelpWindowShowsThePage_data() {
     QTest::addColumn<bool>("search");
     QTest::newRow("Contents") << false;
     QTest::newRow("Search") << true;
 }
 
-void QtServicesTest::helpWindowShowsThePage() {
+void QtServicesTest::HelpWindowShowsThePage() {
     QFETCH(bool, search);
     HelpWindow help;
     help.Show(std::filesystem::path(QUILLON_BIN_DIR) / "Quillon.html", search);
@@ -181,7 +187,7 @@ void QtServicesTest::helpWindowShowsThePage() {
     }
 }
 
-void QtServicesTest::messageBoxHasOkOnlyNoIconAndTheCaption() {
+void QtServicesTest::MessageBoxHasOkOnlyNoIconAndTheCaption() {
     MessageBoxes boxes;
     bool seen = false;
     std::function<void()> answer = [&] {
@@ -203,7 +209,55 @@ void QtServicesTest::messageBoxHasOkOnlyNoIconAndTheCaption() {
     QVERIFY(seen);
 }
 
-void QtServicesTest::unsavedEditsQuestion_data() {
+// One modal box for all the warnings, with their count and their texts in
+// order in a list; 80 of them scroll. One OK closes it.
+void QtServicesTest::WarningsComeInOneBoxThatScrolls_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("One") << 1 << "1 warning:";
+    QTest::newRow("Eighty") << 80 << "80 warnings:";
+}
+
+void QtServicesTest::WarningsComeInOneBoxThatScrolls() {
+    QFETCH(int, count);
+    std::vector<std::string> texts;
+    for (int i = 1; i <= count; ++i) {
+        texts.push_back("Warning: (06) Skew direction invalid. Should be L or R (" +
+                        std::to_string(i) + ")");
+    }
+    MessageBoxes boxes;
+    QList<QWidget*> shown;
+    std::function<void()> answer = [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box == nullptr) {
+            Later(answer, 20);
+            return;
+        }
+        shown << box;
+        QCOMPARE(box->objectName(), QStringLiteral("WarningList"));
+        QCOMPARE(box->windowTitle(), QStringLiteral("KRAL_Quillon"));
+        QTEST(box->findChild<QLabel*>("WarningCount")->text(), "heading");
+        auto* list = box->findChild<QListWidget*>("Warnings");
+        QVERIFY(list != nullptr);
+        QCOMPARE(list->count(), count);
+        for (int i = 0; i < count; ++i) {
+            QCOMPARE(list->item(i)->text().toStdString(), texts[static_cast<std::size_t>(i)]);
+        }
+        QCOMPARE(list->verticalScrollBar()->maximum() > 0, count == 80);
+        QVERIFY(SaveScreenshot(*box, QStringLiteral("WarningList-%1").arg(count)));
+        auto* buttons = box->findChild<QDialogButtonBox*>();
+        QVERIFY(buttons != nullptr);
+        QCOMPARE(buttons->buttons().size(), 1);
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    };
+    Later(answer, 20);
+    // One OK ends it: a second box would never be answered.
+    boxes.Warnings(texts);
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void QtServicesTest::UnsavedEditsQuestion_data() {
     QTest::addColumn<int>("button");
     QTest::addColumn<int>("answer");
     QTest::newRow("Save") << int(QMessageBox::Save) << int(UnsavedEditsAnswer::Save);
@@ -211,7 +265,7 @@ void QtServicesTest::unsavedEditsQuestion_data() {
     QTest::newRow("Cancel") << int(QMessageBox::Cancel) << int(UnsavedEditsAnswer::Cancel);
 }
 
-void QtServicesTest::unsavedEditsQuestion() {
+void QtServicesTest::UnsavedEditsQuestion() {
     QFETCH(int, button);
     MessageBoxes boxes;
     std::function<void()> answer = [&] {
@@ -228,7 +282,7 @@ void QtServicesTest::unsavedEditsQuestion() {
     QTEST(int(boxes.AskAboutUnsavedEdits()), "answer");
 }
 
-void QtServicesTest::nameFilters_data() {
+void QtServicesTest::NameFilters_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("qt");
     QTest::newRow("One") << "Geometry Input Files (*.dat)|*.dat"
@@ -237,12 +291,12 @@ void QtServicesTest::nameFilters_data() {
                          << "Listings (*.lis);;All (*.*)";
 }
 
-void QtServicesTest::nameFilters() {
+void QtServicesTest::NameFilters() {
     QFETCH(QString, filter);
     QTEST(QtNameFilters(filter.toStdString()), "qt");
 }
 
-void QtServicesTest::fileDialogAcceptsANewName_data() {
+void QtServicesTest::FileDialogAcceptsANewName_data() {
     QTest::addColumn<bool>("save");
     QTest::newRow("Open") << false;
     QTest::newRow("Save") << true;
@@ -250,7 +304,7 @@ void QtServicesTest::fileDialogAcceptsANewName_data() {
 
 // The open dialog takes a name that does not exist; the save dialog replaces
 // a file without asking. Both show the state's title, filter and name.
-void QtServicesTest::fileDialogAcceptsANewName() {
+void QtServicesTest::FileDialogAcceptsANewName() {
     QFETCH(bool, save);
     const QString existing = folder_.filePath(QStringLiteral("old.dat"));
     WriteBytes(existing, "old\n");

@@ -129,25 +129,25 @@ class RowFormsTest : public FormsTestCase {
     Q_OBJECT
 
 private slots:
-    void addRow_data();
-    void addRow();
-    void newGirderRowOffersTheDesignOffsetTypes();
-    void insertRow_data() { shiftRows_data(); }
-    void insertRow();
-    void deleteRow_data() { shiftRows_data(); }
-    void deleteRow();
-    void lineType_data();
-    void lineType();
-    void lineTypeChosenTwice();
+    void AddRow_data();
+    void AddRow();
+    void NewGirderRowOffersTheDesignOffsetTypes();
+    void InsertRow_data() { ShiftRows_data(); }
+    void InsertRow();
+    void DeleteRow_data() { ShiftRows_data(); }
+    void DeleteRow();
+    void LineType_data();
+    void LineType();
+    void LineTypeChosenTwice();
 
 private:
-    void shiftRows_data();
+    void ShiftRows_data();
     // Fills the form's rows, ticks one option of row `row` by a click (on
     // forms with options), clicks a cell of the row and then `button`.
     QWidget* ClickRowThen(Form form, int row, const QString& button);
 };
 
-void RowFormsTest::addRow_data() {
+void RowFormsTest::AddRow_data() {
     QTest::addColumn<Form>("form");
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("rows");
@@ -158,7 +158,7 @@ void RowFormsTest::addRow_data() {
 }
 
 // One more row in every column, empty, its drop-downs at their prompts.
-void RowFormsTest::addRow() {
+void RowFormsTest::AddRow() {
     QFETCH(Form, form);
     QFETCH(QString, button);
     QFETCH(int, rows);
@@ -200,7 +200,7 @@ void RowFormsTest::addRow() {
 }
 
 // Row 0 segmented offered its list ("Normal from base") to every new row.
-void RowFormsTest::newGirderRowOffersTheDesignOffsetTypes() {
+void RowFormsTest::NewGirderRowOffersTheDesignOffsetTypes() {
     QWidget* window = ShowActive(*forms_, Form::GirderLine);
     ChooseByKeyboard(Find<QComboBox>(window, "Combo1(0)"), GirderLine::kSegmented);
     QCOMPARE(Find<QComboBox>(window, "Combo3(0)")->itemText(0), QString("Normal from base"));
@@ -212,7 +212,7 @@ void RowFormsTest::newGirderRowOffersTheDesignOffsetTypes() {
     QVERIFY(Find(window, "Text2(20)")->isEnabled() && Find(window, "Combo2(20)")->isEnabled());
 }
 
-void RowFormsTest::shiftRows_data() {
+void RowFormsTest::ShiftRows_data() {
     QTest::addColumn<Form>("form");
     QTest::addColumn<int>("row");
     for (auto [form, name] : {std::pair{Form::GirderLine, "GirderLine"},
@@ -276,7 +276,7 @@ QWidget* RowFormsTest::ClickRowThen(Form form, int row, const QString& button) {
 
 // Insert opens an empty row at the row clicked and moves it and every row
 // below it, option ticks included, one place down.
-void RowFormsTest::insertRow() {
+void RowFormsTest::InsertRow() {
     QFETCH(Form, form);
     QFETCH(int, row);
     const std::vector<QStringList> before = RowsBefore(form, row);
@@ -296,7 +296,7 @@ void RowFormsTest::insertRow() {
 
 // Delete moves every row below the row clicked one place up and empties the
 // last row; the rows stay as many.
-void RowFormsTest::deleteRow() {
+void RowFormsTest::DeleteRow() {
     QFETCH(Form, form);
     QFETCH(int, row);
     const std::vector<QStringList> before = RowsBefore(form, row);
@@ -313,7 +313,7 @@ void RowFormsTest::deleteRow() {
     QCOMPARE(RowView(window, form, 19), empty);  // no option ticked either
 }
 
-void RowFormsTest::lineType_data() {
+void RowFormsTest::LineType_data() {
     QTest::addColumn<int>("lineType");
     QTest::addColumn<QStringList>("offsetTypes");
     QTest::addColumn<bool>("terminal");
@@ -329,7 +329,7 @@ void RowFormsTest::lineType_data() {
 // Row 3's line type refills only row 3's offset types, shows "Offset Type"
 // and lets the terminal offset take edits only on a flared line; the
 // terminal offset keeps its text.
-void RowFormsTest::lineType() {
+void RowFormsTest::LineType() {
     QFETCH(int, lineType);
     QFETCH(QStringList, offsetTypes);
     QFETCH(bool, terminal);
@@ -356,7 +356,7 @@ void RowFormsTest::lineType() {
 
 // Choosing the line type a row has again runs the rule again: the offset
 // type chosen in between gives way to the prompt.
-void RowFormsTest::lineTypeChosenTwice() {
+void RowFormsTest::LineTypeChosenTwice() {
     QWidget* window = ShowActive(*forms_, Form::GirderLine);
     auto* lineType = Find<QComboBox>(window, "Combo1(3)");
     auto* combo3 = Find<QComboBox>(window, "Combo3(3)");

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -41,16 +42,17 @@ class RunFormsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void formsAsTheyOpen_data();
-    void formsAsTheyOpen();
-    void projectCoordinatesPassesNineTypedArguments();
-    void projectCoordinatesThroughARealProcess();
-    void stickCodes_data();
-    void stickCodes();
-    void camber_data();
-    void camber();
-    void cancelKeepsFormAndFields();
-    void offeredNames();
+    void FormsAsTheyOpen_data();
+    void FormsAsTheyOpen();
+    void ProjectCoordinatesPassesNineTypedArguments();
+    void ProjectCoordinatesThroughARealProcess();
+    void StickCodes_data();
+    void StickCodes();
+    void Camber_data();
+    void Camber();
+    void CamberOfRealProgramsKeepsTheLastListingWhenNothingIsSelected();
+    void CancelKeepsFormAndFields();
+    void OfferedNames();
 
 private:
     MainWindow& Shown(Editor& editor) {
@@ -65,7 +67,7 @@ private:
     }
 };
 
-void RunFormsTest::formsAsTheyOpen_data() {
+void RunFormsTest::FormsAsTheyOpen_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
@@ -91,7 +93,7 @@ void RunFormsTest::formsAsTheyOpen_data() {
                             << QStringList{"Girder selection list:", "e.g.  1,3,4,6  or 1-20"};
 }
 
-void RunFormsTest::formsAsTheyOpen() {
+void RunFormsTest::FormsAsTheyOpen() {
     QFETCH(QString, item);
     QFETCH(QString, name);
     QFETCH(QStringList, labels);
@@ -127,7 +129,7 @@ void RunFormsTest::formsAsTheyOpen() {
     QVERIFY(SaveScreenshot(*form, name));
 }
 
-void RunFormsTest::projectCoordinatesPassesNineTypedArguments() {
+void RunFormsTest::ProjectCoordinatesPassesNineTypedArguments() {
     Editor editor;
     MainWindow& window = Shown(editor);
     ClickMenu(window, {"mnuFile", "mnuFileRun", "mnuFileRunProjCoord"});
@@ -155,7 +157,7 @@ void RunFormsTest::projectCoordinatesPassesNineTypedArguments() {
     QCOMPARE(window.ProjectCoord()->Fields().NorthOff, std::string());
 }
 
-void RunFormsTest::projectCoordinatesThroughARealProcess() {
+void RunFormsTest::ProjectCoordinatesThroughARealProcess() {
     QTemporaryDir programs;
     QTemporaryDir listings;
     InstallFakeProgram(programs.path(), "QlPrCo");
@@ -181,7 +183,7 @@ void RunFormsTest::projectCoordinatesThroughARealProcess() {
 }
 
 // Down keys pressed in the drop-down, and the code they give.
-void RunFormsTest::stickCodes_data() {
+void RunFormsTest::StickCodes_data() {
     QTest::addColumn<int>("downs");
     QTest::addColumn<QString>("code");
     QTest::newRow("Series5000") << 1 << "4";
@@ -190,7 +192,7 @@ void RunFormsTest::stickCodes_data() {
     QTest::newRow("NothingChosen") << 0 << "";
 }
 
-void RunFormsTest::stickCodes() {
+void RunFormsTest::StickCodes() {
     QFETCH(int, downs);
     QFETCH(QString, code);
     Editor editor;
@@ -217,14 +219,14 @@ void RunFormsTest::stickCodes() {
 }
 
 // What Ql2Cmb leaves: "written" (a new .CMB), "missing" or "old" (one from before).
-void RunFormsTest::camber_data() {
+void RunFormsTest::Camber_data() {
     QTest::addColumn<QString>("input");
     QTest::newRow("written") << "written";
     QTest::newRow("missing") << "missing";
     QTest::newRow("old") << "old";
 }
 
-void RunFormsTest::camber() {
+void RunFormsTest::Camber() {
     QFETCH(QString, input);
     QTemporaryDir folder;
     const std::string base = folder.filePath("job").toStdString();
@@ -256,7 +258,49 @@ void RunFormsTest::camber() {
     }
 }
 
-void RunFormsTest::cancelKeepsFormAndFields() {
+// The system's Ql2Cmb on a listing of the sample: the girder list "abc"
+// selects nothing, so its console message is shown, QlCamb is not started
+// and the last camber listing stays; the list "1" then runs QlCamb.
+void RunFormsTest::CamberOfRealProgramsKeepsTheLastListingWhenNothingIsSelected() {
+    QTemporaryDir folder;
+    const QString bin = QStringLiteral(QUILLON_BIN_DIR);
+    WriteBytes(folder.filePath("job.dat"), ReadBytes(SourceFile("samples/bridge.dat")));
+    QProcess engine;
+    engine.setWorkingDirectory(folder.path());
+    engine.start(bin + "/QlEngl", {folder.filePath("job.dat"), folder.filePath("job.lis")});
+    QVERIFY(engine.waitForFinished(30000));
+    QVERIFY(QFile::exists(folder.filePath("job.lis")));
+    const QByteArray lastListing = "the last camber listing\n";
+    WriteBytes(folder.filePath("job.out"), lastListing);
+
+    Editor editor(Editor::Runner::Processes);
+    editor.session.AppFolder = bin.toStdString();
+    MainWindow& window = editor.Window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ClickMenu(window, {"mnuFile", "mnuFileRun", "mnuFileRunCamber"});
+    QTRY_VERIFY(window.Camber() != nullptr);
+    Type(*window.Camber(), "GirderSelect", "abc");
+    QVERIFY(SaveScreenshot(*window.Camber(), QStringLiteral("Camber-abc")));
+    editor.chooser.answers = {folder.filePath("job.lis").toStdString()};
+    ClickOk(*window.Camber());
+    QTRY_VERIFY_WITH_TIMEOUT(window.Camber() == nullptr, 30000);
+    QCOMPARE(editor.messages.texts, (Args{"Illegal character 'a' found, re-enter."}));
+    QTest::qWait(200);
+    QCOMPARE(ReadBytes(folder.filePath("job.out")), lastListing);
+
+    editor.messages.texts.clear();
+    ClickMenu(window, {"mnuFile", "mnuFileRun", "mnuFileRunCamber"});
+    QTRY_VERIFY(window.Camber() != nullptr);
+    Type(*window.Camber(), "GirderSelect", "1");
+    editor.chooser.answers = {folder.filePath("job.lis").toStdString()};
+    ClickOk(*window.Camber());
+    QTRY_VERIFY_WITH_TIMEOUT(window.Camber() == nullptr, 30000);
+    QVERIFY(editor.messages.texts.empty());
+    QTRY_VERIFY_WITH_TIMEOUT(ReadBytes(folder.filePath("job.out")).contains("GIRDER NO."), 30000);
+}
+
+void RunFormsTest::CancelKeepsFormAndFields() {
     Editor editor;
     MainWindow& window = Shown(editor);
     ClickMenu(window, {"mnuFile", "mnuFileRun", "mnuFileRunCamber"});
@@ -282,7 +326,7 @@ void RunFormsTest::cancelKeepsFormAndFields() {
     QVERIFY(editor.messages.texts.empty());
 }
 
-void RunFormsTest::offeredNames() {
+void RunFormsTest::OfferedNames() {
     Editor editor;
     MainWindow& window = Shown(editor);
     editor.session.dialog.fileName = "/jobs/last.dat";

@@ -2,7 +2,9 @@
 // reaches the model at once and, saved, the card's columns; the units
 // buttons; hiding keeps everything; the forms show a model that changed.
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -28,6 +30,18 @@ using namespace quillon::editor::test;
 namespace cards = quillon::cards;
 
 namespace {
+
+// Whether every character a card field can show (printable ASCII and the
+// degree sign) takes the same advance in the box's font: the columns of a
+// fixed-pitch field line up whatever font the system picked.
+bool EveryCharacterHasOneWidth(const QLineEdit& box) {
+    const QFontMetrics metrics(box.font());
+    const int width = metrics.horizontalAdvance(QLatin1Char(' '));
+    bool same = width > 0;
+    for (char16_t c = u'!'; c <= u'~'; ++c)
+        same = same && metrics.horizontalAdvance(QChar(c)) == width;
+    return same && metrics.horizontalAdvance(QChar(u'\u00B0')) == width;
+}
 
 // One kind of box: the keys typed into it, what it and the model then hold,
 // and the columns of the card written from the model.
@@ -113,28 +127,28 @@ private slots:
         connect(forms_.get(), &Forms::Edited, this, [this] { ++edits_; });
     }
 
-    void typing_data();
-    void typing();
-    void numberBoxTakesAnyTextAndSaveNamesIt();
-    void typedLinesOfTheDescription();
-    void charactersADeckCannotHoldAreRefused();
-    void keyboardAndMouseChoices();
-    void unitsSetMetricFlagAndDegreeFollows();
-    void degreeOfAFormCreatedWhileMetric();
-    void hideKeepsEverything();
-    void formsShowTheModelWhenADeckIsOpened();
+    void Typing_data();
+    void Typing();
+    void NumberBoxTakesAnyTextAndSaveNamesIt();
+    void TypedLinesOfTheDescription();
+    void CharactersADeckCannotHoldAreRefused();
+    void KeyboardAndMouseChoices();
+    void UnitsSetMetricFlagAndDegreeFollows();
+    void DegreeOfAFormCreatedWhileMetric();
+    void HideKeepsEverything();
+    void FormsShowTheModelWhenADeckIsOpened();
 
 private:
     int edits_ = 0;
 };
 
-void SingleRecordFormsTest::typing_data() {
+void SingleRecordFormsTest::Typing_data() {
     QTest::addColumn<int>("index");
     for (size_t i = 0; i < TypingCases().size(); ++i)
         QTest::newRow(TypingCases()[i].name) << static_cast<int>(i);
 }
 
-void SingleRecordFormsTest::typing() {
+void SingleRecordFormsTest::Typing() {
     QFETCH(int, index);
     const TypingCase& c = TypingCases()[static_cast<size_t>(index)];
     auto* box = Find<QLineEdit>(ShowActive(*forms_, c.form), c.box);
@@ -146,11 +160,11 @@ void SingleRecordFormsTest::typing() {
     const WrittenCard written = c.save(*deck_);
     QVERIFY2(written.ok(), written.ok() ? "" : written.failure->Message().c_str());
     QCOMPARE(Columns(written.line, *c.card, c.field), std::string(c.columns));
-    if (std::string_view(c.name) == "TwoColumnBox") QVERIFY(QFontInfo(box->font()).fixedPitch());
+    if (std::string_view(c.name) == "TwoColumnBox") QVERIFY(EveryCharacterHasOneWidth(*box));
 }
 
 // A numeric box takes any text; Save refuses it, naming the box.
-void SingleRecordFormsTest::numberBoxTakesAnyTextAndSaveNamesIt() {
+void SingleRecordFormsTest::NumberBoxTakesAnyTextAndSaveNamesIt() {
     auto* radius = Find<QLineEdit>(ShowActive(*forms_, Form::Horizontal), "Radius");
     TypeInto(radius, "12a");
     QCOMPARE(deck_->horizontal.Radius, std::string("12a"));
@@ -161,7 +175,7 @@ void SingleRecordFormsTest::numberBoxTakesAnyTextAndSaveNamesIt() {
 }
 
 // Lines typed into the general description stay lines: one 00 card each.
-void SingleRecordFormsTest::typedLinesOfTheDescription() {
+void SingleRecordFormsTest::TypedLinesOfTheDescription() {
     auto* genDesc = Find<QPlainTextEdit>(ShowActive(*forms_, Form::Description), "GenDesc");
     QTest::mouseClick(genDesc->viewport(), Qt::LeftButton);
     QTest::keyClicks(genDesc, "SPAN OVER CREEK");
@@ -188,7 +202,7 @@ void TypeCharacters(QWidget* box, const QString& text) {
 }  // namespace
 
 // A deck holds single-byte characters: others are refused in every box.
-void SingleRecordFormsTest::charactersADeckCannotHoldAreRefused() {
+void SingleRecordFormsTest::CharactersADeckCannotHoldAreRefused() {
     QWidget* description = ShowActive(*forms_, Form::Description);
     auto* genDesc = Find<QPlainTextEdit>(description, "GenDesc");
     QTest::mouseClick(genDesc->viewport(), Qt::LeftButton);
@@ -204,7 +218,7 @@ void SingleRecordFormsTest::charactersADeckCannotHoldAreRefused() {
 }
 
 // Drop-down items chosen by the keyboard, a list row and buttons clicked.
-void SingleRecordFormsTest::keyboardAndMouseChoices() {
+void SingleRecordFormsTest::KeyboardAndMouseChoices() {
     QWidget* refLine = ShowActive(*forms_, Form::RefLine);
     ChooseByKeyboard(Find<QComboBox>(refLine, "StaOn"), 1);
     QCOMPARE(deck_->refLine.StaOn.chosen, std::optional<int>(1));  // "Back Tangent"
@@ -240,7 +254,7 @@ void SingleRecordFormsTest::keyboardAndMouseChoices() {
     QCOMPARE(Columns(cross.line, cards::kCrossSlopeCard, "CrossTrans.CrownType"), std::string("C"));
 }
 
-void SingleRecordFormsTest::unitsSetMetricFlagAndDegreeFollows() {
+void SingleRecordFormsTest::UnitsSetMetricFlagAndDegreeFollows() {
     QWidget* horizontal = ShowActive(*forms_, Form::Horizontal);
     auto* degree = Find<QLineEdit>(horizontal, "Degree");
     auto* degreeLabel = Find<QLabel>(horizontal, "Label5");
@@ -262,7 +276,7 @@ void SingleRecordFormsTest::unitsSetMetricFlagAndDegreeFollows() {
 
 // A metric deck neither reads nor writes the degree of curve: the box takes
 // no edits however the units came to be metric.
-void SingleRecordFormsTest::degreeOfAFormCreatedWhileMetric() {
+void SingleRecordFormsTest::DegreeOfAFormCreatedWhileMetric() {
     QTest::mouseClick(Find<QRadioButton>(ShowActive(*forms_, Form::Description), "Option1"),
                       Qt::LeftButton);
     QWidget* horizontal = ShowActive(*forms_, Form::Horizontal);
@@ -275,7 +289,7 @@ void SingleRecordFormsTest::degreeOfAFormCreatedWhileMetric() {
 }
 
 // Values, list choices, checks, rows and the scroll position survive Hide.
-void SingleRecordFormsTest::hideKeepsEverything() {
+void SingleRecordFormsTest::HideKeepsEverything() {
     QWidget* refLine = ShowActive(*forms_, Form::RefLine);
     TypeInto(Find<QLineEdit>(refLine, "TransX"), "1000");
     ChooseByKeyboard(Find<QComboBox>(refLine, "LayoutLineIs"), 2);
@@ -312,7 +326,7 @@ void SingleRecordFormsTest::hideKeepsEverything() {
 
 // The model changed under the forms, as when a deck is read: they show it,
 // the row forms from the top.
-void SingleRecordFormsTest::formsShowTheModelWhenADeckIsOpened() {
+void SingleRecordFormsTest::FormsShowTheModelWhenADeckIsOpened() {
     QWidget* girders = ShowActive(*forms_, Form::GirderLine);
     QWidget* description = ShowActive(*forms_, Form::Description);
     QWidget* crossTrans = ShowActive(*forms_, Form::CrossTrans);

@@ -69,9 +69,9 @@ TEST(HorizontalCardReader, ShortCardReadsAsBlanks) {
 
 TEST(AngleFromDegreesMinutesSeconds, QuarterTurnAndSeconds) {
     // 90 degrees is pi/2; 0 00 36 is 0.01 degree.
-    EXPECT_DOUBLE_EQ(geometry::AngleFromDegreesMinutesSeconds(90, 0, 0), 1.5707963267948966);
-    EXPECT_NEAR(geometry::AngleFromDegreesMinutesSeconds(0, 0, 36), 0.01 * M_PI / 180.0, 1e-15);
-    EXPECT_NEAR(geometry::AngleFromDegreesMinutesSeconds(-28, 30, -0), 28.5 * M_PI / 180.0, 1e-15);
+    EXPECT_DOUBLE_EQ(angles::AngleFromDegreesMinutesSeconds(90, 0, 0), 1.5707963267948966);
+    EXPECT_NEAR(angles::AngleFromDegreesMinutesSeconds(0, 0, 36), 0.01 * M_PI / 180.0, 1e-15);
+    EXPECT_NEAR(angles::AngleFromDegreesMinutesSeconds(-28, 30, -0), 28.5 * M_PI / 180.0, 1e-15);
 }
 
 // The first failing field is named with its columns; the other fields are

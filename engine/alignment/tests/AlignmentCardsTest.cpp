@@ -56,7 +56,7 @@ TEST(AlignmentCards, ReturnsOnTheFirstReferenceLineCard) {
     EXPECT_EQ(run.run.state.cardImage.substr(0, 10), "04  1000. ");
     EXPECT_FALSE(run.run.state.fatalFlag);
     // The marker is a station of the alignment: the TS here.
-    EXPECT_DOUBLE_EQ(run.run.state.alignmentMarker, run.alignment().horizontal.tsStation);
+    EXPECT_DOUBLE_EQ(run.run.state.alignmentMarker, run.Alignment().horizontal.tsStation);
     // The order of the sections.
     const int horizontal = run.IndexOf(" HORIZONTAL ALIGNMENT DATA");
     const int vertical = run.IndexOf(" VERTICAL ALIGNMENT DATA");
@@ -73,7 +73,7 @@ std::string Override(const std::string& station, const std::string& right) {
 
 std::vector<double> HeldStations(const AlignmentRun& run) {
     std::vector<double> stations;
-    for (const auto& row : run.alignment().cards.overrides) stations.push_back(row.station);
+    for (const auto& row : run.Alignment().cards.overrides) stations.push_back(row.station);
     return stations;
 }
 
@@ -83,7 +83,7 @@ TEST(OverrideRows, FallingOrderIsHeldRising) {
               Override("250.", ".03"), Override("100.", ".04")}));
     ASSERT_TRUE(run.Process());
     EXPECT_EQ(HeldStations(run), (std::vector<double>{100.0, 200.0, 250.0, 300.0}));
-    EXPECT_DOUBLE_EQ(run.alignment().cards.overrides[2].right, 0.03);
+    EXPECT_DOUBLE_EQ(run.Alignment().cards.overrides[2].right, 0.03);
     EXPECT_EQ(run.run.state.ignored.count, 0);
 }
 
@@ -104,8 +104,8 @@ TEST(OverrideRows, SixteenthRowIsIgnored) {
     for (int i = 1; i <= 16; ++i) cards.push_back(Override(std::to_string(i * 10) + ".", ".01"));
     AlignmentRun run(Deck(cards));
     ASSERT_TRUE(run.Process());
-    EXPECT_EQ(run.alignment().cards.overrides.size(), 15u);
-    EXPECT_EQ(run.alignment().cards.overrides.back().station, 150.0);
+    EXPECT_EQ(run.Alignment().cards.overrides.size(), 15u);
+    EXPECT_EQ(run.Alignment().cards.overrides.back().station, 150.0);
     ASSERT_EQ(run.run.state.ignored.count, 1);
     EXPECT_EQ(run.run.state.ignored.lines[0].substr(0, 6), "03160.");
 }
@@ -116,7 +116,7 @@ TEST(OverrideRows, ParabolicCrownTakesNone) {
             Deck({kVerticalCard, Card({{1, "03"}, {3, crown}, {57, "24."}, {66, "3."}}),
                   Override("100.", ".01"), Override("200.", ".01")}));
         ASSERT_TRUE(run.Process());
-        EXPECT_TRUE(run.alignment().cards.overrides.empty()) << crown;
+        EXPECT_TRUE(run.Alignment().cards.overrides.empty()) << crown;
         EXPECT_EQ(run.run.state.ignored.count, 2) << crown;
     }
 }
@@ -208,8 +208,8 @@ TEST(BadField, HorizontalCardIsTakenAsATangent) {
     ASSERT_TRUE(run.Process());
     EXPECT_GE(run.IndexOf("HORIZONTAL TANGENT"), 0);
     EXPECT_GE(run.IndexOf("ASSUMED FOR FURTHER PROCESSING"), 0);
-    EXPECT_FALSE(run.alignment().horizontal.curveFlag);
-    EXPECT_NEAR(run.alignment().horizontal.tsStation, 700.00002, 1e-9);
+    EXPECT_FALSE(run.Alignment().horizontal.curveFlag);
+    EXPECT_NEAR(run.Alignment().horizontal.tsStation, 700.00002, 1e-9);
     // The box stands before the horizontal section, at the card.
     EXPECT_LT(run.IndexOf("FATAL ERROR -- 01 CARD"), run.IndexOf(" HORIZONTAL ALIGNMENT DATA"));
 }
@@ -219,15 +219,15 @@ TEST(BadField, VerticalCardSkipsTheProfileAndEmptiesTheLimits) {
                           Card({{1, "04"}, {59, "100."}, {70, "900."}})));
     ASSERT_TRUE(run.Process());
     EXPECT_EQ(run.IndexOf(" VERTICAL ALIGNMENT DATA"), -1);
-    EXPECT_GT(run.alignment().limits.begin, run.alignment().limits.end);
-    EXPECT_FALSE(run.alignment().profile.built);
+    EXPECT_GT(run.Alignment().limits.begin, run.Alignment().limits.end);
+    EXPECT_FALSE(run.Alignment().profile.built);
 }
 
 TEST(BadField, CrossSlopeCardSkipsTheCrossSlopeSection) {
     AlignmentRun run(Deck({kVerticalCard, Card({{1, "03"}, {3, "C"}, {4, "2/100"}})}));
     ASSERT_TRUE(run.Process());
     EXPECT_EQ(run.IndexOf("TABLE OF ROADWAY CROSS-SLOPES"), -1);
-    EXPECT_GT(run.alignment().limits.begin, run.alignment().limits.end);
+    EXPECT_GT(run.Alignment().limits.begin, run.Alignment().limits.end);
 }
 
 TEST(BadField, WholeRunEndsWithStatusFour) {

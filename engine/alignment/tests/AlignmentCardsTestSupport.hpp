@@ -82,7 +82,7 @@ struct AlignmentRun {
         return -1;
     }
 
-    const AlignmentState& alignment() const { return alignmentState; }
+    const AlignmentState& Alignment() const { return alignmentState; }
 
     std::ostringstream listing;
     EngineRun run;

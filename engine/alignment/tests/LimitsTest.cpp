@@ -61,7 +61,7 @@ TEST(LimitsSection, OpenLimitsInBothBuilds) {
         EXPECT_EQ(limits[1],
                   std::string(54, ' ') + " * UNLIMITED *      " + " * UNLIMITED *      ");
         EXPECT_EQ(limits[2], std::string(94, ' '));
-        const auto& l = run->alignment().limits;
+        const auto& l = run->Alignment().limits;
         EXPECT_DOUBLE_EQ(l.begin, -5.0e36);
         EXPECT_DOUBLE_EQ(l.end, 5.0e36);
     }
@@ -77,7 +77,7 @@ TEST(LimitsSection, GivenStationsInBothBuilds) {
     EXPECT_EQ(Columns(lines[1], 55, 74), "   11+00.0000       ");
     EXPECT_EQ(Columns(lines[1], 75, 94), "   19+00.0000       ");
     EXPECT_EQ(lines[2], std::string(94, ' '));
-    const auto& l = english->alignment().limits;
+    const auto& l = english->Alignment().limits;
     EXPECT_NEAR(l.begin, 99.99998 - 0.002, 1e-9);
     EXPECT_NEAR(l.end, 899.99998 + 0.002, 1e-9);
 
@@ -95,7 +95,7 @@ TEST(Limits, OneFieldGivenKeepsTheOtherOpen) {
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(Columns(lines[1], 55, 74), " * UNLIMITED *      ");
     EXPECT_EQ(Columns(lines[1], 75, 94), "   19+00.0000       ");
-    EXPECT_DOUBLE_EQ(run->alignment().limits.begin, -5.0e36 - 0.002);
+    EXPECT_DOUBLE_EQ(run->Alignment().limits.begin, -5.0e36 - 0.002);
 }
 
 TEST(Limits, FieldThatDoesNotReadLeavesTheLimitsOpen) {
@@ -103,7 +103,7 @@ TEST(Limits, FieldThatDoesNotReadLeavesTheLimitsOpen) {
     const auto lines = LimitsLines(*run);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1], std::string(54, ' ') + " * UNLIMITED *      " + " * UNLIMITED *      ");
-    EXPECT_DOUBLE_EQ(run->alignment().limits.end, 5.0e36 + 0.002);
+    EXPECT_DOUBLE_EQ(run->Alignment().limits.end, 5.0e36 + 0.002);
 }
 
 // The box of a limit that does not read stands before the LIMITS section:
@@ -134,8 +134,8 @@ TEST(Limits, FieldThatDoesNotReadIsReportedInABox) {
         EXPECT_EQ(line(1), ErrorBoxLine());
         EXPECT_LT(at, run->IndexOf(" LIMITS OF VALID"));
         EXPECT_TRUE(run->run.state.runErrorFlag);
-        EXPECT_DOUBLE_EQ(run->alignment().limits.begin, -5.0e36 - 0.002);
-        EXPECT_DOUBLE_EQ(run->alignment().limits.end, 5.0e36 + 0.002);
+        EXPECT_DOUBLE_EQ(run->Alignment().limits.begin, -5.0e36 - 0.002);
+        EXPECT_DOUBLE_EQ(run->Alignment().limits.end, 5.0e36 + 0.002);
     }
 }
 
@@ -145,7 +145,7 @@ TEST(Limits, StationsAreResolvedThroughTheEquation) {
     // the deck's stationing again.
     const std::string curve = Card({{1, "01"}, {59, "4000."}, {70, "4100."}});
     const auto run = TangentRun("4150.", "5000.", EngineVariant::English, curve);
-    const auto& l = run->alignment().limits;
+    const auto& l = run->Alignment().limits;
     EXPECT_NEAR(l.begin + 0.002, 4050.0 - 1000.00002, 1e-8);
     EXPECT_NEAR(l.end - 0.002, 4900.0 - 1000.00002, 1e-8);
     const auto lines = LimitsLines(*run);
@@ -159,7 +159,7 @@ TEST(Limits, StationInTheGapIsReportedAndStillTaken) {
     const auto run = TangentRun("4050.", "", EngineVariant::English, curve);
     const std::string box = run->LineWith("AMBIGUOUS OR NONEXISTENT STATION USED --");
     EXPECT_EQ(Columns(box, 80, 87), " 04 CARD");
-    EXPECT_NEAR(run->alignment().limits.begin + 0.002, 4050.0 - 1000.00002, 1e-8);
+    EXPECT_NEAR(run->Alignment().limits.begin + 0.002, 4050.0 - 1000.00002, 1e-8);
 }
 
 TEST(ReadValidDataLimits, OnlyAStationNotBeforeTheLimitMovesIt) {

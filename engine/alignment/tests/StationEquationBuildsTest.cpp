@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
         EquationCase{"overlap_of_50_ft", "1000.", "950.", false},
         // A gap is never invalid.
         EquationCase{"gap_of_50_ft", "1000.", "1050.", false}),
-    [](const ::testing::TestParamInfo<EquationCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<EquationCase>& testInfo) { return testInfo.param.name; });
 
 }  // namespace
 }  // namespace quillon::engine

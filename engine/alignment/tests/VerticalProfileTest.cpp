@@ -77,7 +77,7 @@ TEST(VerticalProfile, ElevationsAlongTwoCurves) {
     Built b(TwoPIs());
     ASSERT_TRUE(b.profile.built);
     EXPECT_FALSE(b.memory.run.state.fatalFlag);
-    EXPECT_EQ(b.profile.nv, 3);
+    EXPECT_EQ(b.profile.nv, 3u);
     // Chord grade between the PIs: (96 - 100) / (2000 - 1000) = -0.004.
     EXPECT_NEAR(b.profile.gr[3], -0.004, 1e-15);
     struct Case {
@@ -126,7 +126,7 @@ TEST(VerticalProfile, OnePIWithBothGradesGivesOneCurve) {
     cards.vertical.inLength2 = 100.0;
     cards.vertical.outLength2 = 100.0;
     Built b(cards);
-    EXPECT_EQ(b.profile.nv, 2);
+    EXPECT_EQ(b.profile.nv, 2u);
     // e = -0.02 * 100 * 100 / 400 = -0.5 at the PI.
     EXPECT_NEAR(b.At(1000.0), 99.5, kFeet);
     EXPECT_NEAR(b.At(850.0), 98.5, kFeet);   // on the grade in before the PC

@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // N1 - 1: rows 1 and N1
                       StepCase{{"FirstAndLastOfTheBackList"}, true, 30, 44, 29},
                       StepCase{{"BackListLongerThanTheAheadList"}, true, 30, 30, 29},
-                      // N1 2: step 1, every row
+                      // N1 2: every row
                       StepCase{{"TwoBackStations"}, true, 2, 44, 1},
                       // N1 1 or 0: rows - 1, the first and last rows
                       StepCase{{"OneBackStation"}, true, 1, 44, 43},

@@ -40,15 +40,16 @@ inline std::string ApproachCard(const std::string& begin, const std::string& end
                                 const std::vector<std::string>& offsets = {}) {
     const cards::CardLayout& layout = cards::kRoadApproachCard;
     cards::CardWriter card(layout);
-    auto put = [&card, &layout](const char* name, const std::string& text) {
-        const size_t width = static_cast<size_t>(layout[name].Width());
+    auto put = [&card, &layout](cards::FieldName name, const std::string& text) {
+        const size_t width = static_cast<size_t>(layout.Find(name.View()).Width());
         card.Put(name, text.size() < width ? std::string(width - text.size(), ' ') + text : text);
     };
     put("RoadAppr.BegStr", begin);
     put("RoadAppr.EndStr", end);
     put("RoadAppr.Length", length);
-    const char* offsetNames[] = {"RoadAppr.Off1", "RoadAppr.Off2", "RoadAppr.Off3", "RoadAppr.Off4",
-                                 "RoadAppr.Off5", "RoadAppr.Off6", "RoadAppr.Off7"};
+    const cards::FieldName offsetNames[] = {"RoadAppr.Off1", "RoadAppr.Off2", "RoadAppr.Off3",
+                                            "RoadAppr.Off4", "RoadAppr.Off5", "RoadAppr.Off6",
+                                            "RoadAppr.Off7"};
     for (size_t i = 0; i < 7; ++i) put(offsetNames[i], i < offsets.size() ? offsets[i] : "");
     return card.str();
 }

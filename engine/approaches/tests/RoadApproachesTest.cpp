@@ -406,7 +406,7 @@ TEST(Paging, SevenOffsetsOf92RowsKeep46LinesUnderEveryHeader) {
         } else {
             EXPECT_LE(pages[p].size(), 46u);
         }
-        for (const std::string& line : pages[p]) rows += line.empty() ? 0 : 1;
+        for (const std::string& line : pages[p]) rows += line.empty() ? 0u : 1u;
     }
     EXPECT_EQ(rows, 7u * 92u);
     // Every page of the table starts with a new page of the listing.
@@ -430,7 +430,7 @@ TEST(Paging, CountReaching46AtTheEndOfABlockPagesAtTheNextRow) {
 TEST(Paging, NextOutputStartsANewPage) {
     ApproachRun run(StraightDeck());
     run.Process(ApproachCard("2350", "2650", "1500", {"      0"}));
-    const size_t pages = run.run.listing.PageCounter();
+    const int pages = run.run.listing.PageCounter();
     run.run.listing.WritePageHeading(1, 1);
     EXPECT_EQ(run.run.listing.PageCounter(), pages + 1);
 }
@@ -465,13 +465,13 @@ TEST_P(Abbreviated, FirstAndLastRowsAfterAFatalError) {
 INSTANTIATE_TEST_SUITE_P(
     RunError, Abbreviated,
     ::testing::Values(
-        // N1 0: step rows - 1 = 43, rows 1 and 44, right halves only.
+        // N1 0: a step of rows - 1 = 43, rows 1 and 44, right halves only.
         AbbreviatedCase{
             "NoBackStation", "2390.", "", true, 2, {{"", "26+20"}, {"", "30+50"}}, true},
-        // N1 1: step 43; row 1 both halves, row 44 the ahead station only.
+        // N1 1: a step of 43; row 1 both halves, row 44 the ahead station only.
         AbbreviatedCase{
             "OneBackStation", "2380.", "", true, 2, {{"23+80", "26+20"}, {"", "30+50"}}, true},
-        // N1 2: step 1, every row, no note.
+        // N1 2: every row, no note.
         AbbreviatedCase{{"TwoBackStations"},
                         "2370.",
                         "",
@@ -479,7 +479,7 @@ INSTANTIATE_TEST_SUITE_P(
                         44,
                         {{"23+70", "26+20"}, {"23+80", "26+30"}, {"", "26+40"}},
                         false},
-        // N1 30, N2 44: step 29, rows 1 and 30.
+        // N1 30, N2 44: a step of 29, rows 1 and 30.
         AbbreviatedCase{{"AheadListLonger"},
                         "2090.",
                         "",

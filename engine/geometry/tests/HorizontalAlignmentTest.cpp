@@ -143,7 +143,8 @@ TEST(SpiralledCurve, RightAngleUsesTheShiftedRadiiAsTangents) {
     const double k2 = TextbookX(ls2, th2) - r * std::sin(th2);
     for (double f : {1.0, -1.0}) {
         g::HorizontalAlignment h;
-        ASSERT_EQ(g::ComputeHorizontalCurve(h, f, 100.0 / r, 0.0, g::kHalfPi, ls1, ls2, 3000.0),
+        ASSERT_EQ(g::ComputeHorizontalCurve(h, f, 100.0 / r, 0.0, quillon::angles::kHalfPi, ls1,
+                                            ls2, 3000.0),
                   g::CurveError::None);
         EXPECT_NEAR(h.t1, r + p2 + k1, kLength);
         EXPECT_NEAR(h.t2, r + p1 + k2, kLength);
@@ -176,11 +177,11 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, CurveChecks,
     ::testing::Values(
         // delta must lie between 0.00002 and 3.14157 rad
-        ErrorCase{"DeltaTooSmall", 0.1, 0, 0.00001 * 180 / g::kPi, 0, 0,
+        ErrorCase{"DeltaTooSmall", 0.1, 0, 0.00001 * 180 / quillon::angles::kPi, 0, 0,
                   E::DegreeOrDeltaOutOfRange},
-        ErrorCase{"DeltaTooLarge", 0.1, 0, 3.14158 * 180 / g::kPi, 0, 0,
+        ErrorCase{"DeltaTooLarge", 0.1, 0, 3.14158 * 180 / quillon::angles::kPi, 0, 0,
                   E::DegreeOrDeltaOutOfRange},
-        ErrorCase{"DeltaJustInside", 0.1, 0, 3.14156 * 180 / g::kPi, 0, 0, E::None},
+        ErrorCase{"DeltaJustInside", 0.1, 0, 3.14156 * 180 / quillon::angles::kPi, 0, 0, E::None},
         // D above 0.00099 rad (a radius below about 101,000)
         ErrorCase{"DegreeTooSmall", 0.00098, 0, 10, 0, 0, E::DegreeOrDeltaOutOfRange},
         // with spirals D below 0.714286 (radius above about 140.0) ...
@@ -199,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
                   E::SpiralLengthOutOfRange},
         // spirals of 200 on R = 1000 need delta above 0.2 rad (11.459 deg)
         ErrorCase{"SpiralsLap", 0.1, 0, 11.0, 200, 200, E::SpiralsLap},
-        ErrorCase{"SpiralsJustMeet", 0.1, 0, 0.2 * 180 / g::kPi, 200, 200, E::None},
+        ErrorCase{"SpiralsJustMeet", 0.1, 0, 0.2 * 180 / quillon::angles::kPi, 200, 200, E::None},
         // unusable input
         ErrorCase{"NegativeSpiral", 0.1, 0, 30, -50, 50, E::SpiralLengthOutOfRange},
         ErrorCase{"NaNSpiral", 0.1, 0, 30, kNaN, 0, E::SpiralLengthOutOfRange},

@@ -47,8 +47,8 @@ double PolylineLength(const ReferenceAlignment& ref, const CurveCase& c, double 
             pts.push_back(p + q * Pair(std::cos(phi), -std::sin(phi)));
         }
         double fine = 0.0, coarse = 0.0;
-        for (int j = 0; j < m; ++j) fine += std::abs(pts[j + 1] - pts[j]);
-        for (int j = 0; j < m; j += 2) coarse += std::abs(pts[j + 2] - pts[j]);
+        for (std::size_t j = 0; j + 1 < pts.size(); ++j) fine += std::abs(pts[j + 1] - pts[j]);
+        for (std::size_t j = 0; j + 2 < pts.size(); j += 2) coarse += std::abs(pts[j + 2] - pts[j]);
         total += fine + (fine - coarse) / 3.0;
     }
     return total;
@@ -278,7 +278,7 @@ TEST(IntersectLineWithParallel, AnyLineEndsWithACrossingOrAFailure) {
     // near and beyond the centre: every call ends, finite or failed.
     for (const CurveCase& c : g::testing::kCurveCases) {
         g::HorizontalAlignment h = g::testing::MakeAlignment(c);
-        for (double angle = 0; angle < 2 * g::kPi; angle += 0.37) {
+        for (double angle = 0; angle < 2 * quillon::angles::kPi; angle += 0.37) {
             for (double dist : {0.5, 150.0, 700.0, 2500.0}) {
                 for (double q : {-900.0, -30.0, 0.0, 30.0, 900.0}) {
                     g::AlignmentFrame frame;

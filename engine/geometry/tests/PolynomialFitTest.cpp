@@ -68,7 +68,7 @@ TEST(FitPolynomial, RecoversAQuarticAtTenthPointsAndRefitsLowerDegrees) {
     std::vector<double> c(5);
     int npts = 11;
     ASSERT_TRUE(g::FitPolynomial(normal, 4, c, npts, pts));
-    for (int k = 0; k < 5; ++k) EXPECT_NEAR(c[k], a[k], 1e-8) << k;
+    for (std::size_t k = 0; k < 5; ++k) EXPECT_NEAR(c[k], a[k], 1e-8) << k;
 
     // Lower degrees: least squares means the residuals are orthogonal to
     // every power of x up to the degree (sum r x^k = 0).

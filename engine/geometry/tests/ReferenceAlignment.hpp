@@ -21,7 +21,7 @@ struct CurveCase {
     double ls1, ls2;  // spiral lengths, feet
 };
 
-inline double Radians(double degrees) { return degrees * kPi / 180.0; }
+inline double Radians(double degrees) { return degrees * angles::kPi / 180.0; }
 
 // The record for a case, its degree of curve given (arc definition D = 100/R).
 inline HorizontalAlignment MakeAlignment(const CurveCase& c, double piStation = 10000.0) {

@@ -22,9 +22,9 @@ TEST(IntegrateSimpson, ACubicIsExact) {
 TEST(IntegrateSimpson, SineOverHalfATurnIsTwo) {
     // The integral of sin from 0 to pi is -cos(pi) + cos(0) = 2.
     auto sine = [](double x) { return std::sin(x); };
-    EXPECT_NEAR(g::IntegrateSimpson(sine, 0.0, g::kPi, 1e-6), 2.0, 1e-6);
+    EXPECT_NEAR(g::IntegrateSimpson(sine, 0.0, quillon::angles::kPi, 1e-6), 2.0, 1e-6);
     // A tighter tolerance gets closer.
-    EXPECT_NEAR(g::IntegrateSimpson(sine, 0.0, g::kPi, 1e-11), 2.0, 1e-10);
+    EXPECT_NEAR(g::IntegrateSimpson(sine, 0.0, quillon::angles::kPi, 1e-11), 2.0, 1e-10);
 }
 
 TEST(IntegrateSimpson, ZeroFunctionGivesZeroAtEightIntervals) {

@@ -48,8 +48,8 @@ TEST(BentLineChecks, SkewOnADistanceTypeThatTakesNone) {
                  Bent("ABUT A", {{3, "   10.00"}, {45, "A"}})});
     ExpectBox(*run,
               {{52, kPierName}, {49, "COL 11 CONFLICTS WITH COL 21"}, {54, "COLS 12-21 IGNORED"}});
-    EXPECT_EQ(run->lineSet().bents.Slot(2).skewType, kDefaultSkew);
-    EXPECT_EQ(run->lineSet().bents.Slot(2).skew, 0.0);
+    EXPECT_EQ(run->LineSet().bents.Slot(2).skewType, kDefaultSkew);
+    EXPECT_EQ(run->LineSet().bents.Slot(2).skew, 0.0);
     EXPECT_FALSE(run->run.state.fatalFlag);
 }
 
@@ -59,9 +59,9 @@ TEST(BentLineChecks, BentLineThatIsTheReferenceLine) {
     auto run = Checked({Bent("ABUT 1", {{3, "    0.00"}, {11, "0"}, {13, "10"}, {21, "1"}}),
                         Bent("PIER 2", {{3, "    0.00"}, {13, "11"}, {21, "1"}})},
                        ReferenceCard("1200.", "0", "1", "1", {{16, "10"}}));
-    EXPECT_EQ(run->lineSet().bents.Slot(2).skewType, kDefaultSkew);
-    EXPECT_EQ(run->lineSet().bents.Slot(2).distanceType, kOnControl);
-    EXPECT_EQ(run->lineSet().bents.Slot(3).skewType, kSkewFromControl);  // another skew
+    EXPECT_EQ(run->LineSet().bents.Slot(2).skewType, kDefaultSkew);
+    EXPECT_EQ(run->LineSet().bents.Slot(2).distanceType, kOnControl);
+    EXPECT_EQ(run->LineSet().bents.Slot(3).skewType, kSkewFromControl);  // another skew
 }
 
 struct PlainCase {
@@ -146,14 +146,14 @@ TEST(BentLineChecks, FlaredOffsetBentLines) {
                  Bent("PIER 4", {{3, "  120.00"}, {40, "X"}})},
                 kReference, {kGirder, flared});
     EXPECT_FALSE(two->run.state.fatalFlag);
-    EXPECT_EQ(two->lineSet().flaredInitialBent, 2);
-    EXPECT_EQ(two->lineSet().flaredTerminalBent, 4);
+    EXPECT_EQ(two->LineSet().flaredInitialBent, 2);
+    EXPECT_EQ(two->LineSet().flaredTerminalBent, 4);
     // One alone: the reference line is the other (terminal) bent; the layout
     // line then puts the two in station order, the reference line first.
     auto one = Checked({Bent("PIER 2", {{3, "   50.00"}, {40, "X"}})}, kReference, {flared});
     EXPECT_FALSE(one->run.state.fatalFlag);
-    EXPECT_EQ(one->lineSet().flaredInitialBent, 1);
-    EXPECT_EQ(one->lineSet().flaredTerminalBent, 2);
+    EXPECT_EQ(one->LineSet().flaredInitialBent, 1);
+    EXPECT_EQ(one->LineSet().flaredTerminalBent, 2);
 }
 
 TEST(BentLineChecks, ChordEnds) {
@@ -165,18 +165,18 @@ TEST(BentLineChecks, ChordEnds) {
         {Bent("PIER 2", {{3, "   50.00"}, {41, "X"}}), Bent("PIER 3", {{3, " -150.00"}, {41, "X"}}),
          Bent("PIER 4", {{3, "  300.00"}, {41, "X"}})},
         chord);
-    EXPECT_EQ(two->lineSet().chordBentLines, (std::array<int, 2>{3, 2}));
+    EXPECT_EQ(two->LineSet().chordBentLines, (std::array<int, 2>{3, 2}));
     auto equal = Checked({Bent("PIER 2", {{3, "  100.00"}, {41, "X"}}),
                           Bent("PIER 3", {{3, " -100.00"}, {41, "X"}})},
                          chord);
-    EXPECT_EQ(equal->lineSet().chordBentLines, (std::array<int, 2>{3, 2}));
+    EXPECT_EQ(equal->LineSet().chordBentLines, (std::array<int, 2>{3, 2}));
     auto one = Checked({Bent("ABUT 1", {{3, "    0.00"}, {41, "X"}}),
                         Bent("PIER 2", {{3, "   50.00"}, {41, "X"}})},
                        chord);
-    EXPECT_EQ(one->lineSet().chordBentLines, (std::array<int, 2>{3, 1}));
+    EXPECT_EQ(one->LineSet().chordBentLines, (std::array<int, 2>{3, 1}));
     // On a layout line that is no chord, column 41 means nothing.
     auto none = Checked({Bent("PIER 2", {{3, "   50.00"}, {41, "X"}})});
-    EXPECT_EQ(none->lineSet().chordBentLines, (std::array<int, 2>{0, 0}));
+    EXPECT_EQ(none->LineSet().chordBentLines, (std::array<int, 2>{0, 0}));
 }
 
 TEST(BentLineChecks, ChordEndThatCannotBeOne) {
@@ -189,14 +189,14 @@ TEST(BentLineChecks, ChordEndThatCannotBeOne) {
     ExpectBox(
         *seven,
         {{52, kPierName}, {46, "COL 41 CONFLICTS WITH COL 11 OR 21"}, {56, "COL 41 IGNORED"}});
-    EXPECT_EQ(seven->lineSet().chordBentLines, (std::array<int, 2>{3, 1}));
+    EXPECT_EQ(seven->LineSet().chordBentLines, (std::array<int, 2>{3, 1}));
     auto layout = Checked({Bent("PIER 1", {{3, "   50.00"}, {11, "1"}, {41, "X"}}),
                            Bent("PIER 2", {{3, "   90.00"}, {41, "X"}})},
                           chord);
     ExpectBox(
         *layout,
         {{52, kPierName}, {46, "COL 41 CONFLICTS WITH COL 11 OR 21"}, {56, "COL 41 IGNORED"}});
-    EXPECT_EQ(layout->lineSet().chordBentLines, (std::array<int, 2>{2, 1}));
+    EXPECT_EQ(layout->LineSet().chordBentLines, (std::array<int, 2>{2, 1}));
 }
 
 TEST(BentLineChecks, ChordLayoutLineWithoutItsChord) {
@@ -215,7 +215,7 @@ TEST(BentLineChecks, FlagsAndCodes) {
          Bent("PIER 4", {{3, "  120.00"}, {22, "  4"}, {39, "X"}, {44, "D"}, {45, "E"}, {47, "S"}}),
          Bent("PIER 5", {{3, "  150.00"}, {11, "6"}, {22, "  4"}, {46, "E"}})});
     ASSERT_FALSE(run->run.state.fatalFlag);
-    const BentLineTable& b = run->lineSet().bents;
+    const BentLineTable& b = run->LineSet().bents;
     // No fractional points and column 42: not listed; no break (column 39 blank).
     EXPECT_TRUE(b.Slot(2).suppressed);
     EXPECT_TRUE(b.Slot(2).noBreak);
@@ -242,7 +242,7 @@ TEST(BentLineChecks, DefaultSkewOfTheReferenceLine) {
     auto run = Checked({Bent("PIER 2", {{3, "   50.00"}}),
                         Bent("PIER 3", {{3, "   90.00"}, {13, "20"}, {21, "3"}})},
                        ReferenceCard("1200.", "0", "1", "1", {{16, "10"}, {25, "1"}}));
-    const BentLineTable& b = run->lineSet().bents;
+    const BentLineTable& b = run->LineSet().bents;
     EXPECT_EQ(b.Slot(2).skewType, kSkewFromControl);
     EXPECT_NEAR(b.Slot(2).skew, 10.0 * linesettest::kPi / 180.0, 1e-15);
     EXPECT_EQ(b.Slot(3).skewType, kSkewFromBackTangent);
@@ -254,12 +254,12 @@ TEST(BentLineChecks, TangentMarksAreBitsNotSums) {
     // marks 1 (2 would read as the back tangent).
     auto run =
         Checked({Bent("A", {{3, "    0.00"}, {11, "3"}}), Bent("B", {{3, "    0.00"}, {11, "3"}})});
-    EXPECT_EQ(run->lineSet().tangentsUsed, kAheadTangentMark);
-    EXPECT_EQ(run->lineSet().bents.Slot(2).distanceType, kOnControl);
+    EXPECT_EQ(run->LineSet().tangentsUsed, kAheadTangentMark);
+    EXPECT_EQ(run->LineSet().bents.Slot(2).distanceType, kOnControl);
     auto both =
         Checked({Bent("A", {{3, "    0.00"}, {11, "3"}}), Bent("B", {{3, "    0.00"}, {11, "2"}}),
                  Bent("C", {{3, "    0.00"}, {11, "3"}})});
-    EXPECT_EQ(both->lineSet().tangentsUsed, kAheadTangentMark | kBackTangentMark);
+    EXPECT_EQ(both->LineSet().tangentsUsed, kAheadTangentMark | kBackTangentMark);
 }
 
 }  // namespace

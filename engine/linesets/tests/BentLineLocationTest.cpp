@@ -40,7 +40,7 @@ struct Located {
 Located Locate(LineSetRun& run, int slot) {
     Located out;
     geometry::KernelStatus status;
-    LocateBentLine(run.horizontal(), run.alignmentState.frame, run.lineSet(), slot, status,
+    LocateBentLine(run.Horizontal(), run.alignmentState.frame, run.LineSet(), slot, status,
                    out.station, out.point);
     out.failed = status.failed;
     return out;
@@ -64,18 +64,18 @@ TEST(LocateBentLine, OnTheBackTangentFromAReferenceLineOnItsExtension) {
     // R asin(0.6) = 643.5011.
     auto run = RunWith(CurvedAlignment(), ReferenceCard("1500.", "1", "3", "1"),
                        {Card({{1, "06"}, {3, "100."}, {11, "2"}, {21, "3"}})});
-    run->lineSet().tangentsUsed = 0;
+    run->LineSet().tangentsUsed = 0;
     const Located bent = Locate(*run, 2);
     ASSERT_FALSE(bent.failed);
     const double c = 1600.0 - kTsStation;
     EXPECT_NEAR(bent.station, kRadius * std::asin(c / kRadius), kLength);
     EXPECT_NEAR(kRadius * std::asin(0.6), 643.5011, 1e-4);
     EXPECT_NEAR(bent.point.imag(), c, kLength);
-    const BentLine& slot = run->lineSet().bents.Slot(2);
+    const BentLine& slot = run->LineSet().bents.Slot(2);
     EXPECT_NEAR(slot.skewUsed, -std::asin(c / kRadius), kAngle);
     EXPECT_EQ(slot.station, bent.station);
     EXPECT_NEAR(std::abs(slot.sigma * slot.foot), 1.0, 1e-12);
-    EXPECT_EQ(run->lineSet().tangentsUsed, kBackTangentMark);
+    EXPECT_EQ(run->LineSet().tangentsUsed, kBackTangentMark);
 }
 
 TEST(LocateBentLine, SquareToTheAheadTangentAtAStationOfTheCurve) {
@@ -88,8 +88,8 @@ TEST(LocateBentLine, SquareToTheAheadTangentAtAStationOfTheCurve) {
     ASSERT_FALSE(bent.failed);
     const double s = 1300.0 - kTsStation;
     EXPECT_NEAR(bent.station, s, kLength);
-    EXPECT_NEAR(run->lineSet().bents.Slot(2).skewUsed, Radians(60.0) - s / kRadius, kAngle);
-    EXPECT_NE(run->lineSet().tangentsUsed & kAheadTangentMark, 0);
+    EXPECT_NEAR(run->LineSet().bents.Slot(2).skewUsed, Radians(60.0) - s / kRadius, kAngle);
+    EXPECT_NE(run->LineSet().tangentsUsed & kAheadTangentMark, 0);
 }
 
 TEST(LocateBentLine, SkewFromTheControlMeetsAParallelBehindItsStation) {
@@ -100,12 +100,12 @@ TEST(LocateBentLine, SkewFromTheControlMeetsAParallelBehindItsStation) {
                        {Card({{1, "06"}, {3, "100."}, {13, "20"}, {21, "1"}})});
     const Located bent = Locate(*run, 2);
     ASSERT_FALSE(bent.failed);
-    const double s = run->lineSet().reference.station + 100.0;
+    const double s = run->LineSet().reference.station + 100.0;
     EXPECT_NEAR(bent.station, s, kLength);
-    const BentLine& slot = run->lineSet().bents.Slot(2);
+    const BentLine& slot = run->LineSet().bents.Slot(2);
     geometry::KernelStatus status;
     const Pair q10 = geometry::IntersectLineWithParallel(
-        run->horizontal(), run->alignmentState.frame, slot.foot, Pair(10.0, 0.0), status);
+        run->Horizontal(), run->alignmentState.frame, slot.foot, Pair(10.0, 0.0), status);
     ASSERT_FALSE(status.failed);
     EXPECT_NEAR(q10.imag(), s - 10.0 * std::tan(Radians(20.0)), kLength);
     const Pair along = AlongBentLine(slot, 10.0);
@@ -123,7 +123,7 @@ TEST(LocateBentLine, NormalToTheReferenceLineAndOnTheLayoutLine) {
     auto run = RunWith(
         StraightAlignment(), ReferenceCard("1200.", "0", "1", "1"),
         {Card({{1, "06"}, {3, "50."}, {11, "4"}}), Card({{1, "06"}, {3, "30."}, {11, "1"}})});
-    const double s0 = run->lineSet().reference.station;
+    const double s0 = run->LineSet().reference.station;
     EXPECT_NEAR(s0, -0.00002, 1e-9);
     const Located normal = Locate(*run, 2);
     ASSERT_FALSE(normal.failed);
@@ -131,7 +131,7 @@ TEST(LocateBentLine, NormalToTheReferenceLineAndOnTheLayoutLine) {
     const Located onLayout = Locate(*run, 3);
     ASSERT_FALSE(onLayout.failed);
     EXPECT_NEAR(onLayout.station, s0 + 30.0, kLength);
-    EXPECT_NEAR(run->lineSet().bents.Slot(3).skewUsed, 0.0, kAngle);
+    EXPECT_NEAR(run->LineSet().bents.Slot(3).skewUsed, 0.0, kAngle);
 }
 
 TEST(LocateBentLine, SkewFromTheLayoutLineOfTheBackTangent) {
@@ -140,7 +140,7 @@ TEST(LocateBentLine, SkewFromTheLayoutLineOfTheBackTangent) {
     auto run = RunWith(CurvedAlignment(), ReferenceCard("1200.", "0", "1", "1"),
                        {Card({{1, "06"}, {3, "100."}, {13, "12"}, {21, "3"}})});
     const Located fromBack = Locate(*run, 2);
-    run->lineSet().bents.Slot(2).skewType = kSkewFromLayoutLine;
+    run->LineSet().bents.Slot(2).skewType = kSkewFromLayoutLine;
     const Located fromLayout = Locate(*run, 2);
     ASSERT_FALSE(fromLayout.failed);
     EXPECT_NEAR(fromLayout.station, fromBack.station, kLength);
@@ -152,13 +152,13 @@ TEST(LocateBentLine, DefaultSkewTakesTheReferenceSkew) {
     auto run =
         RunWith(CurvedAlignment(), ReferenceCard("1200.", "0", "1", "1", {{16, "10"}, {25, "1"}}),
                 {Card({{1, "06"}, {3, "100."}})});
-    const BentLine& slot = run->lineSet().bents.Slot(2);
+    const BentLine& slot = run->LineSet().bents.Slot(2);
     EXPECT_EQ(slot.skewType, kSkewFromControl);
     EXPECT_NEAR(slot.skew, Radians(10.0), kAngle);
     const Located bent = Locate(*run, 2);
     ASSERT_FALSE(bent.failed);
     EXPECT_NEAR(bent.station, 1300.0 - kTsStation, kLength);
-    EXPECT_NEAR(run->lineSet().bents.Slot(2).skewUsed, Radians(10.0), kAngle);
+    EXPECT_NEAR(run->LineSet().bents.Slot(2).skewUsed, Radians(10.0), kAngle);
 }
 
 TEST(LocateBentLine, LineAlongTheControlDoesNotCrossIt) {
@@ -171,7 +171,7 @@ TEST(LocateBentLine, LineAlongTheControlDoesNotCrossIt) {
     failed.failed = true;
     double station = -1.0;
     Pair point(7.0, 7.0);
-    LocateBentLine(run->horizontal(), run->alignmentState.frame, run->lineSet(), 2, failed, station,
+    LocateBentLine(run->Horizontal(), run->alignmentState.frame, run->LineSet(), 2, failed, station,
                    point);
     EXPECT_EQ(station, -1.0);  // a failed status leaves everything as it is
     EXPECT_EQ(point, Pair(7.0, 7.0));

@@ -34,8 +34,8 @@ TEST(GirderLineChecks, ColumnFiftySixOnALineNotParallelToTheControl) {
     ASSERT_TRUE(run.Run(NoSteps()));
     ExpectBox(run, {{46, kNameA}, {50, "COL 3 CONFLICTS WITH COL 56"}, {56, "COL 56 IGNORED"}});
     // No type 4 lines: no line of constant offset either.
-    EXPECT_EQ(run.lineSet().constantOffsetLine, -1);
-    EXPECT_EQ(run.lineSet().girders.Line(1).constantOffsetCode, 0);
+    EXPECT_EQ(run.LineSet().constantOffsetLine, -1);
+    EXPECT_EQ(run.LineSet().girders.Line(1).constantOffsetCode, 0);
 }
 
 TEST(GirderLineChecks, ColumnFiftySixNamesTheLineOfConstantOffset) {
@@ -46,12 +46,12 @@ TEST(GirderLineChecks, ColumnFiftySixNamesTheLineOfConstantOffset) {
                    {kReference, Girder("4", "4", "GIRDER A", {{56, "1"}}),
                     Girder("0", "4", "GIRDER B", {{56, "0"}}), kBent});
     ASSERT_TRUE(run.Run(NoSteps()));
-    EXPECT_EQ(run.lineSet().constantOffsetLine, 2);
+    EXPECT_EQ(run.LineSet().constantOffsetLine, 2);
     LineSetRun control({linesettest::kCurveCard, linesettest::kVerticalCard,
                         Card({{1, "03"}, {3, "B"}, {4, ".02"}})},
                        {kReference, Girder("4", "4", "GIRDER A"), kBent});
     ASSERT_TRUE(control.Run(NoSteps()));
-    EXPECT_EQ(control.lineSet().constantOffsetLine, 0);  // the control itself
+    EXPECT_EQ(control.LineSet().constantOffsetLine, 0);  // the control itself
 }
 
 TEST(GirderLineChecks, SegmentedLineTakesOffsetTypeFive) {
@@ -59,7 +59,7 @@ TEST(GirderLineChecks, SegmentedLineTakesOffsetTypeFive) {
     ASSERT_TRUE(run.Run(NoSteps()));
     ExpectBox(run,
               {{46, kNameA}, {50, "COL 3 CONFLICTS WITH COL 12"}, {52, "COL 12 ASSUMED TO BE 5"}});
-    EXPECT_EQ(run.lineSet().girders.Line(1).initialOffsetType, kNormalFromBase);
+    EXPECT_EQ(run.LineSet().girders.Line(1).initialOffsetType, kNormalFromBase);
 }
 
 TEST(GirderLineChecks, ColumnFiftyOnALineNotParallelToTheControl) {
@@ -68,14 +68,14 @@ TEST(GirderLineChecks, ColumnFiftyOnALineNotParallelToTheControl) {
                                        Girder("0", "4", "GIRDER B", {{50, "X"}}), kBent});
     ASSERT_TRUE(run.Run(NoSteps()));
     ExpectBox(run, {{46, kNameA}, {50, "COL 3 CONFLICTS WITH COL 50"}, {56, "COL 50 IGNORED"}});
-    EXPECT_EQ(run.lineSet().baseGirderLine, 3);
+    EXPECT_EQ(run.LineSet().baseGirderLine, 3);
 }
 
 TEST(GirderLineChecks, BaseLineIsDroppedWithoutSegmentedLines) {
     LineSetRun run(CurvedAlignment(),
                    {kReference, Girder("0", "4", "GIRDER B", {{50, "X"}}), kBent});
     ASSERT_TRUE(run.Run(NoSteps()));
-    EXPECT_EQ(run.lineSet().baseGirderLine, 0);
+    EXPECT_EQ(run.LineSet().baseGirderLine, 0);
 }
 
 TEST(GirderLineChecks, ChordColumnOnALineThatCannotCarryTheChord) {
@@ -88,7 +88,7 @@ TEST(GirderLineChecks, ChordColumnOnALineThatCannotCarryTheChord) {
     ASSERT_TRUE(run.Run(NoSteps()));
     ExpectBox(
         run, {{46, kNameA}, {45, "COL 51 CONFLICTS WITH COL 3, 12 OR 21"}, {56, "COL 51 IGNORED"}});
-    EXPECT_EQ(run.lineSet().chordGirderLine, 2);
+    EXPECT_EQ(run.LineSet().chordGirderLine, 2);
 }
 
 TEST(GirderLineChecks, ChordGirderLineNeedsAnOffset) {
@@ -99,7 +99,7 @@ TEST(GirderLineChecks, ChordGirderLineNeedsAnOffset) {
                                        Girder("0", "4", "GIRDER B", {{51, "X"}}),
                                        Card({{1, "06"}, {3, "50."}, {29, "PIER"}, {41, "X"}})});
     ASSERT_TRUE(run.Run(NoSteps()));
-    EXPECT_EQ(run.lineSet().chordGirderLine, 0);
+    EXPECT_EQ(run.LineSet().chordGirderLine, 0);
 }
 
 TEST(GirderLineChecks, TerminalOffsetOnALineThatIsNotFlared) {
@@ -108,9 +108,9 @@ TEST(GirderLineChecks, TerminalOffsetOnALineThatIsNotFlared) {
         {kReference, Girder("0", "4", "GIRDER A", {{13, "    5.00"}, {21, "3"}}), kBent});
     ASSERT_TRUE(run.Run(NoSteps()));
     ExpectBox(run, {{46, kNameA}, {50, "COL 3 CONFLICTS WITH COL 21"}, {54, "COLS 13-21 IGNORED"}});
-    EXPECT_EQ(run.lineSet().girders.Line(1).terminalOffsetType, 0);
-    EXPECT_EQ(run.lineSet().girders.Line(1).terminalOffset, 0.0);
-    EXPECT_EQ(run.lineSet().girders.count, 1);
+    EXPECT_EQ(run.LineSet().girders.Line(1).terminalOffsetType, 0);
+    EXPECT_EQ(run.LineSet().girders.Line(1).terminalOffset, 0.0);
+    EXPECT_EQ(run.LineSet().girders.count, 1);
 }
 
 TEST(GirderLineChecks, BlankLineIsTakenNormalToTheControl) {
@@ -119,8 +119,8 @@ TEST(GirderLineChecks, BlankLineIsTakenNormalToTheControl) {
     ASSERT_TRUE(run.Run(NoSteps()));
     ExpectBox(run, {{46, "GIRDER LINE:                      "},
                     {45, "COL 12 OUT OF RANGE, ASSUMED TO BE 4"}});
-    EXPECT_EQ(run.lineSet().girders.Line(1).initialOffsetType, kNormalFromControl);
-    EXPECT_EQ(run.lineSet().girders.count, 1);
+    EXPECT_EQ(run.LineSet().girders.Line(1).initialOffsetType, kNormalFromControl);
+    EXPECT_EQ(run.LineSet().girders.count, 1);
     EXPECT_FALSE(run.run.state.runErrorFlag);
 }
 
@@ -132,7 +132,7 @@ TEST(GirderLineChecks, LineOutOfRangeIsFatalForItAndTheLinesAfterTheFirst) {
                     Girder("0", "4", "GIRDER C"), kBent});
     ASSERT_TRUE(run.Run(NoSteps()));
     ExpectBox(run, {{39, "FATAL ERROR -- " + kNameA}, {54, "COL 3, 12 OR 21 OUT OF RANGE"}});
-    EXPECT_EQ(run.lineSet().girders.count, 1);
+    EXPECT_EQ(run.LineSet().girders.count, 1);
     EXPECT_TRUE(run.run.state.runErrorFlag);
     EXPECT_FALSE(run.run.state.fatalFlag);  // the line set goes on
 }
@@ -152,7 +152,7 @@ TEST_P(GirderLineCut, CountAfterTheFaults) {
     deck.push_back(kBent);
     LineSetRun run(CurvedAlignment(), deck);
     ASSERT_TRUE(run.Run(NoSteps()));
-    EXPECT_EQ(run.lineSet().girders.count, c.count);
+    EXPECT_EQ(run.LineSet().girders.count, c.count);
 }
 
 const std::string kGood = Girder("0", "4", "GOOD");
@@ -181,8 +181,8 @@ TEST(GirderLineChecks, FaultDropsTheDesignationsOfItsLineAndCopiesTheFirstLinesR
                     Girder("0", "9", "CHORD", {{51, "X"}}),
                     Card({{1, "06"}, {3, "50."}, {29, "PIER"}, {41, "X"}})});
     ASSERT_TRUE(run.Run(NoSteps()));
-    EXPECT_EQ(run.lineSet().chordGirderLine, 0);
-    EXPECT_EQ(run.lineSet().girders.Line(1).exteriorCode, 17);  // "Q"
+    EXPECT_EQ(run.LineSet().chordGirderLine, 0);
+    EXPECT_EQ(run.LineSet().girders.Line(1).exteriorCode, 17);  // "Q"
 }
 
 TEST(GirderLineChecks, TypeFourLinesNeedCrownTypeAOrB) {
@@ -199,8 +199,8 @@ TEST(GirderLineChecks, TypeFourLinesNeedCrownTypeAOrB) {
         ExpectBox(run, {{52, "FATAL ERROR -- 05 CARDS"},
                         {41, "GIRDER LINE TYPE 4 (OFFSET VARIES WITH SUPER)"},
                         {44, "MAY BE USED ONLY WITH CROWN TYPE A OR B"}});
-        EXPECT_EQ(run.lineSet().girders.count, typeFourFirst ? 0 : 1);
-        EXPECT_EQ(run.lineSet().constantOffsetLine, -1);
+        EXPECT_EQ(run.LineSet().girders.count, typeFourFirst ? 0 : 1);
+        EXPECT_EQ(run.LineSet().constantOffsetLine, -1);
         EXPECT_TRUE(run.run.state.runErrorFlag);
         EXPECT_FALSE(run.run.state.fatalFlag);
     }
@@ -214,7 +214,7 @@ TEST(GirderLineChecks, FieldThatIsNotANumberIsFatalForItsLine) {
     ASSERT_TRUE(run.Run(NoSteps()));
     ExpectBox(run, {{39, "FATAL ERROR -- " + kNameA},
                     {40, "INVALID NUMBER IN COLUMNS 4-11 (INITIAL OFFSET)"}});
-    EXPECT_EQ(run.lineSet().girders.count, 1);
+    EXPECT_EQ(run.LineSet().girders.count, 1);
     EXPECT_TRUE(run.run.state.runErrorFlag);
     EXPECT_EQ(run.IndexOf("ASSUMED TO BE 4"), -1);
 }

@@ -46,13 +46,13 @@ std::pair<int, std::string> Name(const std::string& name) {
 
 TEST(GirderLineOrder, WithoutRequestsTheDeckOrderStays) {
     auto run = Order({G("G1", {{52, "A"}}), G("G2", {}), G("G3", {{53, "A"}, {52, "A"}})});
-    EXPECT_EQ(run->lineSet().girderOrder, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(run->LineSet().girderOrder, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(run->IndexOf("ERROR"), -1);
 }
 
 TEST(GirderLineOrder, ALineTakingPointsFollowsItsExteriorGirder) {
     auto run = Order({G("G1", {{53, "A"}}), G("G2", {}), G("G3", {{52, "A"}})});
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     EXPECT_EQ(lineSet.girderOrder, (std::vector<int>{2, 3, 1}));
     EXPECT_EQ(lineSet.girders.Line(1).xPointRequest, 3);
     EXPECT_EQ(lineSet.girders.Line(2).xPointRequest, 0);
@@ -61,7 +61,7 @@ TEST(GirderLineOrder, ALineTakingPointsFollowsItsExteriorGirder) {
 
 TEST(GirderLineOrder, ADuplicateDesignationIsIgnored) {
     auto run = Order({G("G1", {{52, "A"}}), G("G2", {{52, "A"}}), G("G3", {{53, "A"}})});
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     ExpectBox(
         *run,
         {Name("G2"), {44, "EXTERIOR GIRDER DESIGNATIONS NOT UNIQUE"}, {56, "COL 52 IGNORED"}});
@@ -75,14 +75,14 @@ TEST(GirderLineOrder, AnUnusedDesignationIsIgnored) {
     ExpectBox(*run, {Name("G2"),
                      {38, "NO GIRDER LINE REQUESTING X-TYPE FRACTIONAL POINTS"},
                      {56, "COL 52 IGNORED"}});
-    EXPECT_EQ(run->lineSet().girders.Line(2).exteriorCode, 0);
-    EXPECT_EQ(run->lineSet().girders.Line(1).exteriorCode, 1);
+    EXPECT_EQ(run->LineSet().girders.Line(2).exteriorCode, 0);
+    EXPECT_EQ(run->LineSet().girders.Line(1).exteriorCode, 1);
 }
 
 TEST(GirderLineOrder, ARequestForNoDesignationIsIgnored) {
     auto run = Order({G("G1", {{53, "C"}}), G("G2", {})});
     ExpectBox(*run, {Name("G1"), {49, "NO EXTERIOR GIRDER DESIGNATED"}, {56, "COL 53 IGNORED"}});
-    EXPECT_EQ(run->lineSet().girders.Line(1).xTypeRequestCode, 0);
+    EXPECT_EQ(run->LineSet().girders.Line(1).xTypeRequestCode, 0);
 }
 
 TEST(GirderLineOrder, ARequestMayNameABentLinesSelection) {
@@ -92,9 +92,9 @@ TEST(GirderLineOrder, ARequestMayNameABentLinesSelection) {
                      {kPier, Bent("  200.00", "0", "PIER 2", {{43, "C"}}),
                       Bent("  300.00", "0", "PIER 3", {{43, "0"}})});
     EXPECT_EQ(run->IndexOf("ERROR"), -1);
-    EXPECT_EQ(run->lineSet().girders.Line(1).xTypeRequestCode, 3);
-    EXPECT_EQ(run->lineSet().girders.Line(2).xTypeRequestCode, 28);
-    EXPECT_EQ(run->lineSet().girders.Line(1).xPointRequest, 0);
+    EXPECT_EQ(run->LineSet().girders.Line(1).xTypeRequestCode, 3);
+    EXPECT_EQ(run->LineSet().girders.Line(2).xTypeRequestCode, 28);
+    EXPECT_EQ(run->LineSet().girders.Line(1).xPointRequest, 0);
 }
 
 TEST(GirderLineOrder, ImproperNestingDropsTheSecondExteriorTaker) {
@@ -103,7 +103,7 @@ TEST(GirderLineOrder, ImproperNestingDropsTheSecondExteriorTaker) {
     // G3 loses column 53 and starts a chain of its own (with G5).
     auto run = Order({G("G1", {{52, "A"}}), G("G2", {{52, "B"}, {53, "A"}}),
                       G("G3", {{52, "C"}, {53, "A"}}), G("G4", {{53, "B"}}), G("G5", {{53, "C"}})});
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     EXPECT_EQ(lineSet.girderOrder, (std::vector<int>{1, 2, 4, 3, 5}));
     ExpectBox(*run, {Name("G3"),
                      {46, "IMPROPER NESTING OF EXTERIOR GIRDER"},
@@ -122,7 +122,7 @@ TEST(GirderLineOrder, PlainTakersComeBeforeTheExteriorTakerOfTheSameGirder) {
     // G4 from G2: G3 reads G1's points before G2 lays down its own.
     auto run = Order({G("G1", {{52, "A"}}), G("G2", {{52, "B"}, {53, "A"}}), G("G3", {{53, "A"}}),
                       G("G4", {{53, "B"}})});
-    EXPECT_EQ(run->lineSet().girderOrder, (std::vector<int>{1, 3, 2, 4}));
+    EXPECT_EQ(run->LineSet().girderOrder, (std::vector<int>{1, 3, 2, 4}));
     EXPECT_EQ(run->IndexOf("ERROR"), -1);
 }
 
@@ -130,7 +130,7 @@ TEST(GirderLineOrder, ATwoLineCycleIsBrokenAtItsFirstLine) {
     // G1 takes from G2 and G2 from G1: G1 loses column 53; both are in the
     // order once.
     auto run = Order({G("G1", {{52, "A"}, {53, "B"}}), G("G2", {{52, "B"}, {53, "A"}})});
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     EXPECT_EQ(lineSet.girderOrder, (std::vector<int>{1, 2}));
     EXPECT_EQ(CountLines(*run, "IMPROPER NESTING OF EXTERIOR GIRDER"), 1);
     ExpectBox(*run, {Name("G1"),
@@ -148,7 +148,7 @@ TEST(GirderLineOrder, ASuppressedExteriorGirderIsListedAfterAll) {
                      {47, "X-TYPE POINTS ARE PROJECTED TO A"},
                      {46, "GIRDER LINE WHICH IS NOT SUPPRESSED"},
                      {56, "COL 57 IGNORED"}});
-    EXPECT_EQ(run->lineSet().girders.Line(1).suppressCode, 0);
+    EXPECT_EQ(run->LineSet().girders.Line(1).suppressCode, 0);
     EXPECT_EQ(run->IndexOf("SUPPRESS LISTING OPTION"), -1);
 }
 

@@ -105,8 +105,8 @@ TEST(LayoutLine, StraightControlIsTheLayoutLine) {
         Rec({{9, "LAYOUT LINE DEFINED TO BE COINCIDENT WITH HORIZONTAL CONTROL"}}),
         "",
         kReferenceHeadings,
-        ReferenceRecord(run->lineSet().reference.station, 0.0, EngineVariant::English,
-                        run->horizontal().tsStation, 100.5, -20.25)};
+        ReferenceRecord(run->LineSet().reference.station, 0.0, EngineVariant::English,
+                        run->Horizontal().tsStation, 100.5, -20.25)};
     ASSERT_GE(s.size(), expected.size());
     EXPECT_EQ(std::vector<std::string>(s.begin(), s.begin() + 6), expected);
     const auto all = run->Lines();
@@ -114,7 +114,7 @@ TEST(LayoutLine, StraightControlIsTheLayoutLine) {
     EXPECT_EQ(all[at - 1], "");
     EXPECT_EQ(all[at - 2], "");
     EXPECT_EQ(Columns(expected[5], 64, 76), "   12+00.0000");
-    EXPECT_TRUE(run->lineSet().sameReferenceAllowed);
+    EXPECT_TRUE(run->LineSet().sameReferenceAllowed);
 }
 
 TEST(LayoutLine, BackTangentOfACurve) {
@@ -299,7 +299,7 @@ TEST(LayoutLine, ParallelToTheBackTangentAndWithinItsTolerance) {
                                {64, Station(s, 3, v)},
                                {77, G(12.0 * unit)}}));
         EXPECT_EQ(sec[12], ReferenceRecord(s, 12.0 * unit, v));
-        EXPECT_EQ(run->lineSet().layout.dir, Pair(1.0, 0.0));
+        EXPECT_EQ(run->LineSet().layout.dir, Pair(1.0, 0.0));
     }
     auto within = Layout(CurvedAlignment(), {ReferenceCard("900.", "0", "1", "2"),
                                              Girder("0", ".0001", "PARALLEL", {{51, "X"}}),
@@ -307,7 +307,7 @@ TEST(LayoutLine, ParallelToTheBackTangentAndWithinItsTolerance) {
     const auto sec = Section(*within);
     ASSERT_GE(sec.size(), 9u);
     EXPECT_EQ(sec[7], Rec({{9, "LAYOUT LINE DEFINED AS  BACK TANGENT"}}));
-    EXPECT_EQ(within->lineSet().reference.layoutLineIs, kBackTangentLayout);
+    EXPECT_EQ(within->LineSet().reference.layoutLineIs, kBackTangentLayout);
 }
 
 TEST(LayoutLine, ParallelToTheAheadTangent) {
@@ -335,8 +335,8 @@ TEST(LayoutLine, ParallelToAStraightControl) {
     EXPECT_EQ(sec[2],
               Rec({{13, "LAYOUT LINE DEFINED AS CHORD ON GIRDER LINE:  PARALLEL            "}}));
     EXPECT_EQ(sec[4], Rec({{9, "LAYOUT LINE IS PARALLEL TO HORIZONTAL CONTROL"}}));
-    EXPECT_EQ(sec[7], ReferenceRecord(run->lineSet().reference.station, 12.0,
-                                      EngineVariant::English, run->horizontal().tsStation));
+    EXPECT_EQ(sec[7], ReferenceRecord(run->LineSet().reference.station, 12.0,
+                                      EngineVariant::English, run->Horizontal().tsStation));
 }
 
 TEST(LayoutLine, FlaredChordGivenInFallingStationTurnedAgainstTheCurve) {
@@ -390,9 +390,9 @@ TEST(LayoutLine, FlaredChordGivenInFallingStationTurnedAgainstTheCurve) {
     ASSERT_GE(sec.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(sec[i], expected[i]) << i;
     EXPECT_EQ(Columns(sec[8], 64, 92), "    8+00.0000    -5 42 38.14 ");
-    EXPECT_EQ(run->lineSet().flaredInitialBent, 3);
-    EXPECT_EQ(run->lineSet().flaredTerminalBent, 2);
-    EXPECT_TRUE(run->lineSet().flaredBentsLocated);
+    EXPECT_EQ(run->LineSet().flaredInitialBent, 3);
+    EXPECT_EQ(run->LineSet().flaredTerminalBent, 2);
+    EXPECT_TRUE(run->LineSet().flaredBentsLocated);
 }
 
 TEST(LayoutLine, FlaredChordOnAStraightControlCrossesIt) {
@@ -405,8 +405,8 @@ TEST(LayoutLine, FlaredChordOnAStraightControlCrossesIt) {
                            Girder("3", "10.", "FLARED", {{13, "-10."}, {21, "4"}, {51, "X"}}),
                            Bent("100.", "NEAR", {{40, "X"}}), Bent("300.", "FAR", {{40, "X"}})},
                           v);
-        const double s0 = run->lineSet().reference.station;
-        const double ts = run->horizontal().tsStation;
+        const double s0 = run->LineSet().reference.station;
+        const double ts = run->Horizontal().tsStation;
         const auto sec = Section(*run);
         ASSERT_GE(sec.size(), 12u);
         EXPECT_EQ(sec[7], Rec({{68, "HCL STA"}, {84, "SKEW"}, {93, "Y FROM REF LINE"}}));
@@ -481,8 +481,8 @@ TEST(LayoutLine, FlaredOffsetBentLinesAreListedInRisingStation) {
     EXPECT_EQ(lines[0], " BENT LINES TO DEFINE OFFSETS FOR FLARED GIRDER LINES");
     EXPECT_EQ(lines[1], Rec({{52, "INITIAL BENT:  EARLIER   "}}));
     EXPECT_EQ(lines[2], Rec({{51, "TERMINAL BENT:  LATER     "}}));
-    EXPECT_EQ(run->lineSet().flaredInitialBent, 3);
-    EXPECT_NEAR(run->lineSet().bents.Slot(3).station, 1300.0 - kTsStation, 1e-7);
+    EXPECT_EQ(run->LineSet().flaredInitialBent, 3);
+    EXPECT_NEAR(run->LineSet().bents.Slot(3).station, 1300.0 - kTsStation, 1e-7);
 }
 
 TEST(LayoutLine, ReusedReferenceLineListsOnlyTheFlaredBentLines) {
@@ -540,7 +540,7 @@ TEST(LayoutLine, ChordEndsAtOneStationAreRecursive) {
     EXPECT_EQ(sec[6], ErrorBoxLine({{39, "FATAL ERROR -- LAYOUT LINE IS RECURSIVELY DEFINED"}}));
     ASSERT_EQ(sec.size(), 8u);
     EXPECT_EQ(sec[7], ErrorBoxLine({{90, "(B22)"}}));
-    EXPECT_FALSE(run->lineSet().sameReferenceAllowed);
+    EXPECT_FALSE(run->LineSet().sameReferenceAllowed);
 }
 
 TEST(LayoutLine, ReferenceLineAlongTheLayoutLine) {

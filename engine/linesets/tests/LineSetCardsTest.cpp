@@ -43,12 +43,12 @@ TEST(ReferenceLineCard, EveryFieldAsRead) {
                                              {50, "-20.25"}}),
                                        kGirder, kBent});
     ASSERT_TRUE(run.Run(NoSteps()));
-    const ReferenceLine& r = run.lineSet().reference;
+    const ReferenceLine& r = run.LineSet().reference;
     EXPECT_DOUBLE_EQ(r.cardStation, 1234.5678);
     EXPECT_NEAR(Degrees(r.skew), -30.258333333333333, 1e-12);
     EXPECT_EQ(r.skewRespTo, 1);
     EXPECT_EQ(r.defaultSkewColumn, 2);
-    EXPECT_EQ(run.lineSet().defaultSkewOption, 2);
+    EXPECT_EQ(run.LineSet().defaultSkewOption, 2);
     EXPECT_EQ(r.layoutLineIs, 1);
     EXPECT_EQ(r.breakColumn, 'X');
     EXPECT_EQ(r.suppressColumn, 'Y');
@@ -76,7 +76,7 @@ TEST(ReferenceLineCard, ImpliedDecimalsOfStationSkewAndTransform) {
                                              {45, "12345"}}),
                                        kGirder, kBent});
     ASSERT_TRUE(run.Run(NoSteps()));
-    const ReferenceLine& r = run.lineSet().reference;
+    const ReferenceLine& r = run.LineSet().reference;
     EXPECT_DOUBLE_EQ(r.cardStation, 1234.5678);
     EXPECT_NEAR(Degrees(r.skew), 1.0 + (2.0 + 3.45 / 60.0) / 60.0, 1e-12);
     EXPECT_DOUBLE_EQ(r.transX, 1.2345);
@@ -99,7 +99,7 @@ TEST_P(ReversedLayoutLine, DecreasingFlagAndAxisSign) {
     LineSetRun run(CurvedAlignment(),
                    {ReferenceCard("1200.", "0", "1", "1", {{30, c.column30}}), kGirder, kBent});
     ASSERT_TRUE(run.Run(NoSteps()));
-    const ReferenceLine& r = run.lineSet().reference;
+    const ReferenceLine& r = run.LineSet().reference;
     EXPECT_EQ(r.revLayoutLine, c.code);
     EXPECT_EQ(r.decreasing, c.decreasing);
     EXPECT_EQ(r.axisSign, Pair(c.axis, 0.0));
@@ -137,7 +137,7 @@ TEST(GirderLineCard, EveryFieldAndTheEightCodes) {
                           {57, "x"}}),
                     Card({{1, "05"}, {3, "4"}, {4, "   30000"}, {12, "4"}, {22, "12.5"}}), kBent});
     ASSERT_TRUE(run.Run(NoSteps()));
-    const GirderLineTable& g = run.lineSet().girders;
+    const GirderLineTable& g = run.LineSet().girders;
     ASSERT_EQ(g.lines.size(), 2u);
     EXPECT_EQ(g.count, 2);
     const GirderLine& one = g.Line(1);
@@ -178,7 +178,7 @@ TEST(BentLineCard, EveryFieldAndTheSkew) {
                                              {43, "AB"}}),
                                        Card({{1, "07"}, {3, "EA"}})});
     ASSERT_TRUE(run.Run(NoSteps()));
-    const BentLineTable& b = run.lineSet().bents;
+    const BentLineTable& b = run.LineSet().bents;
     ASSERT_EQ(b.Count(), 2);
     const BentLine& bent = b.Slot(2);
     EXPECT_DOUBLE_EQ(bent.distance, 90.25);
@@ -209,7 +209,7 @@ TEST_P(FractionalPoints, KindAndValue) {
     LineSetRun run(CurvedAlignment(), {ReferenceCard("1200.", "0", "1", "1"), kGirder,
                                        Card({{1, "06"}, {3, "50."}, {22, c.columns22to28}})});
     ASSERT_TRUE(run.Run(NoSteps()));
-    const BentLine& bent = run.lineSet().bents.Slot(2);
+    const BentLine& bent = run.LineSet().bents.Slot(2);
     EXPECT_EQ(bent.fractionalPointKind, c.kind);
     EXPECT_DOUBLE_EQ(bent.fractionalPoints, c.value);
 }
@@ -253,7 +253,7 @@ TEST(DeadLoadCard, MarkersAndUnits) {
                                 {10, "   720"}}),
                     card("E ", {{0, "     0"}, {1, "  1200"}, {10, "     0"}}), card("IBF", ones)});
     ASSERT_TRUE(run.Run(NoSteps()));
-    const auto& records = run.lineSet().deadLoad.records;
+    const auto& records = run.LineSet().deadLoad.records;
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[0].label, "EA        ");
     EXPECT_EQ(records[0].cardCount, 2);
@@ -304,9 +304,9 @@ TEST_P(ImproperDeadLoad, BoxAndWhatIsKept) {
     EXPECT_EQ(lines[2], ErrorBoxLine({{50, "MUST NOT BE BLANK IN COL 4"}}));
     EXPECT_EQ(lines[3], ErrorBoxLine({{c.column, c.last}}));
     EXPECT_EQ(lines[4], ErrorBoxLine());
-    EXPECT_EQ(run.lineSet().deadLoad.records.size(), c.kept);
+    EXPECT_EQ(run.LineSet().deadLoad.records.size(), c.kept);
     if (c.kept > 0) {
-        EXPECT_EQ(run.lineSet().deadLoad.records[0].label, "EA        ");
+        EXPECT_EQ(run.LineSet().deadLoad.records[0].label, "EA        ");
     }
 }
 
@@ -324,9 +324,9 @@ TEST(LineSetCards, NinetyNineGirderLinesAreStoredAndTheHundredthIgnored) {
     deck.push_back(kBent);
     LineSetRun run(CurvedAlignment(), deck);
     ASSERT_TRUE(run.Run(NoSteps()));
-    EXPECT_EQ(run.lineSet().girders.lines.size(), 99u);
+    EXPECT_EQ(run.LineSet().girders.lines.size(), 99u);
     EXPECT_EQ(run.run.state.ignored.count, 2);
-    EXPECT_EQ(run.lineSet().bents.Count(), 2);  // reading went on with the 06 card
+    EXPECT_EQ(run.LineSet().bents.Count(), 2);  // reading went on with the 06 card
 }
 
 TEST(LineSetCards, EightyBentLinesAreStoredAndTheEightyFirstIgnored) {
@@ -335,9 +335,9 @@ TEST(LineSetCards, EightyBentLinesAreStoredAndTheEightyFirstIgnored) {
     deck.push_back(Card({{1, "07"}, {3, "EA"}}));
     LineSetRun run(CurvedAlignment(), deck);
     ASSERT_TRUE(run.Run(NoSteps()));
-    EXPECT_EQ(run.lineSet().bents.Count(), 81);  // slot 1 and 80 bent lines
+    EXPECT_EQ(run.LineSet().bents.Count(), 81);  // slot 1 and 80 bent lines
     EXPECT_EQ(run.run.state.ignored.count, 1);
-    EXPECT_EQ(run.lineSet().deadLoad.records.size(), 1u);
+    EXPECT_EQ(run.LineSet().deadLoad.records.size(), 1u);
 }
 
 TEST(LineSetCards, TwoHundredDeadLoadCardsAreStoredAndTheTwoHundredFirstIgnored) {
@@ -345,7 +345,7 @@ TEST(LineSetCards, TwoHundredDeadLoadCardsAreStoredAndTheTwoHundredFirstIgnored)
     for (int i = 0; i < 201; ++i) deck.push_back(Card({{1, "07"}, {3, "EA"}, {15, "   100"}}));
     LineSetRun run(CurvedAlignment(), deck);
     ASSERT_TRUE(run.Run(NoSteps()));
-    EXPECT_EQ(run.lineSet().deadLoad.records.size(), 200u);
+    EXPECT_EQ(run.LineSet().deadLoad.records.size(), 200u);
     EXPECT_EQ(run.run.state.ignored.count, 1);
 }
 
@@ -376,13 +376,13 @@ TEST(LineSetCards, StraightControlTurnsTangentDistancesAndSkewsToItsOwn) {
                     Card({{1, "06"}, {3, "80."}, {11, "3"}, {13, "10"}, {21, "4"}}),
                     Card({{1, "06"}, {3, "90."}, {11, "0"}, {13, "10"}, {21, "2"}})});
     ASSERT_TRUE(run.Run(NoSteps()));
-    const BentLineTable& b = run.lineSet().bents;
+    const BentLineTable& b = run.LineSet().bents;
     EXPECT_EQ(b.Slot(2).distanceType, kOnControl);
     EXPECT_EQ(b.Slot(3).distanceType, kOnControl);
     EXPECT_EQ(b.Slot(2).skewType, kSkewFromBackTangent);
     EXPECT_EQ(b.Slot(3).skewType, kSkewFromBackTangent);
     EXPECT_EQ(b.Slot(4).skewType, kSkewFromBackTangent);  // from the layout line, itself a tangent
-    EXPECT_EQ(run.lineSet().defaultSkewOption, 0);
+    EXPECT_EQ(run.LineSet().defaultSkewOption, 0);
 }
 
 }  // namespace

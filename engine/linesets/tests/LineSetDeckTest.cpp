@@ -183,10 +183,10 @@ TEST(SampleBridge, RadialLineTurnedTenDegreesMeetsTheBackTangent) {
     linesettest::LineSetRun sample({}, deck);
     ASSERT_TRUE(sample.Run(linesettest::NoSteps()));
     ASSERT_FALSE(sample.run.state.fatalFlag);
-    const LayoutLine& layout = sample.lineSet().layout;
+    const LayoutLine& layout = sample.LineSet().layout;
     EXPECT_EQ(layout.dir, Pair(1.0, 0.0));
     EXPECT_NEAR(std::abs(-layout.a - origin), 0.0, 1e-6);
-    EXPECT_NEAR(sample.horizontal().tsStation, ts, 1e-6);
+    EXPECT_NEAR(sample.Horizontal().tsStation, ts, 1e-6);
     // The listed station and offset of the origin, placed on the reference alignment.
     EXPECT_NEAR(std::abs(curve.Point(-17.7974149, 2353.0991 - ts) - origin), 0.0, 2e-4);
 }

@@ -71,32 +71,32 @@ TEST(ProcessLineSet, FollowingCardWithThreeInColumnFourteenIsConsumed) {
     ASSERT_TRUE(run.Run(recorder.Steps()));
     EXPECT_FALSE(run.run.state.fatalFlag);
     EXPECT_EQ(run.run.state.currentCardType, 5);  // the 04 card is consumed
-    EXPECT_TRUE(run.lineSet().sameReferenceAllowed);
-    const ReferenceLine first = run.lineSet().reference;
-    const LayoutLine layout = run.lineSet().layout;
+    EXPECT_TRUE(run.LineSet().sameReferenceAllowed);
+    const ReferenceLine first = run.LineSet().reference;
+    const LayoutLine layout = run.LineSet().layout;
     const int titles = static_cast<int>(run.From(" LAYOUT LINE DATA").size());
 
     ASSERT_TRUE(run.Next(recorder.Steps()));
-    EXPECT_TRUE(run.lineSet().reusing);
-    const ReferenceLine& r = run.lineSet().reference;
+    EXPECT_TRUE(run.LineSet().reusing);
+    const ReferenceLine& r = run.LineSet().reference;
     EXPECT_EQ(r.station, first.station);
     EXPECT_EQ(r.skew, first.skew);
     EXPECT_EQ(r.skewRespTo, 1);
     EXPECT_EQ(r.layoutLineIs, 1);
     EXPECT_EQ(r.defaultSkewColumn, 1);
-    EXPECT_EQ(run.lineSet().defaultSkewOption, 1);
-    EXPECT_TRUE(run.lineSet().patternShift);
-    EXPECT_EQ(run.lineSet().layout.a, layout.a);
-    EXPECT_EQ(run.lineSet().layout.dir, layout.dir);
+    EXPECT_EQ(run.LineSet().defaultSkewOption, 1);
+    EXPECT_TRUE(run.LineSet().patternShift);
+    EXPECT_EQ(run.LineSet().layout.a, layout.a);
+    EXPECT_EQ(run.LineSet().layout.dir, layout.dir);
     // Slot 1: the set-up of every line set, with the flags of its own card.
-    const BentLine& slot = run.lineSet().bents.Slot(1);
+    const BentLine& slot = run.LineSet().bents.Slot(1);
     EXPECT_EQ(slot.description, kReferenceLineName);
     EXPECT_FALSE(slot.noBreak);
     EXPECT_TRUE(slot.suppressed);
     EXPECT_EQ(slot.station, first.station);
-    EXPECT_EQ(run.lineSet().girders.lines.size(), 1u);
-    EXPECT_EQ(run.lineSet().girders.Line(1).description[0], "GIRDER 2  ");
-    EXPECT_EQ(run.lineSet().bents.Count(), 3);
+    EXPECT_EQ(run.LineSet().girders.lines.size(), 1u);
+    EXPECT_EQ(run.LineSet().girders.Line(1).description[0], "GIRDER 2  ");
+    EXPECT_EQ(run.LineSet().bents.Count(), 3);
     EXPECT_EQ(static_cast<int>(run.From(" LAYOUT LINE DATA").size()), titles);  // no new section
     EXPECT_EQ(recorder.segmented, 2);
 }
@@ -108,8 +108,8 @@ TEST(ProcessLineSet, ReuseStartsFromTheReferenceLinesTangentMarks) {
                                        Card({{1, "04"}, {14, "3"}}), kGirder, kBent});
     ASSERT_TRUE(run.Run(NoSteps()));
     ASSERT_TRUE(run.Next(NoSteps()));
-    EXPECT_TRUE(run.lineSet().reusing);
-    EXPECT_EQ(run.lineSet().tangentsUsed, kBackTangentMark);
+    EXPECT_TRUE(run.LineSet().reusing);
+    EXPECT_EQ(run.LineSet().tangentsUsed, kBackTangentMark);
 }
 
 TEST(ProcessLineSet, FollowingCardOfItsOwnIsNotConsumed) {
@@ -117,10 +117,10 @@ TEST(ProcessLineSet, FollowingCardOfItsOwnIsNotConsumed) {
                    {kGood, kGirder, kBent, ReferenceCard("1300.", "0", "1", "1"), kGirder, kBent});
     ASSERT_TRUE(run.Run(NoSteps()));
     EXPECT_EQ(run.run.state.currentCardType, 4);
-    EXPECT_FALSE(run.lineSet().sameReferenceAllowed);
+    EXPECT_FALSE(run.LineSet().sameReferenceAllowed);
     ASSERT_TRUE(run.Next(NoSteps()));
-    EXPECT_FALSE(run.lineSet().reusing);
-    EXPECT_NEAR(run.lineSet().reference.station, 1300.0 - linesettest::kTsStation, 1e-7);
+    EXPECT_FALSE(run.LineSet().reusing);
+    EXPECT_NEAR(run.LineSet().reference.station, 1300.0 - linesettest::kTsStation, 1e-7);
 }
 
 TEST(ProcessLineSet, UnreadableColumnFourteenMeansNoReuse) {
@@ -129,7 +129,7 @@ TEST(ProcessLineSet, UnreadableColumnFourteenMeansNoReuse) {
                    {kGood, kGirder, kBent, ReferenceCard("1300.", "X", "1", "1"), kGirder, kBent});
     ASSERT_TRUE(run.Run(NoSteps()));
     EXPECT_EQ(run.run.state.currentCardType, 4);
-    EXPECT_FALSE(run.lineSet().sameReferenceAllowed);
+    EXPECT_FALSE(run.LineSet().sameReferenceAllowed);
     ASSERT_TRUE(run.Next(NoSteps()));
     EXPECT_TRUE(run.run.state.fatalFlag);
     EXPECT_NE(run.IndexOf(" INVALID NUMBER IN COLUMNS 14-14 (STATION ON)"), -1);
@@ -176,8 +176,8 @@ TEST(ProcessLineSet, DeadLoadFailureLeavesOneGirderLine) {
     EXPECT_EQ(recorder.deadLoad, 1);
     EXPECT_FALSE(run.run.state.fatalFlag);
     EXPECT_TRUE(run.run.state.runErrorFlag);
-    EXPECT_EQ(run.lineSet().girders.count, 1);
-    EXPECT_EQ(run.lineSet().bents.Slot(2).deadLoadCode, 0);
+    EXPECT_EQ(run.LineSet().girders.count, 1);
+    EXPECT_EQ(run.LineSet().bents.Slot(2).deadLoadCode, 0);
 }
 
 TEST(ProcessLineSet, GoodDeadLoadKeepsItsCodes) {
@@ -186,8 +186,8 @@ TEST(ProcessLineSet, GoodDeadLoadKeepsItsCodes) {
     ASSERT_TRUE(run.Run(recorder.Steps()));
     EXPECT_FALSE(run.run.state.fatalFlag);
     EXPECT_FALSE(run.run.state.runErrorFlag);
-    EXPECT_EQ(run.lineSet().girders.count, 2);
-    EXPECT_EQ(run.lineSet().bents.Slot(2).deadLoadCode, 1);  // "A"
+    EXPECT_EQ(run.LineSet().girders.count, 2);
+    EXPECT_EQ(run.LineSet().bents.Slot(2).deadLoadCode, 1);  // "A"
 }
 
 TEST(ProcessLineSet, EarlierFatalFlagSurvivesTheDeadLoadStep) {
@@ -199,7 +199,7 @@ TEST(ProcessLineSet, EarlierFatalFlagSurvivesTheDeadLoadStep) {
     ASSERT_TRUE(run.Run(recorder.Steps()));
     EXPECT_EQ(recorder.deadLoad, 1);
     EXPECT_TRUE(run.run.state.fatalFlag);
-    EXPECT_EQ(run.lineSet().girders.count, 2);
+    EXPECT_EQ(run.LineSet().girders.count, 2);
 }
 
 TEST(ProcessLineSet, WithoutDeadLoadCardsEveryBentLineLosesItsDeadLoadCode) {
@@ -207,8 +207,8 @@ TEST(ProcessLineSet, WithoutDeadLoadCardsEveryBentLineLosesItsDeadLoadCode) {
     LineSetRun run(CurvedAlignment(), {kGood, kGirder, kBent});
     ASSERT_TRUE(run.Run(recorder.Steps()));
     EXPECT_EQ(recorder.deadLoad, 0);
-    EXPECT_EQ(run.lineSet().bents.Slot(2).deadLoadCode, 0);
-    EXPECT_EQ(run.lineSet().girders.count, 1);
+    EXPECT_EQ(run.LineSet().bents.Slot(2).deadLoadCode, 0);
+    EXPECT_EQ(run.LineSet().girders.count, 1);
     EXPECT_FALSE(run.run.state.runErrorFlag);
 }
 
@@ -223,8 +223,8 @@ TEST(ProcessLineSet, UnreadableDeadLoadCardGoesOnAsAFailedDeadLoad) {
     EXPECT_EQ(recorder.deadLoad, 0);
     EXPECT_FALSE(run.run.state.fatalFlag);
     EXPECT_TRUE(run.run.state.runErrorFlag);
-    EXPECT_EQ(run.lineSet().girders.count, 1);
-    EXPECT_EQ(run.lineSet().bents.Slot(2).deadLoadCode, 0);
+    EXPECT_EQ(run.LineSet().girders.count, 1);
+    EXPECT_EQ(run.LineSet().bents.Slot(2).deadLoadCode, 0);
     const auto lines = run.Lines();
     const int at = run.IndexOf("FATAL ERROR -- 07 CARD");
     ASSERT_GE(at, 2);

@@ -12,6 +12,7 @@
 
 #include "engine/alignment/tests/AlignmentCardsTestSupport.hpp"
 #include "engine/linesets/LineSetLoop.hpp"
+#include "engine/problem/EngineLineSetSteps.hpp"
 
 namespace quillon::engine::linesettest {
 
@@ -74,8 +75,8 @@ struct LineSetRun : aligntest::AlignmentRun {
         run.listing.WritePageHeading(run.listing.PageLength(), run.listing.PageLength() - n);
     }
 
-    LineSetState& lineSet() { return lineSetState; }
-    const geometry::HorizontalAlignment& horizontal() const { return alignmentState.horizontal; }
+    LineSetState& LineSet() { return lineSetState; }
+    const geometry::HorizontalAlignment& Horizontal() const { return alignmentState.horizontal; }
 
     LineSetState lineSetState;
 };

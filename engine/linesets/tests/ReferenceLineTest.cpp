@@ -46,7 +46,7 @@ TEST(ReferenceLine, OnTheBackTangentsExtensionSquareToIt) {
     // sin(s/R) = d/R, at s = R asin(0.5) = 523.5988 for d = 500; its skew
     // there is minus the tangent angle, -30 degrees.
     auto run = Placed(ReferenceCard("1500.", "1", "3", "1"));
-    const ReferenceLine& r = run->lineSet().reference;
+    const ReferenceLine& r = run->LineSet().reference;
     ASSERT_FALSE(run->run.state.fatalFlag);
     const double d = 1500.0 - kTsStation;
     EXPECT_NEAR(r.station, kRadius * std::asin(d / kRadius), kLength);
@@ -56,7 +56,7 @@ TEST(ReferenceLine, OnTheBackTangentsExtensionSquareToIt) {
     EXPECT_NEAR(std::abs(r.point - Pair(kRadius * (1 - std::cos(phi)), kRadius * std::sin(phi))),
                 0.0, kLength);
     EXPECT_NEAR(r.point.imag(), d, kLength);  // on the line y = d
-    EXPECT_EQ(run->lineSet().tangentsUsed, kBackTangentMark);
+    EXPECT_EQ(run->LineSet().tangentsUsed, kBackTangentMark);
     EXPECT_EQ(r.tangentMarks, kBackTangentMark);
     EXPECT_EQ(r.staOn, kStationOnBackTangent);
     // sigma times the foot pair is a unit normal, oriented up-station here.
@@ -71,12 +71,12 @@ TEST(ReferenceLine, OnTheAheadTangentsExtensionSquareToIt) {
     const double length = kRadius * linesettest::kPi / 3.0;
     const double station = kTsStation + length - 500.0;
     auto run = Placed(ReferenceCard(quillon::fixedform::FormatF(station, 11, 4), "2", "4", "1"));
-    const ReferenceLine& r = run->lineSet().reference;
+    const ReferenceLine& r = run->LineSet().reference;
     ASSERT_FALSE(run->run.state.fatalFlag);
     const double d = std::stod(quillon::fixedform::FormatF(station, 11, 4)) - kTsStation;
     EXPECT_NEAR(r.station, length - kRadius * std::asin((length - d) / kRadius), 1e-6);
     EXPECT_NEAR(Degrees(r.skewUsed), Degrees(std::asin((length - d) / kRadius)), 1e-6);
-    EXPECT_EQ(run->lineSet().tangentsUsed, kAheadTangentMark);
+    EXPECT_EQ(run->LineSet().tangentsUsed, kAheadTangentMark);
 }
 
 TEST(ReferenceLine, SkewFromTheControlRefusedOnATangentsExtension) {
@@ -102,30 +102,30 @@ TEST(ReferenceLine, BeforeTheTsOnTheBackTangentIsAStationOnTheControl) {
     // d below 0 lies on the back tangent itself: station on the control,
     // skew from the control allowed; the back tangent still counts as used.
     auto run = Placed(ReferenceCard("900.", "1", "1", "1", {{16, "20"}}));
-    const ReferenceLine& r = run->lineSet().reference;
+    const ReferenceLine& r = run->LineSet().reference;
     ASSERT_FALSE(run->run.state.fatalFlag);
     EXPECT_EQ(r.staOn, kStationOnControl);
     EXPECT_NEAR(r.station, 900.0 - kTsStation, kLength);
     EXPECT_NEAR(Degrees(r.skewUsed), 20.0, 1e-12);
-    EXPECT_EQ(run->lineSet().tangentsUsed, kBackTangentMark);
+    EXPECT_EQ(run->LineSet().tangentsUsed, kBackTangentMark);
 }
 
 TEST(ReferenceLine, SquareToTheBackTangentAtAStationOnTheCurve) {
     // At s = 200 the tangent has turned 0.2 rad; a line square to the back
     // tangent turned 10 degrees makes 10 degrees - 0.2 rad with the normal.
     auto run = Placed(ReferenceCard("1200.", "0", "3", "1", {{16, "10"}}));
-    const ReferenceLine& r = run->lineSet().reference;
+    const ReferenceLine& r = run->LineSet().reference;
     const double s = 1200.0 - kTsStation;
     EXPECT_NEAR(r.station, s, kLength);
     EXPECT_NEAR(r.skewUsed, 10.0 * linesettest::kPi / 180.0 - s / kRadius, kAngle);
-    EXPECT_EQ(run->lineSet().tangentsUsed, kBackTangentMark);
+    EXPECT_EQ(run->LineSet().tangentsUsed, kBackTangentMark);
 }
 
 TEST(ReferenceLine, RadialLineTurnedByItsSkew) {
     // Skew from the control: the radial line at s turned clockwise by the
     // skew, which is the skew used.
     auto run = Placed(ReferenceCard("1200.", "0", "1", "1", {{15, "L"}, {16, "15"}}));
-    const ReferenceLine& r = run->lineSet().reference;
+    const ReferenceLine& r = run->LineSet().reference;
     const double phi = (1200.0 - kTsStation) / kRadius;
     const double a = -15.0 * linesettest::kPi / 180.0;
     EXPECT_NEAR(r.skewUsed, a, 1e-15);
@@ -133,14 +133,14 @@ TEST(ReferenceLine, RadialLineTurnedByItsSkew) {
     const Pair along(std::cos(phi + a), -std::sin(phi + a));
     EXPECT_NEAR(geometry::Dot2(r.foot, along), 0.0, 1e-9);
     EXPECT_NEAR(geometry::Dot2(r.point, r.foot), geometry::Dot2(r.foot, r.foot), 1e-6);
-    EXPECT_EQ(run->lineSet().tangentsUsed, 0);
+    EXPECT_EQ(run->LineSet().tangentsUsed, 0);
 }
 
 TEST(ReferenceLine, CodesOnAStraightControl) {
     // Station on: 0; skew from: the back tangent (3) unless the layout line;
     // layout line: the back tangent without a chord girder line.
     auto run = Placed(ReferenceCard("1200.", "2", "4", "3"), StraightAlignment());
-    const ReferenceLine& r = run->lineSet().reference;
+    const ReferenceLine& r = run->LineSet().reference;
     ASSERT_FALSE(run->run.state.fatalFlag);
     EXPECT_EQ(r.staOn, 0);
     EXPECT_EQ(r.skewRespTo, kSkewFromBackTangent);
@@ -152,10 +152,10 @@ TEST(ReferenceLine, CodesOnAStraightControl) {
 TEST(ReferenceLine, SkewFromTheLayoutLineOfATangentLayoutLine) {
     // Skew type 2 on a back-tangent layout line is skew type 3 (4 for the ahead tangent).
     auto back = Placed(ReferenceCard("1200.", "0", "2", "1"));
-    EXPECT_EQ(back->lineSet().reference.skewRespTo, kSkewFromBackTangent);
+    EXPECT_EQ(back->LineSet().reference.skewRespTo, kSkewFromBackTangent);
     auto ahead = Placed(ReferenceCard("1200.", "0", "2", "3"));
-    EXPECT_EQ(ahead->lineSet().reference.skewRespTo, kSkewFromAheadTangent);
-    EXPECT_FALSE(ahead->lineSet().reference.fromLayoutLine);
+    EXPECT_EQ(ahead->LineSet().reference.skewRespTo, kSkewFromAheadTangent);
+    EXPECT_FALSE(ahead->LineSet().reference.fromLayoutLine);
 }
 
 struct RangeCase {
@@ -247,9 +247,9 @@ TEST(ReferenceLine, FieldThatIsNotANumberIsFatalAndTheCardsAreStillRead) {
     const size_t a = static_cast<size_t>(at);
     EXPECT_EQ(lines[a], " INVALID NUMBER IN COLUMNS 3-13 (REFERENCE STATION)");
     EXPECT_EQ(lines[a + 2], " FATAL ERROR -- 04 CARD");
-    EXPECT_EQ(run->lineSet().girders.lines.size(), 1u);
-    EXPECT_EQ(run->lineSet().bents.Count(), 2);
-    EXPECT_EQ(run->lineSet().deadLoad.records.size(), 1u);
+    EXPECT_EQ(run->LineSet().girders.lines.size(), 1u);
+    EXPECT_EQ(run->LineSet().bents.Count(), 2);
+    EXPECT_EQ(run->LineSet().deadLoad.records.size(), 1u);
     EXPECT_EQ(run->run.deck.Ended(), true);  // the whole line set was read
 }
 

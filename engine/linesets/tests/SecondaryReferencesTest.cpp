@@ -42,12 +42,12 @@ std::vector<std::string> Chain() {
 }
 
 double DeckStation(linesettest::LineSetRun& run, int slot) {
-    return run.lineSet().bents.Slot(slot).station + run.horizontal().tsStation;
+    return run.LineSet().bents.Slot(slot).station + run.Horizontal().tsStation;
 }
 
 TEST(SecondaryReferences, AChainOfThreeIsPlacedLevelByLevel) {
     auto run = RunLineSet(StraightAlignment(), Chain());
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     ASSERT_FALSE(run->run.state.fatalFlag);
     const int a = SlotNamed(lineSet, "BENT A");
     const int b = SlotNamed(lineSet, "BENT B");
@@ -82,7 +82,7 @@ TEST(SecondaryReferences, AChainOfThreeIsPlacedLevelByLevel) {
 std::unique_ptr<linesettest::LineSetRun> WithALocated(const std::vector<std::string>& cards) {
     auto run = std::make_unique<linesettest::LineSetRun>(StraightAlignment(), cards);
     EXPECT_TRUE(run->Run(NoSteps()));
-    LineSetState& lineSet = run->lineSet();
+    LineSetState& lineSet = run->LineSet();
     AlignmentState& alignment = run->alignmentState;
     geometry::KernelStatus status;
     double station = 0.0;
@@ -96,7 +96,7 @@ std::unique_ptr<linesettest::LineSetRun> WithALocated(const std::vector<std::str
 TEST(SecondaryReferences, OneCallCountsBothLevels) {
     // One call for A: B on the first level, C on the second.
     auto run = WithALocated(Chain());
-    LineSetState& lineSet = run->lineSet();
+    LineSetState& lineSet = run->LineSet();
     AlignmentState& alignment = run->alignmentState;
     int appended = 0;
     EXPECT_TRUE(
@@ -105,7 +105,7 @@ TEST(SecondaryReferences, OneCallCountsBothLevels) {
     ASSERT_EQ(lineSet.bentLineOrder.size(), 4u);
     EXPECT_EQ(lineSet.bentLineOrder[2].slot, 3);
     EXPECT_EQ(lineSet.bentLineOrder[3].slot, 4);
-    EXPECT_NEAR(lineSet.bentLineOrder[3].station + run->horizontal().tsStation,
+    EXPECT_NEAR(lineSet.bentLineOrder[3].station + run->Horizontal().tsStation,
                 900.0 + 80.0 / kCos20, kLength);
 }
 
@@ -114,7 +114,7 @@ TEST(SecondaryReferences, ResultTellsWhetherAPlacedLineBreaks) {
     std::vector<std::string> cards = Chain();
     cards[4] = Bent("   30.00", "6", "BENT C", {{39, "X"}, {46, "B"}});
     auto run = WithALocated(cards);
-    LineSetState& lineSet = run->lineSet();
+    LineSetState& lineSet = run->LineSet();
     AlignmentState& alignment = run->alignmentState;
     int appended = 0;
     EXPECT_FALSE(
@@ -129,7 +129,7 @@ TEST(SecondaryReferences, ALetterDefinedTwiceIsRefused) {
                           {kReference, kGirder, Bent(" -100.00", "0", "BENT A", {{45, "A"}}),
                            Bent("  100.00", "0", "BENT D", {{45, "A"}}),
                            Bent("   10.00", "6", "BENT E", {{46, "A"}})});
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     const int d = SlotNamed(lineSet, "BENT D");
     const int e = SlotNamed(lineSet, "BENT E");
     EXPECT_EQ(lineSet.bents.Slot(d).definesReference, 0);
@@ -159,7 +159,7 @@ TEST(SecondaryReferences, EachLineSetHasLettersOfItsOwn) {
     auto run = std::make_unique<linesettest::LineSetRun>(StraightAlignment(), cards);
     ASSERT_TRUE(run->Run());
     ASSERT_TRUE(run->Next());
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     EXPECT_EQ(run->IndexOf("IMPROPER USE OF SECONDARY REFERENCE LINE"), -1);
     EXPECT_EQ(lineSet.letterOwners[1], -SlotNamed(lineSet, "BENT A"));
     EXPECT_NEAR(DeckStation(*run, SlotNamed(lineSet, "BENT C")), 900.0 + 80.0 / kCos20, kLength);
@@ -172,7 +172,7 @@ TEST(SecondaryReferences, AnUndefinedLetterLeavesItsBentLineWaiting) {
     auto run =
         RunLineSet(StraightAlignment(), {kReference, kGirder, Bent(" -100.00", "0", "BENT A"),
                                          Bent("   10.00", "6", "BENT Z", {{46, "Z"}})});
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     EXPECT_EQ(lineSet.bents.Slot(SlotNamed(lineSet, "BENT Z")).hangsOnReference, 26);
     EXPECT_TRUE(run->run.state.fatalFlag);
     EXPECT_TRUE(run->run.state.runErrorFlag);
@@ -205,7 +205,7 @@ TEST(SecondaryReferences, ALetterNothingHangsOnIsReported) {
               At({{26, "ERROR"}, {43, "IMPROPER USE OF SECONDARY REFERENCE LINE"}, {96, "ERROR"}}));
     EXPECT_EQ(lines[a + 2], At({{26, "ERROR"}, {56, "COL 45 IGNORED"}, {96, "ERROR"}}));
     EXPECT_EQ(lines[a + 3], At({{26, "ERROR"}, {90, "(B23)"}, {96, "ERROR"}}));
-    EXPECT_EQ(run->lineSet().bents.Slot(2).definesReference, 0);
+    EXPECT_EQ(run->LineSet().bents.Slot(2).definesReference, 0);
     EXPECT_FALSE(run->run.state.fatalFlag);
 }
 
@@ -215,7 +215,7 @@ TEST(SecondaryReferences, AFatalLineSetWithDeadLoadGetsNoPoints) {
                           {kReference, kGirder, Bent(" -100.00", "0", "BENT A"),
                            Bent("   10.00", "6", "BENT Z", {{46, "Z"}}),
                            Card({{1, "07"}, {3, "AA"}, {15, "   100"}, {75, "     0"}})});
-    EXPECT_FALSE(run->lineSet().deadLoad.records.empty());
+    EXPECT_FALSE(run->LineSet().deadLoad.records.empty());
     EXPECT_TRUE(run->run.state.fatalFlag);
 }
 
@@ -227,7 +227,7 @@ TEST(SecondaryReferences, FortyFiveDependantsOfOneBentLineAreAllPlaced) {
     for (int k = 1; k <= 45; ++k)
         cards.push_back(Bent(std::to_string(k) + ".", "6", "D" + std::to_string(k), {{46, "A"}}));
     auto run = RunLineSet(StraightAlignment(), cards);
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     ASSERT_FALSE(run->run.state.fatalFlag);
     EXPECT_EQ(lineSet.bentLineOrder.size(), 47u);
     for (int k = 1; k <= 45; ++k) {

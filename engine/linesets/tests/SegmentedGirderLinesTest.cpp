@@ -98,7 +98,7 @@ void ExpectSection(const LineSetRun& run, const std::string& shift) {
 
 TEST(SegmentedGirderLines, TwoChordsWithTheirPatternShifts) {
     auto run = RunLineSet(CurvedAlignment(), ThreeBreaks());
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     ASSERT_FALSE(run->run.state.fatalFlag);
     const SegmentTable& segments = lineSet.segments;
     EXPECT_EQ(segments.startSlot, SlotNamed(lineSet, "PIER 1"));
@@ -135,15 +135,15 @@ TEST(SegmentedGirderLines, ALeftCurveShiftsTheOtherWay) {
     left[2] = 'L';
     auto run =
         RunLineSet({left, linesettest::kVerticalCard, linesettest::kCrossSlopeCard}, ThreeBreaks());
-    ASSERT_EQ(run->lineSet().segments.chords.size(), 2u);
-    for (const SegmentChord& chord : run->lineSet().segments.chords)
+    ASSERT_EQ(run->LineSet().segments.chords.size(), 2u);
+    for (const SegmentChord& chord : run->LineSet().segments.chords)
         EXPECT_NEAR(chord.shift, kOrdinate / 2.0, kLength);
     ExpectSection(*run, "0.624870");
 }
 
 TEST(SegmentedGirderLines, WithoutColumn29TheShiftsAreZeroAndTheVerdictStillComes) {
     auto run = RunLineSet(CurvedAlignment(), ThreeBreaks("30", false));
-    for (const SegmentChord& chord : run->lineSet().segments.chords) EXPECT_EQ(chord.shift, 0.0);
+    for (const SegmentChord& chord : run->LineSet().segments.chords) EXPECT_EQ(chord.shift, 0.0);
     ExpectSection(*run, "0.000000");
     EXPECT_GE(run->IndexOf("DUE TO SEVERE SKEW ANGLES, USE OF SEGMENTED"), 0);
 }
@@ -207,7 +207,7 @@ TEST(SegmentedGirderLines, ABaseGirderLineCarriesTheChords) {
     std::vector<std::string> cards = ThreeBreaks();
     cards[2] = Girder("0", "  -10.00", "4", "BASE", {{40, "LINE"}, {50, "X"}});
     auto run = RunLineSet(CurvedAlignment(), cards);
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     EXPECT_EQ(lineSet.segments.baseChordOffset, -10.0);
     ASSERT_EQ(lineSet.segments.chords.size(), 2u);
     const double ordinate = 1010.0 * (1.0 - std::cos(0.05));
@@ -230,7 +230,7 @@ TEST(SegmentedGirderLines, ABentLineByChordDistanceFromTheFirstBreak) {
         CurvedAlignment(),
         {Reference(), Segmented(), kOnControl, Break("  100.00", "PIER 1", "", {{45, "A"}}),
          Bent("  100.00", "7", "CHORD", {{39, "X"}, {46, "A"}}), Break("  300.00", "PIER 3")});
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     ASSERT_FALSE(run->run.state.fatalFlag) << run->listing.str();
     const int first = SlotNamed(lineSet, "PIER 1");
     const int chord = SlotNamed(lineSet, "CHORD");
@@ -256,7 +256,7 @@ TEST(SegmentedGirderLines, ABentLineByChordDistanceFromALaterBreakIsRefused) {
         {Reference(), Segmented(), kOnControl, Break("  100.00", "PIER 1"),
          Break("  200.00", "PIER 2", "", {{45, "B"}}),
          Bent("  100.00", "7", "CHORD", {{39, "X"}, {46, "B"}}), Break("  300.00", "PIER 3")});
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     const auto lines = run->Lines();
     const int at = run->IndexOf("A BENT LINE WHERE SEGMENTED GIRDER LINES");
     ASSERT_GE(at, 3);
@@ -286,7 +286,7 @@ TEST(SegmentedGirderLines, FewerThanTwoBreaksIsFatal) {
     auto run = RunLineSet(CurvedAlignment(),
                           {Reference(), Segmented(), kOnControl, Break("  100.00", "PIER 1"),
                            Bent("  200.00", "0", "PIER 2")});
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     EXPECT_TRUE(run->run.state.fatalFlag);
     EXPECT_TRUE(run->run.state.runErrorFlag);
     EXPECT_TRUE(lineSet.segments.chords.empty());
@@ -309,7 +309,7 @@ TEST(SegmentedGirderLines, FewerThanTwoBreaksKeepsAFirstLineThatIsNotSegmented) 
     auto run = RunLineSet(CurvedAlignment(),
                           {Reference(), kOnControl, Segmented(), Break("  100.00", "PIER 1")});
     EXPECT_TRUE(run->run.state.fatalFlag);
-    EXPECT_EQ(run->lineSet().girders.count, 1);
+    EXPECT_EQ(run->LineSet().girders.count, 1);
 }
 
 TEST(SegmentedGirderLines, BreaksBeyondTheEndOfTheCurveEndTwoChordsAtMost) {
@@ -319,7 +319,7 @@ TEST(SegmentedGirderLines, BreaksBeyondTheEndOfTheCurveEndTwoChordsAtMost) {
         RunLineSet(CurvedAlignment(), {Reference(), Segmented(), kOnControl,
                                        Break(" 1000.00", "B1000"), Break(" 1100.00", "B1100"),
                                        Break(" 1200.00", "B1200"), Break(" 1300.00", "B1300")});
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     ASSERT_EQ(lineSet.segments.chords.size(), 2u);
     EXPECT_EQ(lineSet.segments.chords[0].endSlot, SlotNamed(lineSet, "B1100"));
     EXPECT_EQ(lineSet.segments.chords[1].endSlot, SlotNamed(lineSet, "B1200"));
@@ -328,7 +328,7 @@ TEST(SegmentedGirderLines, BreaksBeyondTheEndOfTheCurveEndTwoChordsAtMost) {
 
 TEST(SegmentedGirderLines, AStraightControlHasOneChordAndNoSection) {
     auto run = RunLineSet(StraightAlignment(), ThreeBreaks());
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     ASSERT_EQ(lineSet.segments.chords.size(), 1u);
     const SegmentChord& chord = lineSet.segments.chords[0];
     EXPECT_EQ(chord.endSlot, lineSet.bentLineOrder.back().slot);
@@ -342,8 +342,8 @@ TEST(SegmentedGirderLines, AStraightControlHasOneChordAndNoSection) {
 TEST(SegmentedGirderLines, WithoutSegmentedLinesTheBentLinesAreStillOrdered) {
     auto run = RunLineSet(CurvedAlignment(), {Reference(), kOnControl, Break("  200.00", "PIER 2"),
                                               Break("  100.00", "PIER 1")});
-    EXPECT_TRUE(run->lineSet().segments.chords.empty());
-    EXPECT_EQ(OrderNames(run->lineSet()),
+    EXPECT_TRUE(run->LineSet().segments.chords.empty());
+    EXPECT_EQ(OrderNames(run->LineSet()),
               (std::vector<std::string>{"*REF LINE*", "PIER 1", "PIER 2"}));
     EXPECT_EQ(run->IndexOf("SEGMENTED"), -1);
     EXPECT_EQ(run->IndexOf("ERROR"), -1);
@@ -359,7 +359,7 @@ TEST(SegmentedGirderLines, BentLinesAtOneStationTakeTheTaggedSortsOrder) {
                            Bent("  100.00", "0", "X2", {{13, "10"}, {21, "1"}}),
                            Bent("  100.00", "0", "X3", {{13, "20"}, {21, "1"}}),
                            Bent("   50.00", "0", "X4", {{21, "1"}})});
-    EXPECT_EQ(OrderNames(run->lineSet()),
+    EXPECT_EQ(OrderNames(run->LineSet()),
               (std::vector<std::string>{"*REF LINE*", "X4", "X2", "X3", "X1"}));
 }
 
@@ -370,7 +370,7 @@ TEST(SegmentedGirderLines, ABentLineOnTheReferenceLineLendsItsName) {
         CurvedAlignment(),
         {ReferenceCard("1100.", "0", "1", "1"), Segmented(), kOnControl,
          Bent("    0.00", "0", "ABUT 1", {{22, " 10"}, {39, "X"}}), Break("  100.00", "PIER 1")});
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     EXPECT_EQ(OrderNames(lineSet), (std::vector<std::string>{"ABUT 1", "PIER 1"}));
     EXPECT_EQ(lineSet.bentLineOrder.front().slot, 1);
     EXPECT_EQ(lineSet.bents.Slot(1).fractionalPointKind, kEqualParts);
@@ -398,7 +398,7 @@ TEST(SegmentedGirderLines, ABentLineThatMissesTheLayoutLineIsFatal) {
     EXPECT_EQ(lines[a + 1], At({{26, "ERROR"},
                                 {40, "DOES NOT INTERSECT HORIZ CONTROL OR LAYOUT LINE"},
                                 {96, "ERROR"}}));
-    EXPECT_EQ(OrderNames(run->lineSet()), (std::vector<std::string>{"*REF LINE*", "PIER 1"}));
+    EXPECT_EQ(OrderNames(run->LineSet()), (std::vector<std::string>{"*REF LINE*", "PIER 1"}));
     // Not counted again among the bent lines that wait on a letter.
     EXPECT_EQ(run->IndexOf("THE FOLLOWING"), -1);
 }
@@ -407,7 +407,7 @@ TEST(SegmentedGirderLines, TheLastBentLineHasNoFractionalPointsBeyondIt) {
     auto run = RunLineSet(CurvedAlignment(),
                           {Reference(), kOnControl, Bent("  100.00", "0", "PIER 1", {{22, " 10"}}),
                            Bent("  200.00", "0", "PIER 2", {{22, " 10"}})});
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     EXPECT_EQ(lineSet.bents.Slot(SlotNamed(lineSet, "PIER 1")).fractionalPointKind, kEqualParts);
     EXPECT_EQ(lineSet.bents.Slot(SlotNamed(lineSet, "PIER 2")).fractionalPointKind,
               kSingleFractionalPoint);
@@ -422,7 +422,7 @@ TEST(SegmentedGirderLines, TheSampleBridgeOrdersFourBentLines) {
     while (std::getline(in, line))
         (cards.empty() && line.rfind("04", 0) != 0 ? alignment : cards).push_back(line);
     auto run = RunLineSet(alignment, cards);
-    const LineSetState& lineSet = run->lineSet();
+    const LineSetState& lineSet = run->LineSet();
     ASSERT_EQ(lineSet.bentLineOrder.size(), 4u);
     EXPECT_EQ(lineSet.bentLineOrder.front().slot, 1);
     EXPECT_EQ(OrderNames(lineSet),

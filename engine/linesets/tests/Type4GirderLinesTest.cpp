@@ -72,7 +72,7 @@ TEST(Type4GirderLines, TheLineOfConstantOffsetByEachOffsetType) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.type);
         auto run = Type4({kReference, kType4, Constant(c.type), kPier1, kPier2});
-        const LineSetState& lineSet = run->lineSet();
+        const LineSetState& lineSet = run->LineSet();
         EXPECT_EQ(lineSet.constantOffsetLine, 2);
         EXPECT_NEAR(lineSet.type4.baseOffset, c.offset, 1e-9);
         EXPECT_NEAR(lineSet.girders.Line(2).initialOffset, c.offset, 1e-9);
@@ -102,7 +102,7 @@ TEST(Type4GirderLines, TheSectionColumnByColumn) {
     EXPECT_EQ(lines[6], At({{9, "AVERAGE CROSS-SLOPE ="},
                             {30, " 0.020000"},
                             {39, " FT/FT (RIGHT OF PROFILE CONTROL LINE)"}}));
-    const Type4Values& type4 = run->lineSet().type4;
+    const Type4Values& type4 = run->LineSet().type4;
     EXPECT_DOUBLE_EQ(type4.averageCrossSlope, 0.02);
     EXPECT_NEAR(std::abs(type4.unit - Pair(1.0, 0.02) / std::sqrt(1.0004)), 0.0, 1e-15);
     EXPECT_DOUBLE_EQ(type4.firstRowSlope, 0.02);
@@ -130,15 +130,15 @@ TEST(Type4GirderLines, HorizontalControlAsTheLineOfConstantOffset) {
     EXPECT_EQ(lines[2], "");
     EXPECT_EQ(lines[3], At({{9, "LINE OF CONSTANT OFFSET IS HORIZONTAL CONTROL"}}));
     EXPECT_EQ(lines[4], "");
-    EXPECT_EQ(run->lineSet().constantOffsetLine, 0);
-    EXPECT_EQ(run->lineSet().type4.baseOffset, 0.0);
+    EXPECT_EQ(run->LineSet().constantOffsetLine, 0);
+    EXPECT_EQ(run->LineSet().type4.baseOffset, 0.0);
 }
 
 TEST(Type4GirderLines, WithoutType4LinesThereIsNoSection) {
     auto run = Type4({kReference, Constant("4"), kPier1, kPier2});
-    EXPECT_EQ(run->lineSet().constantOffsetLine, -1);
+    EXPECT_EQ(run->LineSet().constantOffsetLine, -1);
     EXPECT_EQ(run->IndexOf("TYPE 4"), -1);
-    EXPECT_EQ(run->lineSet().type4.unit, Pair(0.0, 0.0));
+    EXPECT_EQ(run->LineSet().type4.unit, Pair(0.0, 0.0));
 }
 
 TEST(Type4GirderLines, ALinearRunoutAveragesToItsMean) {
@@ -149,7 +149,7 @@ TEST(Type4GirderLines, ALinearRunoutAveragesToItsMean) {
     auto run = Type4(
         {kReference, kType4, kPier1, kPier2},
         CrownA({Override("1050.", ".02"), Override("1150.", ".06"), Override("1250.", ".05")}));
-    EXPECT_NEAR(run->lineSet().type4.averageCrossSlope, 0.039375, 1e-9);
+    EXPECT_NEAR(run->LineSet().type4.averageCrossSlope, 0.039375, 1e-9);
     const auto lines = run->From("AVERAGE CROSS-SLOPE CALCULATED BETWEEN STATION");
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[0],
@@ -160,7 +160,7 @@ TEST(Type4GirderLines, ALinearRunoutAveragesToItsMean) {
                             {30, " 0.039375"},
                             {39, " FT/FT (RIGHT OF PROFILE CONTROL LINE)"}}));
     const double theta = std::atan(0.039375);
-    EXPECT_NEAR(std::abs(run->lineSet().type4.unit - Pair(std::cos(theta), std::sin(theta))), 0.0,
+    EXPECT_NEAR(std::abs(run->LineSet().type4.unit - Pair(std::cos(theta), std::sin(theta))), 0.0,
                 1e-9);
 }
 
@@ -169,7 +169,7 @@ TEST(Type4GirderLines, BentLinesCloserThanAHundredthTakeTheMiddleSlope) {
     // runout: the slope at 11+00.0025 is 0.02 + 0.04 x 50.0025 / 100.
     auto run = Type4({ReferenceCard("1100.", "0", "1", "1"), kType4, Bent("    .005", "0", "NEAR")},
                      CrownA({Override("1050.", ".02"), Override("1150.", ".06")}));
-    EXPECT_NEAR(run->lineSet().type4.averageCrossSlope, 0.02 + 0.04 * 50.0025 / 100.0, 1e-9);
+    EXPECT_NEAR(run->LineSet().type4.averageCrossSlope, 0.02 + 0.04 * 50.0025 / 100.0, 1e-9);
     EXPECT_EQ(run->IndexOf("CALCULATED BETWEEN"), -1);
     EXPECT_GE(run->IndexOf("AVERAGE CROSS-SLOPE = 0.040001"), 0);
 }
@@ -179,7 +179,7 @@ TEST(Type4GirderLines, TheCrownValues) {
     // control: the pivot point's offset is -12.
     auto run = Type4({kReference, kType4, kPier1, kPier2},
                      {kVerticalCard, Card({{1, "03"}, {3, "A"}, {4, ".02"}, {13, "  -12.00"}})});
-    EXPECT_DOUBLE_EQ(run->lineSet().type4.pivotOffset, -12.0);
+    EXPECT_DOUBLE_EQ(run->LineSet().type4.pivotOffset, -12.0);
 }
 
 TEST(Type4GirderLines, TheSpanTablePointsToTheNextBentLineWithFractionalPoints) {
@@ -243,7 +243,7 @@ TEST(Type4GirderLines, NamesAlikeWithoutBlanksAreDuplicates) {
                Bent("  200.00", "0", "PIER1", {{22, " 10"}}), kPier2});
     ExpectDescriptionBox(*run, "PIER 1");
     EXPECT_EQ(run->IndexOf("BENT LINE:  PIER1"), -1);
-    EXPECT_EQ(run->lineSet().girders.count, 1);
+    EXPECT_EQ(run->LineSet().girders.count, 1);
     EXPECT_FALSE(run->run.state.fatalFlag);
     EXPECT_GE(run->IndexOf("  TYPE 4  GIRDER LINE DATA"), 0);
 }

@@ -97,6 +97,85 @@ TEST(LineKinds, Type4LineKeepsItsDistanceAlongTheSlopedDeck) {
     EXPECT_TRUE(titled);
 }
 
+TEST(LineKinds, Type4BentCrossingsTakeTheirOwnCrossSlope) {
+    // A flat grade at elevation 100 and a one-way section whose right slope
+    // is held at 0.02 to 10+20, rises to 0.06 at 10+80, is held to 11+20 and
+    // falls back to 0.02 at 11+80 (no transition curves: MaxTransVC 0). The
+    // bent lines at 10+00, 11+00 and 12+00 are skewed 25 degrees right, so
+    // the line crosses each t tan 25 = 4.6 ft off its station, inside the
+    // held stretch. GIRDER T lies d = 10 along the deck from GIRDER C (the
+    // line of constant offset, on the control) and Y = 2 normal to the deck.
+    // Its top on the deck rotated by theta = atan e about the control:
+    //     offset    t = d cos theta - Y sin theta
+    //     elevation z = 100 + d sin theta + Y cos theta
+    // (the same as 100 + e t + Y / cos theta).
+    //   e = 0.02: cos 0.9998001, sin 0.0199960: t = 9.958009, z = 102.199560
+    //   e = 0.06: cos 0.9982048, sin 0.0598923: t = 9.862264, z = 102.595333
+    // A crossing that took the next bent line's Y / cos theta would list
+    // 102.202757 at 10+00 and 102.592136 at 11+00.
+    const Fields skew = {{12, "R"}, {13, "25"}, {21, "1"}};
+    auto rightSlope = [](const std::string& station, const std::string& slope) {
+        return Card({{1, "03"}, {3, station}, {17, slope}});
+    };
+    const std::string deck =
+        Deck({"00T4", Card({{1, "02"}, {3, "0."}, {48, "1000."}, {57, "100."}, {72, "0."}}),
+              Card({{1, "03"}, {3, "A"}, {4, ".02"}, {51, "0."}}), rightSlope("1020.", ".02"),
+              rightSlope("1080.", ".06"), rightSlope("1120.", ".06"), rightSlope("1180.", ".02"),
+              Reference("1000.", "1", {{15, "R"}, {16, "25"}}),
+              Girder("GIRDER C", "0.", "0", "4", {{22, "24."}, {56, "X"}}),
+              Girder("GIRDER T", "10.", "4", "4", {{22, "2."}}), Bent("BENT 1", "0.", "  2", skew),
+              Bent("BENT 2", "100.", "  2", skew), Bent("BENT 3", "200.", "", skew)});
+    struct Top {
+        double offset, elevation;
+    };
+    auto topAt = [](double e) {
+        const double theta = std::atan(e);
+        return Top{10.0 * std::cos(theta) - 2.0 * std::sin(theta),
+                   100.0 + 10.0 * std::sin(theta) + 2.0 * std::cos(theta)};
+    };
+    // Half the last printed digit, and a hair for the binary values.
+    constexpr double kPrinted = 0.00006;
+    const double tan25 = std::tan(25.0 * std::acos(-1.0) / 180.0);
+    const std::vector<double> bentSlopes = {0.02, 0.06, 0.02};
+
+    const auto english = testing::RunOnDeck(deck);
+    EXPECT_EQ(english.status, 0) << english.listing;
+    const auto rows = GirderRows(english.listing, "GIRDER T");
+    ASSERT_EQ(rows.size(), 5u) << english.listing;
+    for (size_t b = 0; b < 3; ++b) {
+        const std::string& row = rows[2 * b];
+        const Top top = topAt(bentSlopes[b]);
+        EXPECT_EQ(Name(row), "BENT " + std::to_string(b + 1) + "    ");
+        EXPECT_NEAR(Offset(row), top.offset, kPrinted) << b;
+        EXPECT_NEAR(Elevation(row), top.elevation, kPrinted) << b;
+        const double bentStation = 1000.0 + 100.0 * static_cast<double>(b);
+        EXPECT_NEAR(std::fabs(StationFeet(row) - bentStation), top.offset * tan25, kPrinted) << b;
+    }
+    // Each F point halves its span on the straight control and lies in the
+    // rising or falling stretch: e there by straight-line interpolation.
+    for (size_t span = 0; span < 2; ++span) {
+        const std::string& row = rows[2 * span + 1];
+        const double station = StationFeet(row);
+        EXPECT_NEAR(station, (StationFeet(rows[2 * span]) + StationFeet(rows[2 * span + 2])) / 2.0,
+                    kPrinted);
+        const double along = (station - 1020.0 - 100.0 * static_cast<double>(span)) / 60.0;
+        const double e = span == 0 ? 0.02 + 0.04 * along : 0.06 - 0.04 * along;
+        EXPECT_NEAR(Offset(row), topAt(e).offset, kPrinted) << span;
+        EXPECT_NEAR(Elevation(row), topAt(e).elevation, kPrinted) << span;
+    }
+
+    // QlMetr lists the same elevations in metres.
+    const auto metric = testing::RunOnDeck(deck, EngineVariant::Metric);
+    EXPECT_EQ(metric.status, 0) << metric.listing;
+    const auto metricRows = GirderRows(metric.listing, "GIRDER T");
+    ASSERT_EQ(metricRows.size(), 5u) << metric.listing;
+    constexpr double kMetresPerFoot = 1200.0 / 3937.0;
+    for (size_t b = 0; b < 3; ++b)
+        EXPECT_NEAR(Elevation(metricRows[2 * b]), topAt(bentSlopes[b]).elevation * kMetresPerFoot,
+                    kPrinted)
+            << b;
+}
+
 TEST(LineKinds, XPointsChainFromLineToLine) {
     // G1 (exterior A) has F points every 25 ft; G2 takes them and is itself
     // exterior B; G3 takes G2's. On a straight control each projection keeps

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "engine/run/EngineRun.hpp"
+#include "engine/run/HeadingDateTime.hpp"
 #include "engine/run/ListingWriter.hpp"
 #include "engine/run/tests/RunTestSupport.hpp"
 #include "testsupport/CaseName.hpp"
@@ -102,7 +103,9 @@ void ExpectHeadingColumns(EngineVariant variant, const std::string& version) {
     p.writer.WritePageHeading(-1, 0);
     p.writer.WritePageHeading(1, 1);
     std::string line = p.writer.HeadingLine();
-    auto cols = [&](int first, int last) { return line.substr(first - 1, last - first + 1); };
+    auto cols = [&](std::size_t first, std::size_t last) {
+        return line.substr(first - 1, last - first + 1);
+    };
     ASSERT_EQ(line.size(), 133u);
     EXPECT_EQ(cols(1, 1), " ");
     EXPECT_EQ(cols(2, 16), "STRUCTURE ID:  ");

@@ -25,7 +25,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 // A 100-column box line built by hand: "ERROR" at 26 and 96, each text at
 // its column.
-std::string BoxLine(std::vector<std::pair<int, std::string>> texts = {}) {
+std::string BoxLine(std::vector<std::pair<std::size_t, std::string>> texts = {}) {
     std::string line(100, ' ');
     texts.push_back({26, "ERROR"});
     texts.push_back({96, "ERROR"});
@@ -314,8 +314,8 @@ TEST_P(GapRoundTrip, EveryDeckStationNearBothEndsPrintsAsItself) {
 
 INSTANTIATE_TEST_SUITE_P(BothBuilds, GapRoundTrip,
                          ::testing::Values(EngineVariant::English, EngineVariant::Metric),
-                         [](const ::testing::TestParamInfo<EngineVariant>& info) {
-                             return info.param == EngineVariant::Metric ? "Metric" : "English";
+                         [](const ::testing::TestParamInfo<EngineVariant>& testInfo) {
+                             return testInfo.param == EngineVariant::Metric ? "Metric" : "English";
                          });
 
 TEST(OverlapRoundTrip, StationsPastTheEquationPrintWithItsNumber) {

@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(Feet, EnglishStationText,
                              StationCase{"NegativeAtThreshold", -0.00005, "   *NEGATIVE*"},
                              StationCase{"SmallNegative", -0.0001, "   *NEGATIVE*"},
                              StationCase{"Negative", -1234.0, "   *NEGATIVE*"},
-                             // Overflow at the limit, and (mend) wherever the whole part needs a
+                             // Overflow at the limit, and wherever the whole part needs a
                              // sixth station digit that the text cannot show.
                              StationCase{"OverflowAtTheLimit", 10999900.0, "   *OVERFLOW*"},
                              StationCase{"OverflowAboveTheLimit", 11000000.0, "   *OVERFLOW*"},

@@ -19,11 +19,11 @@ enum class FieldRule {
                       // its digits rewritten "w,d"; a text that is no number is copied
     Metres,           // metres to feet, written "w,d"
     Millimetres,      // millimetres to inches, written "w,d"
-    Radius,           // metres to feet, 7 columns by size (formatRadius)
+    Radius,           // metres to feet, 7 columns by size (FormatRadius)
     TransitionCurve,  // `CrossTrans.MaxTransVC`: metres to feet, 5 columns by size,
                       // at most kLongestTransitionCurve metres in size
     CrownSlope,       // read from its second column on; written "-" and its 4 decimals
-    FourDecimals,     // a slope written as its four decimals (formatFourDecimals)
+    FourDecimals,     // a slope written as its four decimals (FormatFourDecimals)
     PartsOrLength,    // `FractionalPoints`: a count when its decimals are blank
                       // (written "%3d" and blanks), else a length in metres, "3,4"
 };
@@ -61,7 +61,7 @@ struct CardConversion {
 };
 
 // The card type text followed by each field converted, in column order.
-CardConversion convertFields(std::string_view card, std::string_view type,
+CardConversion ConvertFields(std::string_view card, std::string_view type,
                              const std::vector<CardField>& fields);
 
 }  // namespace quillon::converters::m2e

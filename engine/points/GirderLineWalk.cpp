@@ -1,6 +1,6 @@
-// The points of the girder lines: each line placed by its type and offset
-// type, walked from bent line to bent line with its fractional points and
-// X points, and listed in its own table.
+// The walk of a girder line: from bent line to bent line with its
+// fractional points and X points, segment by segment for a segmented line,
+// and listed in its own table.
 #include <algorithm>
 #include <cmath>
 
@@ -11,27 +11,23 @@
 #include "engine/linesets/BentLineLocation.hpp"
 #include "engine/linesets/GirderLineOffset.hpp"
 #include "engine/linesets/LineSetMessages.hpp"
+#include "engine/points/GirderWalk.hpp"
 #include "engine/points/PointListing.hpp"
 #include "engine/points/PointStore.hpp"
 #include "engine/points/PointsSteps.hpp"
 
 namespace quillon::engine {
 
-namespace {
+namespace girder_walk {
 
 using geometry::Dot2;
 using geometry::KernelStatus;
 
+namespace {
+
 constexpr double kTinyFootSquared = 1e-30;
 constexpr double kTinyFoot = 1e-15;
 constexpr double kSameXPointSquared = 4e-09;  // a projected bent crossing this close is not stored
-
-// A slot with column-43 code c applies to a girder line with selection
-// letter g: blank (-1) to all, "0" to lines whose letter is neither blank,
-// "0" nor a letter, a letter to lines with the same letter, "*" to none.
-bool Applies(int c, int g) {
-    return !(c > -1 && (g == 0 || (c == 0 && g < 27) || (c > 0 && c != g)));
-}
 
 // The foot form of the line through P across the control: P less its
 // component along the control's normal N there; at the TS (a line through
@@ -48,18 +44,6 @@ Pair CrossLineThrough(Pair p, Pair normal) {
     return Dot2(f, f) < kTinyFootSquared ? kTinyFoot * along : f;
 }
 
-// A crossing this far from the TS or farther (feet) comes from lines all but
-// parallel: no station text could show it, and it counts as none.
-bool Reachable(Pair point) { return std::abs(point) < kFarthestCrossing; }
-
-struct Crossing {
-    bool ok = false;
-    Pair point{0.0, 0.0};
-    Pair qs{0.0, 0.0};      // (offset, station)
-    double skew = 0.0;      // parallels: the crossing's skew
-    Pair normal{1.0, 0.0};  // the control's unit normal at the crossing
-};
-
 // A fractional point of the span from `position`, at the crossing `c`.
 StoredPoint FractionalPoint(PointKind kind, int position, char letter, long long count,
                             const Crossing& c) {
@@ -70,259 +54,19 @@ StoredPoint FractionalPoint(PointKind kind, int position, char letter, long long
     p.count = count;
     p.qs = c.qs;
     p.z = c.point;
+    p.elevationShift = c.elevationShift;
     return p;
 }
 
-class GirderWalk {
-public:
-    GirderWalk(PointsWork& w) : w_(w), walk_(w.walk), girder_(w.Girder()) {}
-
-    void Run();
-
-private:
-    // Lines and their crossings.
-    bool Parallel() const { return kind_ == Kind::Parallel || kind_ == Kind::Type4; }
-    Crossing CrossBent(int position);
-    Crossing CrossBentOnce(int position);
-    Crossing CrossParallel(Pair foot, double stationHint);
-    Crossing CrossStraight(Pair foot);
-    bool SolveType4(Crossing& c, Pair guide, bool fixedStation);
-    double GirderLengthTo(const Crossing& c) const;
-    int NextApplying(int position) const;
-    bool Place();
-    bool PlaceStraight(int offsetType, double distance, int onSlot, Pair& point, Pair& foot);
-    bool StartFromReference();
-
-    // The walk.
-    void Walk(int firstPosition, int lastPosition);
-    void ParallelFractionalPoints(int position, const Crossing& at, double s2);
-    void StraightFractionalPoints(int position, const Crossing& at, const Crossing& next);
-    void ProjectXPoints(int limit);
-    void SegmentedLinePoints();
-    void WriteX(int count, int bentPosition, Pair crossLine, Pair point);
-    void WriteReferenceBox();
-    void WriteNotConverged();
-
-    enum class Kind { Parallel, Straight, Segmented, Type4 };
-
-    PointsWork& w_;
-    LineWalk& walk_;
-    GirderLine& girder_;
-    Kind kind_ = Kind::Parallel;
-    double lengthBase_ = 0.0;  // segmented lines: the length of the segments before this one
-    Pair segmentStart_{0.0, 0.0};
-    // The crossing at the end of the span just walked, with the frame it
-    // left, for the walk's next position. On a parallel a crossing depends
-    // only on its bent line, and the frame only on the crossing.
-    struct KeptCrossing {
-        int position = 0;
-        Crossing crossing;
-        geometry::AlignmentFrame frame;
-    } kept_;
-};
-
-Crossing GirderWalk::CrossParallel(Pair foot, double stationHint) {
-    Crossing c;
-    KernelStatus status;
-    geometry::PointAtStationOffset(w_.H(), w_.Frame(), Pair(0.0, stationHint), status);
-    c.point = geometry::IntersectLineWithParallelSkew(w_.H(), w_.Frame(), foot,
-                                                      Pair(walk_.lineOffset, 0.0), c.skew, status);
-    c.qs = geometry::LocatePoint(w_.H(), w_.Frame(), c.point, status);
-    c.normal = w_.Frame().normal;
-    c.ok = !status.failed && Reachable(c.point);
-    if (c.ok) c.qs = Pair(walk_.lineOffset, c.qs.imag());  // the line's own offset
-    return c;
-}
-
-Crossing GirderWalk::CrossStraight(Pair foot) {
-    Crossing c;
-    KernelStatus status;
-    c.point = geometry::IntersectLines(foot, walk_.foot, status);
-    c.qs = geometry::LocatePoint(w_.H(), w_.Frame(), c.point, status);
-    c.normal = w_.Frame().normal;
-    c.ok = !status.failed && Reachable(c.point);
-    return c;
-}
-
-// The type 4 offset rule at the crossing: the offset and the crossing
-// repeated until the station settles.
-bool GirderWalk::SolveType4(Crossing& c, Pair guide, bool fixedStation) {
-    Type4Point point;
-    point.point = c.point;
-    point.elevationShift = girder_.elevationShift;
-    Pair result, offsetPair;
-    KernelStatus status;
-    const Type4Solution solution =
-        SolveType4PointOffset(w_.H(), w_.Frame(), w_.alignment.crossSlope, walk_.type4, point,
-                              result, guide, offsetPair, status, fixedStation);
-    if (solution.outcome == Type4Outcome::NotConverged) WriteNotConverged();
-    if (status.failed) return false;
-    c.point = point.point;
-    c.qs = Pair(point.offset, result.imag());
-    c.normal = w_.Frame().normal;
-    girder_.elevationShift = point.elevationShift;
-    return true;
-}
-
-// The crossing at `position`, computed once when the span before it was
-// walked. Straight lines place theirs from the frame a walk left, and type 4
-// lines change the girder's elevation shift, so they cross again.
-Crossing GirderWalk::CrossBentOnce(int position) {
-    if (kind_ == Kind::Parallel && kept_.position == position) {
-        w_.Frame() = kept_.frame;
-        return kept_.crossing;
-    }
-    return CrossBent(position);
-}
-
-Crossing GirderWalk::CrossBent(int position) {
-    const BentLine& bent = w_.BentAt(position);
-    if (!Parallel()) return CrossStraight(bent.foot);
-    Crossing c = CrossParallel(bent.foot, w_.StationAt(position));
-    if (c.ok && kind_ == Kind::Type4) c.ok = SolveType4(c, bent.foot, false);
-    return c;
-}
-
-double GirderWalk::GirderLengthTo(const Crossing& c) const {
-    if (Parallel())
-        return geometry::ParallelLength(w_.H(), walk_.startStation, walk_.lineOffset, c.qs.imag());
-    const Pair from = kind_ == Kind::Segmented ? segmentStart_ : walk_.startPoint;
-    return lengthBase_ + Dot2(c.point - from, walk_.direction);
-}
-
-int GirderWalk::NextApplying(int position) const {
-    const std::vector<int>& next = w_.lineSet.spans.next;
-    auto step = [&next](int k) {
-        if (static_cast<size_t>(k) < next.size() && next[static_cast<size_t>(k)] > k)
-            return next[static_cast<size_t>(k)];
-        return next.empty() ? k + 1 : 0;
-    };
-    const int last = w_.Positions();
-    for (int j = step(position); j > 0 && j <= last; j = step(j))
-        if (Applies(w_.BentAt(j).selectionCode, girder_.xTypeRequestCode)) return j;
-    return last;
-}
+}  // namespace
 
 void GirderWalk::WriteX(int count, int bentPosition, Pair crossLine, Pair point) {
     if (walk_.writeBank < 0) return;
     w_.banks[static_cast<size_t>(walk_.writeBank)].Write({count, bentPosition, crossLine, point});
 }
 
-void GirderWalk::WriteReferenceBox() {
-    ListingWriter& out = w_.run.listing;
-    for (int n = 0; n < 8; ++n) out.WriteEmpty();
-    out.Write(ErrorBoxLine());
-    out.Write(ErrorBoxLine({{58, "FATAL ERROR"}}));
-    out.Write(ErrorBoxLine({{39, "REFERENCE LINE DOES NOT INTERSECT THIS GIRDER LINE"}}));
-    out.Write(ErrorBoxLine());
-    w_.run.state.fatalFlag = true;
-    w_.run.state.runErrorFlag = true;
-}
-
-void GirderWalk::WriteNotConverged() {
-    if (walk_.notConverged) return;
-    walk_.notConverged = true;
-    WriteLineSetBox(
-        w_.run,
-        {{GirderLineName(girder_)}, {"TYPE 4 OFFSET DOES NOT CONVERGE"}, {"POINTS OMITTED"}});
-}
-
-// The point for an offset of type 1-4 on bent slot `onSlot` (the reference
-// line or a flared bent), and for type 2 the foot of the line parallel to
-// the layout line at that offset.
-bool GirderWalk::PlaceStraight(int offsetType, double distance, int onSlot, Pair& point,
-                               Pair& foot) {
-    if (onSlot < 1 || onSlot > w_.lineSet.bents.Count()) return false;
-    const LayoutLine& layout = w_.lineSet.layout;
-    const BentLine& bent = w_.lineSet.bents.Slot(onSlot);
-    const Pair along = Pair(0.0, -1.0) * bent.sigma * bent.foot;  // toward positive offsets
-    KernelStatus status;
-    foot = Pair(0.0, 0.0);
-    switch (offsetType) {
-        case kNormalFromLayoutLine:
-            foot = layout.foot + distance / layout.dir;
-            point = geometry::IntersectLines(foot, bent.foot, status);
-            break;
-        case kBentFromControl:
-            point = bent.crossing + distance * along;
-            break;
-        case kNormalFromControl:
-            geometry::PointAtStationOffset(w_.H(), w_.Frame(), Pair(0.0, bent.station), status);
-            point = geometry::IntersectLineWithParallel(w_.H(), w_.Frame(), bent.foot,
-                                                        Pair(distance, 0.0), status);
-            break;
-        default:
-            point = bent.layoutPoint + distance * along;
-            break;
-    }
-    return !status.failed;
-}
-
-bool GirderWalk::Place() {
-    const int type = girder_.lineType;
-    int k = girder_.initialOffsetType;
-    const LayoutLine& layout = w_.lineSet.layout;
-    const Pair layoutAlong = Pair(0.0, 1.0) / layout.dir;  // the layout line's Y axis, HC frame
-    if (type == kSegmentedLine || (type == kParallelToControl && k == kNormalFromBase)) {
-        kind_ = Kind::Segmented;
-        return true;
-    }
-    if (type == kOffsetVariesWithSuper) {
-        kind_ = Kind::Type4;
-        walk_.lineOffset = girder_.initialOffset;
-        return true;
-    }
-    if (type == kParallelToControl) {
-        kind_ = Kind::Parallel;
-        KernelStatus status;
-        walk_.lineOffset = ControlOffsetOfGirderLine(w_.H(), w_.Frame(), w_.lineSet,
-                                                     girder_.initialOffset, k, status);
-        return !status.failed;
-    }
-    kind_ = Kind::Straight;
-    Pair point, foot;
-    if (type == kParallelToLayout) {
-        if (!PlaceStraight(k, girder_.initialOffset, 1, point, foot)) return false;
-        walk_.direction = layoutAlong;
-    } else {  // flared: through its points on the two flare bents
-        Pair second, unused;
-        if (!PlaceStraight(k, girder_.initialOffset, w_.lineSet.flaredInitialBent, point, unused) ||
-            !PlaceStraight(girder_.terminalOffsetType, girder_.terminalOffset,
-                           w_.lineSet.flaredTerminalBent, second, unused))
-            return false;
-        const double length = std::abs(second - point);
-        if (!(length > 0.0)) return false;
-        walk_.direction = (second - point) / length;
-        foot = Pair(0.0, 0.0);
-    }
-    // Station increasing along the direction.
-    KernelStatus status;
-    const Pair a = geometry::LocatePoint(w_.H(), w_.Frame(), point, status);
-    const Pair b = geometry::LocatePoint(w_.H(), w_.Frame(), point + walk_.direction, status);
-    if (status.failed) return false;
-    if (b.imag() < a.imag()) walk_.direction = -walk_.direction;
-    walk_.foot = (type == kParallelToLayout && k == kNormalFromLayoutLine)
-                     ? foot
-                     : geometry::LineThroughPointAndDirection(point, walk_.direction, status);
-    return !status.failed;
-}
-
-bool GirderWalk::StartFromReference() {
-    const ReferenceLine& reference = w_.lineSet.reference;
-    Crossing c;
-    if (Parallel()) {
-        c = CrossParallel(reference.foot, reference.station);
-        if (c.ok && kind_ == Kind::Type4) c.ok = SolveType4(c, reference.foot, false);
-    } else {
-        c = CrossStraight(reference.foot);
-    }
-    if (!c.ok) return false;
-    walk_.startStation = c.qs.imag();
-    walk_.startPoint = c.point;
-    return true;
-}
-
-// Steps 1-8 of the walk at positions first .. last. A segment's last
+// The walk at positions first .. last: each bent-line crossing stored, then
+// the span to the next bent line with its fractional and X points. A segment's last
 // position starts no span: the span beyond it belongs to the next segment.
 void GirderWalk::Walk(int first, int last) {
     const ValidDataLimits& limits = w_.Limits();
@@ -361,6 +105,7 @@ void GirderWalk::Walk(int first, int last) {
             p.skew = at.skew;
             p.direction = bent.foot * (Pair(0.0, 1.0) / walk_.direction);
             p.girderLength = g;
+            p.elevationShift = at.elevationShift;
             p.a = at.point - (kind_ == Kind::Segmented ? segmentStart_ : walk_.startPoint);
             p.b = walk_.direction;
             if (kind_ == Kind::Segmented) {
@@ -392,7 +137,7 @@ void GirderWalk::Walk(int first, int last) {
     }
 }
 
-// Step 7 of the walk along a parallel: D, E or F points of the span from
+// The fractional points along a parallel: D, E or F points of the span from
 // the crossing `at` to station s2.
 void GirderWalk::ParallelFractionalPoints(int position, const Crossing& at, double s2) {
     const BentLine& bent = w_.BentAt(position);
@@ -425,7 +170,7 @@ void GirderWalk::ParallelFractionalPoints(int position, const Crossing& at, doub
         if (letter == 'E') step = v;
         if (station < limits.begin) continue;
         if (station > s2 - kOnNextBent) station = s2;
-        Crossing c;
+        Crossing c = NewCrossing();
         c.qs = Pair(q, station);
         c.point = geometry::PointAtStationOffset(w_.H(), w_.Frame(), c.qs, status);
         c.normal = w_.Frame().normal;
@@ -454,7 +199,7 @@ void GirderWalk::StraightFractionalPoints(int position, const Crossing& at, cons
     const double s = at.qs.imag();
     // The bent line's normal against the line's direction: 0 for a square
     // crossing, either way round.
-    const double crossingAngle = geometry::WithinQuarterTurn(std::arg(bent.foot * std::conj(u)));
+    const double crossingAngle = angles::WithinQuarterTurn(std::arg(bent.foot * std::conj(u)));
     if (bent.fractionalPointKind >= 0 && position != walk_.spanEndedOn &&
         std::fabs(crossingAngle) >= kLeastXSkew && girder_.exteriorCode != 0 && w_.CheckX0() &&
         s >= limits.begin)
@@ -487,7 +232,7 @@ void GirderWalk::StraightFractionalPoints(int position, const Crossing& at, cons
         }
         point = reached;
         KernelStatus status;
-        Crossing c;
+        Crossing c = NewCrossing();
         c.point = point;
         c.qs = geometry::LocatePoint(w_.H(), w_.Frame(), point, status);
         if (status.failed) return;
@@ -528,7 +273,7 @@ void GirderWalk::ProjectXPoints(int limit) {
         if (record.count == kXRecordEnd || record.bentPosition > limit) return;
         KernelStatus status;
         geometry::LocatePoint(w_.H(), w_.Frame(), record.point, status);  // start nearby
-        Crossing c;
+        Crossing c = NewCrossing();
         if (Parallel()) {
             c.point = geometry::IntersectLineWithParallel(w_.H(), w_.Frame(), record.crossLine,
                                                           Pair(walk_.lineOffset, 0.0), status);
@@ -549,6 +294,7 @@ void GirderWalk::ProjectXPoints(int limit) {
         p.position = record.bentPosition;
         p.qs = c.qs;
         p.z = c.point;
+        p.elevationShift = c.elevationShift;
         p.a = a;
         if (Parallel()) {
             p.kind = PointKind::XPoint;
@@ -639,7 +385,7 @@ void GirderWalk::Run() {
     ListSortedLinePoints(w_, true);
 }
 
-}  // namespace
+}  // namespace girder_walk
 
 Type4TitleValues Type4TitleValuesOf(const LineSetState& lineSet) {
     const Type4Values& t = lineSet.type4;
@@ -676,7 +422,7 @@ void ComputeGirderLinePoints(PointsWork& w) {
             w.currentBank = walk.writeBank;
         }
         w.points.Clear();
-        GirderWalk(w).Run();
+        girder_walk::GirderWalk(w).Run();
     }
 }
 

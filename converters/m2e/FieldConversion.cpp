@@ -1,4 +1,4 @@
-#include "converters/m2e/CardFields.hpp"
+#include "converters/m2e/FieldConversion.hpp"
 
 #include <cmath>
 
@@ -57,9 +57,9 @@ FieldOutput AsRead(const CardField& field, const std::string& text) {
 FieldOutput Converted(const CardField& field, const std::string& text, bool millimetres) {
     auto read = ff::ReadFwd(text, field.decimalsIn, ff::Blanks::AsZeros);
     if (!read.ok()) return NotANumber(field, text);
-    double value = millimetres ? millimetresToInches(read.value) : metresToFeet(read.value);
+    double value = millimetres ? MillimetresToInches(read.value) : MetresToFeet(read.value);
     if (!std::isfinite(value)) return TooLarge(field, text);
-    ff::DecimalDigits digits = convertedDigits(value, field.decimals);
+    ff::DecimalDigits digits = ConvertedDigits(value, field.decimals);
     auto written = ff::FormatImpliedDecimal(digits, field.width, field.decimals);
     if (!written) return TooWide(field, digits, millimetres ? "in" : "ft");
     return {*written, {}};
@@ -70,11 +70,11 @@ FieldOutput BySize(const CardField& field, const std::string& text) {
     if (!read.ok()) return NotANumber(field, text);
     if (field.rule == FieldRule::TransitionCurve && std::fabs(read.value) > kLongestTransitionCurve)
         return {{}, Fault(FieldFault::Kind::TransitionCurveTooLong, field, text)};
-    double feet = metresToFeet(read.value);
+    double feet = MetresToFeet(read.value);
     if (!std::isfinite(feet)) return TooLarge(field, text);
     auto written =
-        field.rule == FieldRule::Radius ? formatRadius(feet) : formatTransitionCurve(feet);
-    if (!written) return TooWide(field, convertedDigits(feet, 6), "ft");
+        field.rule == FieldRule::Radius ? FormatRadius(feet) : FormatTransitionCurve(feet);
+    if (!written) return TooWide(field, ConvertedDigits(feet, 6), "ft");
     return {*written, {}};
 }
 
@@ -83,7 +83,7 @@ FieldOutput FourDigits(std::string_view card, const CardField& field, const std:
     auto read = ff::ReadFwdDigits(text, field.decimalsIn);
     // Not a number: the columns are passed on as they stand, for the engine to judge.
     if (!read.ok()) return {ff::Columns(card, field.first, field.Columns()), {}};
-    auto digits = formatFourDecimals(read.value);
+    auto digits = FormatFourDecimals(read.value);
     if (!digits) return TooWide(field, read.value, "");
     return {crown ? "-" + *digits : *digits, {}};
 }
@@ -91,7 +91,7 @@ FieldOutput FourDigits(std::string_view card, const CardField& field, const std:
 // A count of equal parts when the field's decimals are blank (the count is
 // written in the count's columns, the decimals stay blank), else a length.
 FieldOutput PartsOrLength(std::string_view card, const CardField& field, const std::string& text) {
-    const cards::CardLayout& layout = cards::kBentLineCard;
+    constexpr const cards::CardLayout& layout = cards::kBentLineCard;
     if (!cards::IsBlank(card, layout["FractionalPoints decimals"]))
         return Converted(field, text, false);
     auto read = ff::ReadFwdDigits(text, field.decimalsIn);
@@ -131,7 +131,7 @@ FieldOutput ConvertField(std::string_view card, const CardField& field) {
 
 }  // namespace
 
-CardConversion convertFields(std::string_view card, std::string_view type,
+CardConversion ConvertFields(std::string_view card, std::string_view type,
                              const std::vector<CardField>& fields) {
     ff::Record record;
     record.Text(type);

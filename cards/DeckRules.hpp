@@ -1,5 +1,8 @@
-// Whether a geometry input deck is metric: the one rule that the metric
-// converter and the editor both apply to a deck file.
+// The rules of a geometry input deck as a whole, which every program that
+// reads a deck applies alike: the engine, QlM2e and the editor.
+//
+// A comment card has "99" in columns 1-2; it stands anywhere in a deck and is
+// passed over by every reader.
 //
 // A deck is metric when the 80th character of its first line is "M" or "m".
 // Otherwise the cards of the deck's leading "00" group are searched: while the
@@ -11,11 +14,18 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace quillon::converters {
+namespace quillon::cards {
+
+// Columns 1-2 of a comment card.
+inline constexpr std::string_view kCommentCardType = "99";
+
+// `card`: a line of the deck, as long as it is.
+bool IsCommentCard(std::string_view card);
 
 // `lines`: the deck's lines without their line ends.
 bool IsMetricDeck(const std::vector<std::string>& lines);
 
-}  // namespace quillon::converters
+}  // namespace quillon::cards

@@ -1,7 +1,7 @@
-// The integer road of Fw.d: how a listing-sized value is rounded and written
-// without a decimal expansion. Kept inline, so that a field written with a
+// The fixed-point Fw.d writer: how a listing-sized value is rounded on
+// integers and written without a decimal expansion. Kept inline, so that a field written with a
 // fixed width and number of decimals (most of a listing's) is built by
-// fixed-size writes. RecordWriter.cpp takes the values this road leaves.
+// fixed-size writes. RecordWriter.cpp takes the values this writer leaves.
 #pragma once
 
 #include <array>
@@ -16,7 +16,7 @@ namespace quillon::fixedform {
 
 enum class PlusSign { Suppress, Show };  // S and SP
 
-namespace road {
+namespace fixedpoint {
 
 // x * 10^d split exactly into p + e (p the rounded product, e what the
 // rounding left out, exact by a fused multiply-add while nothing
@@ -24,18 +24,18 @@ namespace road {
 // ulp, which is at most 1/2, and |e| is at most half an ulp, so e decides
 // only where p's fraction is exactly 1/2: above (or at) the tie the
 // magnitude rounds up, below it down.
-constexpr int kIntegerRoadDecimals = 15;
-constexpr double kIntegerRoadSmallest = 1e-200;  // e is exact above this
-constexpr double kPowersOfTen[kIntegerRoadDecimals + 1] = {
+constexpr int kFixedPointDecimals = 15;
+constexpr double kFixedPointSmallest = 1e-200;  // e is exact above this
+constexpr double kPowersOfTen[kFixedPointDecimals + 1] = {
     1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 // The magnitude times 10^d rounded half away from zero, as an integer; false
-// when the value lies outside the road (NaN and infinities too). A half is
+// when the value lies outside the fixed-point writer (NaN and infinities too). A half is
 // added without a branch: whether a listing value's fraction lies above it
 // is a coin toss that no branch predictor wins.
 inline bool RoundedByInteger(double magnitude, int decimals, std::uint64_t& n) {
-    if (decimals < 0 || decimals > kIntegerRoadDecimals) return false;
-    if (!(magnitude >= kIntegerRoadSmallest) && magnitude != 0.0) return false;
+    if (decimals < 0 || decimals > kFixedPointDecimals) return false;
+    if (!(magnitude >= kFixedPointSmallest) && magnitude != 0.0) return false;
     const double power = kPowersOfTen[decimals];
     const double p = magnitude * power;
     if (!(p < 0x1p52)) return false;
@@ -122,6 +122,6 @@ inline bool WriteFInOneWord(std::span<char> field, double value, int decimals, P
     return true;
 }
 
-}  // namespace road
+}  // namespace fixedpoint
 
 }  // namespace quillon::fixedform

@@ -42,7 +42,7 @@ void ExpectCutShortUnderTitle(const std::string& listing, const std::string& nam
     ADD_FAILURE() << "no table of " << name;
 }
 
-TEST(PointMends, ASpacingTooSmallToMoveEndsTheWalkWithTheBox) {
+TEST(FractionalWalk, ASpacingTooSmallToMoveEndsTheWalkWithTheBox) {
     // 1E-300 (columns 22-28, so a spacing): no step leaves the bent line.
     const auto result = RunStraight({Girder("GIRDER G1", "0."), Girder("GIRDER G2", "10."),
                                      Bent("BENT 1", "0.", " 1E-300"), Bent("BENT 2", "100.")});
@@ -54,7 +54,7 @@ TEST(PointMends, ASpacingTooSmallToMoveEndsTheWalkWithTheBox) {
     EXPECT_EQ(GirderRows(result.listing, "GIRDER G2").size(), 2u);
 }
 
-TEST(PointMends, ASpacingThatFillsALineStopsItAtAHundredThousandPoints) {
+TEST(FractionalWalk, ASpacingThatFillsALineStopsItAtAHundredThousandPoints) {
     // 9E-10 ft steps over 100 ft would make 1.1e11 points: each line stops
     // at 100 000 and says so.
     const auto result = RunStraight(
@@ -65,7 +65,7 @@ TEST(PointMends, ASpacingThatFillsALineStopsItAtAHundredThousandPoints) {
     EXPECT_EQ(GirderRows(result.listing, "GIRDER G1").size(), 100000u);
 }
 
-TEST(PointMends, ASpacingLongerThanTheSpanMakesNoPoint) {
+TEST(FractionalWalk, ASpacingLongerThanTheSpanMakesNoPoint) {
     // 9E9 ft: the first step passes the next bent line.
     const auto result = RunStraight(
         {Girder("GIRDER G1", "0."), Bent("BENT 1", "0.", "    9E9"), Bent("BENT 2", "100.")});
@@ -73,7 +73,7 @@ TEST(PointMends, ASpacingLongerThanTheSpanMakesNoPoint) {
     EXPECT_EQ(GirderRows(result.listing, "GIRDER G1").size(), 2u);
 }
 
-TEST(PointMends, AGirderLineParallelToTheReferenceLineGetsTheBoxAndTheRunGoesOn) {
+TEST(ReferenceCrossing, AGirderLineParallelToTheReferenceLineGetsTheBoxAndTheRunGoesOn) {
     // The flared line through the crossings of bent lines skewed 45 degrees
     // at 11+00 (0 along it from the control) and 12+00 (141.4214 along it)
     // runs at 11+00 square to the control, parallel to the reference line.
@@ -100,7 +100,7 @@ TEST(PointMends, AGirderLineParallelToTheReferenceLineGetsTheBoxAndTheRunGoesOn)
     EXPECT_EQ(GirderRows(result.listing, "GIRDER G").size(), 4u);
 }
 
-TEST(PointMends, AnXLineProjectsOnlyTheRecordsOfTheLineBeforeIt) {
+TEST(XPoints, AnXLineProjectsOnlyTheRecordsOfTheLineBeforeIt) {
     // G1 (exterior A, selection letter Q) walks both spans, 9 F points
     // each: 18 records. G2 (exterior B) misses BENT 2 (letter Q) and walks
     // one span of 200 ft: 9 records into the same bank. G3 takes G2's
@@ -125,7 +125,7 @@ TEST(PointMends, AnXLineProjectsOnlyTheRecordsOfTheLineBeforeIt) {
         EXPECT_NEAR(g3[i], 1020.0 + 20.0 * static_cast<double>(i), 0.00005) << i;
 }
 
-TEST(PointMends, ALineWithoutPointsWritesNoRow) {
+TEST(PointRows, ALineWithoutPointsWritesNoRow) {
     // The valid data end at 9+50, before every bent line: titles only.
     const auto result = testing::RunOnDeck(Deck(
         {"00EMPTY", kVertical, kCrossSlope, Reference("1000.", "1", {{59, "900."}, {70, "950."}}),

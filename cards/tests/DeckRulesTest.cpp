@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "converters/common/DeckUnits.hpp"
+#include "cards/DeckRules.hpp"
 #include "testsupport/CaseName.hpp"
 
-namespace qc = quillon::converters;
+namespace qc = quillon::cards;
 
 namespace {
 
@@ -70,5 +70,19 @@ INSTANTIATE_TEST_SUITE_P(
                                 false},
                       UnitsCase{"EmptyDeck", "empty deck", {}, false}),
     quillon::testsupport::CaseName());
+
+// A comment card is "99" in columns 1-2 exactly: anything may follow, and a
+// type that only looks like it is a card of its own.
+TEST(CommentCard, IsNinetyNineInColumnsOneAndTwo) {
+    EXPECT_TRUE(qc::IsCommentCard("99"));
+    EXPECT_TRUE(qc::IsCommentCard("99 a remark"));
+    EXPECT_TRUE(qc::IsCommentCard("9900B-17"));
+    EXPECT_FALSE(qc::IsCommentCard(" 99"));
+    EXPECT_FALSE(qc::IsCommentCard("9 9"));
+    EXPECT_FALSE(qc::IsCommentCard("9"));
+    EXPECT_FALSE(qc::IsCommentCard(""));
+    EXPECT_FALSE(qc::IsCommentCard("00B-17"));
+    EXPECT_FALSE(qc::IsCommentCard("98"));
+}
 
 }  // namespace

@@ -30,9 +30,9 @@ TEST_P(ConvertedFieldTable, ConvertsAndCutsToTheOutputDecimals) {
     auto read = ff::ReadFwd(c.field, c.decimalsIn);
     ASSERT_TRUE(read.ok());
     double value =
-        c.millimetres ? m2e::millimetresToInches(read.value) : m2e::metresToFeet(read.value);
+        c.millimetres ? m2e::MillimetresToInches(read.value) : m2e::MetresToFeet(read.value);
     auto text =
-        ff::FormatImpliedDecimal(m2e::convertedDigits(value, c.decimals), c.width, c.decimals);
+        ff::FormatImpliedDecimal(m2e::ConvertedDigits(value, c.decimals), c.width, c.decimals);
     ASSERT_TRUE(text.has_value()) << c.working;
     EXPECT_EQ(*text, c.expected) << c.working;
 }
@@ -87,7 +87,7 @@ class RadiusTable : public ::testing::TestWithParam<SizedCase> {};
 
 TEST_P(RadiusTable, WritesTheDecimalsThatItsSizeLeavesRoomFor) {
     const SizedCase& c = GetParam();
-    EXPECT_EQ(m2e::formatRadius(m2e::metresToFeet(c.metres)).value_or("<none>"), c.expected)
+    EXPECT_EQ(m2e::FormatRadius(m2e::MetresToFeet(c.metres)).value_or("<none>"), c.expected)
         << c.working;
 }
 
@@ -109,14 +109,14 @@ INSTANTIATE_TEST_SUITE_P(
     quillon::testsupport::CaseName());
 
 TEST(FormatRadius, ANegativeRadiusDoesNotFit) {
-    EXPECT_FALSE(m2e::formatRadius(m2e::metresToFeet(-300.0)).has_value());  // "-984.250"
+    EXPECT_FALSE(m2e::FormatRadius(m2e::MetresToFeet(-300.0)).has_value());  // "-984.250"
 }
 
 class TransitionCurveTable : public ::testing::TestWithParam<SizedCase> {};
 
 TEST_P(TransitionCurveTable, WritesFiveColumnsBySize) {
     const SizedCase& c = GetParam();
-    EXPECT_EQ(m2e::formatTransitionCurve(m2e::metresToFeet(c.metres)).value_or("<none>"),
+    EXPECT_EQ(m2e::FormatTransitionCurve(m2e::MetresToFeet(c.metres)).value_or("<none>"),
               c.expected)
         << c.working;
 }
@@ -134,11 +134,11 @@ INSTANTIATE_TEST_SUITE_P(
     quillon::testsupport::CaseName());
 
 TEST(FormatFourDecimals, WritesTheFourDecimalsAndRefusesOneOrMore) {
-    EXPECT_EQ(m2e::formatFourDecimals({false, "", "06"}), "0600");  // 0.06
-    EXPECT_EQ(m2e::formatFourDecimals({true, "", "0200"}), "0200");
-    EXPECT_EQ(m2e::formatFourDecimals({false, "", "00005"}), "0001");  // rounded
-    EXPECT_FALSE(m2e::formatFourDecimals({false, "1", "5"}).has_value());
-    EXPECT_FALSE(m2e::formatFourDecimals({false, "", "99995"}).has_value());  // rounds to 1.0000
+    EXPECT_EQ(m2e::FormatFourDecimals({false, "", "06"}), "0600");  // 0.06
+    EXPECT_EQ(m2e::FormatFourDecimals({true, "", "0200"}), "0200");
+    EXPECT_EQ(m2e::FormatFourDecimals({false, "", "00005"}), "0001");  // rounded
+    EXPECT_FALSE(m2e::FormatFourDecimals({false, "1", "5"}).has_value());
+    EXPECT_FALSE(m2e::FormatFourDecimals({false, "", "99995"}).has_value());  // rounds to 1.0000
 }
 
 TEST(ParseImpliedDecimal, KeepsTheDigitsWithoutBinaryRounding) {

@@ -155,7 +155,7 @@ TEST(HorizontalAlignment, SimpleRightCurveAgainstTextbookFormulas) {
     EXPECT_NEAR(LineLength(ptLine), t, kPrinted);
     EXPECT_TRUE(PointLine(run, " TS").empty());
 
-    const auto& h = run.alignment().horizontal;
+    const auto& h = run.Alignment().horizontal;
     EXPECT_TRUE(h.curveFlag);
     EXPECT_NEAR(h.tsStation, pc, 1e-8);
     EXPECT_FALSE(run.run.state.fatalFlag);
@@ -233,7 +233,7 @@ TEST(HorizontalAlignment, UnequalSpiralsToTheLeft) {
     // theta2 = 120/(2R) = 2.4 degrees
     EXPECT_EQ(Columns(PointLine(run, " CS"), 59, 72), "   2 24 00.00 ");
     EXPECT_NEAR(EnglishStation(PointLine(run, " ST")), 2500.0 - t1 + 320.0 + lc, kPrinted);
-    const auto& h = run.alignment().horizontal;
+    const auto& h = run.Alignment().horizontal;
     EXPECT_EQ(h.f, -1.0);
     EXPECT_LT(h.radius, 0.0);
     EXPECT_LT(h.delta, 0.0);
@@ -333,7 +333,7 @@ TEST(HorizontalAlignment, NoSpiralPointIsAtTheSpiralLengthFromTheTS) {
     card.ls1 = "0.009";
     const auto runHolder = RunWith(card);
     const AlignmentRun& run = *runHolder;
-    const auto& h = run.alignment().horizontal;
+    const auto& h = run.Alignment().horizontal;
     EXPECT_NEAR(EnglishStation(PointLine(run, " PC")), h.tsStation + 0.009, kPrinted);
 }
 
@@ -393,7 +393,7 @@ TEST(HorizontalAlignment, BlankPIStationIsATangent) {
     EXPECT_EQ(Columns(tangent, 1, 25), "       HORIZONTAL TANGENT");
     EXPECT_TRUE(run.LineWith("ASSUMED FOR FURTHER PROCESSING").empty());
     EXPECT_TRUE(PointLine(run, " PI").empty());
-    const auto& h = run.alignment().horizontal;
+    const auto& h = run.Alignment().horizontal;
     EXPECT_FALSE(h.curveFlag);
     EXPECT_TRUE(h.horizontalTangent);
     EXPECT_NEAR(h.tsStation, 1200.00002, 1e-9);
@@ -405,7 +405,7 @@ TEST(HorizontalAlignment, NoCardIsATangent) {
     AlignmentRun run(Deck({kVerticalCard, kCrossSlopeCard}, Card({{1, "04"}, {3, "0."}})));
     ASSERT_TRUE(run.Process());
     EXPECT_FALSE(run.LineWith("HORIZONTAL TANGENT").empty());
-    EXPECT_NEAR(run.alignment().horizontal.tsStation, 0.00002, 1e-12);
+    EXPECT_NEAR(run.Alignment().horizontal.tsStation, 0.00002, 1e-12);
     EXPECT_GE(run.run.state.alignmentMarker, -90000.0);
 }
 
@@ -457,7 +457,7 @@ TEST_P(CurveFatal, BoxAndAssumedTangent) {
     EXPECT_EQ(Columns(run.LineWith("ASSUMED"), 1, 37), "       ASSUMED FOR FURTHER PROCESSING");
     EXPECT_TRUE(PointLine(run, " PI").empty()) << c.what;
     EXPECT_TRUE(run.run.state.fatalFlag);
-    const auto& h = run.alignment().horizontal;
+    const auto& h = run.Alignment().horizontal;
     EXPECT_FALSE(h.curveFlag);
     EXPECT_EQ(h.radius, 0.0);
     EXPECT_EQ(h.length, 0.0);
@@ -547,7 +547,7 @@ TEST(StationEquation, BeforeTheCurveIsUsed) {
     card.ahead = "4100.";
     const auto runHolder = RunWith(card);
     const AlignmentRun& run = *runHolder;
-    const auto& h = run.alignment().horizontal;
+    const auto& h = run.Alignment().horizontal;
     EXPECT_NEAR(h.tsStation, kTS - 100.0, 1e-8);
     EXPECT_EQ(h.equation.usedCount, 1);
     EXPECT_LT(run.IndexOf("STATION EQUATION:"), run.IndexOf(" PC  "));
@@ -572,7 +572,7 @@ TEST(StationEquation, AfterTheCurveStays) {
     card.ahead = "6100.";
     const auto runHolder = RunWith(card);
     const AlignmentRun& run = *runHolder;
-    const auto& h = run.alignment().horizontal;
+    const auto& h = run.Alignment().horizontal;
     EXPECT_NEAR(h.tsStation, kTS, 1e-8);
     EXPECT_EQ(h.equation.usedCount, 0);
     EXPECT_GT(run.IndexOf("STATION EQUATION:"), run.IndexOf(" PT  "));
@@ -580,7 +580,7 @@ TEST(StationEquation, AfterTheCurveStays) {
     EXPECT_EQ(Columns(EquationLine(run), 59, 72), "   61+00.0000 ");
     // A station past it resolves onto the stationing without the equation.
     AlignmentRun copy(Deck({}));  // only for the resolution routine
-    EXPECT_NEAR(StationToDistance(copy.run, run.alignment().Stationing(), 6200.0, 4), 6100.0 - kTS,
+    EXPECT_NEAR(StationToDistance(copy.run, run.Alignment().Stationing(), 6200.0, 4), 6100.0 - kTS,
                 1e-8);
 }
 
@@ -592,7 +592,7 @@ TEST(StationEquation, InsideTheCurveMovesPastTheST) {
     card.ahead = "5050.";
     const auto runHolder = RunWith(card);
     const AlignmentRun& run = *runHolder;
-    const auto& eq = run.alignment().horizontal.equation;
+    const auto& eq = run.Alignment().horizontal.equation;
     const double st = kTS + 600.0;
     EXPECT_NEAR(eq.backDeck, st + 0.0000001, 1e-9);
     EXPECT_NEAR(eq.back, 600.0 + 0.0000001, 1e-9);
@@ -613,7 +613,7 @@ TEST(StationEquation, TSAtTheAheadEnd) {
     card.ahead = "4692.95";
     const auto runHolder = RunWith(card);
     const AlignmentRun& run = *runHolder;
-    const auto& h = run.alignment().horizontal;
+    const auto& h = run.Alignment().horizontal;
     EXPECT_NEAR(h.tsStation, kTS - 92.95, 1e-8);
     EXPECT_NEAR(h.equation.back, 0.0, 1e-9);
     EXPECT_EQ(h.equation.usedCount, 1);
@@ -628,7 +628,7 @@ TEST(StationEquation, AheadWithinTheToleranceIsNoEquation) {
     card.ahead = "6000.0001";
     const auto runHolder = RunWith(card);
     const AlignmentRun& run = *runHolder;
-    EXPECT_EQ(run.alignment().horizontal.equation.flag, 0);
+    EXPECT_EQ(run.Alignment().horizontal.equation.flag, 0);
     EXPECT_TRUE(EquationLine(run).empty());
 }
 
@@ -667,11 +667,11 @@ TEST(StationEquation, InvalidEquationIsRemovedAndEmptiesTheLimits) {
     const std::string message = run.LineWith("INVALID STATION EQUATION");
     EXPECT_EQ(Columns(message, 26, 75),
               "ERROR" + std::string(21, ' ') + "INVALID STATION EQUATION");
-    EXPECT_EQ(run.alignment().horizontal.equation.flag, 0);
+    EXPECT_EQ(run.Alignment().horizontal.equation.flag, 0);
     EXPECT_TRUE(EquationLine(run).empty());
     EXPECT_FALSE(run.run.state.fatalFlag);    // the Problem goes on
     EXPECT_TRUE(run.run.state.runErrorFlag);  // but the run reports it
-    const auto& limits = run.alignment().limits;
+    const auto& limits = run.Alignment().limits;
     EXPECT_GT(limits.begin, limits.end);  // the empty range, widened
     EXPECT_DOUBLE_EQ(limits.begin, 1.0 - 0.002);
     EXPECT_DOUBLE_EQ(limits.end, 0.0 + 0.002);
@@ -689,7 +689,7 @@ TEST(StationEquation, UnreadableEquationStationEntersNoEquation) {
     const AlignmentRun& run = *runHolder;
     EXPECT_FALSE(run.LineWith("INVALID NUMBER IN COLUMNS 70-80 (AHEAD STATION)").empty());
     EXPECT_FALSE(run.LineWith("ASSUMED FOR FURTHER PROCESSING").empty());
-    EXPECT_EQ(run.alignment().horizontal.equation.flag, 0);
+    EXPECT_EQ(run.Alignment().horizontal.equation.flag, 0);
     EXPECT_TRUE(EquationLine(run).empty());
     EXPECT_TRUE(run.LineWith("AMBIGUOUS OR NONEXISTENT STATION").empty());
 }
@@ -704,7 +704,7 @@ TEST(StationEquation, EquationStaysWhenAnotherFieldDoesNotRead) {
     const auto runHolder = RunWith(card, EngineVariant::English, Card({{1, "04"}, {3, "100."}}));
     const AlignmentRun& run = *runHolder;
     EXPECT_FALSE(run.LineWith("INVALID NUMBER IN COLUMNS 13-23 (PI STATION)").empty());
-    EXPECT_EQ(run.alignment().horizontal.equation.flag, 1);
+    EXPECT_EQ(run.Alignment().horizontal.equation.flag, 1);
     EXPECT_EQ(Columns(EquationLine(run), 33, 46), "   40+00.0000 ");
     EXPECT_EQ(Columns(EquationLine(run), 59, 72), "   41+00.0000 ");
 }
@@ -721,7 +721,7 @@ TEST(HorizontalAlignment, ProfileOffsetLineInBothBuilds) {
     const int at = english.IndexOf(" OFFSET HORIZ CONTROL");
     EXPECT_EQ(english.Lines()[static_cast<size_t>(at - 1)], "");
     EXPECT_EQ(english.Lines()[static_cast<size_t>(at - 2)], "");
-    EXPECT_DOUBLE_EQ(english.alignment().horizontal.profOffset, -12.5);
+    EXPECT_DOUBLE_EQ(english.Alignment().horizontal.profOffset, -12.5);
     const auto metricHolder = RunWith(card, EngineVariant::Metric);
     const AlignmentRun& metric = *metricHolder;
     EXPECT_EQ(metric.LineWith(" OFFSET HORIZ CONTROL"),
@@ -741,18 +741,18 @@ TEST(HorizontalAlignment, EachProblemStartsFresh) {
     std::vector<std::string> deck = Deck({card.Text(), kVerticalCard, kCrossSlopeCard});
     AlignmentRun run(deck);
     ASSERT_TRUE(run.Process());
-    EXPECT_TRUE(run.alignment().horizontal.curveFlag);
+    EXPECT_TRUE(run.Alignment().horizontal.curveFlag);
     // The second Problem reuses the same alignment state as the run loop would not;
     // the step itself must still clear it.
     run.run.deck = DeckInput({"00BRIDGE 2", kVerticalCard, kCrossSlopeCard, "04"});
     run.run.state.currentCardType = 8;
     ASSERT_TRUE(run.Process());
-    const auto& h = run.alignment().horizontal;
+    const auto& h = run.Alignment().horizontal;
     EXPECT_FALSE(h.curveFlag);
     EXPECT_EQ(h.ls1, 0.0);
     EXPECT_EQ(h.f, 1.0);
     EXPECT_EQ(h.profOffset, 0.0);
-    EXPECT_EQ(run.alignment().frame.phi, 0.0);
+    EXPECT_EQ(run.Alignment().frame.phi, 0.0);
 }
 
 }  // namespace

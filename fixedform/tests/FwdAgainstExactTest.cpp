@@ -1,7 +1,7 @@
-// FormatF takes a short road (integer rounding for listing-sized values,
+// FormatF takes a fast path (integer rounding for listing-sized values,
 // std::to_chars at the field's precision beyond them) and leaves possible ties
 // of the latter to the whole decimal expansion. These tests prove the
-// two roads print the same text: on random values of every kind the listing
+// two paths print the same text: on random values of every kind the listing
 // meets, on values a hair from a tie, and on exact ties of every width and
 // number of decimals the listing uses (an exact tie at d decimals is a value
 // j / 2^(d+1) with j odd, the only binary fractions whose d+1-th decimal is a
@@ -81,7 +81,7 @@ double RandomValue(std::mt19937_64& random) {
     }
 }
 
-TEST(ShortRoad, PrintsTheExactTextOnAHundredThousandRandomValues) {
+TEST(FwdFastPath, PrintsTheExactTextOnAHundredThousandRandomValues) {
     std::mt19937_64 random(20240611);
     const std::vector<Edit> edits = ListingEdits();
     std::uniform_int_distribution<size_t> pick(0, edits.size() - 1);
@@ -96,7 +96,7 @@ TEST(ShortRoad, PrintsTheExactTextOnAHundredThousandRandomValues) {
 
 // (k + 1/2) / 10^d as the nearest double: never an exact tie for d >= 1, but
 // within an ulp of one, where a wrong rounding would show first.
-TEST(ShortRoad, PrintsTheExactTextNextToTies) {
+TEST(FwdFastPath, PrintsTheExactTextNextToTies) {
     std::mt19937_64 random(7);
     for (const Edit& edit : ListingEdits()) {
         double scale = std::pow(10.0, edit.decimals);
@@ -111,7 +111,7 @@ TEST(ShortRoad, PrintsTheExactTextNextToTies) {
     }
 }
 
-TEST(ShortRoad, RoundsExactTiesAwayFromZeroInEveryEdit) {
+TEST(FwdFastPath, RoundsExactTiesAwayFromZeroInEveryEdit) {
     std::mt19937_64 random(11);
     std::vector<Edit> edits = ListingEdits();
     for (int width = 1; width <= 20; ++width)
@@ -140,11 +140,11 @@ TEST(ShortRoad, RoundsExactTiesAwayFromZeroInEveryEdit) {
     EXPECT_EQ(ff::FormatF(0.5, 2, 0), "1.");
 }
 
-// The integer road builds its text in one word of eight digits, in two, or
+// The fixed-point writer builds its text in one word of eight digits, in two, or
 // digit by digit, by the count of digits; every count meets every width here
 // at both sides of its power of ten, with the signs, and below one where the
 // leading zero gives way.
-TEST(ShortRoad, PrintsTheExactTextAtEveryCountOfDigitsAndWidth) {
+TEST(FwdFastPath, PrintsTheExactTextAtEveryCountOfDigitsAndWidth) {
     for (int decimals = 0; decimals <= 10; ++decimals) {
         const double scale = std::pow(10.0, decimals);
         for (int digits = 0; digits <= 16; ++digits) {
@@ -162,7 +162,7 @@ TEST(ShortRoad, PrintsTheExactTextAtEveryCountOfDigitsAndWidth) {
     }
 }
 
-TEST(ShortRoad, LeavesOutOfRangeValuesToTheExactRoad) {
+TEST(FwdFastPath, LeavesOutOfRangeValuesToTheExactExpansion) {
     // Above 1e30, or more than 40 decimals: the exact expansion prints them.
     for (double value : {1e30, -3.5e40, 1.7976931348623157e308, 4.9e-324}) {
         ExpectSameText(value, 48, 4, ff::PlusSign::Suppress);

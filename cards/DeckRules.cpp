@@ -1,4 +1,4 @@
-#include "converters/common/DeckUnits.hpp"
+#include "cards/DeckRules.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -7,7 +7,7 @@
 #include "cards/CardFields.hpp"
 #include "cards/CardLayouts.hpp"
 
-namespace quillon::converters {
+namespace quillon::cards {
 
 namespace {
 
@@ -24,18 +24,19 @@ size_t FindIgnoringCase(std::string_view text, std::string_view key, size_t from
 }
 
 bool IsDescriptionCard(std::string_view line) {
-    return cards::Text(line, cards::kCardType) == cards::TypeText(cards::kDescriptionCard);
+    return Text(line, kCardType) == TypeText(kDescriptionCard);
 }
 
 }  // namespace
 
+bool IsCommentCard(std::string_view card) { return Text(card, kCardType) == kCommentCardType; }
+
 bool IsMetricDeck(const std::vector<std::string>& lines) {
     if (lines.empty()) return false;
-    const char mark = cards::Character(lines.front(), cards::kDescriptionCard["MetricMark"]);
+    const char mark = Character(lines.front(), kDescriptionCard["MetricMark"]);
     if (mark == 'M' || mark == 'm') return true;
     // The text of a 00 card, where the editor's units card carries its key.
-    const size_t text =
-        static_cast<size_t>(cards::kDescriptionTextCard["Description.Text"].first - 1);
+    const size_t text = static_cast<size_t>(kDescriptionTextCard["Description.Text"].first - 1);
     bool metric = false;
     for (size_t i = 1; i < lines.size() && IsDescriptionCard(lines[i - 1]); ++i) {
         std::string_view line = lines[i];
@@ -47,4 +48,4 @@ bool IsMetricDeck(const std::vector<std::string>& lines) {
     return metric;
 }
 
-}  // namespace quillon::converters
+}  // namespace quillon::cards
