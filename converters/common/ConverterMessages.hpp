@@ -34,8 +34,6 @@ public:
     // Ends an aborted run: the console's output flushed; gives the abort status.
     int Aborted();
 
-    ConverterConsole console() const { return console_; }
-
 private:
     ConverterConsole console_;
     ConverterLog log_;
