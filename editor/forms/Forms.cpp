@@ -1,7 +1,7 @@
 #include "editor/forms/Forms.hpp"
 
 #include "editor/forms/RowFormWindows.hpp"
-#include "editor/forms/SingleRecordForms.hpp"
+#include "editor/forms/SingleRecordFormWindows.hpp"
 
 namespace quillon::editor {
 
