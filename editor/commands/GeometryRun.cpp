@@ -2,9 +2,9 @@
 
 #include "cards/DeckRules.hpp"
 #include "converters/common/ConverterFiles.hpp"
-#include "editor/commands/FileBytes.hpp"
 #include "editor/commands/ListingText.hpp"
 #include "editor/commands/ProgramRuns.hpp"
+#include "fixedform/TextLines.hpp"
 #include "platform/FileContents.hpp"
 
 namespace quillon::editor {
@@ -49,7 +49,7 @@ bool RunGeometry(EditorSession& session, CommandServices& services, ListingViewe
         services.messages.Warning("Cannot read " + deck + ": " + chosen.reason);
         return false;
     }
-    const bool metric = cards::IsMetricDeck(SplitLines(chosen.bytes));
+    const bool metric = cards::IsMetricDeck(fixedform::SplitTextLines(chosen.bytes));
 
     const std::string listing = converters::ConverterFileName(base, "lis");
     const FileStamp before = StampOf(listing);

@@ -1,6 +1,6 @@
 #include "editor/commands/ListingText.hpp"
 
-#include "editor/commands/FileBytes.hpp"
+#include "fixedform/TextLines.hpp"
 
 namespace quillon::editor {
 
@@ -10,7 +10,7 @@ ListingDisplay ListingForDisplay(std::string_view fileBytes) {
     std::size_t counted = 0;  // the text as the viewer counts it, two per line end
     std::size_t start = 0;
     std::string_view line;
-    while (counted < kDisplayLimit && NextLine(fileBytes, start, line)) {
+    while (counted < kDisplayLimit && fixedform::NextTextLine(fileBytes, start, line)) {
         display.text.append(line);
         display.text.push_back('\n');
         counted += line.size() + 2;
