@@ -96,8 +96,7 @@ int RunCamber(const std::vector<std::string>& args, const quillon::Environment& 
     }
 
     // The listing takes the place of its file: it must never be the input.
-    std::error_code ignored;
-    if (std::filesystem::equivalent(inputName, listingName, ignored)) {
+    if (IsSameFile(inputName, listingName)) {
         errors << "QlCamb: the camber listing '" << listingName << "' is the camber input itself\n";
         return kExitFailure;
     }

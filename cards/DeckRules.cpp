@@ -6,6 +6,7 @@
 
 #include "cards/CardFields.hpp"
 #include "cards/CardLayouts.hpp"
+#include "fixedform/FieldReader.hpp"
 
 namespace quillon::cards {
 
@@ -32,18 +33,22 @@ bool IsDescriptionCard(std::string_view line) {
 bool IsCommentCard(std::string_view card) { return Text(card, kCardType) == kCommentCardType; }
 
 bool IsMetricDeck(const std::vector<std::string>& lines) {
-    if (lines.empty()) return false;
-    const char mark = Character(lines.front(), kDescriptionCard["MetricMark"]);
+    // The deck's cards: comment cards and lines of blanks are passed over.
+    std::vector<std::string_view> cards;
+    for (const std::string& line : lines)
+        if (!IsCommentCard(line) && !fixedform::IsBlank(line)) cards.push_back(line);
+    if (cards.empty()) return false;
+    const char mark = Character(cards.front(), kDescriptionCard["MetricMark"]);
     if (mark == 'M' || mark == 'm') return true;
     // The text of a 00 card, where the editor's units card carries its key.
     const size_t text = static_cast<size_t>(kDescriptionTextCard["Description.Text"].first - 1);
     bool metric = false;
-    for (size_t i = 1; i < lines.size() && IsDescriptionCard(lines[i - 1]); ++i) {
-        std::string_view line = lines[i];
+    for (size_t i = 1; i < cards.size() && IsDescriptionCard(cards[i - 1]); ++i) {
+        std::string_view card = cards[i];
         constexpr std::string_view kUnits = "Units:";
-        size_t units = FindIgnoringCase(line, kUnits, text);
+        size_t units = FindIgnoringCase(card, kUnits, text);
         if (units == std::string_view::npos) continue;
-        metric = FindIgnoringCase(line, "Metric", units + kUnits.size()) != std::string_view::npos;
+        metric = FindIgnoringCase(card, "Metric", units + kUnits.size()) != std::string_view::npos;
     }
     return metric;
 }

@@ -253,6 +253,11 @@ void OutputFile::Discard() {
     temporary_.clear();
 }
 
+bool IsSameFile(const fs::path& input, const fs::path& output) {
+    std::error_code notThere;
+    return fs::equivalent(input, output, notThere);
+}
+
 bool WriteOutputFile(const fs::path& path, std::string_view content, std::string& error) {
     OutputFile file(path);
     if (file.Open())

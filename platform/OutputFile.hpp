@@ -99,6 +99,13 @@ private:
     std::string error_;
 };
 
+// True when `output` is the file `input` is (the same device and inode),
+// whatever the spelling of the two names, a symbolic link or a hard link
+// between them; false when either is not there. A program refuses such an
+// output before it writes anything, so that replacing it never destroys the
+// input it is made from.
+bool IsSameFile(const std::filesystem::path& input, const std::filesystem::path& output);
+
 // Writes `content` to `path` through an OutputFile. False, with the reason in
 // `error`, when it fails; `path` is then as it was.
 bool WriteOutputFile(const std::filesystem::path& path, std::string_view content,

@@ -10,6 +10,12 @@ std::string FieldText(std::string_view row, RowField field) {
     return ff::Columns(row, field.first, field.width);
 }
 
+bool HeaderHoldsCaption(std::string_view header, RowField field) {
+    const Caption& caption = field.caption;
+    return ff::Columns(header, caption.first, static_cast<int>(caption.text.size())) ==
+           caption.text;
+}
+
 bool IsFractionalPointRow(std::string_view row) {
     if (ff::Columns(row, 2, 4) != "    " || ff::Columns(row, 7, 1) != "-") return false;
     const std::string letter = ff::Columns(row, 6, 1);

@@ -39,22 +39,34 @@ inline constexpr std::string_view kBentLineTableMarker = "INTERSECTION POINT";
 inline constexpr std::string_view kLongitudinalHeader =
     "BENT LINE        STATION       OFFSET   ELEVATION  ELEV+DL        X";
 
-struct RowField {
-    int first;  // first column
-    int width;  // columns
+// The caption of a field in the column header, and its first column there.
+struct Caption {
+    std::string_view text;
+    int first = 0;
 };
 
-inline constexpr RowField kPointName{2, 10};
-inline constexpr RowField kStation{15, 13};
-inline constexpr RowField kElevation{41, 10};
-inline constexpr RowField kThousandsDigit{42, 1};  // of the elevation
-inline constexpr RowField kElevationWithDeadLoad{52, 8};
-inline constexpr RowField kX{60, 12};
-inline constexpr RowField kY{72, 12};
-inline constexpr RowField kGirderLength{111, 12};
+struct RowField {
+    int first;        // first column
+    int width;        // columns
+    Caption caption;  // over the field in the column header
+};
+
+inline constexpr RowField kPointName{2, 10, {"BENT LINE", 2}};
+inline constexpr RowField kStation{15, 13, {"STATION", 19}};
+inline constexpr RowField kElevation{41, 10, {"ELEVATION", 42}};
+inline constexpr RowField kThousandsDigit{42, 1, {"ELEVATION", 42}};  // of the elevation
+inline constexpr RowField kElevationWithDeadLoad{52, 8, {"ELEV+DL", 53}};
+inline constexpr RowField kX{60, 12, {"X", 68}};
+inline constexpr RowField kY{72, 12, {"Y", 79}};
+inline constexpr RowField kGirderLength{111, 12, {"GIRDER LNTH", 113}};
 
 // The field's columns of a row, padded with blanks where the row is shorter.
 std::string FieldText(std::string_view row, RowField field);
+
+// True when the column header holds the field's caption in its columns: a
+// listing whose columns were moved (a listing with project coordinates put
+// in after column 85) does not.
+bool HeaderHoldsCaption(std::string_view header, RowField field);
 
 // A fractional point of a girder line: four blanks, then "F-", "X-", "D-"
 // or "E-" in columns 2-7.

@@ -16,6 +16,10 @@ constexpr size_t kKeyLast = 43;        // that make the structure key
 constexpr size_t kNameWidth = 32;      // of a table's name
 constexpr size_t kShortestTitle = 41;  // a shorter line is no table title
 
+// In the box the engine writes when the deck ends in a blank card.
+constexpr std::string_view kBlankCardBoxMarker = "BLANK LINE(S) ENCOUNTERED";
+constexpr int kBlankCardBoxLine = 3;  // lines after the heading line
+
 const char* const kSkipRecEnd = "Unexpected end of file found at skipRec(), aborting process.";
 const char* const kSeekEnd = "Unexpected end of file found at seekStructure(), aborting process.";
 
@@ -123,46 +127,62 @@ WalkEvent ListingWalker::OpenTable() {
     return {WalkEvent::Kind::TableOpened, lineName_, table_};
 }
 
+std::optional<WalkEvent> ListingWalker::RefuseMovedColumns(const std::string& page) {
+    for (const listing::RowField& field : options_.fieldsRead) {
+        if (listing::HeaderHoldsCaption(line_, field)) continue;
+        const listing::Caption& caption = field.caption;
+        const int last = caption.first + static_cast<int>(caption.text.size()) - 1;
+        return AbortWith("Bridge file " + options_.listingName +
+                         " is not laid out as a geometry listing: the column header" +
+                         (page.empty() ? "" : " on page " + page) + " has no " +
+                         std::string(caption.text) + " in columns " +
+                         std::to_string(caption.first) + "-" + std::to_string(last) +
+                         ", aborting process");
+    }
+    return std::nullopt;
+}
+
 std::optional<WalkEvent> ListingWalker::SearchPage() {
     if (std::optional<WalkEvent> end = ReachHeading()) return end;
     // No key is kept yet: pages before the first table are not compared.
     CheckStructure();
+    const std::string page = PageNumber(line_);
     if (SkipRec(2) != Step::Found) return AbortWith(kSkipRecEnd);
     if (IsBentLineTableHeading(line_) || line_.size() < kShortestTitle || IsContinuation())
         return std::nullopt;
     if (options_.takesTable && !options_.takesTable(lineName_)) return std::nullopt;
     if (SkipRec(2) != Step::Found) return AbortWith(kSkipRecEnd);
     if (!IsLongitudinalHeader(line_)) return std::nullopt;
+    if (std::optional<WalkEvent> refused = RefuseMovedColumns(page)) return refused;
     key_ = pageKey_;
     return OpenTable();
 }
 
 std::optional<WalkEvent> ListingWalker::WalkPage() {
     if (std::optional<WalkEvent> end = ReachHeading()) return end;
-    if (CheckStructure() == Step::Abort)
-        return AbortWith("Current structure is '" + key_ + "', found = '" +
-                         TrimmedStructureLine(line_) + ", aborting process'");
-    const std::string page = PageNumber(line_);
-    if (SkipRec(2) != Step::Found) {
-        // Once the tables are over only the keys are checked: a last page
-        // shorter than a title block is no table cut short.
-        if (state_ == State::TablesEnded) return Finish({WalkEvent::Kind::End, "", -1});
-        return AbortWith(kSkipRecEnd);
+    if (CheckStructure() == Step::Abort) {
+        const std::string heading = TrimmedStructureLine(line_);
+        // A deck that ends in a blank card: the engine takes the card for a
+        // new Problem and lists its box under the next section number, but
+        // the page holds nothing else and no structure follows.
+        if (SkipRec(kBlankCardBoxLine) == Step::Found && Holds(line_, kBlankCardBoxMarker))
+            return Finish({WalkEvent::Kind::End, "", -1});
+        return AbortWith("Current structure is '" + key_ + "', found = '" + heading +
+                         ", aborting process'");
     }
+    const std::string page = PageNumber(line_);
+    if (SkipRec(2) != Step::Found) return AbortWith(kSkipRecEnd);
     if (IsBentLineTableHeading(line_))
         return AbortWith("Found a second line set" + (page.empty() ? "" : " on page " + page) +
                          "; only one line set can be read, aborting process");
-    if (state_ == State::TablesEnded) return std::nullopt;
-    if (line_.size() < kShortestTitle) {
-        state_ = State::TablesEnded;
-        return std::nullopt;
-    }
+    // The first page that is no longitudinal table (the roadway approaches,
+    // the end-of-run boxes) ends the walk: the rest of the listing is not
+    // read.
+    if (line_.size() < kShortestTitle) return Finish({WalkEvent::Kind::End, "", -1});
     const bool continued = IsContinuation();
     if (SkipRec(2) != Step::Found) return AbortWith(kSkipRecEnd);
-    if (!IsLongitudinalHeader(line_)) {
-        state_ = State::TablesEnded;
-        return std::nullopt;
-    }
+    if (!IsLongitudinalHeader(line_)) return Finish({WalkEvent::Kind::End, "", -1});
+    if (std::optional<WalkEvent> refused = RefuseMovedColumns(page)) return refused;
     if (continued) return std::nullopt;  // the table of the page before goes on (or stays closed)
     if (options_.takesTable && !options_.takesTable(lineName_)) {
         state_ = State::BetweenTables;

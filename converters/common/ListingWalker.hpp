@@ -23,18 +23,25 @@
 //   table ("(CONT)") never opens a table.
 // - The page of the first table opened gives the structure key; earlier pages
 //   are not compared.
-// - From then on every page is read to the end of the file: a page of another
-//   key (another structure, or a later Problem of it) ends the walk with the
-//   "Current structure is" message; a page with the heading of a bent-line
-//   intersection table is a second line set and ends the walk too.
+// - From then on each page is checked: a page of another key (another
+//   structure, or a later Problem of it) ends the walk with the "Current
+//   structure is" message, but for the page of the box the engine lists for a
+//   deck that ends in a blank card, which ends the walk as the end of the
+//   file does (the engine counts the blank card as a Problem of its own); a
+//   page with the heading of a bent-line intersection table is a second line
+//   set and ends the walk too.
 // - A "(CONT)" page goes on with the table of the page before. A new table
 //   that the reader takes opens the next table; one that it does not take
-//   closes the table open, and the next table taken opens the next one. A
-//   page that is not a longitudinal table (the roadway approaches, the
-//   end-of-run boxes) closes the table open, and no table is opened after it.
+//   closes the table open, and the next table taken opens the next one. The
+//   first page that is not a longitudinal table (the roadway approaches, the
+//   end-of-run boxes) ends the walk: the rest of the file is not read.
+// - Every longitudinal column header the walk reads must hold the captions
+//   of the fields the reader reads in their columns; a listing whose columns
+//   were moved is refused.
 //
-// Both readers walk with it; their differences are its options (Ql2Cmb: the
-// defaults with takesTable; QlStFi: progressDots and endAtSeekAborts).
+// Both readers walk with it; their differences are its options (Ql2Cmb:
+// takesTable, and the fields it reads; QlStFi: progressDots, endAtSeekAborts
+// and the fields it reads).
 #pragma once
 
 #include <functional>
@@ -43,6 +50,9 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "converters/common/ListingLayout.hpp"
 
 namespace quillon::converters {
 
@@ -57,6 +67,11 @@ struct ListingWalkOptions {
     // aborting process."; without it the walk ends there (the table open
     // closes).
     bool endAtSeekAborts = false;
+    // The fields of a row the reader reads: their captions must stand in
+    // their columns of every longitudinal column header.
+    std::vector<listing::RowField> fieldsRead;
+    // The listing's name, for the message that refuses its columns.
+    std::string listingName;
 };
 
 struct WalkEvent {
@@ -84,7 +99,7 @@ public:
 
 private:
     enum class Step { Found, EndOfFile, Abort };
-    enum class State { Searching, InTable, BetweenTables, TablesEnded, Finished };
+    enum class State { Searching, InTable, BetweenTables, Finished };
 
     bool ReadLine();
     Step SeekStructure();
@@ -99,6 +114,9 @@ private:
     // walk; nothing when rows (or the next page) follow.
     std::optional<WalkEvent> WalkPage();
     std::optional<WalkEvent> SearchPage();
+    // The refusal of a column header (line_) that lacks a caption of the
+    // fields the reader reads; `page`: the page number, or empty.
+    std::optional<WalkEvent> RefuseMovedColumns(const std::string& page);
     WalkEvent OpenTable();
     WalkEvent Finish(WalkEvent event);
     WalkEvent AbortWith(std::string message);

@@ -124,8 +124,7 @@ int M2eRun::Run(const std::vector<std::string>& args) {
 
     const FileContents deck = ReadFileContents(files_.input);
     if (!deck.opened) return Fail({OpenError(files_.input)}, true);
-    std::error_code ignored;
-    if (fs::equivalent(files_.input, files_.output, ignored))
+    if (IsSameFile(files_.input, files_.output))
         return Fail({"M2E-E-SameFile input file '" + files_.input +
                      "' is also the output file.  Aborting process"},
                     true);

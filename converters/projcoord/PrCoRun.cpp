@@ -137,6 +137,10 @@ int PrCoRun::Run(const std::vector<std::string>& args) {
     frame.eastingOffset = values_.eastingOffset;
     values_.runTimeText = RunTimeText(env_.Now());
 
+    // Replacing the output must never destroy the listing it is made from.
+    if (IsSameFile(args[kListing], args[kOutput]))
+        return Fail(
+            Aborting("PRCO-E-SameFile listing '" + args[kListing] + "' is also the output file"));
     std::vector<std::string> lines;
     if (auto status = ReadListing(args[kListing], lines)) return *status;
     std::string error;

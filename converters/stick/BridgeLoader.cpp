@@ -23,10 +23,13 @@ void KeepRow(LongitudinalLineEntry& line, const std::string& text, std::vector<s
 
 }  // namespace
 
-BridgeLoad LoadBridgeFile(std::istream& listing, std::ostream& console) {
+BridgeLoad LoadBridgeFile(std::istream& listing, std::string_view listingName,
+                          std::ostream& console) {
     ListingWalkOptions options;
     options.progressDots = true;
     options.endAtSeekAborts = true;
+    options.fieldsRead = {listing::kPointName, listing::kX, listing::kY, listing::kElevation};
+    options.listingName = listingName;
     ListingWalker walker(listing, options, console);
     BridgeLoad load;
     for (;;) {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "converters/stick/StickFigure.hpp"
@@ -19,13 +20,16 @@ namespace quillon::converters::stick {
 struct BridgeLoad {
     std::vector<LongitudinalLineEntry> lines;  // in listing order
     std::vector<std::string> logMessages;      // for the log only
-    // The walk's refusal (another structure or line set, a page cut short);
-    // nothing when the listing was read to its end.
+    // The walk's refusal (another structure or line set, a page cut short,
+    // columns that are not where the engine writes them); nothing when the
+    // listing was read to the end of its tables.
     std::optional<std::string> abortMessage;
 };
 
-// Reads the whole listing. A listing that ends before its first
-// longitudinal table gives no lines (the walk's message goes to the log).
-BridgeLoad LoadBridgeFile(std::istream& listing, std::ostream& console);
+// Reads the listing (`listingName`: its name, for the messages) to the end of
+// its longitudinal tables. A listing that ends before its first longitudinal
+// table gives no lines (the walk's message goes to the log).
+BridgeLoad LoadBridgeFile(std::istream& listing, std::string_view listingName,
+                          std::ostream& console);
 
 }  // namespace quillon::converters::stick

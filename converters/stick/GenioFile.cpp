@@ -12,7 +12,33 @@ namespace ff = quillon::fixedform;
 
 namespace {
 
-constexpr int kGenioNameLength = 4;
+constexpr int kGenioNameLength = 4;  // characters
+
+// The bytes of the character that starts `text`: a whole UTF-8 sequence
+// (no overlong form, no surrogate, nothing above U+10FFFF), or one byte when
+// the text does not start with one.
+size_t CharacterBytes(std::string_view text) {
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    size_t length = 1;
+    unsigned char low = 0x80, high = 0xBF;  // the second byte's range
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    }
+    if (length == 1 || text.size() < length) return 1;
+    if (byte(1) < low || byte(1) > high) return 1;
+    for (size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF) return 1;
+    return length;
+}
 
 // The string label of a line: two letters, or nothing for a line that the
 // GENIO file leaves out.
@@ -54,7 +80,11 @@ std::string GenioName(std::string_view listingName) {
     std::string base = BaseName(listingName);
     size_t slash = base.rfind('/');
     std::string fileName = slash == std::string::npos ? base : base.substr(slash + 1);
-    return fileName.substr(0, kGenioNameLength);
+    // Cut at a whole character, so that a name in UTF-8 stays valid UTF-8.
+    size_t bytes = 0;
+    for (int i = 0; i < kGenioNameLength && bytes < fileName.size(); ++i)
+        bytes += CharacterBytes(std::string_view(fileName).substr(bytes));
+    return fileName.substr(0, bytes);
 }
 
 std::string WriteGenio(const BridgeFile& bridge, std::ostream& console) {

@@ -105,9 +105,8 @@ int StickRun::Run(const std::vector<std::string>& args) {
     if (!Log("Loading bridge file: " + files_.listing)) return kAbortStatus;
 
     std::vector<Output> outputs = Outputs(*mask);
-    std::error_code ignored;
     for (const Output& output : outputs)
-        if (files_.listing == output.name || fs::equivalent(files_.listing, output.name, ignored))
+        if (files_.listing == output.name || IsSameFile(files_.listing, output.name))
             return Abort("Qlvr->Stick-E-SameFile bridge file " + files_.listing +
                              " is also the output file.  Aborting process",
                          true);
@@ -115,7 +114,7 @@ int StickRun::Run(const std::vector<std::string>& args) {
     const FileContents listing = ReadFileContents(files_.listing);
     if (!listing.ok) return Abort(OpenError(files_.listing), true);
     std::istringstream in(listing.bytes);
-    BridgeLoad load = LoadBridgeFile(in, console_.out);
+    BridgeLoad load = LoadBridgeFile(in, files_.listing, console_.out);
     for (const std::string& message : load.logMessages)
         if (!Log(message)) return kAbortStatus;
     if (load.abortMessage) return Abort(*load.abortMessage);

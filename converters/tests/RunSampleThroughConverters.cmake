@@ -11,12 +11,9 @@ file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 file(COPY ${DECK} DESTINATION ${WORK})
 
+include(${CMAKE_CURRENT_LIST_DIR}/ProgramSteps.cmake)
 function(run_step expected)
-  execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${WORK}
-                  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT status EQUAL expected)
-    message(FATAL_ERROR "${ARGN}: exit status ${status}, expected ${expected}:\n${out}${err}")
-  endif()
+  run_program(${WORK} ${expected} ${ARGN})
 endfunction()
 
 function(require_file name)

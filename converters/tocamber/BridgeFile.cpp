@@ -31,8 +31,14 @@ std::optional<RowKind> RowKindOf(std::string_view line) {
     return std::nullopt;
 }
 
-BridgeLoad LoadBridgeFile(std::istream& listing, std::ostream& console) {
-    ListingWalker walker(listing, {IsGirderOrWeb, false, false}, console);
+BridgeLoad LoadBridgeFile(std::istream& listing, std::string_view listingName,
+                          std::ostream& console) {
+    ListingWalkOptions options;
+    options.takesTable = IsGirderOrWeb;
+    options.fieldsRead = {listing::kPointName, listing::kStation, listing::kElevation,
+                          listing::kElevationWithDeadLoad, listing::kGirderLength};
+    options.listingName = listingName;
+    ListingWalker walker(listing, std::move(options), console);
     BridgeLoad load;
     for (;;) {
         WalkEvent event = walker.Next();

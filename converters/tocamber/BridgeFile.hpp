@@ -49,9 +49,12 @@ struct BridgeLoad {
     std::optional<std::string> abortMessage;     // the load ends the run
 };
 
-// Reads the whole listing: every girder and web table of its one line set.
-// The walk's refusals (another structure or line set, a page cut short) and
-// a listing without any girder or web table end the run.
-BridgeLoad LoadBridgeFile(std::istream& listing, std::ostream& console);
+// Reads the listing (`listingName`: its name, for the messages) to the end of
+// its girder and web tables: every one of its one line set. The walk's
+// refusals (another structure or line set, a page cut short, columns that
+// are not where the engine writes them) and a listing without any girder or
+// web table end the run.
+BridgeLoad LoadBridgeFile(std::istream& listing, std::string_view listingName,
+                          std::ostream& console);
 
 }  // namespace quillon::converters::tocamber

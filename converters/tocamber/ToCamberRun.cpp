@@ -63,8 +63,7 @@ int ToCamberRun::Run(const std::vector<std::string>& args) {
     files_ = NameCamberFiles(args[0]);
     if (!Log("Processing load for bridge file: " + files_.listing)) return EndAborted();
 
-    std::error_code ignored;
-    if (files_.listing == files_.output || fs::equivalent(files_.listing, files_.output, ignored)) {
+    if (files_.listing == files_.output || IsSameFile(files_.listing, files_.output)) {
         return Abort("Qlvr->Cmbr-E-SameFile listing " + files_.listing +
                          " is also the camber input file.  Aborting process",
                      true);
@@ -72,7 +71,7 @@ int ToCamberRun::Run(const std::vector<std::string>& args) {
     const FileContents listing = ReadFileContents(files_.listing);
     if (!listing.ok) return Abort(OpenError(files_.listing), true);
     std::istringstream in(listing.bytes);
-    BridgeLoad load = LoadBridgeFile(in, console_.out);
+    BridgeLoad load = LoadBridgeFile(in, files_.listing, console_.out);
     for (const std::string& message : load.logMessages)
         if (!Log(message)) return EndAborted();
     if (load.abortMessage) return Abort(*load.abortMessage);

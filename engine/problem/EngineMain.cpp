@@ -82,15 +82,17 @@ int EngineMain(EngineRun& run) {
 int RunEngine(const std::vector<std::string>& args, EngineVariant variant,
               const Environment& environment, std::ostream& console, std::ostream& errors) {
     const char* program = variant == EngineVariant::Metric ? "QlMetr" : "QlEngl";
-    if (args.size() < 2 || args[0].empty() || args[1].empty()) {
+    // Exactly two names: a surplus one is most often a name with blanks whose
+    // quotes were forgotten, and taking its pieces would replace a file the
+    // user never meant as the listing.
+    if (args.size() != 2 || args[0].empty() || args[1].empty()) {
         errors << "usage: " << program << " <input deck> <listing>\n";
         return kExitFailure;
     }
     const std::string& inputName = args[0];
     const std::string& listingName = args[1];
     // Replacing the listing must never destroy the deck it is made from.
-    std::error_code sameFile;
-    if (std::filesystem::equivalent(inputName, listingName, sameFile)) {
+    if (IsSameFile(inputName, listingName)) {
         errors << program << ": the listing '" << listingName << "' is the input deck itself\n";
         return kExitFailure;
     }

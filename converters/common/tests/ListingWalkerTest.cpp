@@ -21,8 +21,23 @@ bool TakesGirdersAndWebs(std::string_view name) {
     return name.find("GIR") != std::string_view::npos || name.find("WEB") != std::string_view::npos;
 }
 
-qc::ListingWalkOptions CamberOptions() { return {TakesGirdersAndWebs, false, false}; }
-qc::ListingWalkOptions StickOptions() { return {{}, true, true}; }
+// The options of the two readers, with the fields each reads.
+qc::ListingWalkOptions CamberOptions() {
+    qc::ListingWalkOptions options;
+    options.takesTable = TakesGirdersAndWebs;
+    options.fieldsRead = {qc::listing::kElevation, qc::listing::kElevationWithDeadLoad,
+                          qc::listing::kGirderLength};
+    options.listingName = "job.lis";
+    return options;
+}
+qc::ListingWalkOptions StickOptions() {
+    qc::ListingWalkOptions options;
+    options.progressDots = true;
+    options.endAtSeekAborts = true;
+    options.fieldsRead = {qc::listing::kX, qc::listing::kY, qc::listing::kElevation};
+    options.listingName = "job.lis";
+    return options;
+}
 
 struct Walk {
     std::vector<qc::WalkEvent> events;
@@ -341,13 +356,133 @@ INSTANTIATE_TEST_SUITE_P(
                     "Unexpected end of file found at skipRec(), aborting process."}),
     [](const ::testing::TestParamInfo<RefusalCase>& testInfo) { return testInfo.param.name; });
 
-TEST(ListingWalker, ReadsTheFollowingPagesOfTheStructureToTheEnd) {
+// ------------------------------------------------------------ the end
+
+// The box the engine lists when a deck ends in a blank card: it takes the
+// card for a new Problem, so the page carries the next section number.
+void BlankCardBoxOfTheNextSection(OneLineSet& b) {
+    const std::string frame = ff::Record().Column(26).Text("ERROR").Column(96).Text("ERROR").str();
+    b.listing.SetSectionNumber(2);
+    b.listing.TextPage({"", frame,
+                        ff::Record()
+                            .Column(26)
+                            .Text("ERROR")
+                            .Column(51)
+                            .Text("BLANK LINE(S) ENCOUNTERED")
+                            .Column(96)
+                            .Text("ERROR")
+                            .str(),
+                        ff::Record()
+                            .Column(26)
+                            .Text("ERROR")
+                            .Column(52)
+                            .Text("JUST BEFORE END-OF-FILE")
+                            .Column(96)
+                            .Text("ERROR")
+                            .str(),
+                        frame});
+}
+
+struct EndCase {
+    std::string name;
+    std::function<void(OneLineSet&)> after;  // the pages after the girder tables
+};
+
+class ListingWalkerEnd : public ::testing::TestWithParam<EndCase> {};
+
+// The walk ends at the first page after the tables that is no longitudinal
+// table: what follows it is not read. A deck that ended in a blank line once
+// had both readers refuse its listing at the page of its box.
+TEST_P(ListingWalkerEnd, ReadsTheTablesAndNothingAfterThem) {
     OneLineSet bridge;
     bridge.Girders();
-    bridge.Approaches();
-    bridge.listing.TextPage({"", " IGNORED LINES"});
-    Walk walk = WalkListing(bridge.listing.Text());
-    EXPECT_EQ(walk.Last().kind, Kind::End);
+    GetParam().after(bridge);
+    Walk camber = WalkListing(bridge.listing.Text());
+    ASSERT_EQ(camber.Last().kind, Kind::End) << camber.Last().text;
+    EXPECT_EQ(camber.Tables(),
+              (std::vector<std::string>{"GIRDER G1 EXT LEFT", "GIRDER G2 INTERIOR"}));
+    EXPECT_EQ(Names(camber.Rows(0)), Names(bridge.g1));
+    EXPECT_EQ(Names(camber.Rows(1)), Names(bridge.g2));
+    Walk stick = WalkListing(bridge.listing.Text(), StickOptions());
+    ASSERT_EQ(stick.Last().kind, Kind::End) << stick.Last().text;
+    EXPECT_EQ(stick.Tables().size(), 3u);
+    EXPECT_EQ(Names(stick.Rows(2)), Names(bridge.g2));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Listings, ListingWalkerEnd,
+    ::testing::Values(EndCase{"TheApproachesAndTheIgnoredLines",
+                              [](OneLineSet& b) {
+                                  b.Approaches();
+                                  b.listing.TextPage({"", " IGNORED LINES"});
+                              }},
+                      EndCase{"TheApproachesAndTheBoxOfATrailingBlankCard",
+                              [](OneLineSet& b) {
+                                  b.Approaches();
+                                  BlankCardBoxOfTheNextSection(b);
+                              }},
+                      EndCase{"TheBoxOfATrailingBlankCardRightAfterTheTables",
+                              BlankCardBoxOfTheNextSection},
+                      EndCase{"TheApproachesAndAnotherStructure",
+                              [](OneLineSet& b) {
+                                  b.Approaches();
+                                  b.listing.SetStructureId("BR 99-0001");
+                                  b.listing.TextPage({"", " HORIZONTAL ALIGNMENT"});
+                              }}),
+    [](const ::testing::TestParamInfo<EndCase>& testInfo) { return testInfo.param.name; });
+
+// ------------------------------------------------------------ columns
+
+// The listing with 25 columns put in after column 85 of every line but the
+// page headings, as a listing with project coordinates has them.
+std::string WithColumnsPutInAfter85(const std::string& text) {
+    std::string widened;
+    for (std::string line : Lines(text)) {
+        if (line.size() > 85 && line.find("STRUCTURE ID:") == std::string::npos)
+            line.insert(85, "   NORTHING      EASTING ");
+        widened += line + "\n";
+    }
+    return widened;
+}
+
+// Ql2Cmb once read the girder lengths of such a listing from the columns the
+// project coordinates had pushed them out of, and wrote wrong spans.
+TEST(ListingWalker, RefusesAListingWhoseColumnsTheReaderReadsWereMoved) {
+    OneLineSet bridge;
+    bridge.Girders();
+    const std::string text = WithColumnsPutInAfter85(bridge.listing.Text());
+    Walk camber = WalkListing(text);
+    ASSERT_EQ(camber.Last().kind, Kind::Abort);
+    EXPECT_EQ(camber.Tables(), std::vector<std::string>{});
+    // Pages: alignment 1, bent lines 2, G1 3.
+    EXPECT_EQ(camber.Last().text,
+              "Bridge file job.lis is not laid out as a geometry listing: the column header on "
+              "page 3 has no GIRDER LNTH in columns 113-123, aborting process");
+    // X, Y and ELEVATION stand where they stood: QlStFi reads the tables.
+    Walk stick = WalkListing(text, StickOptions());
+    ASSERT_EQ(stick.Last().kind, Kind::End) << stick.Last().text;
+    EXPECT_EQ(stick.Tables().size(), 3u);
+    EXPECT_EQ(Names(stick.Rows(0)), Names(bridge.g1));
+}
+
+TEST(ListingWalker, RefusesAMovedColumnOnAContinuationPage) {
+    OneLineSet bridge;
+    bridge.Girders();
+    // G1's second page (4) alone has the columns moved.
+    std::vector<std::string> lines = Lines(bridge.listing.Text());
+    std::string text;
+    int page = 0;
+    for (std::string& line : lines) {
+        if (line.find("State  of  Vandemor") != std::string::npos) ++page;
+        if (page == 4 && line.size() > 85 && line.find("STRUCTURE ID:") == std::string::npos)
+            line.insert(85, std::string(25, ' '));
+        text += line + "\n";
+    }
+    Walk camber = WalkListing(text);
+    ASSERT_EQ(camber.Last().kind, Kind::Abort);
+    EXPECT_EQ(camber.Last().text,
+              "Bridge file job.lis is not laid out as a geometry listing: the column header on "
+              "page 4 has no GIRDER LNTH in columns 113-123, aborting process");
 }
 
 // ------------------------------------------------------------ texts

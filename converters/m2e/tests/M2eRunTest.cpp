@@ -175,6 +175,20 @@ TEST_F(M2eRunTest, ADeckThatIsNotMetricIsCopiedWithStatusOne) {
     EXPECT_EQ(out_.str(), "\n End run QlvrM2E convertor\n Error status 1\n\n");
 }
 
+// A metric deck that opened with a comment card or an empty line was once
+// judged by that line, called not metric and copied unconverted.
+TEST_F(M2eRunTest, ADeckOpeningWithACommentCardOrAnEmptyLineIsJudgedByItsFirstCard) {
+    for (const std::vector<std::string>& opening :
+         {std::vector<std::string>{"99 converted by hand"}, std::vector<std::string>{""},
+          std::vector<std::string>{"", "99 a comment", "   "}}) {
+        std::vector<std::string> deck = MetricDeck();
+        deck.insert(deck.begin(), opening.begin(), opening.end());
+        Write("deck.dat", Lines(deck));
+        EXPECT_EQ(Run({Path("deck.dat")}), 0) << deck.front();
+        EXPECT_EQ(Read(folder_ / "deck.BIP"), Lines(EnglishDeck())) << deck.front();
+    }
+}
+
 TEST_F(M2eRunTest, AUnitsCardSayingMetricMakesTheDeckMetric) {
     std::vector<std::string> deck = MetricDeck();
     deck[0] = "00TEST-1";  // no mark in column 80

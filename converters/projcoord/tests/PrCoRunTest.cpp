@@ -132,11 +132,22 @@ TEST_F(PrCoRunTest, ReadsCrLfListingsAndWritesLf) {
     EXPECT_EQ(qc::testing::ReadFile(Path("crlf.pcf")), qc::testing::ReadFile(Path("lf.pcf")));
 }
 
-TEST_F(PrCoRunTest, MayWriteOverTheListingItself) {
+// The output once replaced the listing it was made from, whatever its
+// spelling: the geometry listing was gone and the run ended with 0.
+TEST_F(PrCoRunTest, RefusesAnOutputThatIsTheListingItself) {
     CopyFixture("job.lis");
-    ASSERT_EQ(Run(Args(Path("job.lis"), Path("other.pcf"))), 0);
-    ASSERT_EQ(Run(Args(Path("job.lis"), Path("job.lis"))), 0) << err_.str();
-    EXPECT_EQ(qc::testing::ReadFile(Path("job.lis")), qc::testing::ReadFile(Path("other.pcf")));
+    const std::string listing = qc::testing::ReadFile(Path("job.lis"));
+    fs::create_hard_link(Path("job.lis"), Path("linked.pcf"));
+    const std::string dotted = (folder_.path() / "." / "job.lis").string();
+    for (const std::string& output : {Path("job.lis"), dotted, Path("linked.pcf")}) {
+        err_.str("");
+        EXPECT_EQ(Run(Args(Path("job.lis"), output)), -1) << output;
+        EXPECT_EQ(err_.str(), "PRCO-E-SameFile listing '" + Path("job.lis") +
+                                  "' is also the output file.  Aborting process\n");
+        EXPECT_EQ(out_.str(), "");
+        EXPECT_EQ(qc::testing::ReadFile(Path("job.lis")), listing) << output;
+        EXPECT_EQ(folder_.EntryCount(), 2u);
+    }
 }
 
 TEST_F(PrCoRunTest, TakesNamesWithBlanksAndSemicolonsAsTheyStand) {

@@ -284,7 +284,23 @@ INSTANTIATE_TEST_SUITE_P(
                       GenioNameCase{"FullPath", "/home/jobs/bridge.lis", "brid"},
                       GenioNameCase{"PointInAFolder", "/home/a.b/ab.lis", "ab"},
                       GenioNameCase{"NoExtension", "/home/jobs/deck", "deck"},
-                      GenioNameCase{"TwoPoints", "x.y.lis", "x"}),
+                      GenioNameCase{"TwoPoints", "x.y.lis", "x"},
+                      // Four characters, not four bytes, of a name in UTF-8; a
+                      // byte that is not UTF-8 is a character of its own.
+                      GenioNameCase{"TwoByteCharacterFourth", "aaa\xC3\xBC.lis", "aaa\xC3\xBC"},
+                      GenioNameCase{"ThreeAndFourByteCharacters",
+                                    "\xE2\x82\xAC\xF0\x9F\x8C\x89"
+                                    "ab.lis",
+                                    "\xE2\x82\xAC\xF0\x9F\x8C\x89"
+                                    "ab"},
+                      GenioNameCase{"TwoByteCharacterAfterFour", "abcd\xC3\xBC.lis", "abcd"},
+                      GenioNameCase{"LoneBytesCountOneEach", "\xC3\xFF\xBCxy.lis", "\xC3\xFF\xBCx"},
+                      GenioNameCase{"CutSequenceIsBytes", "ab\xE2\x82.lis", "ab\xE2\x82"},
+                      GenioNameCase{"OverlongFormIsBytes",
+                                    "\xC0\xAF"
+                                    "abc.lis",
+                                    "\xC0\xAF"
+                                    "ab"}),
     quillon::testsupport::CaseName());
 
 TEST(GenioFile, WritesTheGirdersEdgesAndControlLines) {

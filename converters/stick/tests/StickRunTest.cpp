@@ -174,6 +174,13 @@ TEST_F(StickRunTest, AddsLisToANameWithoutExtension) {
     EXPECT_EQ(Records(Read(Path("job.MOSS")))[0], "GENIO, job");
 }
 
+// The header once took four bytes of the name and ended inside its "\xC3\xBC".
+TEST_F(StickRunTest, TheGenioHeaderKeepsAWholeCharacterOfTheListingName) {
+    CopyFixture("aaa\xC3\xBC.lis");
+    ASSERT_EQ(Run({Path("aaa\xC3\xBC.lis"), "16"}), 1) << err_.str();
+    EXPECT_EQ(Records(Read(Path("aaa\xC3\xBC.MOSS")))[0], "GENIO, aaa\xC3\xBC");
+}
+
 TEST_F(StickRunTest, RefusesAListingThatIsOneOfItsOutputs) {
     CopyFixture("x.DXF");
     EXPECT_EQ(Run({Path("x.DXF"), "12"}), -1);

@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
 tc::BridgeLoad Load(const std::string& text) {
     std::istringstream in(text);
     std::ostringstream console;
-    tc::BridgeLoad load = tc::LoadBridgeFile(in, console);
+    tc::BridgeLoad load = tc::LoadBridgeFile(in, "job.lis", console);
     EXPECT_EQ(console.str(), "");
     return load;
 }

@@ -369,6 +369,31 @@ TEST(ExitStatus, MissingArgumentsUnreadableInputAndUncreatableListing) {
     std::filesystem::remove_all(folder);
 }
 
+// "QlEngl my bridge.dat my bridge.lis" with the quotes forgotten once read the
+// deck "my" and wrote its missing-input listing over "bridge.dat".
+TEST(ExitStatus, SurplusArgumentsAreRefusedAndNoFileIsWritten) {
+    auto folder = testing::FreshFolder();
+    auto deck = folder / "bridge.dat";
+    std::string cards = Deck({0, 2, 3, 4, 5, 6});
+    { std::ofstream(deck, std::ios::binary) << cards; }
+    FixedEnvironment environment(testing::FixedClock());
+    for (EngineVariant variant : {EngineVariant::English, EngineVariant::Metric}) {
+        std::ostringstream console, errors;
+        const std::vector<std::string> args{(folder / "my").string(), deck.string(),
+                                            (folder / "my").string(),
+                                            (folder / "bridge.lis").string()};
+        EXPECT_EQ(RunEngine(args, variant, environment, console, errors), 4);
+        EXPECT_EQ(errors.str().rfind("usage: ", 0), 0u) << errors.str();
+        EXPECT_EQ(console.str(), "");
+        EXPECT_EQ(testing::ReadWhole(deck), cards);
+        std::vector<std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            files.push_back(entry.path().filename().string());
+        EXPECT_EQ(files, std::vector<std::string>{"bridge.dat"});
+    }
+    std::filesystem::remove_all(folder);
+}
+
 TEST(ExitStatus, ListingNamingTheDeckLeavesTheDeckUntouched) {
     auto folder = testing::FreshFolder();
     auto deck = folder / "deck.dat";
