@@ -1,6 +1,5 @@
 #include "camber/CamberRun.hpp"
 
-#include <filesystem>
 #include <iostream>
 #include <sstream>
 

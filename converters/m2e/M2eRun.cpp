@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <iostream>
 #include <optional>
-#include <system_error>
 
 #include "cards/CardFields.hpp"
 #include "cards/CardLayouts.hpp"

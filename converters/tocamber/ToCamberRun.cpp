@@ -2,7 +2,6 @@
 
 #include <iostream>
 #include <sstream>
-#include <system_error>
 
 #include "converters/common/ConverterFiles.hpp"
 #include "converters/common/ConverterLog.hpp"
