@@ -90,14 +90,19 @@ fuzz-programs: deps
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	JOBS=$(FUZZ_JOBS) fuzz/run-programs $(SAN_BUILD) $(FUZZ_BUILD)
 
-# The console programs built without GoogleTest and Qt in a fresh folder, then
-# the build of $(BUILD) installed under a scratch DESTDIR and run from there.
+# The console programs built in a fresh folder where GoogleTest and Qt cannot
+# be found (a find_package outside its option fails there) and where a library
+# not declared STATIC would be a shared one the install lacks, installed under
+# a scratch DESTDIR and run from there; then the same for the build of $(BUILD).
 CONSOLE_BUILD ?= $(BUILD)-console
 INSTALL_STAGE ?= $(BUILD)-install
 install-check: build
 	rm -rf $(CONSOLE_BUILD) $(INSTALL_STAGE)
-	cmake -S . -B $(CONSOLE_BUILD) -DQUILLON_BUILD_TESTS=OFF -DQUILLON_BUILD_EDITOR=OFF $(CMAKE_OPTIONS)
+	cmake -S . -B $(CONSOLE_BUILD) --no-warn-unused-cli -DQUILLON_BUILD_TESTS=OFF -DQUILLON_BUILD_EDITOR=OFF \
+	  -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DBUILD_SHARED_LIBS=ON \
+	  $(CMAKE_OPTIONS)
 	cmake --build $(CONSOLE_BUILD) -j $(JOBS)
+	.ci/install-check $(CONSOLE_BUILD) $(CONSOLE_BUILD)/install
 	.ci/install-check $(BUILD) $(INSTALL_STAGE)
 
 # Fails on the first source that clang-format would change.
