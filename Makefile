@@ -4,8 +4,11 @@ SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 4)
 PACKAGES = cmake g++ make libgtest-dev libgmock-dev clang-format clang-tidy python3-ezdxf \
   qt6-base-dev fonts-dejavu-core locales desktop-file-utils
-# The fuzz build: clang with libFuzzer and the sanitizers.
-FUZZ_PACKAGES = clang-14 libclang-rt-14-dev
+# The clang builds: the tests, and the fuzz build with libFuzzer and the sanitizers.
+CLANG_PACKAGES = clang-14
+CLANG_COMPILERS = -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14
+CLANG_BUILD ?= build-clang
+FUZZ_PACKAGES = $(CLANG_PACKAGES) libclang-rt-14-dev
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_JOBS ?= $(JOBS)
@@ -16,7 +19,7 @@ CMAKE_OPTIONS ?=
 FORMAT_FILES = $(shell git ls-files '*.cpp' '*.hpp' 2>/dev/null || \
   find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.hpp' \) -print)
 
-.PHONY: all deps build run editor test test-sanitize format-check tidy-names fuzz fuzz-programs install-check ci bench clean
+.PHONY: all deps build run editor test test-clang test-sanitize format-check tidy-names fuzz fuzz-programs install-check ci bench clean
 
 all: build
 
@@ -60,6 +63,13 @@ editor: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The same tests built with clang, whose warnings differ from gcc's.
+test-clang: deps
+	@$(MAKE) --no-print-directory deps PACKAGES="$(CLANG_PACKAGES)"
+	cmake -S . -B $(CLANG_BUILD) $(CLANG_COMPILERS) $(CMAKE_OPTIONS)
+	cmake --build $(CLANG_BUILD) -j $(JOBS)
+	cd $(CLANG_BUILD) && ctest --output-on-failure -j $(JOBS)
+
 test-sanitize: deps
 	cmake -S . -B $(SAN_BUILD) -DQUILLON_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(CMAKE_OPTIONS)
 	cmake --build $(SAN_BUILD) -j $(JOBS)
@@ -74,8 +84,7 @@ bench: build
 # Builds the fuzz targets (fuzz/README.md) and runs each for FUZZ_SECONDS on
 # FUZZ_JOBS cores, all targets at once; fails when any of them found something.
 $(FUZZ_BUILD)/CMakeCache.txt:
-	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
-	  -DQUILLON_FUZZ=ON -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g"
+	cmake -S . -B $(FUZZ_BUILD) $(CLANG_COMPILERS) -DQUILLON_FUZZ=ON -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g"
 
 fuzz: deps
 	@$(MAKE) --no-print-directory deps PACKAGES="$(FUZZ_PACKAGES)"
@@ -122,17 +131,20 @@ tidy-names: build
 	    echo "tidy-names failed; the whole output is $(BUILD)/tidy-names.log"; exit 1; }
 
 # What .ci/run does: the format, then build, tests, the names, the sample, the
-# install and the sanitizer tests with warnings as errors, in build folders of
-# their own so that a plain `make` keeps warnings as warnings; then a minute of
-# each fuzz target and the programs on the corpus under the sanitizers.
+# install, the tests built with clang and the sanitizer tests with warnings as
+# errors, in build folders of their own so that a plain `make` keeps warnings
+# as warnings; then a minute of each fuzz target and the programs on the
+# corpus under the sanitizers.
 CI_BUILD = build-ci
+CI_CLANG_BUILD = build-ci-clang
 CI_SAN_BUILD = build-ci-sanitize
 CI_FUZZ_BUILD = build-ci-fuzz
 ci: format-check
 	cmake -S . -B $(CI_BUILD) -DQUILLON_WERROR=ON
-	$(MAKE) test tidy-names run install-check test-sanitize fuzz fuzz-programs BUILD=$(CI_BUILD) SAN_BUILD=$(CI_SAN_BUILD) \
-	  FUZZ_BUILD=$(CI_FUZZ_BUILD) FUZZ_SECONDS=60 CMAKE_OPTIONS=-DQUILLON_WERROR=ON
+	$(MAKE) test tidy-names run install-check test-clang test-sanitize fuzz fuzz-programs BUILD=$(CI_BUILD) \
+	  CLANG_BUILD=$(CI_CLANG_BUILD) SAN_BUILD=$(CI_SAN_BUILD) FUZZ_BUILD=$(CI_FUZZ_BUILD) FUZZ_SECONDS=60 \
+	  CMAKE_OPTIONS=-DQUILLON_WERROR=ON
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(CI_BUILD) $(CI_SAN_BUILD) $(CI_FUZZ_BUILD) \
-	  $(CONSOLE_BUILD) $(INSTALL_STAGE) $(CI_BUILD)-console $(CI_BUILD)-install
+	rm -rf $(BUILD) $(CLANG_BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(CI_BUILD) $(CI_CLANG_BUILD) $(CI_SAN_BUILD) \
+	  $(CI_FUZZ_BUILD) $(CONSOLE_BUILD) $(INSTALL_STAGE) $(CI_BUILD)-console $(CI_BUILD)-install
