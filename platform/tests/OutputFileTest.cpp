@@ -3,6 +3,7 @@
 // rename, the folder that may not be written, and the temporary file made
 // only when there is something to write.
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -361,6 +362,30 @@ TEST_F(OutputFileTest, AReplacedFileKeepsItsOwnerAndGroup) {
     EXPECT_EQ(after.st_uid, 4321u);
     EXPECT_EQ(after.st_gid, 8765u);
     EXPECT_EQ(Read(out), "new deck\n");
+}
+
+// A file of root's that another user may write: he may not give the new
+// file to root, nor to root's group, so it stays his own, with the mode.
+TEST_F(OutputFileTest, AFileThatMayNotBeGivenBackToItsOwnerBecomesTheWritersOwn) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root may run as another user";
+    const fs::path out = folder_ / "deck.dat";
+    Write(out, "old deck\n");
+    ASSERT_EQ(::chown(out.c_str(), 0, 0), 0);
+    ASSERT_EQ(::chmod(out.c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(folder_.c_str(), 0777), 0);
+    const int status = WaitStatusOfChild([&] {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(8765) != 0 || ::setuid(4321) != 0) return 2;
+        std::string error;
+        return WriteOutputFile(out, "new deck\n", error) ? 0 : 1;
+    });
+    ASSERT_EQ(ExitStatus(status), 0);
+    struct stat after {};
+    ASSERT_EQ(::stat(out.c_str(), &after), 0);
+    EXPECT_EQ(after.st_uid, 4321u);
+    EXPECT_EQ(after.st_gid, 8765u);
+    EXPECT_EQ(after.st_mode & 07777, 0666u);
+    EXPECT_EQ(Read(out), "new deck\n");
+    EXPECT_EQ(Entries(), std::vector<std::string>{"deck.dat"});
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         // L 400 (n 41, R 44): E = 2650 - 30 = 2620, G = 2620 - 1950 - 430 =
         // 240, q 24: apart, as the sample bridge.
         ListsCase{
-            "ApartWithTheAheadListMovedBack", 1950.0, 2650.0, 400.0, {1950.0, 2620.0, 44, false}},
+            {"ApartWithTheAheadListMovedBack"}, 1950.0, 2650.0, 400.0, {1950.0, 2620.0, 44, false}},
         // E 2388: G = 38, q = trunc(39) div 10 = 3: merged; R = ((max(-16, 2)
         // + 32 - 1) div 4) x 4 + 4 = (33 div 4) x 4 + 4 = 36.
         ListsCase{{"MergedJustBelow39Feet"}, 2200.0, 2388.0, 150.0, {2200.0, 0.0, 36, true}},
@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
         // L 160 (n 17, R 20): E = 2400 - 30 = 2370, G = 2370 - 2190 - 190 =
         // -10, q = trunc(-11) div 10 = -1; R = ((-2 + 39) div 4) x 4 + 4 = 40.
         ListsCase{
-            "MergedWithTheAheadListMovedBack", 2190.0, 2400.0, 160.0, {2190.0, 0.0, 40, true}},
+            {"MergedWithTheAheadListMovedBack"}, 2190.0, 2400.0, 160.0, {2190.0, 0.0, 40, true}},
         // E 2300: G = -50, q = -5; R = ((max(-16, -6) + 31) div 4) x 4 + 4 = 28.
         ListsCase{{"MergedOverlapping"}, 2200.0, 2300.0, 150.0, {2200.0, 0.0, 28, true}},
         // E 2100: G = -250, q = -25; max(-16, -26) = -16, R = (15 div 4) x 4

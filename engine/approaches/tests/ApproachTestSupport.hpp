@@ -38,10 +38,10 @@ inline void PrintTo(const NamedCase& c, std::ostream* os) { *os << c.name; }
 inline std::string ApproachCard(const std::string& begin, const std::string& end,
                                 const std::string& length,
                                 const std::vector<std::string>& offsets = {}) {
-    const cards::CardLayout& layout = cards::kRoadApproachCard;
-    cards::CardWriter card(layout);
-    auto put = [&card, &layout](cards::FieldName name, const std::string& text) {
-        const size_t width = static_cast<size_t>(layout.Find(name.View()).Width());
+    cards::CardWriter card(cards::kRoadApproachCard);
+    auto put = [&card](cards::FieldName name, const std::string& text) {
+        const size_t width =
+            static_cast<size_t>(cards::kRoadApproachCard.Find(name.View()).Width());
         card.Put(name, text.size() < width ? std::string(width - text.size(), ' ') + text : text);
     };
     put("RoadAppr.BegStr", begin);

@@ -467,10 +467,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // N1 0: a step of rows - 1 = 43, rows 1 and 44, right halves only.
         AbbreviatedCase{
-            "NoBackStation", "2390.", "", true, 2, {{"", "26+20"}, {"", "30+50"}}, true},
+            {"NoBackStation"}, "2390.", "", true, 2, {{"", "26+20"}, {"", "30+50"}}, true},
         // N1 1: a step of 43; row 1 both halves, row 44 the ahead station only.
         AbbreviatedCase{
-            "OneBackStation", "2380.", "", true, 2, {{"23+80", "26+20"}, {"", "30+50"}}, true},
+            {"OneBackStation"}, "2380.", "", true, 2, {{"23+80", "26+20"}, {"", "30+50"}}, true},
         // N1 2: every row, no note.
         AbbreviatedCase{{"TwoBackStations"},
                         "2370.",
