@@ -177,10 +177,12 @@ bool OutputFile::Create() {
         // privileged process may give a file away; where this one may not,
         // the group alone is kept where it may be, and where that is not
         // permitted either (or the ids cannot be given in this user
-        // namespace) the file stays the process's own, as a new output
-        // would: no error for the output. Any other failure is one.
+        // namespace, or the file system keeps no owners) the file stays the
+        // process's own, as a new output would: no error for the output.
+        // Any other failure is one.
         if (::fchown(fd_, owner_, group_) != 0 &&
-            ::fchown(fd_, static_cast<uid_t>(-1), group_) != 0 && errno != EPERM && errno != EINVAL)
+            ::fchown(fd_, static_cast<uid_t>(-1), group_) != 0 && errno != EPERM &&
+            errno != EINVAL && errno != EOPNOTSUPP && errno != ENOSYS)
             return Fail(errno);
         if (::fchmod(fd_, mode_) != 0) return Fail(errno);
     }
