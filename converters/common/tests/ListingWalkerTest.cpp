@@ -434,11 +434,15 @@ INSTANTIATE_TEST_SUITE_P(
 // ------------------------------------------------------------ columns
 
 // The listing with 25 columns put in after column 85 of every line but the
-// page headings, as a listing with project coordinates has them.
-std::string WithColumnsPutInAfter85(const std::string& text) {
+// page headings, as a listing with project coordinates has them; on page
+// `onlyPage` alone when it is not 0.
+std::string WithColumnsPutInAfter85(const std::string& text, int onlyPage = 0) {
     std::string widened;
+    int page = 0;
     for (std::string line : Lines(text)) {
-        if (line.size() > 85 && line.find("STRUCTURE ID:") == std::string::npos)
+        if (line.find("State  of  Vandemor") != std::string::npos) ++page;
+        if ((onlyPage == 0 || page == onlyPage) && line.size() > 85 &&
+            line.find("STRUCTURE ID:") == std::string::npos)
             line.insert(85, "   NORTHING      EASTING ");
         widened += line + "\n";
     }
@@ -469,16 +473,7 @@ TEST(ListingWalker, RefusesAMovedColumnOnAContinuationPage) {
     OneLineSet bridge;
     bridge.Girders();
     // G1's second page (4) alone has the columns moved.
-    std::vector<std::string> lines = Lines(bridge.listing.Text());
-    std::string text;
-    int page = 0;
-    for (std::string& line : lines) {
-        if (line.find("State  of  Vandemor") != std::string::npos) ++page;
-        if (page == 4 && line.size() > 85 && line.find("STRUCTURE ID:") == std::string::npos)
-            line.insert(85, std::string(25, ' '));
-        text += line + "\n";
-    }
-    Walk camber = WalkListing(text);
+    Walk camber = WalkListing(WithColumnsPutInAfter85(bridge.listing.Text(), 4));
     ASSERT_EQ(camber.Last().kind, Kind::Abort);
     EXPECT_EQ(camber.Last().text,
               "Bridge file job.lis is not laid out as a geometry listing: the column header on "
